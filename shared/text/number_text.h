@@ -1,0 +1,94 @@
+#ifndef SHARED_TEXT_NUMBER_TEXT_H
+#define SHARED_TEXT_NUMBER_TEXT_H
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace shared {
+
+// ---------------------------------------------------------------------------------
+// Decimal separator. Every number a user sees or types uses the separator of the
+// user's locale, read once at start. It is process-wide because the locale is; tests
+// and the Touchstone writer choose one explicitly.
+
+// The separator in force: '.' until a program sets it at start.
+char DecimalSeparator() noexcept;
+void SetDecimalSeparator(char separator) noexcept;
+// Reads the C library's LC_NUMERIC locale of the environment (for the command-line
+// tools; the desktop programs take it from the system locale of the toolkit).
+char DecimalSeparatorFromEnvironment();
+
+// Sets a separator for the lifetime of the object and restores the previous one.
+class ScopedDecimalSeparator {
+public:
+    explicit ScopedDecimalSeparator(char separator) noexcept;
+    ~ScopedDecimalSeparator();
+    ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
+    ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
+
+private:
+    char previous_;
+};
+
+// Replaces every "." by ",".
+std::string DotToComma(std::string_view text);
+
+// ---------------------------------------------------------------------------------
+// Texts without a pattern.
+
+// Shortest general form: at most 15 significant digits, no trailing zeros, "0" before
+// the separator of a fraction, exponent form (mantissa, "E", sign, two or more digits)
+// only when the plain form cannot show the value within 15 digits.
+std::string GeneralNumberText(double value);
+std::string GeneralNumberText(double value, char separator);
+// The same with 7 significant digits, for single-precision values.
+std::string GeneralNumberTextSingle(float value);
+std::string GeneralNumberTextSingle(float value, char separator);
+
+// The conversion used in messages and error reports: a blank before a non-negative number.
+std::string MessageNumberText(double value);
+std::string MessageNumberTextSingle(float value);
+
+// A number printed on a canvas without a pattern: a blank before a non-negative
+// number, then the general text, then one blank.
+std::string PrintedNumberText(double value);
+std::string PrintedNumberTextSingle(float value);
+
+// ---------------------------------------------------------------------------------
+// Patterns: "0" digit always shown, "#" digit shown when significant, "." separator
+// (kept even when no digit follows), "," thousands grouping, "E+"/"E-" exponent with
+// its sign always/only when negative followed by "0" or "#" exponent digits. The last
+// shown digit is rounded half away from zero on the value's decimal digits.
+std::string Format(double value, std::string_view pattern);
+std::string Format(double value, std::string_view pattern, char separator);
+// A single-precision value is formatted from its 7 significant digits, as it displays.
+std::string FormatSingle(float value, std::string_view pattern);
+std::string FormatSingle(float value, std::string_view pattern, char separator);
+
+// ---------------------------------------------------------------------------------
+// Rounding.
+
+// To the nearest integer, halves to even (division and decade counts).
+double RoundHalfEven(double value) noexcept;
+// To the given number of decimals, halves away from zero on the decimal digits.
+double RoundHalfAwayFromZero(double value, int decimals) noexcept;
+
+// ---------------------------------------------------------------------------------
+// Reading numbers a user typed or a list holds. Accepts surrounding blanks, a sign,
+// digits with the given (or current) decimal separator and an optional exponent;
+// refuses empty text, group separators and anything else. Never a silent 0.
+std::optional<double> ParseNumber(std::string_view text);
+std::optional<double> ParseNumber(std::string_view text, char separator);
+// The same, rounded to single precision as a single-precision conversion would.
+std::optional<float> ParseSingle(std::string_view text);
+std::optional<float> ParseSingle(std::string_view text, char separator);
+bool IsNumeric(std::string_view text);
+
+// Library files always write "." whatever the locale.
+std::optional<double> ParseFileNumber(std::string_view text);
+std::optional<float> ParseFileSingle(std::string_view text);
+
+}  // namespace shared
+
+#endif

@@ -1,0 +1,10 @@
+#!/bin/sh
+# Fails when a Qt header creeps into the plain C++ parts of the shared code.
+cd "$1" || exit 2
+found=$(grep -rlE '#include *<Q' shared/errors shared/text shared/parts shared/files \
+        shared/canvas/*.h shared/canvas/*.cpp shared/platform/*.h shared/platform/*.cpp \
+        shared/platform/testing 2>/dev/null)
+if [ -n "$found" ]; then
+  echo "Qt include in the core:"; echo "$found"; exit 1
+fi
+echo "core is Qt-free"
