@@ -1,0 +1,58 @@
+// Renders the shared windows (and a canvas sample) to PNG files for visual review:
+//   shared-screenshots OUTPUT_FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QWidget>
+
+#include <cstdio>
+#include <vector>
+
+#include "shared/dialogs/frm_about.h"
+#include "shared/dialogs/frm_printing.h"
+#include "shared/dialogs/frm_select.h"
+
+namespace {
+
+bool Save(QWidget& window, const QDir& folder, const QString& name) {
+    window.show();
+    window.adjustSize();
+    QApplication::processEvents();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    const bool ok = window.grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    window.hide();
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: shared-screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    bool ok = true;
+    shared::frmAbout aboutPelmo({QStringLiteral("About Pelmo"), QStringLiteral("Quenzar"), {}, shared::kProgramVersion});
+    ok &= Save(aboutPelmo, folder, QStringLiteral("shared-about-pelmo"));
+    shared::frmAbout aboutDarvo({QStringLiteral("About darvo"), QStringLiteral("Tervalon"), {}, shared::kProgramVersion});
+    ok &= Save(aboutDarvo, folder, QStringLiteral("shared-about-darvo"));
+
+    std::vector<std::int32_t> candidates{0, 1, 2};
+    const QStringList names{QStringLiteral("KTA188B11C104KA01"), QStringLiteral("KTA188B11C104KA88"),
+                            QStringLiteral("KTA188B11C104MA01")};
+    shared::frmSelect select(candidates, [&](std::int32_t i) { return names.value(i); },
+                             shared::SelectListSizing::FitToCandidates);
+    ok &= Save(select, folder, QStringLiteral("shared-select"));
+
+    shared::frmPrinting printing;
+    ok &= Save(printing, folder, QStringLiteral("shared-printing"));
+    return ok ? 0 : 1;
+}
