@@ -31,6 +31,10 @@ private:
     char previous_;
 };
 
+// The thousands separator that goes with a decimal separator: "," beside ".", and "."
+// beside ",", so that a grouped number never reads as a fraction.
+char GroupSeparatorFor(char decimalSeparator) noexcept;
+
 // Replaces every "." by ",".
 std::string DotToComma(std::string_view text);
 
