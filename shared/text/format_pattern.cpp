@@ -190,8 +190,10 @@ std::string FormatPattern::Apply(DecimalDigits number, char separator) const
     while (fractionDigits.size() > fractionMinimum && fractionDigits.back() == '0') {
         fractionDigits.pop_back();
     }
+    // An exponent always shows at least one digit, also under "#": "1.13E+" would
+    // read as a cut-off number, "1.13E+0" reads as what it is.
     const std::string exponentDigits =
-        PadToMinimum(exponent == 0 ? std::string() : std::to_string(std::abs(exponent)),
+        PadToMinimum(std::to_string(std::abs(exponent)),
                      MinimumLeadingDigits(exponent_.count, exponent_.firstZero));
 
     // A value that rounds to nothing but zeros shows no minus sign.

@@ -15,7 +15,8 @@ namespace shared {
 // The first "." is the decimal separator (kept even when no digit follows). A ","
 // between integer placeholders groups thousands; commas right after the last integer
 // placeholder divide by 1000 each. "E+"/"E-" (or "e+"/"e-") after a placeholder start
-// an exponent whose sign shows always/only when negative. "%" multiplies by 100 and is
+// an exponent whose sign shows always/only when negative and which shows at least one
+// digit (a "0" placeholder raises the minimum). "%" multiplies by 100 and is
 // shown. A backslash shows the next character, double quotes show their contents, and
 // every other character is shown as it stands.
 //
