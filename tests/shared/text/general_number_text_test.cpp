@@ -11,7 +11,7 @@
 namespace shared {
 namespace {
 
-using testing::SwapSeparators;
+using text_tests::SwapSeparators;
 
 struct GeneralRow {
     double value;

@@ -12,7 +12,7 @@
 namespace shared {
 namespace {
 
-using testing::SwapSeparators;
+using text_tests::SwapSeparators;
 
 struct FormatRow {
     double value;

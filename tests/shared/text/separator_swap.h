@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace shared::testing {
+namespace shared::text_tests {
 
 // The text a "," locale shows for a text written for a "." locale: decimal and group
 // separators trade places. Rows are written once, for ".", and checked under both.
@@ -19,6 +19,6 @@ inline std::string SwapSeparators(std::string text)
     return text;
 }
 
-}  // namespace shared::testing
+}  // namespace shared::text_tests
 
 #endif
