@@ -1,0 +1,55 @@
+#ifndef SHARED_PLATFORM_ATOMIC_FILE_WRITER_H
+#define SHARED_PLATFORM_ATOMIC_FILE_WRITER_H
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "shared/platform/file_sink.h"
+
+namespace shared {
+
+// Writes a file through a temporary file in the target's own folder (same file system,
+// so the final rename is atomic): write, flush, fsync, then rename over the target only
+// after the last byte. The replaced file keeps its permissions; a symbolic link as
+// target stays a link and the file it points to is replaced. Single-threaded use.
+class AtomicFileWriter : public FileSink {
+public:
+    // Creates the temporary file; raises when the folder cannot take it.
+    explicit AtomicFileWriter(std::string targetPath);
+    // Removes the temporary file unless Commit succeeded.
+    ~AtomicFileWriter() override;
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void Write(std::string_view bytes) override;
+    void Commit() override;
+
+    // The temporary file's path while writing (for diagnostics and tests).
+    const std::string& TemporaryPath() const noexcept { return tempPath_; }
+
+private:
+    void Flush();
+    void WriteAll(std::string_view bytes);
+    // Closes and removes the temporary file, then raises the error for errno value.
+    [[noreturn]] void Fail(int errorNumber);
+    void Discard() noexcept;
+
+    std::string targetPath_;
+    std::string tempPath_;
+    std::string buffer_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+
+// A FileSinkOpener for the plain writer.
+std::unique_ptr<FileSink> OpenAtomicFileWriter(const std::string& targetPath);
+
+// The classic error number for a failed file-system call's errno value: 61 for a full
+// disk or quota (or a file-size limit), 70 for refused access or a read-only file
+// system, 75 for everything else.
+int FileErrorNumber(int errorNumber) noexcept;
+
+}  // namespace shared
+
+#endif

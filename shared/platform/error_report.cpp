@@ -1,0 +1,58 @@
+#include "shared/platform/error_report.h"
+
+#include <new>
+#include <stdexcept>
+
+#include "shared/platform/messages.h"
+
+namespace shared {
+
+namespace {
+
+constexpr int kOutOfMemory = 7;
+
+}  // namespace
+
+void ErrorReport(Messages& messages, const std::string& title, const RuntimeError& failure,
+                 ErrorNumberForm form) {
+    messages.Show(ErrorReportText(failure.Number(), failure.Description(), form),
+                  MessageIcon::Critical, title, MessageButtons::Ok);
+}
+
+RuntimeError AsRuntimeError(const std::exception& failure) {
+    if (const auto* known = dynamic_cast<const RuntimeError*>(&failure)) {
+        return *known;
+    }
+    if (dynamic_cast<const std::bad_alloc*>(&failure) != nullptr) {
+        return RuntimeError(kOutOfMemory, {}, "Out of memory");
+    }
+    if (dynamic_cast<const std::out_of_range*>(&failure) != nullptr) {
+        return RuntimeError(error::kSubscriptOutOfRange);
+    }
+    if (dynamic_cast<const std::overflow_error*>(&failure) != nullptr) {
+        return RuntimeError(error::kOverflow);
+    }
+    const std::string text = failure.what();
+    return RuntimeError(error::kInvalidProcedureCall, {},
+                        text.empty() ? StandardErrorDescription(error::kInvalidProcedureCall) : text);
+}
+
+void ErrorReport(Messages& messages, const std::string& title, const std::exception& failure,
+                 ErrorNumberForm form) {
+    ErrorReport(messages, title, AsRuntimeError(failure), form);
+}
+
+bool RunReportingErrors(Messages& messages, const std::string& title,
+                        const std::function<void()>& body, ErrorNumberForm form) {
+    try {
+        body();
+        return true;
+    } catch (const std::exception& failure) {
+        ErrorReport(messages, title, failure, form);
+    } catch (...) {
+        ErrorReport(messages, title, RuntimeError(error::kInvalidProcedureCall), form);
+    }
+    return false;
+}
+
+}  // namespace shared

@@ -1,0 +1,37 @@
+#ifndef SHARED_PLATFORM_ERROR_REPORT_H
+#define SHARED_PLATFORM_ERROR_REPORT_H
+
+#include <exception>
+#include <functional>
+#include <string>
+
+#include "shared/errors/runtime_error.h"
+
+namespace shared {
+
+class Messages;
+
+// The "Unexpected Error" report of a procedure's failure handler: one box with the
+// critical icon and OK, text "Unexpected Error" + number + CR LF + description, titled
+// as the procedure says (ErrorReportTitle, or the program title).
+void ErrorReport(Messages& messages, const std::string& title, const RuntimeError& failure,
+                 ErrorNumberForm form = ErrorNumberForm::MessageConversion);
+
+// Failures that did not start as a RuntimeError get the classic number that fits them:
+// 7 "Out of memory" for an allocation failure, 9 for an index out of range, 6 for an
+// overflow, otherwise 5 with the failure's own text.
+void ErrorReport(Messages& messages, const std::string& title, const std::exception& failure,
+                 ErrorNumberForm form = ErrorNumberForm::MessageConversion);
+
+// The number and description an arbitrary failure is reported with.
+RuntimeError AsRuntimeError(const std::exception& failure);
+
+// Runs a procedure body with its failure handler: any failure is reported under title
+// and false returned; what happens next is the caller's decision.
+bool RunReportingErrors(Messages& messages, const std::string& title,
+                        const std::function<void()>& body,
+                        ErrorNumberForm form = ErrorNumberForm::MessageConversion);
+
+}  // namespace shared
+
+#endif

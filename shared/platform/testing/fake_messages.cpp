@@ -1,0 +1,24 @@
+#include "shared/platform/testing/fake_messages.h"
+
+namespace shared {
+
+MessageAnswer FakeMessages::Show(const std::string& text, MessageIcon icon,
+                                 const std::string& title, MessageButtons buttons) {
+    shown_.push_back({text, icon, title, buttons});
+    if (!answers_.empty()) {
+        const MessageAnswer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    switch (buttons) {
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+        return MessageAnswer::Yes;
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel:
+        break;
+    }
+    return MessageAnswer::Ok;
+}
+
+}  // namespace shared
