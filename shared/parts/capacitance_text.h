@@ -13,7 +13,9 @@ namespace shared {
 
 // The notation of a capacitance in pF given as a number text (current separator):
 // "0.5" gives "500 f", "2200000" gives "2.2 u". The empty text stays empty; a text that
-// is no number raises RuntimeError 13 "Type mismatch".
+// is no number raises RuntimeError 13 "Type mismatch". Pass a single-precision value as
+// its GeneralNumberTextSingle text: widened to double, 0.47f would show as
+// "469.999998807907 f".
 std::string CapacitanceText(std::string_view value);
 
 // Back from the notation to the number text in pF: "4.7 n" gives "4700". The empty text
