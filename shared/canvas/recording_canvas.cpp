@@ -24,11 +24,16 @@ int CodePointCount(const std::string& text) {
 RecordingCanvas::RecordingCanvas(int pixelWidth, int pixelHeight, double dotsPerInch,
                                  bool asPage)
     : state_(pixelWidth, pixelHeight, dotsPerInch),
-      pixels_(state_.PixelWidth(), state_.PixelHeight(), state_.backColor),
+      // Paper cannot be read back, so a page keeps no pixels (and a 600 dpi page would
+      // cost a hundred megabytes for nothing).
+      pixels_(asPage ? 0 : state_.PixelWidth(), asPage ? 0 : state_.PixelHeight(),
+              state_.backColor),
       asPage_(asPage) {}
 
 void RecordingCanvas::Resize(int pixelWidth, int pixelHeight) {
     state_.SetDevice(pixelWidth, pixelHeight, state_.DotsPerInch());
+    if (asPage_)
+        return;
     PixelImage resized(state_.PixelWidth(), state_.PixelHeight(), state_.backColor);
     resized.Blit(pixels_, 0, 0);
     pixels_ = std::move(resized);
@@ -47,8 +52,7 @@ void RecordingCanvas::SetScaleMode(ScaleMode mode) {
 void RecordingCanvas::Cls() {
     state_.currentX = 0;
     state_.currentY = 0;
-    if (!asPage_)
-        pixels_.Fill(state_.backColor);
+    pixels_.Fill(state_.backColor);
     Record(ClsCall{});
 }
 

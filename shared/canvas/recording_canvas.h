@@ -21,7 +21,8 @@ namespace shared {
 // high, in points at the canvas's resolution.
 //
 // Pixels are kept only for Cls and the pixel operations, so pixel copies and the masked
-// picture can be checked on it; shapes and text are logged, not rasterised.
+// picture can be checked on it; shapes and text are logged, not rasterised. A page keeps
+// none and grabs blank pictures, as paper cannot be read back.
 //
 // Constructed as a page (asPage) it also answers AsPage() and logs the page calls; the
 // fake printer hands such a canvas out.

@@ -19,6 +19,12 @@ CanvasWidget::~CanvasWidget() {
     canvas_.SetChangedCallback({});
 }
 
+void CanvasWidget::SetPictureSize(int pixelWidth, int pixelHeight) {
+    resize(pixelWidth, pixelHeight);
+    if (canvas_.PixelWidth() != pixelWidth || canvas_.PixelHeight() != pixelHeight)
+        canvas_.Resize(pixelWidth, pixelHeight);
+}
+
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
@@ -27,7 +33,9 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event) {
-    canvas_.Resize(event->size().width(), event->size().height());
+    const QSize size = event->size();
+    if (canvas_.PixelWidth() != size.width() || canvas_.PixelHeight() != size.height())
+        canvas_.Resize(size.width(), size.height());
     QWidget::resizeEvent(event);
 }
 

@@ -20,6 +20,10 @@ public:
     CanvasWidget(const CanvasWidget&) = delete;
     CanvasWidget& operator=(const CanvasWidget&) = delete;
 
+    // Sizes widget and picture at once. A hidden widget gets its resize event only when
+    // shown, but the windows draw their chart while loading, before they are shown.
+    void SetPictureSize(int pixelWidth, int pixelHeight);
+
     PainterCanvas& Canvas() noexcept { return canvas_; }
     const PainterCanvas& Canvas() const noexcept { return canvas_; }
 
