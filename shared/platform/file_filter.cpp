@@ -51,7 +51,10 @@ std::string NameFilterText(const FileFilter& filter) {
             if (!patterns.empty()) {
                 patterns += ' ';
             }
-            patterns += pattern.substr(first, last - first + 1);
+            pattern = pattern.substr(first, last - first + 1);
+            // "*.*" meant every file where these lists come from; the toolkit on POSIX
+            // would take it literally and hide names without a dot.
+            patterns += pattern == "*.*" ? "*" : pattern;
         }
         start = end + 1;
     }

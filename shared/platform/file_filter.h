@@ -19,8 +19,8 @@ struct FileFilter {
 std::vector<FileFilter> ParseFileFilters(std::string_view filter);
 
 // The toolkit's form of one pair: description + " (" + patterns separated by blanks +
-// ")". The dialog is told to hide that added part, so users see the description as the
-// program wrote it.
+// ")", with "*.*" written as "*" (every file). The dialog is told to hide that added
+// part, so users see the description as the program wrote it.
 std::string NameFilterText(const FileFilter& filter);
 
 // The pair shown first: FilterIndex counts from 1; 0 or an index past the list falls

@@ -81,8 +81,9 @@ TEST(FileFilterTest, SplitsPairsAndBuildsToolkitFilters) {
     ASSERT_EQ(filters.size(), 2u);
     EXPECT_EQ(filters[0].description, "darvo Data Files (*.dvx)");
     EXPECT_EQ(filters[0].patterns, "*.dvx");
-    EXPECT_EQ(NameFilterText(filters[1]), "All Files (*.*) (*.*)");
+    EXPECT_EQ(NameFilterText(filters[1]), "All Files (*.*) (*)");
     EXPECT_EQ(NameFilterText({"Text", "*.txt; *.csv"}), "Text (*.txt *.csv)");
+    EXPECT_EQ(NameFilterText({"Any", "*.*;*.s2p"}), "Any (* *.s2p)");
     EXPECT_EQ(ParseFileFilters("A|*.a|B|*.b").size(), 2u);
     EXPECT_EQ(ParseFileFilters("A|*.a||").size(), 1u);
     EXPECT_EQ(ParseFileFilters("A||B|*.b|").size(), 1u);

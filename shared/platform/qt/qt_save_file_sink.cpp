@@ -1,0 +1,70 @@
+#include "shared/platform/qt/qt_save_file_sink.h"
+
+#include <QFileInfo>
+
+#include "shared/errors/runtime_error.h"
+
+namespace shared {
+
+namespace {
+
+constexpr const char* kSource = "QtSaveFileSink";
+
+int ErrorNumberFor(const QSaveFile& file) {
+    switch (file.error()) {
+    case QFileDevice::PermissionsError:
+        return error::kPermissionDenied;
+    case QFileDevice::ResourceError:  // the toolkit's report of a full disk
+        return error::kDiskFull;
+    default:
+        break;
+    }
+    // An open refused for want of rights is reported as a plain open error; tell it
+    // apart by the folder.
+    const QFileInfo folder(QFileInfo(file.fileName()).absolutePath());
+    if (file.error() == QFileDevice::OpenError && folder.isDir() && !folder.isWritable()) {
+        return error::kPermissionDenied;
+    }
+    return error::kPathFileAccessError;
+}
+
+}  // namespace
+
+QtSaveFileSink::QtSaveFileSink(const std::string& targetPath)
+    : file_(QString::fromStdString(targetPath)) {
+    if (!file_.open(QIODevice::WriteOnly)) {
+        Fail();
+    }
+}
+
+void QtSaveFileSink::Write(std::string_view bytes) {
+    if (committed_ || !file_.isOpen()) {
+        throw RuntimeError(error::kPathFileAccessError, kSource);
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file_.write(bytes.data(), size) != size) {
+        Fail();
+    }
+}
+
+void QtSaveFileSink::Commit() {
+    if (committed_ || !file_.isOpen()) {
+        throw RuntimeError(error::kPathFileAccessError, kSource);
+    }
+    if (!file_.commit()) {
+        Fail();
+    }
+    committed_ = true;
+}
+
+void QtSaveFileSink::Fail() {
+    const int number = ErrorNumberFor(file_);
+    file_.cancelWriting();
+    throw RuntimeError(number, kSource);
+}
+
+std::unique_ptr<FileSink> OpenQtSaveFile(const std::string& targetPath) {
+    return std::make_unique<QtSaveFileSink>(targetPath);
+}
+
+}  // namespace shared
