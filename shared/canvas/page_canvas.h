@@ -17,7 +17,8 @@ public:
     virtual PrinterColorMode ColorMode() const = 0;
     // Ends the current page and starts a new one; the current point returns to (0, 0).
     virtual void NewPage() = 0;
-    // Ends the document: the pages go to the printer (or the file).
+    // Ends the document: the pages go to the printer (or the file). A document in which
+    // nothing was drawn sends nothing, not even a blank sheet.
     virtual void EndDoc() = 0;
 
     PageCanvas* AsPage() noexcept override { return this; }
