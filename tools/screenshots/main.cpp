@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "shared/canvas/qt/canvas_sample.h"
 #include "shared/dialogs/frm_about.h"
 #include "shared/dialogs/frm_printing.h"
 #include "shared/dialogs/frm_select.h"
@@ -54,5 +55,12 @@ int main(int argc, char** argv) {
 
     shared::frmPrinting printing;
     ok &= Save(printing, folder, QStringLiteral("shared-printing"));
+
+    QImage sample;
+    shared::RenderCanvasSample(sample);
+    const QString samplePath = folder.filePath(QStringLiteral("shared-canvas-sample.png"));
+    const bool sampleOk = sample.save(samplePath);
+    std::printf("%s %s\n", sampleOk ? "wrote" : "FAILED", qPrintable(samplePath));
+    ok &= sampleOk;
     return ok ? 0 : 1;
 }
