@@ -23,7 +23,7 @@ int CodePointCount(const std::string& text) {
 
 RecordingCanvas::RecordingCanvas(int pixelWidth, int pixelHeight, double dotsPerInch,
                                  bool asPage)
-    : state_(pixelWidth, pixelHeight, dotsPerInch),
+    : CanvasWithState(pixelWidth, pixelHeight, dotsPerInch),
       // Paper cannot be read back, so a page keeps no pixels (and a 600 dpi page would
       // cost a hundred megabytes for nothing).
       pixels_(asPage ? 0 : state_.PixelWidth(), asPage ? 0 : state_.PixelHeight(),

@@ -2,7 +2,7 @@
 #define SHARED_CANVAS_RECORDING_CANVAS_H
 
 #include "shared/canvas/canvas_calls.h"
-#include "shared/canvas/canvas_state.h"
+#include "shared/canvas/canvas_with_state.h"
 #include "shared/canvas/page_canvas.h"
 #include "shared/canvas/pixel_image.h"
 
@@ -26,7 +26,7 @@ namespace shared {
 //
 // Constructed as a page (asPage) it also answers AsPage() and logs the page calls; the
 // fake printer hands such a canvas out.
-class RecordingCanvas : public PageCanvas {
+class RecordingCanvas : public CanvasWithState<PageCanvas> {
 public:
     explicit RecordingCanvas(int pixelWidth = 640, int pixelHeight = 480,
                              double dotsPerInch = 96, bool asPage = false);
@@ -55,35 +55,14 @@ public:
 
     void SetScale(double left, double top, double width, double height) override;
     void SetScaleMode(ScaleMode mode) override;
-    ScaleMode GetScaleMode() const override { return state_.Mode(); }
-    double ScaleLeft() const override { return state_.Left(); }
-    double ScaleTop() const override { return state_.Top(); }
-    double ScaleWidth() const override { return state_.Width(); }
-    double ScaleHeight() const override { return state_.Height(); }
-    int PixelWidth() const override { return state_.PixelWidth(); }
-    int PixelHeight() const override { return state_.PixelHeight(); }
-    double DotsPerInch() const override { return state_.DotsPerInch(); }
-    double ToPixelX(double x) const override { return state_.ToPixelX(x); }
-    double ToPixelY(double y) const override { return state_.ToPixelY(y); }
-    double ToUserX(double pixelX) const override { return state_.ToUserX(pixelX); }
-    double ToUserY(double pixelY) const override { return state_.ToUserY(pixelY); }
 
     void Cls() override;
-    double CurrentX() const override { return state_.currentX; }
-    double CurrentY() const override { return state_.currentY; }
-    void SetCurrentX(double x) override { state_.currentX = x; }
-    void SetCurrentY(double y) override { state_.currentY = y; }
 
     void SetForeColor(Rgb color) override;
-    Rgb ForeColor() const override { return state_.foreColor; }
     void SetBackColor(Rgb color) override;
-    Rgb BackColor() const override { return state_.backColor; }
     void SetDrawWidth(int pixels) override;
-    int DrawWidth() const override { return state_.drawWidth; }
     void SetDrawStyle(LineStyle style) override;
-    LineStyle DrawStyle() const override { return state_.drawStyle; }
     void SetFont(const FontSpec& font) override;
-    FontSpec Font() const override { return state_.font; }
 
     double TextWidth(const std::string& text) const override;
     double TextHeight(const std::string& text) const override;
@@ -117,7 +96,6 @@ public:
 private:
     void Record(CanvasCall call) { calls_.push_back(std::move(call)); }
 
-    CanvasState state_;
     std::vector<CanvasCall> calls_;
     PixelImage pixels_;
     bool asPage_;

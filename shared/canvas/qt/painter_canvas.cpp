@@ -26,7 +26,7 @@ QImage NewLayer(int width, int height, QImage::Format format, double dotsPerInch
 }  // namespace
 
 PainterCanvas::PainterCanvas(int pixelWidth, int pixelHeight, double dotsPerInch)
-    : state_(pixelWidth, pixelHeight, dotsPerInch),
+    : CanvasWithState(pixelWidth, pixelHeight, dotsPerInch),
       drawing_(state_),
       image_(NewLayer(state_.PixelWidth(), state_.PixelHeight(), QImage::Format_RGB32,
                       state_.DotsPerInch())),

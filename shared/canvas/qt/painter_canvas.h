@@ -1,7 +1,7 @@
 #ifndef SHARED_CANVAS_QT_PAINTER_CANVAS_H
 #define SHARED_CANVAS_QT_PAINTER_CANVAS_H
 
-#include "shared/canvas/canvas_state.h"
+#include "shared/canvas/canvas_with_state.h"
 #include "shared/canvas/chart_canvas.h"
 #include "shared/canvas/qt/painter_drawing.h"
 
@@ -20,7 +20,7 @@ namespace shared {
 //
 // Each operation paints at once into the image, so GrabPixels and ComposedImage always
 // see everything drawn so far. Not thread-safe: use it on the user-interface thread.
-class PainterCanvas : public ChartCanvas {
+class PainterCanvas : public CanvasWithState<ChartCanvas> {
 public:
     // A pixelWidth x pixelHeight picture filled with white, measured at dotsPerInch so
     // point-sized fonts and twips scales match the screen they are shown on.
@@ -40,39 +40,7 @@ public:
     // callback must not draw on this canvas.
     void SetChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
 
-    void SetScale(double left, double top, double width, double height) override {
-        state_.SetScale(left, top, width, height);
-    }
-    void SetScaleMode(ScaleMode mode) override { state_.SetScaleMode(mode); }
-    ScaleMode GetScaleMode() const override { return state_.Mode(); }
-    double ScaleLeft() const override { return state_.Left(); }
-    double ScaleTop() const override { return state_.Top(); }
-    double ScaleWidth() const override { return state_.Width(); }
-    double ScaleHeight() const override { return state_.Height(); }
-    int PixelWidth() const override { return state_.PixelWidth(); }
-    int PixelHeight() const override { return state_.PixelHeight(); }
-    double DotsPerInch() const override { return state_.DotsPerInch(); }
-    double ToPixelX(double x) const override { return state_.ToPixelX(x); }
-    double ToPixelY(double y) const override { return state_.ToPixelY(y); }
-    double ToUserX(double pixelX) const override { return state_.ToUserX(pixelX); }
-    double ToUserY(double pixelY) const override { return state_.ToUserY(pixelY); }
-
     void Cls() override;
-    double CurrentX() const override { return state_.currentX; }
-    double CurrentY() const override { return state_.currentY; }
-    void SetCurrentX(double x) override { state_.currentX = x; }
-    void SetCurrentY(double y) override { state_.currentY = y; }
-
-    void SetForeColor(Rgb color) override { state_.foreColor = color; }
-    Rgb ForeColor() const override { return state_.foreColor; }
-    void SetBackColor(Rgb color) override { state_.backColor = color; }
-    Rgb BackColor() const override { return state_.backColor; }
-    void SetDrawWidth(int pixels) override { state_.drawWidth = pixels < 1 ? 1 : pixels; }
-    int DrawWidth() const override { return state_.drawWidth; }
-    void SetDrawStyle(LineStyle style) override { state_.drawStyle = style; }
-    LineStyle DrawStyle() const override { return state_.drawStyle; }
-    void SetFont(const FontSpec& font) override { state_.font = font; }
-    FontSpec Font() const override { return state_.font; }
 
     double TextWidth(const std::string& text) const override;
     double TextHeight(const std::string& text) const override;
@@ -89,8 +57,6 @@ public:
     void FilledCircle(double cx, double cy, double radius, Rgb outline, Rgb fill) override;
     void PSet(double x, double y, Rgb color) override;
 
-    void BeginOverlay() override { state_.inOverlay = true; }
-    void EndOverlay() override { state_.inOverlay = false; }
     void ClearOverlay() override;
 
     PixelImage GrabPixels(const PixelRect& rect) override;
@@ -101,7 +67,6 @@ private:
     void Paint(const std::function<void(QPainter&)>& draw);
     void NotifyChanged() const;
 
-    CanvasState state_;
     PainterDrawing drawing_;
     QImage image_;
     QImage overlay_;

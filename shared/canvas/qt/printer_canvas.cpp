@@ -14,7 +14,7 @@ constexpr int kPrinterError = 482;
 }  // namespace
 
 PrinterCanvas::PrinterCanvas(QPrinter& printer)
-    : printer_(printer), state_(1, 1, 96), drawing_(state_) {
+    : CanvasWithState(1, 1, 96), printer_(printer), drawing_(state_) {
     RefreshDevice();
     state_.SetScaleMode(ScaleMode::Twips);
 }
