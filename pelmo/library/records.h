@@ -17,8 +17,9 @@ using NotationTexts = std::array<std::string, 2>;
 
 // One capacitor of the library: the index fields from cap.idx and the equivalent-circuit
 // model from cap.dat. The field names are the library's own so that the model code reads
-// like its formulas. Number texts keep the file's "." (the program parses them without
-// regard to the locale); only texts meant for display are converted.
+// like its formulas. The number texts (RatedVoltage, NominalCapacitance, SizeSheet) are
+// shown as they stand, so the loader gives them the locale's decimal separator; parse
+// them with the current separator, never with a fixed ".".
 //
 // The polynomial coefficient arrays are indexed by the power of their term, as the model
 // formulas name them (BiasCoef[6] is the V^6 coefficient); element 0 has no term and
@@ -80,8 +81,9 @@ struct CapacitorRecord {
 struct InductorRecord {
     std::string PartNumber;    // ind.idx 1, the same in both notations
     NotationTexts SizeCode;    // ind.idx 2, 3; first filter list
-    std::string Inductance;    // ind.idx 4 [nH], number text; second filter list
-    std::string RatedCurrent;  // ind.idx 5 [mA], number text; third filter list
+    // Number texts in the locale's separator, like the capacitor's.
+    std::string Inductance;    // ind.idx 4 [nH]; second filter list
+    std::string RatedCurrent;  // ind.idx 5 [mA]; third filter list
 
     float L0 = 0.0F;             // series inductance at 10 MHz [nH]
     float L0Exponent = 0.0F;     // frequency exponent of L0
