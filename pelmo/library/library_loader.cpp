@@ -1,0 +1,130 @@
+#include "pelmo/library/library_loader.h"
+
+#include "pelmo/library/library_files.h"
+#include "pelmo/library/library_reader.h"
+#include "pelmo/library/load_failure.h"
+#include "shared/errors/runtime_error.h"
+#include "shared/files/field_reader.h"
+#include "shared/files/fixed_record_reader.h"
+#include "shared/platform/error_report.h"
+#include "shared/platform/program_folder.h"
+#include "shared/text/number_text.h"
+
+#include <cstdint>
+#include <exception>
+
+namespace pelmo {
+
+namespace {
+
+std::string LibraryFile(const std::string& programFolder, const char* name) {
+    return shared::JoinFolderAndName(programFolder, name);
+}
+
+// Runs one start-up procedure and gives any failure the procedure's title, so the
+// report names where the start stopped.
+template <class Body>
+void RunTitled(const char* title, Body body) {
+    try {
+        body();
+    } catch (const LoadFailure&) {
+        throw;
+    } catch (const std::exception& failure) {
+        throw LoadFailure(title, shared::AsRuntimeError(failure));
+    }
+}
+
+void ConvertInPlace(std::string& text) { text = shared::DotToComma(text); }
+
+}  // namespace
+
+std::size_t CountIndexRecords(const std::string& path, std::size_t fieldsPerRecord) {
+    shared::FieldReader reader = shared::FieldReader::OpenFile(path);
+    return static_cast<std::size_t>(reader.CountRecords(fieldsPerRecord, kMaxLibraryRecords));
+}
+
+Library CreateLibraryTables(const std::string& programFolder) {
+    Library library;
+    library.CapacitorTable.resize(CountIndexRecords(
+        LibraryFile(programFolder, kCapacitorIndexFile), kCapacitorIndexFields));
+    library.InductorTable.resize(CountIndexRecords(
+        LibraryFile(programFolder, kInductorIndexFile), kInductorIndexFields));
+    return library;
+}
+
+void GetData(const std::string& programFolder, Library& library) {
+    std::vector<CapacitorRecord>& capacitors = library.CapacitorTable;
+    {
+        const auto model = shared::FixedRecordReader::OpenFile(
+            LibraryFile(programFolder, kCapacitorModelFile), kCapacitorModelSize,
+            capacitors.size());
+        for (std::size_t i = 0; i < capacitors.size(); ++i) {
+            ReadCapacitorModel(model.Record(i), capacitors[i]);
+        }
+    }
+    {
+        auto index =
+            shared::FieldReader::OpenFile(LibraryFile(programFolder, kCapacitorIndexFile));
+        for (CapacitorRecord& record : capacitors) {
+            ReadCapacitorIndexFields(index.ReadRecord(kCapacitorIndexFields), record);
+        }
+    }
+
+    std::vector<InductorRecord>& inductors = library.InductorTable;
+    {
+        const auto model = shared::FixedRecordReader::OpenFile(
+            LibraryFile(programFolder, kInductorModelFile), kInductorModelSize,
+            inductors.size());
+        for (std::size_t i = 0; i < inductors.size(); ++i) {
+            ReadInductorModel(model.Record(i), inductors[i]);
+        }
+    }
+    {
+        auto index =
+            shared::FieldReader::OpenFile(LibraryFile(programFolder, kInductorIndexFile));
+        library.InductorPartIndex.Clear();
+        for (std::size_t i = 0; i < inductors.size(); ++i) {
+            ReadInductorIndexFields(index.ReadRecord(kInductorIndexFields), inductors[i]);
+            // Two inductors with one part number (in any letter case) would make the
+            // second unreachable by its number, so the start stops with 457.
+            library.InductorPartIndex.Add(inductors[i].PartNumber,
+                                          static_cast<std::int32_t>(i));
+        }
+    }
+}
+
+void ApplyDecimalSeparator(Library& library, char decimalSeparator) {
+    if (decimalSeparator != ',') {
+        return;
+    }
+    for (CapacitorRecord& record : library.CapacitorTable) {
+        ConvertInPlace(record.NominalCapacitance);
+        ConvertInPlace(record.RatedVoltage);
+        for (std::string& text : record.SizeSheet) {
+            ConvertInPlace(text);
+        }
+    }
+    for (InductorRecord& record : library.InductorTable) {
+        ConvertInPlace(record.Inductance);
+        ConvertInPlace(record.RatedCurrent);
+        for (std::string& text : record.SizeSheet) {
+            ConvertInPlace(text);
+        }
+    }
+}
+
+Library LoadLibrary(const std::string& programFolder, char decimalSeparator) {
+    Library library;
+    RunTitled(kMainFailureTitle, [&] { library = CreateLibraryTables(programFolder); });
+    RunTitled(kGetDataFailureTitle, [&] {
+        GetData(programFolder, library);
+        ApplyDecimalSeparator(library, decimalSeparator);
+    });
+    return library;
+}
+
+Library LoadLibrary(const std::string& programFolder) {
+    return LoadLibrary(programFolder, shared::DecimalSeparator());
+}
+
+}  // namespace pelmo

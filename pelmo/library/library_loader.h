@@ -1,0 +1,55 @@
+#ifndef PELMO_LIBRARY_LIBRARY_LOADER_H
+#define PELMO_LIBRARY_LIBRARY_LOADER_H
+
+#include "pelmo/library/records.h"
+
+#include <cstddef>
+#include <string>
+
+namespace pelmo {
+
+// Loading the component library at start: cap.idx and ind.idx are counted first, then
+// the model files and the index files are read into tables of exactly that size. The
+// files are opened in the order cap.idx, ind.idx, cap.dat, cap.idx, ind.dat, ind.idx,
+// each read whole and closed before the next.
+//
+// Every file is addressed as programFolder + separator + name (the separator is not
+// doubled when the folder already ends in one).
+
+// Loads the whole library and converts its displayed number texts to decimalSeparator.
+// A failure raises LoadFailure: titled "pelmo:Public.Main" while the index files are
+// counted (a missing or unreadable index, 53/70/75; an incomplete last record, 62; more
+// than 32767 records of a kind, 6 "Overflow"), "pelmo:Public.GetData" while the tables
+// are filled (a missing model file, 53; a model file shorter than count x record size,
+// 62, never zero-filled; a chip shape that is no number, 13; an inductor part number
+// that is there already in any letter case, 457). Either way the caller reports it and
+// ends; no partly filled library is returned. The capacitor order and PartIndex are
+// left to SortCapacitors.
+Library LoadLibrary(const std::string& programFolder, char decimalSeparator);
+// The same with the separator in force (shared::DecimalSeparator()).
+Library LoadLibrary(const std::string& programFolder);
+
+// The lower steps, for callers that need one of them alone; they raise
+// shared::RuntimeError without a title.
+
+// The number of records of fieldsPerRecord fields in an index file: 0 for an empty
+// file, RuntimeError 6 beyond 32767.
+std::size_t CountIndexRecords(const std::string& path, std::size_t fieldsPerRecord);
+
+// Counts both index files and returns a library whose two tables hold that many empty
+// records.
+Library CreateLibraryTables(const std::string& programFolder);
+
+// Fills the sized tables from the four files, in file order, and builds
+// InductorPartIndex. Number texts stay as the files write them (with ".").
+void GetData(const std::string& programFolder, Library& library);
+
+// Gives the number texts that are shown as they stand the locale's separator: with ","
+// every "." becomes ","; with any other separator nothing changes. Capacitors:
+// NominalCapacitance, RatedVoltage, SizeSheet; inductors: Inductance, RatedCurrent,
+// SizeSheet. Part numbers, codes and the model values are untouched.
+void ApplyDecimalSeparator(Library& library, char decimalSeparator);
+
+}  // namespace pelmo
+
+#endif
