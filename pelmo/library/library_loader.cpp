@@ -31,6 +31,8 @@ void RunTitled(const char* title, Body body) {
         throw;
     } catch (const std::exception& failure) {
         throw LoadFailure(title, shared::AsRuntimeError(failure));
+    } catch (...) {
+        throw LoadFailure(title, shared::RuntimeError(shared::error::kInvalidProcedureCall));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "library_fixtures.h"
 
 #include "shared/errors/runtime_error.h"
+#include "shared/files/file_bytes.h"
 #include "shared/text/number_text.h"
 
 #include <gtest/gtest.h>
@@ -234,7 +235,21 @@ TEST(LoadLibrary, HoldsAtMost32767RecordsOfAKind) {
     EXPECT_EQ(LoadLibrary(folder.Path(), '.').InductorTable.size(), 32767U);
 
     folder.Write(kInductorIndexFile, InductorIndexOf(32768));
-    const auto failure = LoadFailureOf(folder.Path());
+    auto failure = LoadFailureOf(folder.Path());
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Title(), "pelmo:Public.Main");
+    EXPECT_EQ(failure->Number(), shared::error::kOverflow);
+
+    // The capacitor index has the same limit.
+    WriteLibrary(folder);
+    std::string capacitors;
+    const std::string record = "a,b,c,d,e,f,g,1,2,3" + std::string(20 * 2, ',').substr(0, 20) +
+                               "\r\n";
+    for (int i = 0; i < 32768; ++i) {
+        capacitors += record;
+    }
+    folder.Write(kCapacitorIndexFile, capacitors);
+    failure = LoadFailureOf(folder.Path());
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->Title(), "pelmo:Public.Main");
     EXPECT_EQ(failure->Number(), shared::error::kOverflow);
@@ -244,6 +259,18 @@ TEST(LoadLibrary, ExtraModelBytesAreIgnored) {
     TemporaryFolder folder;
     WriteLibrary(folder);
     folder.Write(kCapacitorModelFile, CapacitorModelFile(Capacitors()) + std::string(100, 'x'));
+    EXPECT_EQ(LoadLibrary(folder.Path(), '.').CapacitorTable.size(), 3U);
+}
+
+TEST(WriteLibraryFiles, ARecordThatCannotBeWrittenLeavesTheFolderAlone) {
+    TemporaryFolder folder;
+    WriteLibrary(folder);
+    const std::string before = shared::ReadFileBytes(folder.File(kCapacitorIndexFile));
+    std::vector<InductorRecord> inductors = Inductors();
+    inductors[1].Inductance = "2\"7";  // only the last file is affected
+    EXPECT_THROW(WriteLibraryFiles(folder.Path(), {SampleCapacitor(9, "NEW", "")}, inductors),
+                 shared::RuntimeError);
+    EXPECT_EQ(shared::ReadFileBytes(folder.File(kCapacitorIndexFile)), before);
     EXPECT_EQ(LoadLibrary(folder.Path(), '.').CapacitorTable.size(), 3U);
 }
 
