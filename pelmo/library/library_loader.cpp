@@ -40,15 +40,37 @@ void ConvertInPlace(std::string& text) { text = shared::DotToComma(text); }
 
 }  // namespace
 
-std::size_t CountIndexRecords(const std::string& path, std::size_t fieldsPerRecord) {
+std::size_t CountIndexRecords(const std::string& path, std::size_t fieldsPerRecord,
+                              const IndexRecordCheck& check) {
+    if (fieldsPerRecord == 0) {
+        throw shared::RuntimeError(shared::error::kInvalidProcedureCall, path);
+    }
     shared::FieldReader reader = shared::FieldReader::OpenFile(path);
-    return static_cast<std::size_t>(reader.CountRecords(fieldsPerRecord, kMaxLibraryRecords));
+    std::size_t count = 0;
+    while (!reader.AtEnd()) {
+        // The counter of the windows is 16-bit: one record more would overflow it.
+        if (count >= static_cast<std::size_t>(kMaxLibraryRecords)) {
+            throw shared::RuntimeError(shared::error::kOverflow, path);
+        }
+        const std::vector<std::string> fields = reader.ReadRecord(fieldsPerRecord);
+        if (check) {
+            check(fields);
+        }
+        ++count;
+    }
+    return count;
 }
 
 Library CreateLibraryTables(const std::string& programFolder) {
     Library library;
+    // The counting pass reads each record into a scratch record, as the tables are
+    // filled later, so a chip shape that is no number already stops it.
     library.CapacitorTable.resize(CountIndexRecords(
-        LibraryFile(programFolder, kCapacitorIndexFile), kCapacitorIndexFields));
+        LibraryFile(programFolder, kCapacitorIndexFile), kCapacitorIndexFields,
+        [](const std::vector<std::string>& fields) {
+            CapacitorRecord scratch;
+            ReadCapacitorIndexFields(fields, scratch);
+        }));
     library.InductorTable.resize(CountIndexRecords(
         LibraryFile(programFolder, kInductorIndexFile), kInductorIndexFields));
     return library;

@@ -4,7 +4,9 @@
 #include "pelmo/library/records.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace pelmo {
 
@@ -18,11 +20,11 @@ namespace pelmo {
 
 // Loads the whole library and converts its displayed number texts to decimalSeparator.
 // A failure raises LoadFailure: titled "pelmo:Public.Main" while the index files are
-// counted (a missing or unreadable index, 53/70/75; an incomplete last record, 62; more
-// than 32767 records of a kind, 6 "Overflow"), "pelmo:Public.GetData" while the tables
-// are filled (a missing model file, 53; a model file shorter than count x record size,
-// 62, never zero-filled; a chip shape that is no number, 13; an inductor part number
-// that is there already in any letter case, 457). Either way the caller reports it and
+// counted (a missing or unreadable index, 53/70/75; an incomplete last record, 62; a
+// chip shape that is no number, 13; more than 32767 records of a kind, 6 "Overflow"),
+// "pelmo:Public.GetData" while the tables are filled (a missing model file, 53; a model
+// file shorter than count x record size, 62, never zero-filled; an inductor part
+// number that is there already in any letter case, 457). Either way the caller reports it and
 // ends; no partly filled library is returned. The capacitor order and PartIndex are
 // left to SortCapacitors.
 Library LoadLibrary(const std::string& programFolder, char decimalSeparator);
@@ -32,9 +34,14 @@ Library LoadLibrary(const std::string& programFolder);
 // The lower steps, for callers that need one of them alone; they raise
 // shared::RuntimeError without a title.
 
+// Checks the fields of one index record while counting; raises to stop the count.
+using IndexRecordCheck = std::function<void(const std::vector<std::string>& fields)>;
+
 // The number of records of fieldsPerRecord fields in an index file: 0 for an empty
-// file, RuntimeError 6 beyond 32767.
-std::size_t CountIndexRecords(const std::string& path, std::size_t fieldsPerRecord);
+// file (or one of empty lines), RuntimeError 62 for an incomplete last record and 6
+// for a 32768th record. check, when given, sees every record's fields.
+std::size_t CountIndexRecords(const std::string& path, std::size_t fieldsPerRecord,
+                              const IndexRecordCheck& check = {});
 
 // Counts both index files and returns a library whose two tables hold that many empty
 // records.

@@ -193,7 +193,7 @@ TEST(LoadLibrary, FailuresCarryTheirProcedureAndNumber) {
              const std::size_t shape = text.find(",2,");  // record 1 has shape 2
              text.replace(shape, 3, ",x2,");
              f.Write(kCapacitorIndexFile, text); },
-         kGetDataFailureTitle, 13},
+         kMainFailureTitle, 13},
         {"inductors differing only in case", [](const TemporaryFolder& f) {
              WriteLibraryFiles(f.Path(), Capacitors(),
                                {SampleInductor(1, "PWL1005C2N7"), SampleInductor(2, "pwl1005c2n7")}); },
