@@ -1,0 +1,77 @@
+#include "pelmo/engine/frequency_grid.h"
+
+#include "pelmo/engine/chart_kind.h"
+
+#include <cmath>
+
+namespace pelmo {
+
+namespace {
+
+bool IsOneOf(std::string_view name, std::initializer_list<ChartKind> kinds) {
+    for (ChartKind kind : kinds) {
+        if (ChartName(kind) == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+FrequencySpan InductorSpan(std::string_view chartName, double fmax, double srf) {
+    constexpr double kStart = 10e6;
+    const double u = srf != 0.0 ? srf : fmax;
+    if (IsOneOf(chartName, {ChartKind::Smith, ChartKind::Magnitude, ChartKind::Phase,
+                            ChartKind::Impedance})) {
+        return {kStart, fmax};
+    }
+    if (IsOneOf(chartName, {ChartKind::Q, ChartKind::ApparentInductance})) {
+        return {kStart, 0.98 * u};
+    }
+    return {kStart, u};
+}
+
+}  // namespace
+
+std::optional<FrequencySpan> ChartFrequencySpan(int rangeClass, std::string_view chartName,
+                                                float upperFrequency, double srf) {
+    const double fmax = upperFrequency;
+    if (rangeClass == 1) {
+        return InductorSpan(chartName, fmax, srf);
+    }
+    if (rangeClass < 2 || rangeClass > 6) {
+        return std::nullopt;
+    }
+    if (chartName == ChartName(ChartKind::ApparentInductance)) {
+        return FrequencySpan{1.1 * srf, fmax};
+    }
+    if (chartName == ChartName(ChartKind::ApparentCapacitance)) {
+        const bool srfInRange = static_cast<float>(srf) < upperFrequency;
+        double start = 0.0;
+        switch (rangeClass) {
+        case 2: start = 100e6; break;
+        case 4: start = 1e6; break;
+        // Above the data range the whole curve is capacitive: start lower to show it.
+        case 5: start = srfInRange ? 30e3 : 1e3; break;
+        default: start = srfInRange ? 300e3 : 1e3; break;  // classes 3 and 6
+        }
+        return FrequencySpan{start, srfInRange ? 0.9 * srf : fmax};
+    }
+    switch (rangeClass) {
+    case 2: return FrequencySpan{100e6, fmax};
+    case 5: return FrequencySpan{30e3, fmax};
+    default: return FrequencySpan{300e3, fmax};  // classes 3, 4 and 6
+    }
+}
+
+std::vector<double> LogFrequencyGrid(FrequencySpan span, int count) {
+    std::vector<double> grid;
+    grid.reserve(static_cast<std::size_t>(count));
+    const double ratio = span.End / span.Start;
+    const double last = count > 1 ? count - 1 : 1;
+    for (int i = 0; i < count; ++i) {
+        grid.push_back(span.Start * std::pow(ratio, i / last));
+    }
+    return grid;
+}
+
+}  // namespace pelmo
