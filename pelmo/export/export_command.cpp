@@ -4,6 +4,7 @@
 #include "pelmo/export/touchstone_writer.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/library/records.h"
+
 #include "shared/errors/runtime_error.h"
 #include "shared/parts/part_number_codes.h"
 #include "shared/platform/error_report.h"
@@ -50,9 +51,13 @@ bool WriteAndCommit(const std::string& path, const shared::FileSinkOpener& openS
 
 }  // namespace
 
-std::string TouchstoneSavedText(const std::string& path) { return "S Parameter Data saved to " + path; }
+std::string TouchstoneSavedText(const std::string& path) {
+    return "S Parameter Data saved to " + path;
+}
 
-std::string ImpedanceSavedText(const std::string& path) { return "Impedance Data saved to " + path; }
+std::string ImpedanceSavedText(const std::string& path) {
+    return "Impedance Data saved to " + path;
+}
 
 std::optional<ExportPlan> PrepareExport(const Library& library, const ExportSelection& selection,
                                         const std::function<bool()>& operatingConditionCheck,
@@ -95,14 +100,16 @@ std::optional<ExportPlan> PrepareExport(const Library& library, const ExportSele
 
     std::optional<ExportPlan> plan;
     shared::RunReportingErrors(
-        messages, kProgramTitle, [&] { plan = ExportPlan{subject, MakeExportGrid(subject)}; },
+        messages, kProgramTitle,
+        [&] {
+            plan = ExportPlan{subject, MakeExportGrid(subject)};
+        },
         kReportForm);
     return plan;
 }
 
-bool SaveTouchstoneExport(const ExportPlan& plan, const GridPointEvaluator& evaluate,
-                          const std::string& path, const shared::FileSinkOpener& openSink,
-                          shared::Messages& messages) {
+bool SaveTouchstoneExport(const ExportPlan& plan, const GridPointEvaluator& evaluate, const std::string& path,
+                          const shared::FileSinkOpener& openSink, shared::Messages& messages) {
     const bool saved = WriteAndCommit(path, openSink, messages, [&](shared::FileSink& sink) {
         WriteTouchstone(plan.Subject, plan.Grid, evaluate, sink);
     });
@@ -113,9 +120,8 @@ bool SaveTouchstoneExport(const ExportPlan& plan, const GridPointEvaluator& eval
 }
 
 bool SaveImpedanceExport(const ExportPlan& plan, const ImpedanceReadouts& readouts,
-                         const GridPointEvaluator& evaluate, char separator,
-                         const std::string& path, const shared::FileSinkOpener& openSink,
-                         shared::Messages& messages) {
+                         const GridPointEvaluator& evaluate, char separator, const std::string& path,
+                         const shared::FileSinkOpener& openSink, shared::Messages& messages) {
     const bool saved = WriteAndCommit(path, openSink, messages, [&](shared::FileSink& sink) {
         WriteImpedanceTable(plan.Subject, plan.Grid, readouts, evaluate, separator, sink);
     });

@@ -6,6 +6,7 @@
 #include "pelmo/export/export_subject.h"
 #include "pelmo/export/grid_point_evaluator.h"
 #include "pelmo/export/impedance_table_writer.h"
+
 #include "shared/parts/code_system.h"
 #include "shared/platform/file_sink.h"
 
@@ -75,16 +76,14 @@ std::optional<ExportPlan> PrepareExport(const Library& library, const ExportSele
 // sink cannot be opened, a write or the commit fails, an evaluation fails) shows the
 // "Unexpected Error " report instead and leaves the old file, if any, untouched. Returns
 // whether the file was saved.
-bool SaveTouchstoneExport(const ExportPlan& plan, const GridPointEvaluator& evaluate,
-                          const std::string& path, const shared::FileSinkOpener& openSink,
-                          shared::Messages& messages);
+bool SaveTouchstoneExport(const ExportPlan& plan, const GridPointEvaluator& evaluate, const std::string& path,
+                          const shared::FileSinkOpener& openSink, shared::Messages& messages);
 
 // The same for the impedance table, with the refreshed readouts for its header and the
 // locale's separator; confirms with "Impedance Data saved to " + path.
 bool SaveImpedanceExport(const ExportPlan& plan, const ImpedanceReadouts& readouts,
-                         const GridPointEvaluator& evaluate, char separator,
-                         const std::string& path, const shared::FileSinkOpener& openSink,
-                         shared::Messages& messages);
+                         const GridPointEvaluator& evaluate, char separator, const std::string& path,
+                         const shared::FileSinkOpener& openSink, shared::Messages& messages);
 
 }  // namespace pelmo
 

@@ -3,6 +3,7 @@
 #include "pelmo/engine/inductor_evaluation.h"
 #include "pelmo/engine/operating_point_result.h"
 #include "pelmo/library/records.h"
+
 #include "shared/errors/runtime_error.h"
 
 #include <cstddef>
@@ -10,8 +11,8 @@
 namespace pelmo {
 
 GridPointEvaluator CapacitorGridEvaluator(const CapacitorRecord& record,
-                                          const CapacitorConditions& conditions,
-                                          OperatingPointResult& result, shared::Messages* messages) {
+                                          const CapacitorConditions& conditions, OperatingPointResult& result,
+                                          shared::Messages* messages) {
     const PreparedCapacitor prepared = PrepareCapacitor(record, conditions);
     const CircuitMode connection = conditions.Connection;
     return [&record, &result, messages, prepared, connection](double omega) -> const OperatingPointResult& {
@@ -40,9 +41,9 @@ const Record& RecordAt(const std::vector<Record>& table, int index) {
 
 }  // namespace
 
-GridPointEvaluator SubjectEvaluator(const Library& library, const ExportSubject& subject,
-                                    double temperature, double bias, shared::CodeSystem codeSystem,
-                                    OperatingPointResult& result, shared::Messages* messages) {
+GridPointEvaluator SubjectEvaluator(const Library& library, const ExportSubject& subject, double temperature,
+                                    double bias, shared::CodeSystem codeSystem, OperatingPointResult& result,
+                                    shared::Messages* messages) {
     if (subject.Product == ExportProduct::Inductor) {
         return InductorGridEvaluator(RecordAt(library.InductorTable, subject.PartIndex), result, messages);
     }

@@ -4,6 +4,7 @@
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/export/export_subject.h"
 #include "pelmo/export/grid_point_evaluator.h"
+
 #include "shared/parts/code_system.h"
 
 namespace shared {
@@ -25,8 +26,7 @@ struct OperatingPointResult;
 // bit-identical to evaluating the whole model at every point. Raises what
 // PrepareCapacitor raises for a part that cannot be evaluated.
 GridPointEvaluator CapacitorGridEvaluator(const CapacitorRecord& record,
-                                          const CapacitorConditions& conditions,
-                                          OperatingPointResult& result,
+                                          const CapacitorConditions& conditions, OperatingPointResult& result,
                                           shared::Messages* messages = nullptr);
 
 // An inductor, always in series.
@@ -37,9 +37,9 @@ GridPointEvaluator InductorGridEvaluator(const InductorRecord& record, Operating
 // temperature [C], bias [V] and codeSystem are the capacitor's conditions (the caller
 // reads them from the checked fields); the connection and the part number come from the
 // subject. An index outside its table raises shared::RuntimeError 9.
-GridPointEvaluator SubjectEvaluator(const Library& library, const ExportSubject& subject,
-                                    double temperature, double bias, shared::CodeSystem codeSystem,
-                                    OperatingPointResult& result, shared::Messages* messages = nullptr);
+GridPointEvaluator SubjectEvaluator(const Library& library, const ExportSubject& subject, double temperature,
+                                    double bias, shared::CodeSystem codeSystem, OperatingPointResult& result,
+                                    shared::Messages* messages = nullptr);
 
 }  // namespace pelmo
 

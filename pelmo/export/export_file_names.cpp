@@ -14,8 +14,7 @@ std::string TouchstoneFileName(const ExportSubject& subject) {
     if (subject.Product == ExportProduct::Inductor) {
         return subject.PartNumber + ".s2p";
     }
-    std::string name =
-        subject.PartNumber + (subject.Connection == CircuitMode::Shunt ? "shunt" : "series");
+    std::string name = subject.PartNumber + (subject.Connection == CircuitMode::Shunt ? "shunt" : "series");
     if (subject.ConditionDependent) {
         name += ConditionsInBrackets(subject);
     }

@@ -19,7 +19,8 @@ const char* const kExportSource = "pelmo:ExportGrid";
 
 [[noreturn]] void RaiseNoGrid(const std::string& what) {
     // The report shows the classic description; the source keeps the reason for a debugger.
-    throw shared::RuntimeError(shared::error::kInvalidProcedureCall, std::string(kExportSource) + ": " + what);
+    throw shared::RuntimeError(shared::error::kInvalidProcedureCall,
+                               std::string(kExportSource) + ": " + what);
 }
 
 }  // namespace
@@ -53,8 +54,7 @@ std::vector<double> ExportFrequencies(double startFrequency, float upperFrequenc
     if (count < 2) {
         RaiseNoGrid("fewer than two grid points");
     }
-    if (!(startFrequency > 0.0) || !std::isfinite(startFrequency) || !(stop > 0.0) ||
-        !std::isfinite(stop)) {
+    if (!(startFrequency > 0.0) || !std::isfinite(startFrequency) || !(stop > 0.0) || !std::isfinite(stop)) {
         RaiseNoGrid("no positive upper frequency");
     }
     std::vector<double> frequencies(static_cast<std::size_t>(count));

@@ -13,8 +13,8 @@ namespace pelmo {
 // of its class to its upper frequency, so files of one part are comparable.
 struct ExportGrid {
     int RangeClass = 0;
-    double StartFrequency = 0.0;  // Fs [Hz]
-    float UpperFrequency = 0.0F;  // Fe [Hz], as stored
+    double StartFrequency = 0.0;      // Fs [Hz]
+    float UpperFrequency = 0.0F;      // Fe [Hz], as stored
     std::vector<double> Frequencies;  // f(0) = Fs ... f(N - 1) = Fe, ascending
 };
 

@@ -2,6 +2,7 @@
 
 #include "pelmo/engine/engine_constants.h"
 #include "pelmo/engine/operating_point_result.h"
+
 #include "shared/platform/file_sink.h"
 #include "shared/text/number_text.h"
 
@@ -29,13 +30,13 @@ std::vector<std::string> ImpedanceHeaderLines(const ExportSubject& subject, cons
     std::vector<std::string> lines;
     lines.push_back("!Orvane Part Number:" + subject.PartNumber);
     if (subject.Product == ExportProduct::Capacitor) {
-        lines.push_back("!Operation Temp=" + subject.TemperatureText + "[C], DC Bias Voltage=" +
-                        subject.BiasText + "[V]");
+        lines.push_back("!Operation Temp=" + subject.TemperatureText +
+                        "[C], DC Bias Voltage=" + subject.BiasText + "[V]");
     }
     lines.push_back(RangeLine(grid, separator));
-    lines.push_back("!SRF=" + ReadoutFigureText(readouts.Srf, separator) + "[MHz], ESC=" +
-                    ReadoutFigureText(readouts.Esc, separator) + "[pF], ESL=" +
-                    ReadoutFigureText(readouts.Esl, separator) + "[nH]");
+    lines.push_back("!SRF=" + ReadoutFigureText(readouts.Srf, separator) +
+                    "[MHz], ESC=" + ReadoutFigureText(readouts.Esc, separator) +
+                    "[pF], ESL=" + ReadoutFigureText(readouts.Esl, separator) + "[nH]");
     lines.push_back("!Freq.[Hz] Reactance[ohm] ESR[ohm]");
     return lines;
 }

@@ -1,6 +1,7 @@
 #include "pelmo/export/readout_captions.h"
 
 #include "pelmo/engine/operating_point_result.h"
+
 #include "shared/text/number_text.h"
 
 namespace pelmo {

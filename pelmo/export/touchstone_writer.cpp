@@ -2,6 +2,7 @@
 
 #include "pelmo/engine/engine_constants.h"
 #include "pelmo/engine/operating_point_result.h"
+
 #include "shared/platform/file_sink.h"
 #include "shared/text/number_text.h"
 
@@ -14,17 +15,18 @@ constexpr const char* kFrequencyPattern = "##########";
 constexpr const char* kValuePattern = "0.000E+#0";
 constexpr const char* kLineEnd = "\r\n";
 
-std::string Value(double value) { return shared::Format(value, kValuePattern, kFileSeparator); }
+std::string Value(double value) {
+    return shared::Format(value, kValuePattern, kFileSeparator);
+}
 
 void AddConnectionBlock(const ExportSubject& subject, std::vector<std::string>& lines) {
     if (subject.Product == ExportProduct::Inductor) {
         lines.insert(lines.end(), {"!These Parameters are Measured in Series Mode Connection",
-                                   "!       o--www--o", "!Port1             Port2",
-                                   "!       o-------o"});
+                                   "!       o--www--o", "!Port1             Port2", "!       o-------o"});
     } else if (subject.Connection == CircuitMode::Shunt) {
-        lines.insert(lines.end(), {"!These Parameters are Measured in Shunt Mode Connection",
-                                   "!       o---+---o", "!           l", "!Port1      =      Port2",
-                                   "!           l", "!       o---+---o"});
+        lines.insert(lines.end(),
+                     {"!These Parameters are Measured in Shunt Mode Connection", "!       o---+---o",
+                      "!           l", "!Port1      =      Port2", "!           l", "!       o---+---o"});
     } else {
         lines.insert(lines.end(), {"!These Parameters are Measured in Series Mode Connection",
                                    "!       o--ll--o", "!Port1            Port2", "!       o------o"});
@@ -38,8 +40,8 @@ std::vector<std::string> TouchstoneHeaderLines(const ExportSubject& subject, con
     lines.push_back("!Orvane Part Number:" + subject.PartNumber);
     AddConnectionBlock(subject, lines);
     if (subject.Product == ExportProduct::Capacitor) {
-        lines.push_back("!Operation Temp=" + subject.TemperatureText + "[C], DC Bias Voltage=" +
-                        subject.BiasText + "[V]");
+        lines.push_back("!Operation Temp=" + subject.TemperatureText +
+                        "[C], DC Bias Voltage=" + subject.BiasText + "[V]");
     }
     lines.push_back(RangeLine(grid, kFileSeparator));
     lines.push_back("# Hz S DB R 50");
@@ -52,12 +54,12 @@ std::vector<std::string> TouchstoneHeaderLines(const ExportSubject& subject, con
 std::string TouchstoneDataRow(double frequency, const OperatingPointResult& result) {
     const std::string s11 = Value(result.SMagnitudeDb[0]) + " " + Value(result.SPhaseDeg[0]);
     const std::string s21 = Value(result.SMagnitudeDb[1]) + " " + Value(result.SPhaseDeg[1]);
-    return shared::Format(frequency, kFrequencyPattern, kFileSeparator) + " " + s11 + " " + s21 + " " +
-           s21 + " " + s11;
+    return shared::Format(frequency, kFrequencyPattern, kFileSeparator) + " " + s11 + " " + s21 + " " + s21 +
+           " " + s11;
 }
 
-void WriteTouchstone(const ExportSubject& subject, const ExportGrid& grid,
-                     const GridPointEvaluator& evaluate, shared::FileSink& sink) {
+void WriteTouchstone(const ExportSubject& subject, const ExportGrid& grid, const GridPointEvaluator& evaluate,
+                     shared::FileSink& sink) {
     for (const std::string& line : TouchstoneHeaderLines(subject, grid)) {
         sink.Write(line + kLineEnd);
     }

@@ -31,8 +31,8 @@ std::string TouchstoneDataRow(double frequency, const OperatingPointResult& resu
 // so files are the same wherever they are made. Evaluates the part at every grid point
 // through evaluate. Does not commit: the command commits once the last row is out, so a
 // failure (of the evaluation or of the sink) leaves no partial file.
-void WriteTouchstone(const ExportSubject& subject, const ExportGrid& grid,
-                     const GridPointEvaluator& evaluate, shared::FileSink& sink);
+void WriteTouchstone(const ExportSubject& subject, const ExportGrid& grid, const GridPointEvaluator& evaluate,
+                     shared::FileSink& sink);
 
 }  // namespace pelmo
 

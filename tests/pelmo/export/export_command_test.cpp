@@ -4,15 +4,15 @@
 #include "pelmo/export/export_file_names.h"
 #include "pelmo/export/touchstone_writer.h"
 #include "pelmo/library/records.h"
+
 #include "shared/platform/atomic_file_writer.h"
 #include "shared/platform/testing/failing_file_sink.h"
 #include "shared/platform/testing/fake_messages.h"
 #include "shared/platform/testing/memory_file_sink.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -22,8 +22,8 @@ namespace {
 
 using shared::MessageIcon;
 
-constexpr const char* kModelCapacitor = "KTH1552C1H100JA01";  // class 4, ModelType 2
-constexpr const char* kPlainCapacitor = "VSD2152C1H100JA01";  // class 2, ModelType 1
+constexpr const char* kModelCapacitor = "KTH1552C1H100JA01";      // class 4, ModelType 2
+constexpr const char* kPlainCapacitor = "VSD2152C1H100JA01";      // class 2, ModelType 1
 constexpr const char* kClasslessCapacitor = "KTW1552C1H100JA01";  // no class rule holds
 constexpr const char* kInductor = "PWW1510NJ";
 
@@ -112,8 +112,8 @@ TEST_F(ExportCommandTest, UnknownOrEmptyPartIsRefusedBeforeTheDialog) {
 }
 
 TEST_F(ExportCommandTest, FailedConditionCheckStopsSilently) {
-    const auto plan = PrepareExport(library_, Selection(ExportProduct::Capacitor, kModelCapacitor),
-                                    [] { return false; }, messages_);
+    const auto plan = PrepareExport(
+        library_, Selection(ExportProduct::Capacitor, kModelCapacitor), [] { return false; }, messages_);
     EXPECT_FALSE(plan);
     EXPECT_TRUE(messages_.Shown().empty());
 }
@@ -143,8 +143,8 @@ TEST_F(ExportCommandTest, PlanCarriesTheLibrarySpellingAndTheModelFlag) {
 }
 
 TEST_F(ExportCommandTest, InductorSkipsTheConditionCheckAndIsAlwaysSeries) {
-    const auto plan = PrepareExport(library_, Selection(ExportProduct::Inductor, "pww1510nj"), passingCheck_,
-                                    messages_);
+    const auto plan =
+        PrepareExport(library_, Selection(ExportProduct::Inductor, "pww1510nj"), passingCheck_, messages_);
     ASSERT_TRUE(plan);
     EXPECT_EQ(checks_, 0);
     EXPECT_EQ(plan->Subject.PartNumber, kInductor);
@@ -167,8 +167,8 @@ TEST_F(ExportCommandTest, SavedFileIsCommittedAndConfirmed) {
     ASSERT_TRUE(plan);
     shared::MemoryFileSink sink;
     auto coil = testing::SmallInductor();
-    EXPECT_TRUE(SaveTouchstoneExport(*plan, coil.Evaluator(), "/data/PWW1510NJ.s2p", OpenerOnto(sink),
-                                     messages_));
+    EXPECT_TRUE(
+        SaveTouchstoneExport(*plan, coil.Evaluator(), "/data/PWW1510NJ.s2p", OpenerOnto(sink), messages_));
     EXPECT_TRUE(sink.Committed());
     EXPECT_EQ(testing::SplitCrLf(sink.Bytes()).size(), 209U);
     ASSERT_EQ(messages_.Shown().size(), 1U);
@@ -238,9 +238,10 @@ std::string ReadFile(const std::filesystem::path& path) {
 }
 
 TEST_F(ExportCommandTest, FailedSaveKeepsTheOldFileOnDiskAndLeavesNoPartialFile) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("pelmo_export_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                         "_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    const auto folder =
+        std::filesystem::temp_directory_path() /
+        ("pelmo_export_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+         std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     const auto target = folder / "PWW1510NJ.s2p";
@@ -256,8 +257,8 @@ TEST_F(ExportCommandTest, FailedSaveKeepsTheOldFileOnDiskAndLeavesNoPartialFile)
                                       shared::FailingFileSink::Opener(5000, shared::error::kDiskFull),
                                       messages_));
     EXPECT_EQ(ReadFile(target), "previous export\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
 
     messages_.Clear();
     EXPECT_TRUE(SaveTouchstoneExport(*plan, coil.Evaluator(), target.string(), shared::OpenAtomicFileWriter,

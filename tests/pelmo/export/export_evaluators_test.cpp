@@ -8,13 +8,13 @@
 #include "pelmo/export/readout_captions.h"
 #include "pelmo/export/touchstone_writer.h"
 #include "pelmo/library/records.h"
+
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/fake_messages.h"
 #include "shared/platform/testing/memory_file_sink.h"
 #include "shared/text/number_text.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 
@@ -112,7 +112,8 @@ TEST(ExportEvaluatorsTest, InductorEvaluatorIsTheEngineAtEachPoint) {
 
 Library TwoPartLibrary() {
     Library library;
-    library.CapacitorTable = {RealisticCapacitor("KTH1552C1H100JA01"), RealisticCapacitor("KTA155R71H104KA88")};
+    library.CapacitorTable = {RealisticCapacitor("KTH1552C1H100JA01"),
+                              RealisticCapacitor("KTA155R71H104KA88")};
     library.CapacitorTable[1].Rb = 0.5F;
     library.CapacitorTable[1].UpperFrequency = 6e9F;
     library.PartIndex.Rebuild(2, [&](std::size_t u, shared::CodeSystem code) {
@@ -160,7 +161,8 @@ TEST(ExportEvaluatorsTest, EngineExportIsTheSameUnderBothSeparators) {
         selection.Connection = CircuitMode::Shunt;
         selection.TemperatureText = "85";
         selection.BiasText = "0";
-        const auto plan = PrepareExport(library, selection, [] { return true; }, messages);
+        const auto plan = PrepareExport(
+            library, selection, [] { return true; }, messages);
         ASSERT_TRUE(plan);
         OperatingPointResult result;
         shared::MemoryFileSink sink;

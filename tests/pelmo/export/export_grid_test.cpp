@@ -2,9 +2,8 @@
 
 #include "shared/errors/runtime_error.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <string>
 
@@ -99,8 +98,8 @@ TEST(ExportGridTest, GridRunsFromStartToUpperFrequencyExactly) {
 }
 
 TEST(ExportGridTest, UnusableUpperFrequencyRaises) {
-    for (float upper : {0.0F, -1e9F, std::numeric_limits<float>::infinity(),
-                        std::numeric_limits<float>::quiet_NaN()}) {
+    for (float upper :
+         {0.0F, -1e9F, std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
         EXPECT_THROW(ExportFrequencies(3e5, upper, 201), shared::RuntimeError) << upper;
     }
     EXPECT_THROW(ExportFrequencies(3e5, 6e9F, 1), shared::RuntimeError);

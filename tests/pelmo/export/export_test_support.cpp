@@ -2,10 +2,9 @@
 
 #include "pelmo/engine/s_parameters.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <sstream>
 
@@ -27,9 +26,13 @@ GridPointEvaluator IdealChip::Evaluator() {
     };
 }
 
-IdealChip SmallCapacitor(CircuitMode connection) { return IdealChip(0.1, 0.5e-9, 10e-12, connection); }
+IdealChip SmallCapacitor(CircuitMode connection) {
+    return IdealChip(0.1, 0.5e-9, 10e-12, connection);
+}
 
-IdealChip SmallInductor() { return IdealChip(1.5, 10e-9, 0.0, CircuitMode::Series); }
+IdealChip SmallInductor() {
+    return IdealChip(1.5, 10e-9, 0.0, CircuitMode::Series);
+}
 
 ExportSubject CapacitorSubject(CircuitMode connection, float upperFrequency, int rangeClass) {
     ExportSubject subject;

@@ -2,10 +2,10 @@
 
 #include "export_test_support.h"
 #include "pelmo/engine/operating_point_result.h"
+
 #include "shared/platform/testing/memory_file_sink.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace pelmo {
@@ -106,7 +106,8 @@ TEST(ImpedanceTableWriterTest, TablesMatchGoldenBytes) {
 
 TEST(ImpedanceTableWriterTest, CommaTableDiffersFromDotTableOnlyInTheSeparator) {
     const ExportSubject subject = CapacitorSubject(CircuitMode::Series, 8.5e9F, 5);
-    std::string dot = Export(subject, {"2250.8", "10.03", "0.5"}, testing::SmallCapacitor(CircuitMode::Series), '.');
+    std::string dot =
+        Export(subject, {"2250.8", "10.03", "0.5"}, testing::SmallCapacitor(CircuitMode::Series), '.');
     const std::string comma =
         Export(subject, {"2250,8", "10,03", "0,5"}, testing::SmallCapacitor(CircuitMode::Series), ',');
     // The header's comma after "[MHz]" and "[GHz]" is a list comma in both.

@@ -3,12 +3,12 @@
 #include "export_test_support.h"
 #include "pelmo/engine/engine_constants.h"
 #include "pelmo/engine/operating_point_result.h"
+
 #include "shared/platform/testing/memory_file_sink.h"
 #include "shared/text/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <charconv>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <vector>
