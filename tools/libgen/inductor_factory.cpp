@@ -87,8 +87,8 @@ double Interpolate(const InductorFamily& family, double nh, double Anchor::*fiel
     return std::exp(std::log(a.*field) + t * (std::log(b.*field) - std::log(a.*field)));
 }
 
-// The bracket of the model's reactance: positive below the self-resonance, negative
-// above (Part of the inductor formulas: X = w Ls (1 - w^2 Ls Cp - Cp Rser^2 / Ls) / D).
+// The factor of the model's reactance that changes sign at the self-resonance, from
+// X = w Ls (1 - w^2 Ls Cp - Cp Rser^2 / Ls) / D: positive below it, negative above.
 double ReactanceSign(const InductorRecord& r, double f) {
     const double w = kTwoPi * f;
     const double rs = r.RsCoef * std::pow(f / 1e8, static_cast<double>(r.RsExponent));

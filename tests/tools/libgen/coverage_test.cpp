@@ -180,7 +180,7 @@ TEST(Coverage, AQuotedIndexFieldHoldsAComma) {
     EXPECT_TRUE(found);
 }
 
-TEST(Coverage, InductorsOfSeveralSizesWithTheSpecialParts) {
+TEST(Coverage, InductorsOfSeveralSizesWithTheUnusualParts) {
     std::set<std::string> sizes;
     int beyondData = 0;
     int thinFilm = 0;
