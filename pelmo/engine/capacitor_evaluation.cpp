@@ -8,38 +8,32 @@
 #include "pelmo/engine/resonance_search.h"
 #include "pelmo/engine/s_parameters.h"
 #include "pelmo/library/records.h"
+
 #include "shared/parts/part_number_codes.h"
 
 #include <cmath>
 
 namespace pelmo {
 
-PreparedCapacitor PrepareCapacitor(const CapacitorRecord& record,
-                                   const CapacitorConditions& conditions) {
+PreparedCapacitor PrepareCapacitor(const CapacitorRecord& record, const CapacitorConditions& conditions) {
     const CharacterizationFrequencies omega = CharacterizationFrequenciesOf(record);
     PreparedCapacitor prepared;
-    prepared.Factors = ResistanceTemperatureFactors(record, conditions.Temperature,
-                                                    conditions.CodeSystem);
-    prepared.EffectiveC1 =
-        EffectiveC1(record, conditions.Temperature, conditions.Bias, prepared.Factors);
+    prepared.Factors = ResistanceTemperatureFactors(record, conditions.Temperature, conditions.CodeSystem);
+    prepared.EffectiveC1 = EffectiveC1(record, conditions.Temperature, conditions.Bias, prepared.Factors);
     RequireFinite({prepared.Factors.FA, prepared.Factors.FB, prepared.EffectiveC1});
 
+    const double c1 = prepared.EffectiveC1;
+    const TemperatureFactors factors = prepared.Factors;
     EquivalentSeries series;
     if (shared::IsLowInductanceSize(conditions.PartNumber)) {
-        series.Capacitance = EquivalentSeriesAt(record, prepared.EffectiveC1, prepared.Factors,
-                                                omega[2], omega[3])
-                                 .Capacitance;
-        series.Inductance = EquivalentSeriesAt(record, prepared.EffectiveC1, prepared.Factors,
-                                               omega[4], omega[5])
-                                .Inductance;
+        series.Capacitance = EquivalentSeriesAt(record, c1, factors, omega[2], omega[3]).Capacitance;
+        series.Inductance = EquivalentSeriesAt(record, c1, factors, omega[4], omega[5]).Inductance;
     } else {
-        series = EquivalentSeriesAt(record, prepared.EffectiveC1, prepared.Factors, omega[0],
-                                    omega[1]);
+        series = EquivalentSeriesAt(record, c1, factors, omega[0], omega[1]);
     }
     RequireFinite({series.Capacitance, series.Inductance});
 
-    const ResonanceSearchResult resonance =
-        SearchResonance(record, prepared.EffectiveC1, prepared.Factors, series);
+    const ResonanceSearchResult resonance = SearchResonance(record, c1, factors, series);
     prepared.SeriesCapacitance = series.Capacitance;
     prepared.SeriesInductance = resonance.SeriesInductance;
     prepared.ResonantFrequency = resonance.Frequency;
@@ -47,9 +41,9 @@ PreparedCapacitor PrepareCapacitor(const CapacitorRecord& record,
     return prepared;
 }
 
-void EvaluatePreparedCapacitor(const CapacitorRecord& record, const PreparedCapacitor& prepared,
-                               double omega, CircuitMode connection,
-                               OperatingPointResult& result, shared::Messages* messages) {
+void EvaluatePreparedCapacitor(const CapacitorRecord& record, const PreparedCapacitor& prepared, double omega,
+                               CircuitMode connection, OperatingPointResult& result,
+                               shared::Messages* messages) {
     // Work on a copy so that a failure part-way leaves the caller's fields untouched;
     // the copy also carries the fields this evaluation does not own.
     OperatingPointResult out = result;
@@ -64,8 +58,7 @@ void EvaluatePreparedCapacitor(const CapacitorRecord& record, const PreparedCapa
 
     out.QualityFactor = std::fabs(Divide(z.X, z.R));
     out.DissipationFactor = Divide(1.0, out.QualityFactor);
-    out.SeriesReactance =
-        omega * out.SeriesInductance - Divide(1.0, omega * out.SeriesCapacitance);
+    out.SeriesReactance = omega * out.SeriesInductance - Divide(1.0, omega * out.SeriesCapacitance);
     RequireFinite({out.Resistance, out.Reactance, out.ImpedanceMagnitude, out.QualityFactor,
                    out.DissipationFactor, out.SeriesReactance});
     if (out.ResonantFrequency * kTwoPi > omega) {
@@ -81,9 +74,8 @@ void EvaluatePreparedCapacitor(const CapacitorRecord& record, const PreparedCapa
     result = out;
 }
 
-void EvaluateCapacitor(const CapacitorRecord& record, double omega,
-                       const CapacitorConditions& conditions, OperatingPointResult& result,
-                       shared::Messages* messages) {
+void EvaluateCapacitor(const CapacitorRecord& record, double omega, const CapacitorConditions& conditions,
+                       OperatingPointResult& result, shared::Messages* messages) {
     const PreparedCapacitor prepared = PrepareCapacitor(record, conditions);
     EvaluatePreparedCapacitor(record, prepared, omega, conditions.Connection, result, messages);
 }

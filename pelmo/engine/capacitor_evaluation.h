@@ -3,6 +3,7 @@
 
 #include "pelmo/engine/circuit_mode.h"
 #include "pelmo/engine/network_impedance.h"
+
 #include "shared/parts/code_system.h"
 
 #include <string>
@@ -42,23 +43,21 @@ struct PreparedCapacitor {
 
 // Raises shared::RuntimeError (6 overflow, 11 division by zero, 13 for a nominal
 // capacitance that is no number) when the part cannot be evaluated.
-PreparedCapacitor PrepareCapacitor(const CapacitorRecord& record,
-                                   const CapacitorConditions& conditions);
+PreparedCapacitor PrepareCapacitor(const CapacitorRecord& record, const CapacitorConditions& conditions);
 
 // The frequency-dependent rest of the evaluation at omega [rad/s]. Writes exactly the
 // capacitor's fields of result (ApparentCapacitance below the SRF, ApparentInductance
 // at and above it, never InductorSeriesResistance). Every written value is checked to
 // be finite before anything is stored, so on an error result is left as it was.
-void EvaluatePreparedCapacitor(const CapacitorRecord& record, const PreparedCapacitor& prepared,
-                               double omega, CircuitMode connection,
-                               OperatingPointResult& result, shared::Messages* messages = nullptr);
+void EvaluatePreparedCapacitor(const CapacitorRecord& record, const PreparedCapacitor& prepared, double omega,
+                               CircuitMode connection, OperatingPointResult& result,
+                               shared::Messages* messages = nullptr);
 
 // The whole evaluation of a capacitor at omega [rad/s]: PrepareCapacitor followed by
 // EvaluatePreparedCapacitor. messages receives "Error at Log10" for a zero
 // S-parameter; null keeps it silent.
-void EvaluateCapacitor(const CapacitorRecord& record, double omega,
-                       const CapacitorConditions& conditions, OperatingPointResult& result,
-                       shared::Messages* messages = nullptr);
+void EvaluateCapacitor(const CapacitorRecord& record, double omega, const CapacitorConditions& conditions,
+                       OperatingPointResult& result, shared::Messages* messages = nullptr);
 
 }  // namespace pelmo
 

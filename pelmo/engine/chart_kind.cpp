@@ -6,9 +6,11 @@ namespace pelmo {
 
 namespace {
 
+// clang-format off
 constexpr std::array<std::string_view, kChartKindCount> kChartNames{
     "Smith", "Magnitude", "Phase", "Impedance", "ESR", "Reactance", "Q", "DF",
     "Apparent Capacitance", "Apparent Inductance", "Impedance & ESR"};
+// clang-format on
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "pelmo/engine/inductor_evaluation.h"
 #include "pelmo/engine/operating_point_result.h"
 #include "pelmo/library/records.h"
+
 #include "shared/errors/runtime_error.h"
 #include "shared/parts/part_number_codes.h"
 
@@ -15,12 +16,10 @@ namespace pelmo {
 
 namespace {
 
-ChartSweepPlan PlanFor(int rangeClass, std::string_view chartName, float upperFrequency,
-                       double srf) {
+ChartSweepPlan PlanFor(int rangeClass, std::string_view chartName, float upperFrequency, double srf) {
     ChartSweepPlan plan;
     plan.RangeClass = rangeClass;
-    const std::optional<FrequencySpan> span =
-        ChartFrequencySpan(rangeClass, chartName, upperFrequency, srf);
+    const std::optional<FrequencySpan> span = ChartFrequencySpan(rangeClass, chartName, upperFrequency, srf);
     if (!span) {
         plan.Refusal = ChartSweepRefusal::NoFrequencyRangeClass;
         return plan;
@@ -39,8 +38,7 @@ std::vector<double> GridOf(const ChartSweepPlan& plan) {
 
 }  // namespace
 
-ChartSweepPlan PlanCapacitorChart(const CapacitorRecord& record,
-                                  const CapacitorConditions& conditions,
+ChartSweepPlan PlanCapacitorChart(const CapacitorRecord& record, const CapacitorConditions& conditions,
                                   std::string_view chartName, OperatingPointResult& result,
                                   shared::Messages* messages) {
     const int rangeClass = shared::FrequencyRangeClass(conditions.PartNumber);
@@ -71,23 +69,22 @@ ChartSweepPlan PlanInductorChart(const InductorRecord& record, std::string_view 
 }
 
 void SweepCapacitorChart(const CapacitorRecord& record, const CapacitorConditions& conditions,
-                         const ChartSweepPlan& plan, OperatingPointResult& result,
-                         ChartPointTable& points, shared::Messages* messages) {
+                         const ChartSweepPlan& plan, OperatingPointResult& result, ChartPointTable& points,
+                         shared::Messages* messages) {
     const std::vector<double> grid = GridOf(plan);
     const PreparedCapacitor prepared = PrepareCapacitor(record, conditions);
     for (int i = 0; i < kChartPointCount; ++i) {
-        EvaluatePreparedCapacitor(record, prepared, grid[i] * kTwoPi, conditions.Connection,
-                                  result, messages);
+        EvaluatePreparedCapacitor(record, prepared, AngularFrequency(grid[i]), conditions.Connection, result,
+                                  messages);
         points[i] = ChartPointFrom(grid[i], result);
     }
 }
 
 void SweepInductorChart(const InductorRecord& record, const ChartSweepPlan& plan,
-                        OperatingPointResult& result, ChartPointTable& points,
-                        shared::Messages* messages) {
+                        OperatingPointResult& result, ChartPointTable& points, shared::Messages* messages) {
     const std::vector<double> grid = GridOf(plan);
     for (int i = 0; i < kChartPointCount; ++i) {
-        EvaluateInductor(record, grid[i] * kTwoPi, result, messages);
+        EvaluateInductor(record, AngularFrequency(grid[i]), result, messages);
         points[i] = ChartPointFrom(grid[i], result);
     }
 }

@@ -72,8 +72,7 @@ struct ChartSweepPlan {
 // refused when the SRF exceeds the data limit, or when 1.1 x SRF reaches it (single
 // precision), since the sweep would then start beyond the data. Raises
 // shared::RuntimeError when the part cannot be evaluated.
-ChartSweepPlan PlanCapacitorChart(const CapacitorRecord& record,
-                                  const CapacitorConditions& conditions,
+ChartSweepPlan PlanCapacitorChart(const CapacitorRecord& record, const CapacitorConditions& conditions,
                                   std::string_view chartName, OperatingPointResult& result,
                                   shared::Messages* messages = nullptr);
 
@@ -88,8 +87,8 @@ ChartSweepPlan PlanInductorChart(const InductorRecord& record, std::string_view 
 // capacitor evaluation is computed once; the points are bit-identical to evaluating
 // each frequency on its own. Raises shared::RuntimeError on a failed evaluation.
 void SweepCapacitorChart(const CapacitorRecord& record, const CapacitorConditions& conditions,
-                         const ChartSweepPlan& plan, OperatingPointResult& result,
-                         ChartPointTable& points, shared::Messages* messages = nullptr);
+                         const ChartSweepPlan& plan, OperatingPointResult& result, ChartPointTable& points,
+                         shared::Messages* messages = nullptr);
 void SweepInductorChart(const InductorRecord& record, const ChartSweepPlan& plan,
                         OperatingPointResult& result, ChartPointTable& points,
                         shared::Messages* messages = nullptr);

@@ -35,21 +35,20 @@ double PeakedCapacitance(const CapacitorRecord& record, double temperature, doub
                          TemperatureFactors factors) {
     const CharacterizationFrequencies omega = CharacterizationFrequenciesOf(record);
     const float ceq0 = static_cast<float>(
-        EquivalentSeriesAt(record, record.C1 * kPicoFarad, factors, omega[0], omega[1])
-            .Capacitance);
+        EquivalentSeriesAt(record, record.C1 * kPicoFarad, factors, omega[0], omega[1]).Capacitance);
     const float amplitude =
         static_cast<float>((BiasPolynomial(record, bias) + 100.0) * record.PeakAmplitude / 100.0);
-    const float peak = static_cast<float>(
-        Quadratic(record.PeakTempV2, record.PeakTempV1, record.PeakTemp0, bias));
+    const float peak =
+        static_cast<float>(Quadratic(record.PeakTempV2, record.PeakTempV1, record.PeakTemp0, bias));
     float sharpness = 0.0F;
     double exponent = 0.0;
     if (static_cast<float>(temperature) < peak) {
-        sharpness = static_cast<float>(
-            Quadratic(record.SharpBelowV2, record.SharpBelowV1, record.SharpBelow0, bias));
+        sharpness =
+            static_cast<float>(Quadratic(record.SharpBelowV2, record.SharpBelowV1, record.SharpBelow0, bias));
         exponent = record.ExpBelow;
     } else {
-        sharpness = static_cast<float>(
-            Quadratic(record.SharpAboveV2, record.SharpAboveV1, record.SharpAbove0, bias));
+        sharpness =
+            static_cast<float>(Quadratic(record.SharpAboveV2, record.SharpAboveV1, record.SharpAbove0, bias));
         exponent = record.ExpAbove;
     }
     const float bracket = static_cast<float>(
@@ -64,14 +63,13 @@ bool HasConditionModel(const CapacitorRecord& record) noexcept {
     return record.ModelType == kModelPolynomial || record.ModelType == kModelPeaked;
 }
 
-TemperatureFactors ResistanceTemperatureFactors(const CapacitorRecord& record,
-                                                double temperature,
+TemperatureFactors ResistanceTemperatureFactors(const CapacitorRecord& record, double temperature,
                                                 shared::CodeSystem codeSystem) {
     const double dt = temperature - ReferenceTemperature(codeSystem);
-    const double da = record.ResTempA[3] * std::pow(dt, 3) + record.ResTempA[2] * std::pow(dt, 2) +
-                      record.ResTempA[1] * dt;
-    const double db = record.ResTempB[3] * std::pow(dt, 3) + record.ResTempB[2] * std::pow(dt, 2) +
-                      record.ResTempB[1] * dt;
+    const double da =
+        record.ResTempA[3] * std::pow(dt, 3) + record.ResTempA[2] * std::pow(dt, 2) + record.ResTempA[1] * dt;
+    const double db =
+        record.ResTempB[3] * std::pow(dt, 3) + record.ResTempB[2] * std::pow(dt, 2) + record.ResTempB[1] * dt;
     return {da / 100.0 + 1.0, db / 100.0 + 1.0};
 }
 
@@ -87,14 +85,14 @@ double EffectiveC1(const CapacitorRecord& record, double temperature, double bia
                    TemperatureFactors factors) {
     const double c1 = record.C1 * kPicoFarad;
     switch (record.ModelType) {
-    case kModelPolynomial:
-        return c1 * (TemperaturePolynomial(record, temperature - 25.0) / 100.0 + 1.0) *
-               (BiasPolynomial(record, bias) / 100.0 + 1.0);
-    case kModelPeaked:
-        return PeakedCapacitance(record, temperature, bias, factors);
-    case kModelFixed:
-    default:
-        return c1;
+        case kModelPolynomial:
+            return c1 * (TemperaturePolynomial(record, temperature - 25.0) / 100.0 + 1.0) *
+                   (BiasPolynomial(record, bias) / 100.0 + 1.0);
+        case kModelPeaked:
+            return PeakedCapacitance(record, temperature, bias, factors);
+        case kModelFixed:
+        default:
+            return c1;
     }
 }
 

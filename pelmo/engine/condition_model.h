@@ -2,6 +2,7 @@
 #define PELMO_ENGINE_CONDITION_MODEL_H
 
 #include "pelmo/engine/network_impedance.h"
+
 #include "shared/parts/code_system.h"
 
 namespace pelmo {
@@ -16,8 +17,7 @@ bool HasConditionModel(const CapacitorRecord& record) noexcept;
 
 // FA and FB at temperature [C]: the cubic resistance polynomials around the reference
 // temperature of the notation. Every capacitor has them, with or without a model.
-TemperatureFactors ResistanceTemperatureFactors(const CapacitorRecord& record,
-                                                double temperature,
+TemperatureFactors ResistanceTemperatureFactors(const CapacitorRecord& record, double temperature,
                                                 shared::CodeSystem codeSystem);
 
 // P(x): the capacitance change [%] x degrees away from 25 C.

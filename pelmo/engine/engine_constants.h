@@ -13,6 +13,18 @@ inline constexpr double kPi = 3.141592654;
 inline constexpr double kPicoFarad = 1e-12;
 inline constexpr double kNanoHenry = 1e-9;
 
+// The angular frequency [rad/s] of a frequency in Hz, as sweeps and exports compute it.
+constexpr double AngularFrequency(double hertz) noexcept {
+    return hertz * kTwoPi;
+}
+
+// The angular frequency of a frequency in MHz, as the selection window computes it from
+// its frequency box. The same constants in another order give other last bits, and the
+// readouts have always shown those.
+constexpr double AngularFrequencyFromMegahertz(double megahertz) noexcept {
+    return megahertz * 2.0 * kPi * 1e6;
+}
+
 }  // namespace pelmo
 
 #endif

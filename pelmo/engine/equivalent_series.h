@@ -30,8 +30,8 @@ struct EquivalentSeries {
 };
 
 // Leq(a, b) and Ceq(a, b) of the network with main-branch capacitance c1 [F].
-EquivalentSeries EquivalentSeriesAt(const CapacitorRecord& record, double c1,
-                                    TemperatureFactors factors, double omegaA, double omegaB);
+EquivalentSeries EquivalentSeriesAt(const CapacitorRecord& record, double c1, TemperatureFactors factors,
+                                    double omegaA, double omegaB);
 
 }  // namespace pelmo
 

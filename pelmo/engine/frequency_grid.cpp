@@ -20,8 +20,8 @@ bool IsOneOf(std::string_view name, std::initializer_list<ChartKind> kinds) {
 FrequencySpan InductorSpan(std::string_view chartName, double fmax, double srf) {
     constexpr double kStart = 10e6;
     const double u = srf != 0.0 ? srf : fmax;
-    if (IsOneOf(chartName, {ChartKind::Smith, ChartKind::Magnitude, ChartKind::Phase,
-                            ChartKind::Impedance})) {
+    if (IsOneOf(chartName,
+                {ChartKind::Smith, ChartKind::Magnitude, ChartKind::Phase, ChartKind::Impedance})) {
         return {kStart, fmax};
     }
     if (IsOneOf(chartName, {ChartKind::Q, ChartKind::ApparentInductance})) {
@@ -46,20 +46,32 @@ std::optional<FrequencySpan> ChartFrequencySpan(int rangeClass, std::string_view
     }
     if (chartName == ChartName(ChartKind::ApparentCapacitance)) {
         const bool srfInRange = static_cast<float>(srf) < upperFrequency;
+        // With the SRF beyond the data the whole curve is capacitive, and classes 3, 5
+        // and 6 start lower to show more of it.
         double start = 0.0;
         switch (rangeClass) {
-        case 2: start = 100e6; break;
-        case 4: start = 1e6; break;
-        // Above the data range the whole curve is capacitive: start lower to show it.
-        case 5: start = srfInRange ? 30e3 : 1e3; break;
-        default: start = srfInRange ? 300e3 : 1e3; break;  // classes 3 and 6
+            case 2:
+                start = 100e6;
+                break;
+            case 4:
+                start = 1e6;
+                break;
+            case 5:
+                start = srfInRange ? 30e3 : 1e3;
+                break;
+            default:  // classes 3 and 6
+                start = srfInRange ? 300e3 : 1e3;
+                break;
         }
         return FrequencySpan{start, srfInRange ? 0.9 * srf : fmax};
     }
     switch (rangeClass) {
-    case 2: return FrequencySpan{100e6, fmax};
-    case 5: return FrequencySpan{30e3, fmax};
-    default: return FrequencySpan{300e3, fmax};  // classes 3, 4 and 6
+        case 2:
+            return FrequencySpan{100e6, fmax};
+        case 5:
+            return FrequencySpan{30e3, fmax};
+        default:
+            return FrequencySpan{300e3, fmax};  // classes 3, 4 and 6
     }
 }
 

@@ -14,8 +14,7 @@ void EvaluateInductor(const InductorRecord& record, double omega, OperatingPoint
                       shared::Messages* messages) {
     const double frequency = omega / kTwoPi;
     const double rs = record.RsCoef * std::pow(frequency / 1e8, double{record.RsExponent});
-    const double l0 =
-        record.L0 * kNanoHenry * std::pow(frequency / 1e7, double{record.L0Exponent});
+    const double l0 = record.L0 * kNanoHenry * std::pow(frequency / 1e7, double{record.L0Exponent});
     const double l1 = record.L1 * kNanoHenry;
     const double cp = record.Cp * kPicoFarad;
     const double r1 = record.R1;

@@ -23,12 +23,10 @@ Impedance ParallelConnection(Impedance a, Impedance b) {
     const double d = sumR * sumR + sumX * sumX;
     const double productR = a.R * b.R - a.X * b.X;
     const double productX = a.R * b.X + a.X * b.R;
-    return {Divide(productR * sumR + productX * sumX, d),
-            Divide(productX * sumR - productR * sumX, d)};
+    return {Divide(productR * sumR + productX * sumX, d), Divide(productX * sumR - productR * sumX, d)};
 }
 
-double MainBranchResistance(const CapacitorRecord& record, double frequency,
-                            TemperatureFactors factors) {
+double MainBranchResistance(const CapacitorRecord& record, double frequency, TemperatureFactors factors) {
     return Divide(1e9 * factors.FA * record.Ra, frequency) + factors.FB * record.Rb +
            factors.FB * record.Rc * std::pow(frequency / 1e9, double{record.RcExponent});
 }
@@ -39,8 +37,8 @@ Impedance NetworkImpedance(const CapacitorRecord& record, double c1, double omeg
     const double x1 = SeriesReactance(omega, record.L1 * kNanoHenry, c1);
     const double x2 = SeriesReactance(omega, record.L2 * kNanoHenry, record.C2 * kPicoFarad);
     const double x3 = SeriesReactance(omega, record.L3 * kNanoHenry, record.C3 * kPicoFarad);
-    const Impedance z12 = ParallelConnection(
-        {record.R2, x2}, {MainBranchResistance(record, frequency, factors), x1});
+    const Impedance z12 =
+        ParallelConnection({record.R2, x2}, {MainBranchResistance(record, frequency, factors), x1});
     return ParallelConnection(z12, {record.R3, x3});
 }
 

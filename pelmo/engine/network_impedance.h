@@ -26,8 +26,7 @@ Impedance ParallelConnection(Impedance a, Impedance b);
 
 // Rm(f) of the main branch: the 1/f loss term, the constant term and the f^n term, the
 // first two scaled to their value at 1 GHz. f in Hz.
-double MainBranchResistance(const CapacitorRecord& record, double frequency,
-                            TemperatureFactors factors);
+double MainBranchResistance(const CapacitorRecord& record, double frequency, TemperatureFactors factors);
 
 // The capacitor's three series R-L-C branches in parallel, with main-branch capacitance
 // c1 [F] at the angular frequency omega [rad/s]. The capacitance is a parameter because

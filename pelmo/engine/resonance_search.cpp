@@ -2,6 +2,7 @@
 
 #include "pelmo/engine/checked_arithmetic.h"
 #include "pelmo/engine/engine_constants.h"
+
 #include "shared/text/number_text.h"
 
 #include <cmath>
@@ -23,10 +24,9 @@ bool SameTwoDecimalFigure(double a, double b) {
 
 }  // namespace
 
-ResonanceSearchResult SearchResonance(const CapacitorRecord& record, double c1,
-                                      TemperatureFactors factors, EquivalentSeries series) {
-    const double estimate =
-        Divide(1.0 / 2.0 / kPi, std::sqrt(series.Capacitance * series.Inductance));
+ResonanceSearchResult SearchResonance(const CapacitorRecord& record, double c1, TemperatureFactors factors,
+                                      EquivalentSeries series) {
+    const double estimate = Divide(1.0 / 2.0 / kPi, std::sqrt(series.Capacitance * series.Inductance));
     RequireFinite({estimate});
 
     ResonanceSearchResult result;

@@ -25,8 +25,8 @@ struct ResonanceSearchResult {
 //
 // The search does not depend on the operating frequency, so a sweep may run it once.
 // Non-finite intermediate values raise error 6, a zero Ceq error 11.
-ResonanceSearchResult SearchResonance(const CapacitorRecord& record, double c1,
-                                      TemperatureFactors factors, EquivalentSeries series);
+ResonanceSearchResult SearchResonance(const CapacitorRecord& record, double c1, TemperatureFactors factors,
+                                      EquivalentSeries series);
 
 }  // namespace pelmo
 

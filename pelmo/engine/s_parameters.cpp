@@ -4,6 +4,7 @@
 #include "pelmo/engine/engine_constants.h"
 #include "pelmo/engine/operating_point_result.h"
 #include "pelmo/library/program_identity.h"
+
 #include "shared/parts/log10.h"
 
 #include <cmath>
@@ -14,8 +15,8 @@ SParameters SeriesSParameters(Impedance z) {
     const double r = z.R;
     const double x = z.X;
     const double d = (r + 100.0) * (r + 100.0) + x * x;
-    return {Divide(r * r + 100.0 * r + x * x, d), Divide(100.0 * x, d),
-            Divide(100.0 * (r + 100.0), d), Divide(-100.0 * x, d)};
+    return {Divide(r * r + 100.0 * r + x * x, d), Divide(100.0 * x, d), Divide(100.0 * (r + 100.0), d),
+            Divide(-100.0 * x, d)};
 }
 
 SParameters ShuntSParameters(Impedance z) {
@@ -43,8 +44,7 @@ double PhaseAngle(double re, double im) {
     return std::atan(im / re) - kPi;
 }
 
-void StoreSParameters(const SParameters& s, OperatingPointResult& result,
-                      shared::Messages* messages) {
+void StoreSParameters(const SParameters& s, OperatingPointResult& result, shared::Messages* messages) {
     // Checked before the logarithm so that an overflow is reported as one, not as a
     // "Error at Log10" box followed by the overflow.
     RequireFinite({s.S11Real, s.S11Imag, s.S21Real, s.S21Imag});

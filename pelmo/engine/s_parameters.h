@@ -34,8 +34,7 @@ double PhaseAngle(double re, double im);
 // Writes SReal, SImag, SMagnitudeDb and SPhaseDeg of both parameters. A zero
 // S-parameter has no decibel value: the magnitude becomes 0 dB and "Error at Log10"
 // goes to messages (nothing is shown when messages is null).
-void StoreSParameters(const SParameters& s, OperatingPointResult& result,
-                      shared::Messages* messages);
+void StoreSParameters(const SParameters& s, OperatingPointResult& result, shared::Messages* messages);
 
 }  // namespace pelmo
 

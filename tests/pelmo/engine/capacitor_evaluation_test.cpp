@@ -1,15 +1,15 @@
-#include "engine_test_parts.h"
-
 #include "pelmo/engine/capacitor_evaluation.h"
+
+#include "engine_test_parts.h"
 #include "pelmo/engine/equivalent_series.h"
 #include "pelmo/engine/operating_point_result.h"
-#include "shared/errors/runtime_error.h"
 
-#include <gtest/gtest.h>
+#include "shared/errors/runtime_error.h"
 
 #include <cmath>
 #include <complex>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <limits>
 #include <numbers>
 
@@ -24,10 +24,10 @@ constexpr double kSentinel = -12345.0;
 
 OperatingPointResult SentinelResult() {
     OperatingPointResult r;
-    for (double* field : {&r.ResonantFrequency, &r.ImpedanceMagnitude, &r.Reactance, &r.Resistance,
-                          &r.SeriesInductance, &r.SeriesCapacitance, &r.QualityFactor,
-                          &r.DissipationFactor, &r.SeriesReactance, &r.ApparentCapacitance,
-                          &r.ApparentInductance, &r.InductorSeriesResistance}) {
+    for (double* field :
+         {&r.ResonantFrequency, &r.ImpedanceMagnitude, &r.Reactance, &r.Resistance, &r.SeriesInductance,
+          &r.SeriesCapacitance, &r.QualityFactor, &r.DissipationFactor, &r.SeriesReactance,
+          &r.ApparentCapacitance, &r.ApparentInductance, &r.InductorSeriesResistance}) {
         *field = kSentinel;
     }
     r.SReal = r.SImag = r.SMagnitudeDb = r.SPhaseDeg = {kSentinel, kSentinel};
@@ -44,7 +44,9 @@ CapacitorConditions ConditionsFor(const CapacitorRecord& record) {
     return conditions;
 }
 
-double Omega(double hz) { return hz * 6.283185308; }
+double Omega(double hz) {
+    return hz * 6.283185308;
+}
 
 TEST(EvaluateCapacitor, FarBelowResonanceIsAPureCapacitance) {
     const CapacitorRecord record = SeriesRlcCapacitor(0.001F, 0.0F, 470.0F);

@@ -1,16 +1,16 @@
-#include "engine_test_parts.h"
+#include "pelmo/engine/chart_sweep.h"
 
+#include "engine_test_parts.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/chart_kind.h"
-#include "pelmo/engine/chart_sweep.h"
 #include "pelmo/engine/inductor_evaluation.h"
 #include "pelmo/engine/operating_point_result.h"
-#include "shared/errors/runtime_error.h"
 
-#include <gtest/gtest.h>
+#include "shared/errors/runtime_error.h"
 
 #include <cmath>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace pelmo {
@@ -169,7 +169,9 @@ TEST(PlanCapacitorChart, ApparentCapacitanceEndsBelowTheSrf) {
     EXPECT_DOUBLE_EQ(plan.Span.End, 0.9 * SrfOf(record));
 }
 
-bool SameBits(const ChartPoint& a, const ChartPoint& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool SameBits(const ChartPoint& a, const ChartPoint& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 // The sweep computes the frequency-independent part once; every point must still be
 // exactly what a separate evaluation at its frequency leaves in the window's result,

@@ -1,13 +1,12 @@
-#include "engine_test_parts.h"
-
-#include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/condition_model.h"
+
+#include "engine_test_parts.h"
+#include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/operating_point_result.h"
 #include "pelmo/engine/temperature_range.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace pelmo {
@@ -94,7 +93,7 @@ TEST(ConditionModel, PolynomialModelAppliesTemperatureAndBiasOnce) {
     const CapacitorRecord record = PolynomialPart();
     const double c1 = 1000e-12;
     const double c20 = c1 * (1.0 + (0.2 * -5.0 - 0.01 * 25.0) / 100.0);  // P(-5) = -1.25 %
-    const double biasChange = (-1.5 * 4.0 - 0.25 * 16.0) / 100.0;       // Q(4 V) = -10 %
+    const double biasChange = (-1.5 * 4.0 - 0.25 * 16.0) / 100.0;        // Q(4 V) = -10 %
     EXPECT_NEAR(EffectiveC1(record, 20.0, 0.0, {}), c20, c20 * 1e-6);
     EXPECT_NEAR(EffectiveC1(record, 20.0, 4.0, {}), c20 * (1.0 + biasChange), c20 * 1e-6);
 }
@@ -161,8 +160,11 @@ TEST(ConditionModel, PeakedModelUsesTheSharpnessOfItsSideOfThePeak) {
     };
     // Below the peak the 0 V sharpness 0.01 and exponent 1.5; at and above it
     // 0.2 + 0.01 V and exponent 1.
-    const Row rows[] = {{20.0, 0.0, 0.01, 1.5}, {60.0, 0.0, 0.2, 1.0}, {30.0, 4.0, 0.01, 1.5},
-                        {50.0, 4.0, 0.24, 1.0}, {-25.0, 2.0, 0.01, 1.5}};
+    const Row rows[] = {{20.0, 0.0, 0.01, 1.5},
+                        {60.0, 0.0, 0.2, 1.0},
+                        {30.0, 4.0, 0.01, 1.5},
+                        {50.0, 4.0, 0.24, 1.0},
+                        {-25.0, 2.0, 0.01, 1.5}};
     for (const Row& row : rows) {
         const double peak = 40.0 - row.v;
         const double amplitude = (100.0 - 2.0 * row.v) * 12.0 / 100.0;

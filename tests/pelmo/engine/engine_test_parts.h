@@ -10,8 +10,7 @@ namespace pelmo::testing {
 
 // A capacitor that is a plain series R-L-C: branches 2 and 3 are so resistive that
 // they vanish beside it, so closed forms apply.
-inline CapacitorRecord SeriesRlcCapacitor(float resistance, float inductanceNh,
-                                          float capacitancePf) {
+inline CapacitorRecord SeriesRlcCapacitor(float resistance, float inductanceNh, float capacitancePf) {
     CapacitorRecord record;
     record.PartNumber = {"KTA155R71H104KA88", "KTA155R71H104KA88"};
     record.TempChar = {"X7R", "B"};
@@ -45,9 +44,8 @@ inline CapacitorRecord ThreeBranchCapacitor() {
 
 // The capacitor's impedance from complex branch impedances, as a reference that shares
 // nothing with the engine's real-arithmetic formulas. c1 in F.
-inline std::complex<double> ReferenceCapacitorImpedance(const CapacitorRecord& r, double c1,
-                                                        double omega, double fa = 1.0,
-                                                        double fb = 1.0) {
+inline std::complex<double> ReferenceCapacitorImpedance(const CapacitorRecord& r, double c1, double omega,
+                                                        double fa = 1.0, double fb = 1.0) {
     using namespace std::complex_literals;
     const double f = omega / 2.0 / 3.141592654;
     const double rm = fa * r.Ra * (1e9 / f) + fb * r.Rb + fb * r.Rc * std::pow(f / 1e9, r.RcExponent);

@@ -1,14 +1,14 @@
-#include "engine_test_parts.h"
-
 #include "pelmo/engine/inductor_evaluation.h"
-#include "pelmo/engine/operating_point_result.h"
-#include "shared/errors/runtime_error.h"
 
-#include <gtest/gtest.h>
+#include "engine_test_parts.h"
+#include "pelmo/engine/operating_point_result.h"
+
+#include "shared/errors/runtime_error.h"
 
 #include <cmath>
 #include <complex>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace pelmo {
@@ -18,7 +18,9 @@ using namespace std::complex_literals;
 
 constexpr double kSentinel = 777.0;
 
-double Omega(double hz) { return hz * 6.283185308; }
+double Omega(double hz) {
+    return hz * 6.283185308;
+}
 
 // The inductor model from complex impedances: (Rs || (R1 + jwL1)) + jwL0(f) + R0, all
 // parallel to Cp.
@@ -31,7 +33,8 @@ ReferenceInductor Reference(const InductorRecord& r, double hz) {
     const double w = Omega(hz);
     const double rs = r.RsCoef * std::pow(hz / 1e8, r.RsExponent);
     const double l0 = r.L0 * 1e-9 * std::pow(hz / 1e7, r.L0Exponent);
-    const std::complex<double> loss = 1.0 / (1.0 / rs + 1.0 / (static_cast<double>(r.R1) + 1i * (w * r.L1 * 1e-9)));
+    const std::complex<double> loss =
+        1.0 / (1.0 / rs + 1.0 / (static_cast<double>(r.R1) + 1i * (w * r.L1 * 1e-9)));
     const std::complex<double> series = loss + 1i * w * l0 + static_cast<double>(r.R0);
     const std::complex<double> cp = 1.0 / (1i * w * (r.Cp * 1e-12));
     return {series, series * cp / (series + cp)};
@@ -48,9 +51,14 @@ TEST(EvaluateInductor, MatchesTheComplexModelAcrossTheBand) {
         EXPECT_NEAR(result.Reactance, ref.total.imag(), scale * 1e-9) << hz;
         EXPECT_NEAR(result.ImpedanceMagnitude, scale, scale * 1e-9) << hz;
         EXPECT_NEAR(result.InductorSeriesResistance, ref.series.real(), 1e-9 * std::abs(ref.series)) << hz;
-        EXPECT_NEAR(result.SeriesInductance, ref.series.imag() / Omega(hz), 1e-20 + 1e-9 * std::abs(ref.series) / Omega(hz)) << hz;
-        EXPECT_NEAR(result.QualityFactor, ref.total.imag() / ref.total.real(), 1e-6 * std::fabs(result.QualityFactor)) << hz;
-        EXPECT_NEAR(result.ApparentInductance, ref.total.imag() / Omega(hz), 1e-20 + 1e-9 * scale / Omega(hz)) << hz;
+        EXPECT_NEAR(result.SeriesInductance, ref.series.imag() / Omega(hz),
+                    1e-20 + 1e-9 * std::abs(ref.series) / Omega(hz))
+            << hz;
+        EXPECT_NEAR(result.QualityFactor, ref.total.imag() / ref.total.real(),
+                    1e-6 * std::fabs(result.QualityFactor))
+            << hz;
+        EXPECT_NEAR(result.ApparentInductance, ref.total.imag() / Omega(hz), 1e-20 + 1e-9 * scale / Omega(hz))
+            << hz;
         EXPECT_EQ(result.SeriesCapacitance, record.Cp * 1e-12);
         EXPECT_EQ(result.ResonantFrequency, static_cast<double>(record.SelfResonance));
         const std::complex<double> s21 = 100.0 / (ref.total + 100.0);  // always in series
@@ -98,7 +106,11 @@ TEST(EvaluateInductor, FailuresRaiseTheRunTimeErrorAndLeaveTheResultAlone) {
         void (*spoil)(InductorRecord&, double&);
     };
     const Row rows[] = {
-        {11, [](InductorRecord& r, double&) { r.L0 = 0.0F; r.L1 = 0.0F; }},  // Ls = 0
+        {11,
+         [](InductorRecord& r, double&) {
+             r.L0 = 0.0F;
+             r.L1 = 0.0F;
+         }},  // Ls = 0
         {11, [](InductorRecord&, double& w) { w = 0.0; }},
         {6, [](InductorRecord& r, double&) { r.Cp = std::numeric_limits<float>::quiet_NaN(); }},
         {6, [](InductorRecord& r, double&) { r.R0 = std::numeric_limits<float>::infinity(); }},

@@ -1,17 +1,18 @@
-#include "engine_test_parts.h"
-
-#include "pelmo/engine/equivalent_series.h"
 #include "pelmo/engine/resonance_search.h"
 
-#include <gtest/gtest.h>
+#include "engine_test_parts.h"
+#include "pelmo/engine/equivalent_series.h"
 
 #include <cmath>
 #include <complex>
+#include <gtest/gtest.h>
 
 namespace pelmo {
 namespace {
 
-double Omega(double hz) { return hz * 6.283185308; }
+double Omega(double hz) {
+    return hz * 6.283185308;
+}
 
 // A series R-L-C shunted by a small third-branch capacitance: the estimate from 1 and
 // 10 MHz misses the true resonance by c3/c1, so the search has to walk.
@@ -42,7 +43,9 @@ ResonanceSearchResult Search(const CapacitorRecord& record) {
     return SearchResonance(record, c1, {}, EquivalentSeriesAt(record, c1, {}, omega[0], omega[1]));
 }
 
-bool SameTwoDecimals(double a, double b) { return std::llround(a * 100.0) == std::llround(b * 100.0); }
+bool SameTwoDecimals(double a, double b) {
+    return std::llround(a * 100.0) == std::llround(b * 100.0);
+}
 
 TEST(ResonanceSearch, KeepsAnEstimateThatIsAlreadyAtResonance) {
     const CapacitorRecord record = testing::SeriesRlcCapacitor(0.2F, 1.0F, 10.0F);
@@ -70,8 +73,8 @@ TEST(ResonanceSearch, WalksInTenthPercentStepsAndCorrectsTheInductance) {
         << found.Frequency << " " << estimate.frequency;
 
     // At the SRF found, |Z| and R read the same with two decimals ...
-    const std::complex<double> z = testing::ReferenceCapacitorImpedance(
-        record, record.C1 * 1e-12, Omega(found.Frequency));
+    const std::complex<double> z =
+        testing::ReferenceCapacitorImpedance(record, record.C1 * 1e-12, Omega(found.Frequency));
     EXPECT_TRUE(SameTwoDecimals(std::abs(z), z.real())) << std::abs(z) << " " << z.real();
     // ... and the corrected Leq resonates there with the unchanged Ceq.
     const double w = Omega(found.Frequency);

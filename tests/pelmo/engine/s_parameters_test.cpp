@@ -1,12 +1,13 @@
-#include "pelmo/engine/operating_point_result.h"
 #include "pelmo/engine/s_parameters.h"
+
+#include "pelmo/engine/operating_point_result.h"
+
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/fake_messages.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <complex>
+#include <gtest/gtest.h>
 
 namespace pelmo {
 namespace {
@@ -85,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Engine, ReflectionOfLoads, ::testing::Values(
 // The real-arithmetic formulas against the complex definitions, and passivity: a lossy
 // chip absorbs power, a lossless one passes or reflects all of it.
 TEST(SParameters, AgreeWithTheComplexDefinitionsAndConservePower) {
-    const double impedances[][2] = {{0.0, 30.0}, {0.0, -400.0}, {0.01, 5.0},
+    const double impedances[][2] = {{0.0, 30.0},  {0.0, -400.0},  {0.01, 5.0},
                                     {3.0, -70.0}, {120.0, 900.0}, {1e4, -1.0}};
     for (const auto& zr : impedances) {
         const std::complex<double> z(zr[0], zr[1]);
@@ -104,8 +105,8 @@ TEST(SParameters, AgreeWithTheComplexDefinitionsAndConservePower) {
         EXPECT_NEAR(shunt.S21Real, shuntS21.real(), 1e-12);
         EXPECT_NEAR(shunt.S21Imag, shuntS21.imag(), 1e-12);
         for (const SParameters& s : {series, shunt}) {
-            const double power = s.S11Real * s.S11Real + s.S11Imag * s.S11Imag +
-                                 s.S21Real * s.S21Real + s.S21Imag * s.S21Imag;
+            const double power =
+                s.S11Real * s.S11Real + s.S11Imag * s.S11Imag + s.S21Real * s.S21Real + s.S21Imag * s.S21Imag;
             if (zr[0] == 0.0) {
                 EXPECT_NEAR(power, 1.0, 1e-12);
             } else {
