@@ -1,0 +1,109 @@
+#include "pelmo/cli/export_all.h"
+
+#include "pelmo/cli/cli_part.h"
+#include "pelmo/cli/console_messages.h"
+#include "pelmo/cli/export_job.h"
+#include "pelmo/cli/operating_conditions.h"
+#include "pelmo/export/export_file_names.h"
+#include "pelmo/library/records.h"
+
+#include "shared/errors/runtime_error.h"
+#include "shared/platform/error_report.h"
+#include "shared/platform/program_folder.h"
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <optional>
+#include <sstream>
+#include <thread>
+
+namespace pelmo {
+
+namespace {
+
+struct PartOutcome {
+    std::optional<std::string> FileName;  // set when written
+    std::string Messages;
+};
+
+PartOutcome ExportOne(const Library& library, const ExportAllRequest& request, const std::string& partNumber,
+                      const shared::FileSinkOpener& openSink) {
+    std::ostringstream confirmations;
+    std::ostringstream complaints;
+    ConsoleMessages messages(confirmations, complaints);
+
+    ExportJob job;
+    job.Format = request.Format;
+    job.Selection.Product = request.Kind;
+    job.Selection.PartNumber = partNumber;
+    job.Selection.CodeSystem = request.CodeSystem;
+    job.Selection.Connection = CircuitMode::Series;
+    job.Selection.TemperatureText = DefaultTemperatureText(request.CodeSystem);
+    job.Selection.BiasText = kDefaultBiasText;
+
+    PartOutcome outcome;
+    std::string fileName;
+    const auto pathFor = [&](const ExportSubject& subject) {
+        fileName = request.Format == ExportFormat::Touchstone ? TouchstoneFileName(subject)
+                                                              : ImpedanceFileName(subject);
+        // A part number is a file name here, never a path into another folder.
+        if (fileName.find('/') != std::string::npos || fileName.find('\\') != std::string::npos) {
+            throw shared::RuntimeError(shared::error::kBadFileNameOrNumber, fileName);
+        }
+        return shared::JoinFolderAndName(request.Folder, fileName);
+    };
+    ExportJobResult result = ExportJobResult::Failed;
+    try {
+        result = RunExportJob(library, job, pathFor, request.Separator, openSink, messages);
+    } catch (const std::exception& failure) {
+        // A refused file name, or anything else escaping the job: reported like a failed
+        // write, since an exception must never leave a worker thread.
+        const shared::RuntimeError error = shared::AsRuntimeError(failure);
+        complaints << ConsoleText(shared::ErrorReportText(error.Number(), error.Description(),
+                                                          shared::ErrorNumberForm::TrailingBlank))
+                   << '\n';
+    }
+    if (result == ExportJobResult::Saved) {
+        outcome.FileName = fileName;
+    }
+    outcome.Messages = complaints.str();
+    return outcome;
+}
+
+}  // namespace
+
+ExportAllOutcome ExportAllParts(const Library& library, const ExportAllRequest& request,
+                                const shared::FileSinkOpener& openSink) {
+    const std::vector<std::string> parts = PartNumbersOf(library, request.Kind, request.CodeSystem);
+    std::vector<PartOutcome> outcomes(parts.size());
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next.fetch_add(1); i < parts.size(); i = next.fetch_add(1)) {
+            outcomes[i] = ExportOne(library, request, parts[i], openSink);
+        }
+    };
+    const std::size_t workers = std::clamp<std::size_t>(request.Jobs, 1, std::max<std::size_t>(parts.size(), 1));
+    std::vector<std::thread> threads;
+    threads.reserve(workers - 1);
+    for (std::size_t w = 1; w < workers; ++w) {
+        threads.emplace_back(work);
+    }
+    work();
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+
+    ExportAllOutcome result;
+    result.Parts = parts.size();
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (outcomes[i].FileName) {
+            result.FileNames.push_back(*outcomes[i].FileName);
+        } else {
+            result.Failures.push_back({parts[i], outcomes[i].Messages});
+        }
+    }
+    return result;
+}
+
+}  // namespace pelmo
