@@ -60,7 +60,8 @@ struct ExportPlan {
 // 1. the part number must be in the lookup of its kind (capacitors: the lookup of the
 //    notation in force), else "Product Number is invalid or not selected!"
 //    (exclamation icon, program title);
-// 2. capacitors: operatingConditionCheck must pass; it shows its own messages;
+// 2. capacitors: operatingConditionCheck must pass; it shows its own messages (an empty
+//    function checks nothing, for callers that have checked their numbers already);
 // 3. the part must have a frequency grid (a class and a positive upper frequency), else
 //    the "Unexpected Error " report, so a part the class rules miss never gets as far as
 //    a dialog or a file.
