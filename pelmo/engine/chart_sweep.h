@@ -85,7 +85,8 @@ ChartSweepPlan PlanInductorChart(const InductorRecord& record, std::string_view 
 // (an apparent capacitance above the SRF repeats the last value below it); result is
 // left as the last point's evaluation leaves it. The frequency-independent part of the
 // capacitor evaluation is computed once; the points are bit-identical to evaluating
-// each frequency on its own. Raises shared::RuntimeError on a failed evaluation.
+// each frequency on its own. Raises shared::RuntimeError on a failed evaluation; the
+// table then holds only the points before it and must not be drawn.
 void SweepCapacitorChart(const CapacitorRecord& record, const CapacitorConditions& conditions,
                          const ChartSweepPlan& plan, OperatingPointResult& result, ChartPointTable& points,
                          shared::Messages* messages = nullptr);
