@@ -5,10 +5,12 @@
 #include "pelmo/library/capacitor_order.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/library_writer.h"
-#include "shared/files/file_bytes.h"
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -30,9 +32,11 @@ std::string Slurp(const fs::path& path) {
 class LibraryFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // One folder per process and test: other builds may run these tests at once.
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
         folder_ = fs::temp_directory_path() /
-                  ("libgen_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                  ("libgen_test_" + std::to_string(::getpid()) + "_" + name);
         fs::remove_all(folder_);
     }
     void TearDown() override { fs::remove_all(folder_); }

@@ -6,7 +6,9 @@
 #include "shared/parts/part_number_codes.h"
 #include "shared/parts/sort_key.h"
 #include "shared/text/number_text.h"
+#include "shared/errors/runtime_error.h"
 #include "tools/libgen/capacitor_catalog.h"
+#include "tools/libgen/capacitor_factory.h"
 #include "tools/libgen/inductor_factory.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +106,29 @@ TEST(PartNumbers, TheProgramSortsAndIndexesBothNotations) {
         }
         EXPECT_EQ(library.PartIndex[notation].Count(), named);
     }
+}
+
+TEST(PartNumbers, ScaleLibrariesAreCutOrRepeatedUnderNewNames) {
+    const std::vector<CapacitorRecord>& catalogue = GeneratedLibrary().capacitors;
+    const std::vector<CapacitorRecord> cut = ResizeCatalogue(catalogue, 10);
+    ASSERT_EQ(cut.size(), 10U);
+    EXPECT_EQ(cut.back().PartNumber, catalogue[9].PartNumber);
+
+    const std::vector<CapacitorRecord> repeated = ResizeCatalogue(catalogue, catalogue.size() * 2 + 1);
+    const CapacitorRecord& copy = repeated[catalogue.size()];
+    EXPECT_EQ(copy.PartNumber[0].substr(0, 15), catalogue[0].PartNumber[0].substr(0, 15));
+    EXPECT_NE(copy.PartNumber[0], catalogue[0].PartNumber[0]);
+    EXPECT_EQ(copy.C1, catalogue[0].C1);
+    std::set<std::string> seen[2];
+    for (const CapacitorRecord& record : repeated) {
+        for (std::size_t notation = 0; notation < 2; ++notation) {
+            if (!record.PartNumber[notation].empty()) {
+                EXPECT_TRUE(seen[notation].insert(UpperCase(record.PartNumber[notation])).second)
+                    << record.PartNumber[notation];
+            }
+        }
+    }
+    EXPECT_THROW(GenerateSampleLibrary(32768), shared::RuntimeError);
 }
 
 struct CodeCase {
