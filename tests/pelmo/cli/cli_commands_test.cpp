@@ -1,0 +1,310 @@
+#include "cli_test_support.h"
+
+#include "pelmo/cli/cli_commands.h"
+#include "pelmo/engine/capacitor_evaluation.h"
+#include "pelmo/engine/condition_model.h"
+#include "pelmo/engine/engine_constants.h"
+#include "pelmo/engine/inductor_evaluation.h"
+#include "pelmo/engine/operating_point_result.h"
+#include "pelmo/library/capacitor_order.h"
+#include "pelmo/library/library_loader.h"
+#include "pelmo/library/records.h"
+
+#include "shared/parts/part_number_codes.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace pelmo::testing {
+namespace {
+
+// Parts of the sample library the tests need, found by what they are rather than by
+// name, so the tests follow the generator.
+struct SampleParts {
+    std::string modelCapacitor;    // X7R with a temperature and bias model, class 3
+    std::string plainCapacitor;    // no model
+    std::string inductor;
+    std::string ratedVoltage;      // of modelCapacitor
+};
+
+const SampleParts& Parts() {
+    static const SampleParts parts = [] {
+        SampleParts found;
+        Library library = LoadLibrary(SampleLibraryFolder(), '.');
+        EXPECT_TRUE(SortCapacitors(library, shared::Eia));
+        for (const CapacitorRecord& record : library.CapacitorTable) {
+            const std::string& number = record.PartNumber[shared::Eia];
+            if (number.empty()) {
+                continue;
+            }
+            if (found.modelCapacitor.empty() && HasConditionModel(record) && record.TempChar[shared::Eia] == "X7R" &&
+                shared::FrequencyRangeClass(number) == 3) {
+                found.modelCapacitor = number;
+                found.ratedVoltage = record.RatedVoltage;
+            }
+            if (found.plainCapacitor.empty() && !HasConditionModel(record) && shared::FrequencyRangeClass(number) != 0) {
+                found.plainCapacitor = number;
+            }
+        }
+        found.inductor = library.InductorTable.at(3).PartNumber;
+        return found;
+    }();
+    return parts;
+}
+
+CliRun Sample(const std::vector<std::string>& arguments) {
+    return RunCli(arguments, SampleLibraryFolder());
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+TEST(CliListTest, CapacitorsInCatalogueOrderOfTheNotation) {
+    for (const shared::CodeSystem code : {shared::Eia, shared::Jis}) {
+        Library library = LoadLibrary(SampleLibraryFolder(), '.');
+        ASSERT_TRUE(SortCapacitors(library, code));
+        std::vector<std::string> expected;
+        for (const CapacitorRecord& record : library.CapacitorTable) {
+            if (!record.PartNumber[code].empty()) {
+                expected.push_back(record.PartNumber[code]);
+            }
+        }
+        const CliRun run = Sample({"list", "--code", code == shared::Eia ? "eia" : "jis"});
+        EXPECT_EQ(run.Exit, kCliDone);
+        EXPECT_EQ(Lines(run.Out), expected);
+        EXPECT_EQ(run.Err, "");
+    }
+}
+
+TEST(CliListTest, InductorsInTheOrderOfTheirIndexFile) {
+    // The first field of every ind.idx line, read without the library code.
+    std::vector<std::string> fileOrder;
+    std::ifstream index(SampleLibraryFolder() + "/ind.idx");
+    for (std::string line; std::getline(index, line);) {
+        if (line.size() > 1) {
+            fileOrder.push_back(line.substr(1, line.find('"', 1) - 1));
+        }
+    }
+    const CliRun run = Sample({"list", "--kind", "ind"});
+    EXPECT_EQ(run.Exit, kCliDone);
+    EXPECT_EQ(Lines(run.Out), fileOrder);
+}
+
+// The "Key": value lines of the evaluate output, in order.
+std::vector<std::pair<std::string, std::string>> JsonMembers(const std::string& json) {
+    std::vector<std::pair<std::string, std::string>> members;
+    for (const std::string& line : Lines(json)) {
+        const auto open = line.find('"');
+        if (open == std::string::npos) {
+            continue;
+        }
+        const auto close = line.find('"', open + 1);
+        std::string value = line.substr(close + 3);
+        if (!value.empty() && value.back() == ',') {
+            value.pop_back();
+        }
+        members.emplace_back(line.substr(open + 1, close - open - 1), value);
+    }
+    return members;
+}
+
+double Number(const std::string& text) {
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    EXPECT_EQ(*end, '\0') << text;
+    return value;
+}
+
+std::array<double, 2> Pair(const std::string& text) {
+    EXPECT_EQ(text.front(), '[');
+    const auto comma = text.find(", ");
+    return {Number(text.substr(1, comma - 1)), Number(text.substr(comma + 2, text.size() - comma - 3))};
+}
+
+TEST(CliEvaluateTest, TheResultFieldsAsJsonWithEveryBit) {
+    const CliRun run = Sample({"evaluate", "--part", Parts().modelCapacitor, "--freq", "100", "--temp", "85",
+                               "--bias", "2", "--mode", "shunt"});
+    ASSERT_EQ(run.Exit, kCliDone) << run.Err;
+    EXPECT_EQ(run.Out.front(), '{');
+    EXPECT_EQ(run.Out.substr(run.Out.size() - 2), "}\n");
+
+    Library library = LoadLibrary(SampleLibraryFolder(), '.');
+    ASSERT_TRUE(SortCapacitors(library, shared::Eia));
+    const auto index = library.PartIndex[shared::Eia].Find(Parts().modelCapacitor);
+    ASSERT_TRUE(index);
+    CapacitorConditions conditions;
+    conditions.Temperature = 85;
+    conditions.Bias = 2;
+    conditions.Connection = CircuitMode::Shunt;
+    conditions.PartNumber = Parts().modelCapacitor;
+    OperatingPointResult expected;
+    EvaluateCapacitor(library.CapacitorTable[*index], AngularFrequencyFromMegahertz(100), conditions, expected);
+
+    const std::map<std::string, double> scalars = {
+        {"ResonantFrequency", expected.ResonantFrequency},     {"ImpedanceMagnitude", expected.ImpedanceMagnitude},
+        {"Reactance", expected.Reactance},                     {"Resistance", expected.Resistance},
+        {"SeriesInductance", expected.SeriesInductance},       {"SeriesCapacitance", expected.SeriesCapacitance},
+        {"QualityFactor", expected.QualityFactor},             {"DissipationFactor", expected.DissipationFactor},
+        {"SeriesReactance", expected.SeriesReactance},         {"ApparentCapacitance", expected.ApparentCapacitance},
+        {"ApparentInductance", expected.ApparentInductance},   {"InductorSeriesResistance", 0.0}};
+    const std::map<std::string, std::array<double, 2>> pairs = {{"SReal", expected.SReal},
+                                                                {"SImag", expected.SImag},
+                                                                {"SMagnitudeDb", expected.SMagnitudeDb},
+                                                                {"SPhaseDeg", expected.SPhaseDeg}};
+    const std::vector<std::string> order = {
+        "ResonantFrequency", "ImpedanceMagnitude", "Reactance",          "Resistance",
+        "SeriesInductance",  "SeriesCapacitance",  "QualityFactor",      "DissipationFactor",
+        "SeriesReactance",   "ApparentCapacitance", "ApparentInductance", "InductorSeriesResistance",
+        "SReal",             "SImag",              "SMagnitudeDb",       "SPhaseDeg"};
+    const auto members = JsonMembers(run.Out);
+    ASSERT_EQ(members.size(), order.size());
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        EXPECT_EQ(members[i].first, order[i]);
+        if (pairs.count(members[i].first) != 0) {
+            EXPECT_EQ(Pair(members[i].second), pairs.at(members[i].first)) << members[i].first;
+        } else {
+            // Bit for bit: the text must read back as the very double the engine gave.
+            EXPECT_EQ(Number(members[i].second), scalars.at(members[i].first)) << members[i].first;
+        }
+    }
+}
+
+TEST(CliEvaluateTest, DefaultsAreThoseOfAJustChosenPart) {
+    struct Row {
+        std::vector<std::string> defaults;
+        std::vector<std::string> spelledOut;
+    };
+    const SampleParts& parts = Parts();
+    const std::vector<Row> rows = {
+        {{"evaluate", "--part", parts.modelCapacitor},
+         {"evaluate", "--part", parts.modelCapacitor, "--freq", "0.3", "--temp", "25", "--bias", "0", "--mode",
+          "series"}},
+        // A part number in another letter case is the same part.
+        {{"evaluate", "--part", Lowered(parts.modelCapacitor)}, {"evaluate", "--part", parts.modelCapacitor}},
+        {{"evaluate", "--part", parts.inductor}, {"evaluate", "--part", parts.inductor, "--freq", "10"}},
+        // Inductors are always series parts.
+        {{"evaluate", "--part", parts.inductor, "--mode", "shunt"}, {"evaluate", "--part", parts.inductor}},
+    };
+    for (const Row& row : rows) {
+        const CliRun defaults = Sample(row.defaults);
+        const CliRun spelledOut = Sample(row.spelledOut);
+        EXPECT_EQ(defaults.Exit, kCliDone) << defaults.Err;
+        EXPECT_EQ(defaults.Out, spelledOut.Out) << row.defaults[2];
+    }
+    // The JIS reference temperature is 20 C: the default differs from 25 C there.
+    EXPECT_NE(Sample({"evaluate", "--part", parts.modelCapacitor, "--temp", "20"}).Out,
+              Sample({"evaluate", "--part", parts.modelCapacitor}).Out);
+}
+
+TEST(CliEvaluateTest, APartWithoutModelKeepsTheReferenceConditions) {
+    const std::string part = Parts().plainCapacitor;
+    const CliRun typed = Sample({"evaluate", "--part", part, "--temp", "85", "--bias", "abc"});
+    EXPECT_EQ(typed.Exit, kCliDone);
+    EXPECT_EQ(typed.Out, Sample({"evaluate", "--part", part}).Out);
+    EXPECT_NE(typed.Err.find("has no temperature and bias model"), std::string::npos);
+}
+
+TEST(CliRefusalTest, BadInputGivesTheWindowsMessageAndStatusTwo) {
+    const SampleParts& parts = Parts();
+    const std::string model = parts.modelCapacitor;
+    const std::string range = "\nPlease enter a Number from 0.3 - ";
+    struct Row {
+        std::vector<std::string> arguments;
+        std::string err;  // the start of the error stream
+    };
+    const std::vector<Row> rows = {
+        {{"evaluate", "--part", "NOSUCHPART"}, "Product Number is invalid or not selected!\n"},
+        {{"evaluate", "--part", model, "--freq", "0.29"}, "Operating Frequency is out of Range!" + range},
+        {{"evaluate", "--part", model, "--freq", "1e9"}, "Operating Frequency is out of Range!" + range},
+        {{"evaluate", "--part", model, "--freq", "fast"}, "Operating Frequency is invalid!" + range},
+        {{"evaluate", "--part", model, "--freq", ""}, "Operating Freqency if not selected!" + range},
+        {{"evaluate", "--part", model, "--temp", "150"},
+         "Operation Temp is out of range!\nPlease enter a Number from -55 to 125 [C]\n"},
+        {{"evaluate", "--part", model, "--temp", "hot"}, "Operation Temp is invalid!\n"},
+        {{"evaluate", "--part", model, "--bias", "-1"},
+         "DC Bias Voltage is out of range!\nPlease enter a Number from 0 to " + parts.ratedVoltage + " [V]\n"},
+        {{"sweep", "--part", "NOSUCHPART", "--chart", "ESR"}, "Please specify correct Part Number.\n"},
+        {{"sweep", "--part", model, "--chart", "Impedance", "--bias", "1000"}, "DC Bias Voltage is out of range!"},
+        {{"sweep", "--part", model, "--chart", "Noise"}, "Unknown chart \"Noise\"\nThe charts are Smith, "},
+        {{"sweep", "--part", model, "--chart", "Q"}, "Q Chart is not available for this Product Number.\n"},
+        {{"sweep", "--part", parts.inductor, "--chart", "Reactance"},
+         "Reactance Chart is not available for this Product Number.\n"},
+        {{"sweep", "--part", model, "--chart", "ESR", "--sparam", "S11"}, "The ESR chart takes no S-parameter\n"},
+        {{"sweep", "--part", model, "--chart", "Smith", "--sparam", "S12"}, "The S-parameter is S11 or S21"},
+        {{"export", "s2p", "--part", "NOSUCHPART", "-o", "/nonexistent/x"}, "Product Number is invalid or not selected!\n"},
+        {{"export", "impedance", "--part", model, "--freq", "0.1", "-o", "/nonexistent/x"},
+         "Operating Frequency is out of Range!" + range},
+        {{"evaluate", "--part"}, "pelmo-cli: --part needs a value\nusage: pelmo-cli"},
+    };
+    for (const Row& row : rows) {
+        const CliRun run = Sample(row.arguments);
+        EXPECT_EQ(run.Exit, kCliRefused) << row.err;
+        EXPECT_EQ(run.Err.substr(0, row.err.size()), row.err);
+        EXPECT_EQ(run.Out, "") << row.err;
+    }
+}
+
+TEST(CliFailureTest, AMissingLibraryIsReportedAsAFailure) {
+    const CliRun run = RunCli({"list", "--library", "/nonexistent/library"}, SampleLibraryFolder());
+    EXPECT_EQ(run.Exit, kCliFailed);
+    EXPECT_EQ(run.Err.substr(0, 37), "Unexpected Error 53\nFile not found\n(l");
+    EXPECT_EQ(run.Out, "");
+}
+
+TEST(CliSweepTest, TwoHundredAndOnePointsFromTheClassStart) {
+    struct Row {
+        std::string part;
+        std::string chart;
+        double start;
+    };
+    const std::vector<Row> rows = {{Parts().modelCapacitor, "Impedance", 300e3},
+                                   {Parts().modelCapacitor, "Smith", 300e3},
+                                   {Parts().inductor, "Impedance & ESR", 10e6}};
+    for (const Row& row : rows) {
+        const CliRun run = Sample({"sweep", "--part", row.part, "--chart", row.chart});
+        ASSERT_EQ(run.Exit, kCliDone) << run.Err;
+        const std::vector<std::string> lines = Lines(run.Out);
+        ASSERT_EQ(lines.size(), 202U);
+        EXPECT_EQ(lines[0],
+                  "Frequency,S11Real,S11Imag,S21Real,S21Imag,S11MagnitudeDb,S21MagnitudeDb,S11PhaseDeg,"
+                  "S21PhaseDeg,ImpedanceMagnitude,Esr,Reactance,Capacitance,Q,DF,ApparentCapacitance,"
+                  "ApparentInductance");
+        EXPECT_DOUBLE_EQ(Number(lines[1].substr(0, lines[1].find(','))), row.start);
+        double previous = 0.0;
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            EXPECT_EQ(std::count(lines[i].begin(), lines[i].end(), ','), 16);
+            const double frequency = Number(lines[i].substr(0, lines[i].find(',')));
+            EXPECT_GT(frequency, previous);
+            previous = frequency;
+        }
+    }
+}
+
+TEST(CliSweepTest, TheConnectionChangesOnlyTheSParameters) {
+    const std::string part = Parts().modelCapacitor;
+    const auto series = Lines(Sample({"sweep", "--part", part, "--chart", "Magnitude"}).Out);
+    const auto shunt = Lines(Sample({"sweep", "--part", part, "--chart", "Magnitude", "--mode", "shunt"}).Out);
+    ASSERT_EQ(series.size(), shunt.size());
+    const auto tail = [](const std::string& line) {
+        std::size_t at = 0;
+        for (int i = 0; i < 9; ++i) {
+            at = line.find(',', at) + 1;
+        }
+        return line.substr(at);
+    };
+    EXPECT_NE(series[100], shunt[100]);
+    EXPECT_EQ(tail(series[100]), tail(shunt[100]));
+}
+
+}  // namespace
+}  // namespace pelmo::testing

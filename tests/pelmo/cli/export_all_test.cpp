@@ -1,0 +1,131 @@
+#include "cli_test_support.h"
+
+#include "pelmo/cli/cli_commands.h"
+#include "pelmo/cli/export_all.h"
+#include "pelmo/engine/condition_model.h"
+#include "pelmo/library/capacitor_order.h"
+#include "pelmo/library/library_loader.h"
+#include "pelmo/library/records.h"
+
+#include "shared/platform/testing/failing_file_sink.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace pelmo::testing {
+namespace {
+
+// The names the save dialog proposes right after a part is chosen, from the library's
+// own records: conditions in brackets only for parts with a model.
+std::vector<std::string> ProposedNames(ExportProduct kind, shared::CodeSystem code, bool touchstone) {
+    Library library = LoadLibrary(SmallLibraryFolder(), '.');
+    EXPECT_TRUE(SortCapacitors(library, code));
+    const std::string conditions = code == shared::Eia ? "(25,0)" : "(20,0)";
+    std::vector<std::string> names;
+    if (kind == ExportProduct::Inductor) {
+        for (const InductorRecord& record : library.InductorTable) {
+            names.push_back(record.PartNumber + (touchstone ? ".s2p" : ".txt"));
+        }
+    } else {
+        for (const CapacitorRecord& record : library.CapacitorTable) {
+            const std::string& number = record.PartNumber[code];
+            if (number.empty()) {
+                continue;
+            }
+            const std::string bracket = HasConditionModel(record) ? conditions : "";
+            names.push_back(touchstone ? number + "series" + bracket + ".s2p" : number + bracket + ".txt");
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(ExportAllTest, EveryPartNamedAsTheSaveDialogProposes) {
+    struct Row {
+        std::string format;
+        std::string kind;
+        std::string code;
+    };
+    const std::vector<Row> rows = {{"s2p", "cap", "eia"}, {"impedance", "cap", "jis"}, {"s2p", "ind", "eia"},
+                                   {"impedance", "ind", "jis"}};
+    for (const Row& row : rows) {
+        TemporaryFolder folder;
+        const CliRun run = RunCli({"export-all", row.format, "--out", folder.Path(), "--kind", row.kind, "--code",
+                                   row.code, "--jobs", "3"},
+                                  SmallLibraryFolder());
+        ASSERT_EQ(run.Exit, kCliDone) << run.Err;
+        const std::vector<std::string> expected =
+            ProposedNames(row.kind == "ind" ? ExportProduct::Inductor : ExportProduct::Capacitor,
+                          row.code == "eia" ? shared::Eia : shared::Jis, row.format == "s2p");
+        EXPECT_EQ(folder.Names(), expected);
+        EXPECT_EQ(run.Out, std::to_string(expected.size()) + " of " + std::to_string(expected.size()) +
+                               " files written to " + folder.Path() + "\n");
+        EXPECT_EQ(run.Err, "");
+    }
+}
+
+TEST(ExportAllTest, EachFileIsTheSingleExportOfItsPart) {
+    TemporaryFolder all;
+    ASSERT_EQ(RunCli({"export-all", "s2p", "--out", all.Path(), "--jobs", "4"}, SmallLibraryFolder()).Exit, kCliDone);
+    TemporaryFolder one;
+    const std::vector<std::string> parts = Lines(RunCli({"list"}, SmallLibraryFolder()).Out);
+    ASSERT_GE(parts.size(), 3U);
+    for (const std::string& part : {parts.front(), parts[parts.size() / 2], parts.back()}) {
+        const std::string target = one.File("single.s2p");
+        ASSERT_EQ(RunCli({"export", "s2p", "--part", part, "-o", target}, SmallLibraryFolder()).Exit, kCliDone);
+        const auto names = all.Names();
+        const auto name = std::find_if(names.begin(), names.end(),
+                                       [&](const std::string& n) { return n.rfind(part + "series", 0) == 0; });
+        ASSERT_NE(name, names.end()) << part;
+        EXPECT_EQ(ReadBytes(all.File(*name)), ReadBytes(target)) << part;
+    }
+}
+
+TEST(ExportAllTest, OneWorkerAndManyWriteTheSameFiles) {
+    TemporaryFolder serial;
+    TemporaryFolder parallel;
+    ASSERT_EQ(RunCli({"export-all", "impedance", "--out", serial.Path(), "--jobs", "1"}, SmallLibraryFolder()).Exit,
+              kCliDone);
+    ASSERT_EQ(RunCli({"export-all", "impedance", "--out", parallel.Path(), "--jobs", "8"}, SmallLibraryFolder()).Exit,
+              kCliDone);
+    ASSERT_EQ(serial.Names(), parallel.Names());
+    for (const std::string& name : serial.Names()) {
+        EXPECT_EQ(ReadBytes(serial.File(name)), ReadBytes(parallel.File(name))) << name;
+    }
+}
+
+TEST(ExportAllTest, FailedWritesAreReportedPerPartAndLeaveNoFiles) {
+    Library library = LoadLibrary(SmallLibraryFolder(), '.');
+    ASSERT_TRUE(SortCapacitors(library, shared::Eia));
+    TemporaryFolder folder;
+    ExportAllRequest request;
+    request.Kind = ExportProduct::Inductor;
+    request.Folder = folder.Path();
+    request.Jobs = 2;
+    // Every file breaks off after 300 bytes, as on a full disk.
+    const ExportAllOutcome outcome =
+        ExportAllParts(library, request, shared::FailingFileSink::Opener(300, shared::error::kDiskFull));
+    EXPECT_EQ(outcome.Parts, library.InductorTable.size());
+    EXPECT_TRUE(outcome.FileNames.empty());
+    ASSERT_EQ(outcome.Failures.size(), library.InductorTable.size());
+    for (std::size_t i = 0; i < outcome.Failures.size(); ++i) {
+        EXPECT_EQ(outcome.Failures[i].PartNumber, library.InductorTable[i].PartNumber);
+        EXPECT_EQ(outcome.Failures[i].Messages.rfind("Unexpected Error 61\n", 0), 0U) << outcome.Failures[i].Messages;
+    }
+    EXPECT_TRUE(folder.Names().empty());
+}
+
+TEST(ExportAllTest, AnOutputThatIsAFileIsRefused) {
+    TemporaryFolder folder;
+    WriteBytes(folder.File("plain"), "x");
+    const CliRun run = RunCli({"export-all", "s2p", "--out", folder.File("plain")}, SmallLibraryFolder());
+    EXPECT_EQ(run.Exit, kCliRefused);
+    EXPECT_EQ(run.Err, folder.File("plain") + " is not a folder\n");
+    EXPECT_EQ(ReadBytes(folder.File("plain")), "x");
+}
+
+}  // namespace
+}  // namespace pelmo::testing
