@@ -99,6 +99,15 @@ struct Limits {
     double coldest, hottest, least, most;
 };
 
+double TemperatureChange(const CapacitorRecord& r, double t) {
+    const double x = t - 25;
+    double change = 0;
+    for (int k = 6; k >= 1; --k) {
+        change = change * x + r.TempCoef[static_cast<std::size_t>(k)];
+    }
+    return change * x;
+}
+
 TEST(Plausibility, TemperaturePolynomialsStayInsideTheirDielectricLimits) {
     const std::map<std::string, Limits> eia = {
         {"X7R", {-55, 125, -15, 15}}, {"X5R", {-55, 85, -15, 15}},  {"X7S", {-55, 125, -22, 22}},
@@ -112,14 +121,31 @@ TEST(Plausibility, TemperaturePolynomialsStayInsideTheirDielectricLimits) {
         }
         const Limits& limits = eia.at(r.TempChar[0]);
         for (double t = limits.coldest; t <= limits.hottest; t += 1.0) {
-            const double x = t - 25;
-            double change = 0;
-            for (int k = 6; k >= 1; --k) {
-                change = change * x + r.TempCoef[static_cast<std::size_t>(k)];
-            }
-            change *= x;
+            const double change = TemperatureChange(r, t);
             ASSERT_GE(change, limits.least) << Name(r) << " at " << t;
             ASSERT_LE(change, limits.most) << Name(r) << " at " << t;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 100);
+}
+
+// JIS names are judged against the capacitance at 20 C, which the program also shows
+// as the reference in JIS notation.
+TEST(Plausibility, JisCharacteristicsStayInsideTheirLimitsFromTwentyDegrees) {
+    const std::map<std::string, Limits> jis = {
+        {"B", {-25, 85, -10, 10}}, {"R", {-55, 125, -15, 15}}, {"F", {-25, 85, -80, 30}}};
+    int checked = 0;
+    for (const CapacitorRecord& r : GeneratedLibrary().capacitors) {
+        if (r.ModelType != 2 || r.TempChar[1].empty()) {
+            continue;
+        }
+        const Limits& limits = jis.at(r.TempChar[1]);
+        const double at20 = 1 + TemperatureChange(r, 20) / 100;
+        for (double t = limits.coldest; t <= limits.hottest; t += 1.0) {
+            const double change = ((1 + TemperatureChange(r, t) / 100) / at20 - 1) * 100;
+            ASSERT_GE(change, limits.least) << r.PartNumber[1] << " at " << t;
+            ASSERT_LE(change, limits.most) << r.PartNumber[1] << " at " << t;
         }
         ++checked;
     }
