@@ -22,7 +22,8 @@ CharacterizationFrequencies CharacterizationFrequenciesFor(double nominalCapacit
 }
 
 CharacterizationFrequencies CharacterizationFrequenciesOf(const CapacitorRecord& record) {
-    const std::optional<double> nominal = shared::ParseFileNumber(record.NominalCapacitance);
+    // The loader gives the record's number texts the locale's separator, as shown.
+    const std::optional<double> nominal = shared::ParseNumber(record.NominalCapacitance);
     if (!nominal) {
         throw shared::RuntimeError(shared::error::kTypeMismatch);
     }

@@ -5,6 +5,7 @@
 #include "pelmo/engine/operating_point_result.h"
 
 #include "shared/errors/runtime_error.h"
+#include "shared/text/number_text.h"
 
 #include <cmath>
 #include <complex>
@@ -161,6 +162,26 @@ INSTANTIATE_TEST_SUITE_P(Engine, CharacterizationFrequencyRows, ::testing::Value
 // Equivalent series C and L are the series model through the network's reactance at
 // two frequencies: 1 and 10 MHz normally, 500 kHz/1 MHz and 500 MHz/1 GHz for the
 // low-inductance sizes.
+TEST(EvaluateCapacitor, ReadsTheNominalCapacitanceWithTheLocaleSeparator) {
+    // A library loaded under a comma locale holds "1,5"; the derived series C and L must
+    // not depend on which separator the user's locale has.
+    CapacitorRecord dotted = SeriesRlcCapacitor(0.05F, 0.4F, 1.5F);
+    OperatingPointResult withDot;
+    {
+        const shared::ScopedDecimalSeparator dot('.');
+        dotted.NominalCapacitance = "1.5";
+        EvaluateCapacitor(dotted, Omega(1e8), ConditionsFor(dotted), withDot);
+    }
+    CapacitorRecord commaed = dotted;
+    commaed.NominalCapacitance = "1,5";
+    OperatingPointResult withComma;
+    {
+        const shared::ScopedDecimalSeparator comma(',');
+        EvaluateCapacitor(commaed, Omega(1e8), ConditionsFor(commaed), withComma);
+    }
+    EXPECT_TRUE(SameBits(withDot, withComma));
+}
+
 TEST(EvaluateCapacitor, LowInductanceSizesDeriveCAndLAtTheirOwnFrequencies) {
     // A lossy second branch with its corner near 1.6 MHz: measured at 1 and 10 MHz the
     // network looks like a series C with a negative L, which is why these sizes are
