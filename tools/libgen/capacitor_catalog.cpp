@@ -196,8 +196,8 @@ double ValueOf(int digits, int power) {
 }
 
 template <std::size_t N>
-void AppendDecades(const std::array<int, N>& mantissas, int firstPower, double minPf,
-                   double maxPf, std::vector<double>& values) {
+void AppendDecades(const std::array<int, N>& mantissas, int firstPower, double minPf, double maxPf,
+                   std::vector<double>& values) {
     for (int power = firstPower; power <= 8; ++power) {
         for (int digits : mantissas) {
             const double value = ValueOf(digits, power);
@@ -210,25 +210,33 @@ void AppendDecades(const std::array<int, N>& mantissas, int firstPower, double m
 
 }  // namespace
 
-std::span<const CatalogRow> CapacitorCatalogRows() { return kRows; }
+std::span<const CatalogRow> CapacitorCatalogRows() {
+    return kRows;
+}
 
 std::vector<double> CapacitanceSteps(CapacitanceGrid grid, double minPf, double maxPf) {
     std::vector<double> values;
     switch (grid) {
-    case CapacitanceGrid::Fine: {
-        // 0.1 pF steps up to 9.9 pF, then the E24 values.
-        for (int tenths = 1; tenths < 100; ++tenths) {
-            const double value = tenths / 10.0;
-            if (value >= minPf * (1 - 1e-9) && value <= maxPf * (1 + 1e-9)) {
-                values.push_back(value);
+        case CapacitanceGrid::Fine: {
+            // 0.1 pF steps up to 9.9 pF, then the E24 values.
+            for (int tenths = 1; tenths < 100; ++tenths) {
+                const double value = tenths / 10.0;
+                if (value >= minPf * (1 - 1e-9) && value <= maxPf * (1 + 1e-9)) {
+                    values.push_back(value);
+                }
             }
+            AppendDecades(kE24, 0, minPf, maxPf, values);
+            break;
         }
-        AppendDecades(kE24, 0, minPf, maxPf, values);
-        break;
-    }
-    case CapacitanceGrid::E24: AppendDecades(kE24, -2, minPf, maxPf, values); break;
-    case CapacitanceGrid::E12: AppendDecades(kE12, -2, minPf, maxPf, values); break;
-    case CapacitanceGrid::E6: AppendDecades(kE6, -2, minPf, maxPf, values); break;
+        case CapacitanceGrid::E24:
+            AppendDecades(kE24, -2, minPf, maxPf, values);
+            break;
+        case CapacitanceGrid::E12:
+            AppendDecades(kE12, -2, minPf, maxPf, values);
+            break;
+        case CapacitanceGrid::E6:
+            AppendDecades(kE6, -2, minPf, maxPf, values);
+            break;
     }
     return values;
 }
@@ -254,9 +262,18 @@ std::string CapacitanceCode(double picofarads) {
 }
 
 std::string_view RatedVoltageText(std::string_view voltageCode) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kVoltages = {{
-        {"0G", "4"}, {"0J", "6.3"}, {"1A", "10"}, {"1C", "16"}, {"1E", "25"}, {"1H", "50"},
-        {"2A", "100"}, {"2D", "200"}, {"2E", "250"}, {"YD", "300"}, {"2H", "500"}}};
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kVoltages = {
+        {{"0G", "4"},
+         {"0J", "6.3"},
+         {"1A", "10"},
+         {"1C", "16"},
+         {"1E", "25"},
+         {"1H", "50"},
+         {"2A", "100"},
+         {"2D", "200"},
+         {"2E", "250"},
+         {"YD", "300"},
+         {"2H", "500"}}};
     for (const auto& [code, text] : kVoltages) {
         if (code == voltageCode) {
             return text;

@@ -1,13 +1,14 @@
 #include "tools/libgen/capacitor_factory.h"
 
-#include "shared/errors/runtime_error.h"
-#include "shared/parts/part_number_codes.h"
-#include "shared/text/number_text.h"
 #include "tools/libgen/capacitor_catalog.h"
 #include "tools/libgen/capacitor_model.h"
 #include "tools/libgen/chip_outline.h"
 #include "tools/libgen/split_mix64.h"
 #include "tools/libgen/temperature_characteristic.h"
+
+#include "shared/errors/runtime_error.h"
+#include "shared/parts/part_number_codes.h"
+#include "shared/text/number_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -24,8 +25,7 @@ std::string UpperCase(std::string text) {
 }
 
 bool IsHighQSeries(std::string_view series) {
-    return series == "KTH" || series == "KTN" || series == "VSD" || series == "VSK" ||
-           series == "KUX";
+    return series == "KTH" || series == "KTN" || series == "VSD" || series == "VSK" || series == "KUX";
 }
 
 // The highest frequency of a part's data: where its measurement fixture was good for.
@@ -71,8 +71,7 @@ std::string_view SuffixOf(std::string_view series, const TemperatureCharacterist
 
 // The tolerances a value is offered in: general-purpose class-2 parts of 1 uF and more
 // come in 10 % and 20 %, parts that match in every filter the program offers.
-std::string TolerancesOf(std::string_view series, const TemperatureCharacteristic& tc,
-                         double picofarads) {
+std::string TolerancesOf(std::string_view series, const TemperatureCharacteristic& tc, double picofarads) {
     if (IsTemperatureCompensating(tc)) {
         if (picofarads < 10) {
             return series == "KTH" ? "B" : "C";
@@ -92,9 +91,8 @@ std::string TolerancesOf(std::string_view series, const TemperatureCharacteristi
 
 std::string CapacitorFactory::PartNumber(std::string_view series, std::string_view sizeCode,
                                          char thicknessCode, std::string_view characteristicCode,
-                                         std::string_view voltageCode,
-                                         std::string_view capacitanceCode, char tolerance,
-                                         std::string_view suffix) {
+                                         std::string_view voltageCode, std::string_view capacitanceCode,
+                                         char tolerance, std::string_view suffix) {
     std::string number;
     number.reserve(17);
     number.append(series).append(sizeCode);
@@ -150,8 +148,8 @@ void CapacitorFactory::AddRow(const CatalogRow& row, std::vector<CapacitorRecord
             thickness = 0;
             if (outline->thicknessCount > 1 && row.maxPf > row.minPf) {
                 const double share = std::log(picofarads / row.minPf) / std::log(row.maxPf / row.minPf);
-                thickness = std::min(outline->thicknessCount - 1,
-                                     static_cast<int>(share * outline->thicknessCount));
+                thickness =
+                    std::min(outline->thicknessCount - 1, static_cast<int>(share * outline->thicknessCount));
             }
         }
         const ChipThickness& chip = outline->thicknesses[static_cast<std::size_t>(thickness)];
@@ -235,7 +233,7 @@ std::vector<CapacitorRecord> ResizeCatalogue(const std::vector<CapacitorRecord>&
             // dielectrics sharing a code) and the round as two letters, which no
             // catalogue part has.
             const std::string roundLetters = {static_cast<char>('A' + round / 26),
-                                               static_cast<char>('A' + round % 26)};
+                                              static_cast<char>('A' + round % 26)};
             for (std::string& number : record.PartNumber) {
                 if (number.size() >= 17) {
                     number.replace(15, 2, roundLetters);

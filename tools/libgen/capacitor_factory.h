@@ -28,10 +28,9 @@ public:
     // The part number of a part in one notation: series, size, thickness code,
     // characteristic code, voltage code, capacitance code, tolerance and the series'
     // three closing characters (17 characters).
-    static std::string PartNumber(std::string_view series, std::string_view sizeCode,
-                                  char thicknessCode, std::string_view characteristicCode,
-                                  std::string_view voltageCode, std::string_view capacitanceCode,
-                                  char tolerance, std::string_view suffix);
+    static std::string PartNumber(std::string_view series, std::string_view sizeCode, char thicknessCode,
+                                  std::string_view characteristicCode, std::string_view voltageCode,
+                                  std::string_view capacitanceCode, char tolerance, std::string_view suffix);
 
 private:
     void AddRow(const CatalogRow& row, std::vector<CapacitorRecord>& records);

@@ -15,9 +15,13 @@ namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
 
-double Clamp01(double value) { return std::clamp(value, 0.0, 1.0); }
+double Clamp01(double value) {
+    return std::clamp(value, 0.0, 1.0);
+}
 
-bool IsY5V(const TemperatureCharacteristic& tc) { return tc.eiaName == "Y5V"; }
+bool IsY5V(const TemperatureCharacteristic& tc) {
+    return tc.eiaName == "Y5V";
+}
 
 // Electrode and termination resistance falls with the number of layers, and so with
 // the capacitance: ranges per decade, interpolated on log C.
@@ -94,8 +98,7 @@ BiasFamily ChooseBiasFamily(const CapacitorDesign& design) {
     return {-19.121, -56.412, 30.583, 0};
 }
 
-void FillCapacitorModel(const CapacitorDesign& design, SplitMix64& random,
-                        CapacitorRecord& record) {
+void FillCapacitorModel(const CapacitorDesign& design, SplitMix64& random, CapacitorRecord& record) {
     const ChipOutline& outline = *design.outline;
     const TemperatureCharacteristic& tc = *design.characteristic;
     const double cnom = design.nominalPf;
@@ -116,7 +119,7 @@ void FillCapacitorModel(const CapacitorDesign& design, SplitMix64& random,
     if (tc.modelType == 2) {
         c1 = 1.05 * cnom;  // the polynomial gives the nominal value at its reference
     } else if (tc.modelType == 4) {
-        c1 = 1.2 * cnom;   // scaled down by the peaked factor at 25 C
+        c1 = 1.2 * cnom;  // scaled down by the peaked factor at 25 C
     } else if (cnom < 100) {
         c1 = cnom - c2;
     }

@@ -17,11 +17,11 @@ struct CapacitorDesign {
     double nominalPf = 0.0;
     double ratedVolts = 0.0;
     double thicknessMm = 0.0;
-    bool thinnestChip = false;   // the thinnest of several thicknesses: fewer layers
-    bool highQ = false;          // precious-metal electrodes, Q set at 1 GHz
-    bool maxCv = false;          // thinnest dielectric layers of the size
-    bool secondMode = false;     // an 18/20 GHz part: the third branch carries a mode
-    float upperFrequency = 0.0F; // [Hz]
+    bool thinnestChip = false;    // the thinnest of several thicknesses: fewer layers
+    bool highQ = false;           // precious-metal electrodes, Q set at 1 GHz
+    bool maxCv = false;           // thinnest dielectric layers of the size
+    bool secondMode = false;      // an 18/20 GHz part: the third branch carries a mode
+    float upperFrequency = 0.0F;  // [Hz]
 };
 
 // The DC-bias shape q(v) = b1 v + b2 v^2 + b3 v^3 + b4 v^4 [%], v = V / Vr, chosen by
@@ -35,8 +35,7 @@ BiasFamily ChooseBiasFamily(const CapacitorDesign& design);
 // part-to-part scatter from random. The circuit resonates at 1/(2 pi sqrt(L1 C1)),
 // the resistances are positive at every frequency and temperature the program uses,
 // and the condition model stays inside the dielectric's published limits.
-void FillCapacitorModel(const CapacitorDesign& design, SplitMix64& random,
-                        CapacitorRecord& record);
+void FillCapacitorModel(const CapacitorDesign& design, SplitMix64& random, CapacitorRecord& record);
 
 }  // namespace pelmo::libgen
 

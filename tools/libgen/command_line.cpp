@@ -1,7 +1,8 @@
 #include "tools/libgen/command_line.h"
 
-#include "shared/errors/runtime_error.h"
 #include "tools/libgen/sample_library.h"
+
+#include "shared/errors/runtime_error.h"
 
 #include <charconv>
 #include <string>
@@ -17,8 +18,7 @@ namespace {
 std::size_t RecordCount(std::string_view text) {
     std::size_t count = 0;
     const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), count);
-    if (status != std::errc() || end != text.data() + text.size() || count < 1 ||
-        count > kMaxRecords) {
+    if (status != std::errc() || end != text.data() + text.size() || count < 1 || count > kMaxRecords) {
         Refuse("--records needs a whole number from 1 to 32767, not \"" + std::string(text) + "\".");
     }
     return count;

@@ -1,7 +1,8 @@
 #include "tools/libgen/inductor_factory.h"
 
-#include "shared/text/number_text.h"
 #include "tools/libgen/split_mix64.h"
+
+#include "shared/text/number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -23,10 +24,10 @@ struct Anchor {
 };
 
 struct InductorFamily {
-    std::string_view prefix;     // series, size and construction letters
+    std::string_view prefix;  // series, size and construction letters
     std::string_view eiaSize;
     std::string_view jisSize;
-    double rsExponent;           // 0.5 wire-wound (skin effect), 0.7 multilayer
+    double rsExponent;  // 0.5 wire-wound (skin effect), 0.7 multilayer
     std::array<Anchor, 5> anchors;
     std::size_t anchorCount;
     std::array<double, 32> values;  // preferred inductances offered [nH]
@@ -149,15 +150,15 @@ std::vector<InductorRecord> InductorFactory::BuildCatalogue() {
             InductorRecord model;
             model.SizeCode = {std::string(family.eiaSize), std::string(family.jisSize)};
             model.Inductance = shared::GeneralNumberText(nh);
-            const double current = std::max(
-                10.0, 10.0 * std::round(Interpolate(family, nh, &Anchor::currentMa) / 10.0));
+            const double current =
+                std::max(10.0, 10.0 * std::round(Interpolate(family, nh, &Anchor::currentMa) / 10.0));
             model.RatedCurrent = shared::GeneralNumberText(current);
 
             const double r0 = Interpolate(family, nh, &Anchor::r0) * random_.Scatter(0.05);
             model.L0 = static_cast<float>(nh);
             model.L0Exponent = 0.0F;  // ceramic core: flat inductance
-            model.RsCoef = static_cast<float>(Interpolate(family, nh, &Anchor::rsCoef) *
-                                              random_.Scatter(0.05));
+            model.RsCoef =
+                static_cast<float>(Interpolate(family, nh, &Anchor::rsCoef) * random_.Scatter(0.05));
             model.RsExponent = static_cast<float>(family.rsExponent);
             model.L1 = static_cast<float>(std::max(0.15 * nh, 0.2));
             model.R1 = static_cast<float>(std::max(0.2 * r0, 0.01));
@@ -182,8 +183,7 @@ std::vector<InductorRecord> InductorFactory::BuildCatalogue() {
             }
             model.SizeSheet[4] = "";  // g(min) has no value for inductors
 
-            const std::string_view tolerances =
-                nh < 10 ? family.smallTolerances : family.largeTolerances;
+            const std::string_view tolerances = nh < 10 ? family.smallTolerances : family.largeTolerances;
             for (const char tolerance : tolerances) {
                 InductorRecord record = model;
                 record.PartNumber = std::string(family.prefix) + InductanceCode(nh) + tolerance;

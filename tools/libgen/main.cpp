@@ -1,9 +1,10 @@
 // libgen: writes the sample component library the program reads at start.
 
 #include "pelmo/library/library_writer.h"
-#include "shared/errors/runtime_error.h"
 #include "tools/libgen/command_line.h"
 #include "tools/libgen/sample_library.h"
+
+#include "shared/errors/runtime_error.h"
 
 #include <exception>
 #include <filesystem>
@@ -22,8 +23,7 @@ int main(int argc, char* argv[]) {
             std::cout << pelmo::libgen::kUsage;
             return 0;
         }
-        const pelmo::libgen::SampleLibrary library =
-            pelmo::libgen::GenerateSampleLibrary(line.records);
+        const pelmo::libgen::SampleLibrary library = pelmo::libgen::GenerateSampleLibrary(line.records);
         std::filesystem::create_directories(line.outFolder);
         pelmo::WriteLibraryFiles(line.outFolder, library.capacitors, library.inductors);
         std::cout << "libgen: wrote " << library.capacitors.size() << " capacitors and "

@@ -1,9 +1,10 @@
 #include "tools/libgen/sample_library.h"
 
-#include "shared/errors/runtime_error.h"
 #include "tools/libgen/capacitor_factory.h"
 #include "tools/libgen/inductor_factory.h"
 #include "tools/libgen/split_mix64.h"
+
+#include "shared/errors/runtime_error.h"
 
 namespace pelmo::libgen {
 

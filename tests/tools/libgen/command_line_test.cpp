@@ -1,8 +1,8 @@
-#include "shared/errors/runtime_error.h"
 #include "tools/libgen/command_line.h"
 
-#include <gtest/gtest.h>
+#include "shared/errors/runtime_error.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <string_view>
 #include <vector>

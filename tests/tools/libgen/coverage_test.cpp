@@ -4,11 +4,11 @@
 
 #include "generated_library.h"
 #include "pelmo/library/library_writer.h"
+
 #include "shared/parts/part_number_codes.h"
 #include "shared/parts/sort_key.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <set>
 #include <string>
@@ -17,8 +17,12 @@
 namespace pelmo::libgen {
 namespace {
 
-const std::vector<CapacitorRecord>& Capacitors() { return GeneratedLibrary().capacitors; }
-const std::vector<InductorRecord>& Inductors() { return GeneratedLibrary().inductors; }
+const std::vector<CapacitorRecord>& Capacitors() {
+    return GeneratedLibrary().capacitors;
+}
+const std::vector<InductorRecord>& Inductors() {
+    return GeneratedLibrary().inductors;
+}
 
 const std::string& AnyPartNumber(const CapacitorRecord& record) {
     return record.PartNumber[0].empty() ? record.PartNumber[1] : record.PartNumber[0];
@@ -149,8 +153,8 @@ TEST(Coverage, SelectGroupsInBothNotations) {
                 continue;
             }
             ++groups[{record.SizeCode[static_cast<std::size_t>(notation)],
-                      record.TempChar[static_cast<std::size_t>(notation)],
-                      record.NominalCapacitance, record.RatedVoltage}];
+                      record.TempChar[static_cast<std::size_t>(notation)], record.NominalCapacitance,
+                      record.RatedVoltage}];
         }
         int largest = 0;
         for (const auto& [key, count] : groups) {
@@ -161,8 +165,8 @@ TEST(Coverage, SelectGroupsInBothNotations) {
     std::map<std::tuple<std::string, std::string, std::string>, int> inductorGroups;
     int largest = 0;
     for (const InductorRecord& record : Inductors()) {
-        largest = std::max(largest, ++inductorGroups[{record.SizeCode[0], record.Inductance,
-                                                       record.RatedCurrent}]);
+        largest =
+            std::max(largest, ++inductorGroups[{record.SizeCode[0], record.Inductance, record.RatedCurrent}]);
     }
     EXPECT_GE(largest, 2);
 }

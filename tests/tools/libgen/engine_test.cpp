@@ -8,9 +8,8 @@
 #include "pelmo/engine/operating_point_result.h"
 #include "pelmo/engine/temperature_range.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace pelmo::libgen {
@@ -31,8 +30,7 @@ TEST(Engine, EveryCapacitorShowsItsResonanceAtReferenceConditions) {
             conditions.Temperature = notation == shared::Jis ? 20.0 : 25.0;
             PreparedCapacitor prepared;
             ASSERT_NO_THROW(prepared = PrepareCapacitor(record, conditions)) << conditions.PartNumber;
-            const double mainBranch =
-                1.0 / (kTwoPi * std::sqrt(record.L1 * 1e-9 * prepared.EffectiveC1));
+            const double mainBranch = 1.0 / (kTwoPi * std::sqrt(record.L1 * 1e-9 * prepared.EffectiveC1));
             EXPECT_NEAR(prepared.ResonantFrequency / mainBranch, 1.0, 0.05) << conditions.PartNumber;
             EXPECT_GT(prepared.SeriesCapacitance, 0) << conditions.PartNumber;
             EXPECT_GT(prepared.SeriesInductance, 0) << conditions.PartNumber;

@@ -6,16 +6,14 @@
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/library_writer.h"
 
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
+#include <unistd.h>
 
 namespace pelmo::libgen {
 namespace {
@@ -35,16 +33,15 @@ protected:
         // One folder per process and test: other builds may run these tests at once.
         std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
         std::replace(name.begin(), name.end(), '/', '_');
-        folder_ = fs::temp_directory_path() /
-                  ("libgen_test_" + std::to_string(::getpid()) + "_" + name);
+        folder_ = fs::temp_directory_path() / ("libgen_test_" + std::to_string(::getpid()) + "_" + name);
         fs::remove_all(folder_);
     }
     void TearDown() override { fs::remove_all(folder_); }
 
     // Runs the built generator; its exit status.
     int RunLibgen(const std::string& arguments, const fs::path& out) const {
-        const std::string command = std::string("\"") + LIBGEN_EXECUTABLE + "\" " + arguments +
-                                    " --out \"" + out.string() + "\" > /dev/null 2>&1";
+        const std::string command = std::string("\"") + LIBGEN_EXECUTABLE + "\" " + arguments + " --out \"" +
+                                    out.string() + "\" > /dev/null 2>&1";
         return std::system(command.c_str());
     }
 

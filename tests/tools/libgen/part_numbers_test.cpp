@@ -3,18 +3,18 @@
 
 #include "generated_library.h"
 #include "pelmo/library/capacitor_order.h"
-#include "shared/parts/part_number_codes.h"
-#include "shared/parts/sort_key.h"
-#include "shared/text/number_text.h"
-#include "shared/errors/runtime_error.h"
 #include "tools/libgen/capacitor_catalog.h"
 #include "tools/libgen/capacitor_factory.h"
 #include "tools/libgen/inductor_factory.h"
 
-#include <gtest/gtest.h>
+#include "shared/errors/runtime_error.h"
+#include "shared/parts/part_number_codes.h"
+#include "shared/parts/sort_key.h"
+#include "shared/text/number_text.h"
 
 #include <algorithm>
 #include <cctype>
+#include <gtest/gtest.h>
 #include <set>
 #include <string>
 
@@ -80,8 +80,8 @@ TEST(PartNumbers, NoDuplicatesWithinANotationIgnoringCase) {
 // The operating-condition check looks class-2 names up in the temperature range table;
 // a name outside it would refuse every condition of the part.
 TEST(PartNumbers, ConditionModelPartsUseNamesOfTheTemperatureRangeTable) {
-    const std::set<std::string> rangeNames = {"X8R", "X8L", "R", "X7R", "X7S", "X7T", "X7U",
-                                              "X6S", "X6T", "X5R", "B", "F", "Y5V"};
+    const std::set<std::string> rangeNames = {"X8R", "X8L", "R",   "X7R", "X7S", "X7T", "X7U",
+                                              "X6S", "X6T", "X5R", "B",   "F",   "Y5V"};
     for (const CapacitorRecord& record : GeneratedLibrary().capacitors) {
         for (std::size_t notation = 0; notation < 2; ++notation) {
             if (record.PartNumber[notation].empty()) {

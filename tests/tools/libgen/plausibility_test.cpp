@@ -5,10 +5,9 @@
 
 #include "generated_library.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <complex>
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <utility>
@@ -109,11 +108,11 @@ double TemperatureChange(const CapacitorRecord& r, double t) {
 }
 
 TEST(Plausibility, TemperaturePolynomialsStayInsideTheirDielectricLimits) {
-    const std::map<std::string, Limits> eia = {
-        {"X7R", {-55, 125, -15, 15}}, {"X5R", {-55, 85, -15, 15}},  {"X7S", {-55, 125, -22, 22}},
-        {"X7T", {-55, 125, -33, 22}}, {"X7U", {-55, 125, -56, 22}}, {"X6S", {-55, 105, -22, 22}},
-        {"X6T", {-55, 105, -33, 22}}, {"X8R", {-55, 150, -15, 15}}, {"X8L", {-55, 150, -40, 15}},
-        {"Y5V", {-30, 85, -82, 22}}};
+    const std::map<std::string, Limits> eia = {{"X7R", {-55, 125, -15, 15}}, {"X5R", {-55, 85, -15, 15}},
+                                               {"X7S", {-55, 125, -22, 22}}, {"X7T", {-55, 125, -33, 22}},
+                                               {"X7U", {-55, 125, -56, 22}}, {"X6S", {-55, 105, -22, 22}},
+                                               {"X6T", {-55, 105, -33, 22}}, {"X8R", {-55, 150, -15, 15}},
+                                               {"X8L", {-55, 150, -40, 15}}, {"Y5V", {-30, 85, -82, 22}}};
     int checked = 0;
     for (const CapacitorRecord& r : GeneratedLibrary().capacitors) {
         if (r.ModelType != 2 || r.TempChar[0].empty()) {
