@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -212,6 +214,27 @@ TEST(CliEvaluateTest, APartWithoutModelKeepsTheReferenceConditions) {
     EXPECT_EQ(typed.Exit, kCliDone);
     EXPECT_EQ(typed.Out, Sample({"evaluate", "--part", part}).Out);
     EXPECT_NE(typed.Err.find("has no temperature and bias model"), std::string::npos);
+}
+
+TEST(CliEvaluateTest, TheLocaleSeparatorIsTypedButNeverWrittenIntoJson) {
+    // A part whose capacitance text has a fraction, so the library's texts change too.
+    Library library = LoadLibrary(SampleLibraryFolder(), '.');
+    ASSERT_TRUE(SortCapacitors(library, shared::Eia));
+    const auto fractional = std::find_if(library.CapacitorTable.begin(), library.CapacitorTable.end(), [](const auto& r) {
+        return r.NominalCapacitance.find('.') != std::string::npos && !r.PartNumber[shared::Eia].empty() &&
+               shared::FrequencyRangeClass(r.PartNumber[shared::Eia]) == 3;
+    });
+    ASSERT_NE(fractional, library.CapacitorTable.end());
+    const std::string part = fractional->PartNumber[shared::Eia];
+    const CliRun comma = RunCli({"evaluate", "--part", part, "--freq", "0,5"}, SampleLibraryFolder(), ',');
+    const CliRun point = RunCli({"evaluate", "--part", part, "--freq", "0.5"}, SampleLibraryFolder(), '.');
+    ASSERT_EQ(comma.Exit, kCliDone) << comma.Err;
+    EXPECT_EQ(comma.Out, point.Out);
+    // Under "," a typed "." is no number, as in the window.
+    const CliRun refused = RunCli({"evaluate", "--part", part, "--freq", "0.5"}, SampleLibraryFolder(), ',');
+    EXPECT_EQ(refused.Exit, kCliRefused);
+    EXPECT_EQ(refused.Err.rfind("Operating Frequency is invalid!\nPlease enter a Number from 0,3 - ", 0), 0U)
+        << refused.Err;
 }
 
 TEST(CliRefusalTest, BadInputGivesTheWindowsMessageAndStatusTwo) {
