@@ -1,6 +1,7 @@
 #ifndef PELMO_CLI_CLI_OPTIONS_H
 #define PELMO_CLI_CLI_OPTIONS_H
 
+#include "pelmo/cli/cli_usage_error.h"
 #include "pelmo/engine/circuit_mode.h"
 #include "pelmo/export/export_subject.h"
 
@@ -8,7 +9,6 @@
 
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -40,13 +40,6 @@ struct CliOptions {
     std::string OutputPath;                          // export -o
     std::string OutputFolder;                        // export-all --out
     unsigned Jobs = 0;                               // 0: one worker per core
-};
-
-// A command line that names no known command, an option the command does not take, a
-// value outside its choices or a missing required option. The text says which.
-class CliUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 inline constexpr std::string_view kCliUsage =

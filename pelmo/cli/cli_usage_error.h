@@ -1,0 +1,19 @@
+#ifndef PELMO_CLI_CLI_USAGE_ERROR_H
+#define PELMO_CLI_CLI_USAGE_ERROR_H
+
+#include <stdexcept>
+
+namespace pelmo {
+
+// A command line that names no known command, an option the command does not take, a
+// value outside its choices or a missing required option. The text says which; the
+// program shows it with the usage and refuses to run, so a mistyped option never
+// silently gives the defaults.
+class CliUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace pelmo
+
+#endif
