@@ -33,6 +33,7 @@ struct SampleParts {
     std::string plainCapacitor;    // no model
     std::string inductor;
     std::string ratedVoltage;      // of modelCapacitor
+    std::string modelCapacitorJis; // a capacitor with a model, in JIS notation
 };
 
 const SampleParts& Parts() {
@@ -49,6 +50,10 @@ const SampleParts& Parts() {
                 shared::FrequencyRangeClass(number) == 3) {
                 found.modelCapacitor = number;
                 found.ratedVoltage = record.RatedVoltage;
+            }
+            if (found.modelCapacitorJis.empty() && HasConditionModel(record) && !record.PartNumber[shared::Jis].empty() &&
+                shared::FrequencyRangeClass(record.PartNumber[shared::Jis]) != 0) {
+                found.modelCapacitorJis = record.PartNumber[shared::Jis];
             }
             if (found.plainCapacitor.empty() && !HasConditionModel(record) && shared::FrequencyRangeClass(number) != 0) {
                 found.plainCapacitor = number;
@@ -193,6 +198,9 @@ TEST(CliEvaluateTest, DefaultsAreThoseOfAJustChosenPart) {
           "series"}},
         // A part number in another letter case is the same part.
         {{"evaluate", "--part", Lowered(parts.modelCapacitor)}, {"evaluate", "--part", parts.modelCapacitor}},
+        // JIS notation starts at its own reference temperature, 20 C.
+        {{"evaluate", "--part", parts.modelCapacitorJis, "--code", "jis"},
+         {"evaluate", "--part", parts.modelCapacitorJis, "--code", "jis", "--temp", "20", "--bias", "0"}},
         {{"evaluate", "--part", parts.inductor}, {"evaluate", "--part", parts.inductor, "--freq", "10"}},
         // Inductors are always series parts.
         {{"evaluate", "--part", parts.inductor, "--mode", "shunt"}, {"evaluate", "--part", parts.inductor}},
@@ -203,7 +211,7 @@ TEST(CliEvaluateTest, DefaultsAreThoseOfAJustChosenPart) {
         EXPECT_EQ(defaults.Exit, kCliDone) << defaults.Err;
         EXPECT_EQ(defaults.Out, spelledOut.Out) << row.defaults[2];
     }
-    // The JIS reference temperature is 20 C: the default differs from 25 C there.
+    // The temperature matters for this part, so the comparison above did check it.
     EXPECT_NE(Sample({"evaluate", "--part", parts.modelCapacitor, "--temp", "20"}).Out,
               Sample({"evaluate", "--part", parts.modelCapacitor}).Out);
 }
