@@ -1,0 +1,86 @@
+#include "darvo/engine/parameter_limit.h"
+
+#include "darvo/engine/engine_failure.h"
+
+#include "shared/errors/runtime_error.h"
+#include "shared/text/number_text.h"
+
+#include <cmath>
+
+namespace darvo {
+
+namespace {
+
+// The rms value of a sine whose peak-to-peak swing is the rated voltage (the maker's
+// rounding of 1 / (2·sqrt(2)), which the charts depend on).
+constexpr double kRatedRms = 0.3536;
+
+// log10 of 10^4 Hz, where the voltage law is evaluated for the bound.
+constexpr double kBoundDecade = 4.0;
+
+// The rise per A² at f at the reference heat resistance, with the same substitution
+// as the curves.
+double CurrentCoefficient(const HeatTerms& terms, double f) {
+    const double r = terms.A / f + terms.B + terms.C * f;
+    return r <= 0.1 ? 1.0 : r;
+}
+
+}  // namespace
+
+ParameterLimitResult ParameterLimit(std::string_view parameterName, float value, float limit,
+                                    const HeatTerms& terms) {
+    const double s = terms.HeatScale();
+    const double f = terms.F;
+    const double vr = terms.RatedVoltage;
+    double pmax = 0.0;
+    if (parameterName == "Current") {
+        const double r1 = CurrentCoefficient(terms, 1e6);
+        pmax = std::sqrt(limit / (r1 * s));
+    } else if (parameterName == "Voltage") {
+        const double k = terms.D * std::pow(kBoundDecade, static_cast<double>(terms.E)) * s;
+        pmax = kRatedRms * vr;
+        if (k * std::pow(pmax, f) > kTemperatureRiseLimit) {
+            pmax = std::pow(limit / k, 1.0 / f);
+        }
+    } else if (parameterName == "Apparent Power") {
+        const double k = terms.D * std::pow(kBoundDecade, static_cast<double>(terms.E));
+        const double r4 = CurrentCoefficient(terms, 1e4);
+        pmax = std::pow(vr, (f + 2.0) / 2.0) * std::sqrt(k) / std::sqrt(r4);
+        const double h = std::pow(r4, f / (f + 2.0)) * std::pow(k, 2.0 / (f + 2.0)) * s;
+        if (h * std::pow(pmax, 2.0 * f / (f + 2.0)) > kTemperatureRiseLimit) {
+            pmax = std::pow(limit / h, (f + 2.0) / (2.0 * f));
+        }
+    } else if (parameterName == "Effective Power") {
+        pmax = limit / static_cast<double>(terms.Rth);
+    } else {
+        throw shared::RuntimeError(shared::error::kInvalidProcedureCall, kCalculateDataTSource);
+    }
+    ParameterLimitResult result;
+    result.Pmax = static_cast<float>(RequireFinite(pmax, kCalculateDataTSource));
+    result.Ok = value >= 0.0F && value <= result.Pmax;
+    return result;
+}
+
+std::string ParameterUnit(std::string_view parameterName) {
+    if (parameterName == "Current") {
+        return "[Arms]";
+    }
+    if (parameterName == "Voltage") {
+        return "[Vrms]";
+    }
+    if (parameterName == "Apparent Power") {
+        return "[VA]";
+    }
+    if (parameterName == "Effective Power") {
+        return "[W]";
+    }
+    return {};
+}
+
+std::string ParameterLimitMessage(std::string_view parameterName, float pmax) {
+    const float shown = std::floor(pmax * 100.0F) / 100.0F;
+    return std::string("Parameter is invalid!\nPlease enter a Number from 0 to ") +
+           shared::GeneralNumberTextSingle(shown) + " " + ParameterUnit(parameterName);
+}
+
+}  // namespace darvo

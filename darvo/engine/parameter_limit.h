@@ -1,0 +1,40 @@
+#ifndef DARVO_ENGINE_PARAMETER_LIMIT_H
+#define DARVO_ENGINE_PARAMETER_LIMIT_H
+
+#include "darvo/engine/heat_terms.h"
+
+#include <string>
+#include <string_view>
+
+namespace darvo {
+
+// The rise a temperature rise over frequency may reach: its chart ends at 80 C.
+inline constexpr float kTemperatureRiseLimit = 80.0F;
+
+// The outcome of `ParameterLimit`: whether the fixed load is admissible and the largest
+// admissible value, which the refusal message names.
+struct ParameterLimitResult {
+    bool Ok = false;
+    float Pmax = 0.0F;
+};
+
+// The largest load of the quantity parameterName ("Current", "Voltage", "Apparent
+// Power", "Effective Power") whose rise stays within limit over 100 kHz to 1 MHz, and
+// whether value lies in 0 .. that load. The current, voltage and apparent-power bounds
+// are scaled by Rth / q like the curve they guard, so the limit holds at the heat
+// resistance the user entered (with the default Rth = q nothing changes). A name outside
+// the four raises RuntimeError 5.
+ParameterLimitResult ParameterLimit(std::string_view parameterName, float value, float limit,
+                                    const HeatTerms& terms);
+
+// The unit text of a load quantity as the chart windows show it ("[Arms]", "[Vrms]",
+// "[VA]", "[W]"); empty for any other name.
+std::string ParameterUnit(std::string_view parameterName);
+
+// "Parameter is invalid!", a line break, "Please enter a Number from 0 to ", the bound
+// cut (not rounded) to two decimals in the locale's separator, a blank and the unit.
+std::string ParameterLimitMessage(std::string_view parameterName, float pmax);
+
+}  // namespace darvo
+
+#endif
