@@ -1,0 +1,78 @@
+#include "pelmo/charts/chart_captions.h"
+
+#include "shared/text/number_text.h"
+
+namespace pelmo {
+
+namespace {
+
+std::string Conditions(const ChartTrace& trace, const std::string& degreeSign) {
+    return shared::GeneralNumberTextSingle(trace.Slot.Temperature) + "[" + degreeSign + "C]" + "," +
+           shared::GeneralNumberTextSingle(trace.Slot.DcBias) + "[V]";
+}
+
+}  // namespace
+
+std::string RectangularChartCaption(ChartKind kind) { return std::string(ChartName(kind)) + " Chart"; }
+
+std::string SmithChartCaption(const ChartTrace& trace) {
+    std::string caption = "Smith Chart-" + trace.PartNumber + "-";
+    if (trace.DependsOnConditions)
+        caption += shared::GeneralNumberTextSingle(trace.Slot.Temperature) + "[C]" + "-" +
+                   shared::GeneralNumberTextSingle(trace.Slot.DcBias) + "[V]" + "-";
+    return caption + trace.Slot.SParameter + "-" + trace.Slot.Connection;
+}
+
+std::array<std::string, 6> SmithLegendLabels(const ChartTrace& trace, const std::string& degreeSign) {
+    std::array<std::string, 6> labels;
+    labels[0] = trace.PartNumber;
+    if (trace.DependsOnConditions) {
+        labels[1] = shared::GeneralNumberTextSingle(trace.Slot.Temperature) + "[" + degreeSign + "C]";
+        labels[2] = shared::GeneralNumberTextSingle(trace.Slot.DcBias) + "[V]";
+        labels[3] = trace.Slot.SParameter;
+        labels[4] = trace.Slot.Connection;
+    } else {
+        labels[1] = trace.Slot.SParameter;
+        labels[2] = trace.Slot.Connection;
+    }
+    return labels;
+}
+
+std::string LegendCaption(ChartKind kind, const ChartTrace& trace, bool holdsEsr,
+                          const std::string& degreeSign) {
+    const bool sParameterKind = kind == ChartKind::Magnitude || kind == ChartKind::Phase;
+    const std::string& p = trace.PartNumber;
+    std::string caption;
+    if (kind == ChartKind::ImpedanceAndEsr) {
+        caption = p + (holdsEsr ? "-ESR" : "-Impedance");
+        if (trace.DependsOnConditions)
+            caption += " (" + Conditions(trace, degreeSign) + ")";
+    } else if (trace.DependsOnConditions) {
+        caption = p + " (" + Conditions(trace, degreeSign);
+        if (sParameterKind)
+            caption += "," + trace.Slot.SParameter + "," + trace.Slot.Connection;
+        caption += ")";
+    } else if (sParameterKind) {
+        caption = p + " (" + trace.Slot.SParameter + "," + trace.Slot.Connection + ")";
+    } else {
+        caption = p;
+    }
+    if (!trace.Capacitor && p.find("PWT15DZ") != std::string::npos)
+        caption += "   (See Help 2)";
+    return caption;
+}
+
+std::string ValueUnitText(ChartKind kind) {
+    switch (kind) {
+    case ChartKind::Magnitude: return "[dB]";
+    case ChartKind::Phase: return "[DEG]";
+    case ChartKind::Reactance: return "[ohm]:Absolute Value";
+    case ChartKind::Q:
+    case ChartKind::DF: return "";
+    case ChartKind::ApparentCapacitance: return "[pF]";
+    case ChartKind::ApparentInductance: return "[nH]";
+    default: return "[ohm]";
+    }
+}
+
+}  // namespace pelmo

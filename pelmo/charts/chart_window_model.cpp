@@ -1,0 +1,69 @@
+#include "pelmo/charts/chart_window_model.h"
+
+#include "pelmo/charts/chart_captions.h"
+#include "pelmo/charts/chart_slot_table.h"
+#include "pelmo/charts/chart_trace.h"
+#include "pelmo/charts/drawing_log10.h"
+#include "pelmo/charts/rectangular_chart.h"
+#include "pelmo/charts/smith_chart.h"
+#include "shared/errors/runtime_error.h"
+#include "shared/text/number_text.h"
+
+namespace pelmo {
+
+ChartWindowModel::ChartWindowModel(const ChartSlotTable& slots, std::string selectionConnection) {
+    const ChartSlot& slot = slots.Slot(slots.CurrentSlot());
+    const std::optional<ChartKind> kind = ChartKindFromName(slot.ChartName);
+    if (!slot.InUse() || !kind)
+        throw shared::RuntimeError(shared::error::kInvalidProcedureCall);
+    kind_ = *kind;
+    chartName_ = slot.ChartName;
+    sParameter_ = slot.SParameter;
+    connection_ = slot.SParameter.empty() ? std::move(selectionConnection) : slot.Connection;
+    slotNumber_ = slot.SlotNumber;
+    axis_ = InitialChartAxis(kind_);
+}
+
+std::string ChartWindowModel::Caption(const ChartContext& context) const {
+    if (!IsSmith())
+        return RectangularChartCaption(kind_);
+    return SmithChartCaption(ChartTraceOf(context.Slots.Slot(slotNumber_), context.Parts, context.CodeSystem));
+}
+
+void ChartWindowModel::CopyCurrentSlot(ChartContext& context, std::string_view srfReadout) {
+    const int current = context.Slots.CurrentSlot();
+    ChartSlot& slot = context.Slots.Slot(current);
+    // Only the slot just requested for this kind has its sweep in the point table; any
+    // other current slot belongs to another window.
+    if (!slot.InUse() || slot.ChartName != chartName_ || store_.HasTrace(current))
+        return;
+    store_.CopyTrace(kind_, current, context.Points, context.Slots.ImpedanceEsrSecondPass());
+    const std::optional<float> srf = srfReadout.empty() ? std::nullopt : shared::ParseSingle(srfReadout);
+    slot.Srf = srf.value_or(0.0F);
+}
+
+std::vector<std::string> ChartWindowModel::Draw(shared::ChartCanvas& canvas, bool ownPicture,
+                                                ChartContext& context, std::string_view srfReadout) {
+    DrawingLog10 log10(context.Messages, context.Title);
+    if (IsSmith()) {
+        if (ownPicture)
+            CopyCurrentSlot(context, srfReadout);
+        PrepareSmithTarget(canvas);
+        DrawSmithChart(canvas, store_, slotNumber_, sParameter_);
+        const auto labels = SmithLegendLabels(
+            ChartTraceOf(context.Slots.Slot(slotNumber_), context.Parts, context.CodeSystem), context.DegreeSign);
+        return {labels.begin(), labels.end()};
+    }
+    PrepareRectangularTarget(canvas);
+    if (ownPicture)
+        CopyCurrentSlot(context, srfReadout);
+    const std::vector<ChartTrace> traces = CollectTraces(context.Slots, kind_, context.Parts, context.CodeSystem);
+    return DrawRectangularChart(canvas, kind_, traces, store_, axis_, context.DegreeSign, log10);
+}
+
+void ChartWindowModel::Close(ChartSlotTable& slots, ChartWindowList& windows, ChartWindowList::WindowId id) const {
+    slots.FreeForClosedWindow(chartName_, slotNumber_);
+    windows.Remove(id);
+}
+
+}  // namespace pelmo

@@ -1,0 +1,87 @@
+#ifndef PELMO_CHARTS_CHART_WINDOW_MODEL_H
+#define PELMO_CHARTS_CHART_WINDOW_MODEL_H
+
+#include "pelmo/charts/chart_axis.h"
+#include "pelmo/charts/chart_window_list.h"
+#include "pelmo/charts/trace_store.h"
+#include "pelmo/engine/chart_kind.h"
+#include "pelmo/engine/chart_sweep.h"
+#include "shared/parts/code_system.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace shared {
+class ChartCanvas;
+class Messages;
+}  // namespace shared
+
+namespace pelmo {
+
+class ChartSlotTable;
+struct Library;
+
+// What a chart window reads of the program while it draws.
+struct ChartContext {
+    ChartSlotTable& Slots;
+    const ChartPointTable& Points;  // the sweep of the current slot
+    const Library& Parts;
+    shared::CodeSystem CodeSystem = shared::Eia;
+    std::string DegreeSign;          // "\u00B0" or empty
+    shared::Messages* Messages = nullptr;
+    std::string Title;               // program title for "Error at Log10"
+};
+
+// The Qt-free side of one chart window: its state from the slot that created it, its
+// own copy of the traces, its axis layout, and the drawing sequence. The window class
+// owns one and hands it the canvas of its picture, a printer page or a clipboard picture.
+class ChartWindowModel {
+public:
+    // Loads from the current slot. For charts without an S-parameter connection the
+    // slot holds "", and the window records the connection chosen in the selection
+    // window (selectionConnection) instead. RuntimeError 5 when the current slot is
+    // not in use or names no chart kind.
+    ChartWindowModel(const ChartSlotTable& slots, std::string selectionConnection);
+
+    ChartKind Kind() const noexcept { return kind_; }
+    bool IsSmith() const noexcept { return kind_ == ChartKind::Smith; }
+    const std::string& ChartName() const noexcept { return chartName_; }
+    const std::string& SParameter() const noexcept { return sParameter_; }
+    const std::string& Connection() const noexcept { return connection_; }
+    int SlotNumber() const noexcept { return slotNumber_; }
+    const TraceStore& Store() const noexcept { return store_; }
+    const ChartAxis& Axis() const noexcept { return axis_; }
+
+    // "Smith Chart-..." for a Smith window, "<name> Chart" otherwise.
+    std::string Caption(const ChartContext& context) const;
+
+    // Draws the window's chart and returns the legend texts (six for a Smith window,
+    // one per trace otherwise). ownPicture is true only for the window's own picture:
+    // then, if the current slot is of this window's kind and not yet copied, its sweep
+    // is copied from the point table and srfReadout (the selection window's SRF text,
+    // MHz) is recorded in that slot, 0 when it is no number. Prints and clipboard
+    // pictures only read the copy, so they never change a slot.
+    std::vector<std::string> Draw(shared::ChartCanvas& canvas, bool ownPicture, ChartContext& context,
+                                  std::string_view srfReadout);
+
+    // The window closes: its slots are freed (a Smith window frees only its own) and it
+    // leaves the list of open windows.
+    void Close(ChartSlotTable& slots, ChartWindowList& windows, ChartWindowList::WindowId id) const;
+
+private:
+    void CopyCurrentSlot(ChartContext& context, std::string_view srfReadout);
+
+    ChartKind kind_ = ChartKind::Smith;
+    std::string chartName_;
+    std::string sParameter_;
+    std::string connection_;
+    int slotNumber_ = 0;
+    TraceStore store_;
+    ChartAxis axis_;
+};
+
+}  // namespace pelmo
+
+#endif
