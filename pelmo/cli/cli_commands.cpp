@@ -5,7 +5,7 @@
 #include "pelmo/cli/cli_part.h"
 #include "pelmo/cli/console_messages.h"
 #include "pelmo/cli/export_job.h"
-#include "pelmo/cli/operating_conditions.h"
+#include "pelmo/selection/operating_conditions.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/chart_kind.h"
 #include "pelmo/engine/chart_sweep.h"

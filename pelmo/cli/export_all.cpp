@@ -3,7 +3,7 @@
 #include "pelmo/cli/cli_part.h"
 #include "pelmo/cli/console_messages.h"
 #include "pelmo/cli/export_job.h"
-#include "pelmo/cli/operating_conditions.h"
+#include "pelmo/selection/operating_conditions.h"
 #include "pelmo/export/export_file_names.h"
 #include "pelmo/library/records.h"
 

@@ -1,6 +1,6 @@
 #include "pelmo/cli/export_job.h"
 
-#include "pelmo/cli/operating_conditions.h"
+#include "pelmo/selection/operating_conditions.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/engine_constants.h"
 #include "pelmo/engine/inductor_evaluation.h"

@@ -1,4 +1,4 @@
-#include "pelmo/cli/operating_conditions.h"
+#include "pelmo/selection/operating_conditions.h"
 
 #include "pelmo/engine/condition_model.h"
 #include "pelmo/engine/temperature_range.h"
@@ -43,6 +43,7 @@ std::optional<PartFrequencyRange> FrequencyRangeOf(int rangeClass, float upperFr
         return std::nullopt;
     }
     double upper = static_cast<double>(upperFrequency) / 1e6;
+    range.Upper = upper;
     if (rangeClass == 1) {
         upper = shared::RoundHalfEven(upper);
     }

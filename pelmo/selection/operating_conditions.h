@@ -1,5 +1,5 @@
-#ifndef PELMO_CLI_OPERATING_CONDITIONS_H
-#define PELMO_CLI_OPERATING_CONDITIONS_H
+#ifndef PELMO_SELECTION_OPERATING_CONDITIONS_H
+#define PELMO_SELECTION_OPERATING_CONDITIONS_H
 
 #include "shared/parts/code_system.h"
 
@@ -41,6 +41,8 @@ struct PartFrequencyRange {
     // whole number, halves to even, for class 1). Both in the locale's separator.
     std::string LowerText;
     std::string UpperText;
+    // U [MHz] unrounded, the end of the scroll bar's logarithmic scale.
+    double Upper = 0.0;
 };
 
 // The range of a class (1 to 6) and a stored upper frequency [Hz]; nothing for a class

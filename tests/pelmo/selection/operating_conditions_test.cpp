@@ -1,4 +1,4 @@
-#include "pelmo/cli/operating_conditions.h"
+#include "pelmo/selection/operating_conditions.h"
 #include "pelmo/library/records.h"
 
 #include <gtest/gtest.h>

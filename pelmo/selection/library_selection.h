@@ -1,0 +1,129 @@
+#ifndef PELMO_SELECTION_LIBRARY_SELECTION_H
+#define PELMO_SELECTION_LIBRARY_SELECTION_H
+
+#include "pelmo/engine/operating_point_result.h"
+#include "pelmo/selection/operating_conditions.h"
+#include "pelmo/selection/selection_window_state.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace shared {
+class Cursor;
+class Messages;
+}  // namespace shared
+
+namespace pelmo {
+
+struct Library;
+class ChartSlotTableView;
+class SelectionHost;
+
+// The logic of the selection window frmLibrary without the widgets: the filter cascade,
+// the part-number box, the notation switch, the operating-point fields with their
+// checks and messages, the readouts and the menu states. The window is a thin view: it
+// forwards each user action to the handler of the same name and then shows State().
+//
+// The model never moves the scroll bar through hsvFreq_Change; the window applies
+// ScrollPosition without raising its change event, so only real user moves arrive.
+//
+// Library, services and host must outlive the model. Not thread-safe: one GUI thread.
+class LibrarySelection {
+public:
+    LibrarySelection(Library& library, shared::Messages& messages, shared::Cursor& cursor, SelectionHost& host);
+    LibrarySelection(const LibrarySelection&) = delete;
+    LibrarySelection& operator=(const LibrarySelection&) = delete;
+
+    const SelectionWindowState& State() const noexcept { return state_; }
+    // The last evaluation; fields a later evaluation does not write keep their value.
+    const OperatingPointResult& Result() const noexcept { return result_; }
+    // The focus request of the last handler, cleared by taking it.
+    FocusTarget TakeFocus() noexcept;
+
+    // Typing changes only the text; nothing is checked until Enter or a command.
+    void SetPartNumberText(const std::string& text) { state_.PartNumber.Text = text; }
+    void SetFrequencyText(const std::string& text) { state_.Frequency = text; }
+    void SetTemperatureText(const std::string& text) { state_.Temperature = text; }
+    void SetBiasText(const std::string& text) { state_.Bias = text; }
+
+    // Window load: the notation (JIS unless the help language is 2, English), reference
+    // conditions and the capacitor lists, with no part chosen.
+    void Form_Load(int helpLanguage);
+
+    // Part choice.
+    void optProduct_Click(int index);
+    void cboItemA_Click(const std::string& value);
+    void cboItemB_Click(const std::string& value);
+    void cboItemC_Click(const std::string& value);
+    void cboItemD_Click(const std::string& value);
+    void cboPartNumber_Click(const std::string& value);
+    // True when the key was swallowed (Enter); other keys are the box's own.
+    bool cboPartNumber_KeyPress(char key);
+    void mnuViewCode_Click(int index);
+    void ChangeViewCode(shared::CodeSystem codeSystem);
+    void ChangePartNum(shared::CodeSystem codeSystem);
+    void ApplyPartNumber();
+    void FillSelectionLists(ProductKind kind);
+    void ResetSelection();
+    void mnuFileReset_Click();
+
+    // Operating point.
+    void hsvFreq_Change(int position);
+    bool txtFreq_KeyPress(char key);
+    bool txtTemp_KeyPress(char key);
+    bool txtDC_KeyPress(char key);
+    void optMode_Click(int index);
+    bool FrequencyCheck();
+    bool OperatingConditionCheck();
+    void RecalculateReadouts();
+    void ResetOperatingConditions();
+    void ShowFrequencyRange();
+    void ShowReadouts();
+    void ClearReadouts();
+
+    // Menus and chart requests.
+    void UpdateMenuState();
+    // Whether a chart of chartName (and sParameter) may be requested for the chosen
+    // part. Every slot in use counts towards the limits, whatever gaps closed windows
+    // left; the Impedance & ESR second step skips only the duplicate test.
+    bool CheckChartOpenOk(const std::string& chartName, const std::string& sParameter,
+                          const ChartSlotTableView& slots, bool impedanceEsrSecondStep);
+
+    // The chosen part as commands (chart requests, exports, chip size) resolve it: the
+    // part-number box looked up in the index of the product kind and notation, its
+    // text replaced by the library's spelling. Nothing when the box names no part.
+    std::optional<std::int32_t> LookUpPartNumber();
+
+private:
+    std::optional<PartFrequencyRange> RangeOfBox() const;
+    std::optional<std::int32_t> FindExact() const;
+    void ShowPartInFilters(std::int32_t index);
+    void FillItemB(const std::string& size);
+    void FillItemC(const std::string& size, const std::string& itemB);
+    void FillItemD(const std::string& size, const std::string& itemB, const std::string& capacitance);
+    bool CapacitorMatches(std::int32_t index, const std::string& size, const std::string* itemB,
+                          const std::string* capacitance, const std::string* voltage) const;
+    bool InductorMatches(std::int32_t index, const std::string& size, const std::string* inductance,
+                         const std::string* current) const;
+    void ChooseFrom(std::vector<std::int32_t>& candidates);
+    bool AcceptClass(const char* routine);
+    void Evaluate(std::int32_t index, double omega, const char* routine);
+    double TypedFrequency() const;
+    void InvalidPartNumber();
+    void Warn(const std::string& text, FocusTarget focus);
+    bool Is(ProductKind kind) const noexcept { return state_.Product == kind; }
+
+    Library& library_;
+    shared::Messages& messages_;
+    shared::Cursor& cursor_;
+    SelectionHost& host_;
+    SelectionWindowState state_;
+    OperatingPointResult result_;
+    bool selectionBusy_ = false;  // SelectionBusy
+};
+
+}  // namespace pelmo
+
+#endif

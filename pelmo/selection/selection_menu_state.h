@@ -1,0 +1,42 @@
+#ifndef PELMO_SELECTION_SELECTION_MENU_STATE_H
+#define PELMO_SELECTION_SELECTION_MENU_STATE_H
+
+namespace pelmo {
+
+// The enabled state of the selection window's commands. Chart windows carry items of
+// the same names and take the same values, so one record serves every window; menus
+// are never stored elsewhere, they are recomputed after every change of the selection.
+struct SelectionMenuState {
+    bool FileReset = false;      // mnuFileReset
+    bool FileSavedata = false;   // mnuFileSavedata, mnuFileSavedataSpara, mnuFileSavedataImp
+    bool ViewSize = false;       // mnuViewSize
+    bool GraphSmith = false;     // mnuGraphSmith, mnuGraphMag, mnuGraphPhase
+    bool GraphImp = false;       // mnuGraphImp, mnuGraphESR
+    bool GraphReac = false;      // mnuGraphReac
+    bool GraphQ = false;         // mnuGraphQ
+    bool GraphDF = false;        // mnuGraphDF
+    bool GraphApcapa = false;    // mnuGraphApcapa
+    bool GraphApindu = false;    // mnuGraphApindu, mnuGraphImpESR
+    bool CatalogLink = false;    // mnuCatalogLink, cmdCatalogLink
+    bool WindowClose = false;    // mnuWindowClose of the selection window
+    bool ChartFilePrint = false; // mnuFilePrint of every chart window
+
+    bool operator==(const SelectionMenuState&) const = default;
+};
+
+// What UpdateMenuState decides from. rangeClass is the FrequencyRangeClass of the chosen
+// part number; it matters for capacitors only (DF is offered for classes 3 and 5, Q for
+// every other class: the catalogue gives loss as DF for those series).
+struct MenuInputs {
+    bool AnySelection = false;    // some box of the selection holds a text
+    bool PartChosen = false;      // the part-number box is not empty
+    bool Inductor = false;        // the product kind is inductor
+    int RangeClass = 0;
+    bool ChartWindowOpen = false;
+};
+
+SelectionMenuState ComputeMenuState(const MenuInputs& inputs) noexcept;
+
+}  // namespace pelmo
+
+#endif
