@@ -60,7 +60,8 @@ std::vector<AxisLabel> ValueLabels(ChartKind kind, const ChartAxis& axis) {
             else if (value < 100000.0)
                 text = shared::Format(value, "#,###");
             else
-                text = shared::Format(value, "0E+#0");
+                // Two exponent digits, as the axis has always read ("1E+05").
+                text = shared::Format(value, "0E+00");
             add(std::move(text), e - e0, kLogLabelRight);
         }
     }

@@ -26,7 +26,7 @@ struct AxisLabel {
 std::vector<AxisLabel> FrequencyLabels(ChartKind kind, const ChartAxis& axis);
 
 // The division labels of the value axis: dB for Magnitude, degrees for Phase, decades
-// ("0.#####", "#,###", then "0E+#0" from 100,000 on) for the logarithmic kinds.
+// ("0.#####", "#,###", then "1E+05" and on from 100,000) for the logarithmic kinds.
 std::vector<AxisLabel> ValueLabels(ChartKind kind, const ChartAxis& axis);
 
 }  // namespace pelmo

@@ -1,0 +1,51 @@
+#include "chart_test_data.h"
+
+#include <cmath>
+
+namespace pelmo::testing {
+
+Library ChartTestLibrary() {
+    Library library;
+    const auto capacitor = [&](std::string eia, std::string jis, int modelType) {
+        CapacitorRecord record;
+        record.PartNumber = {std::move(eia), std::move(jis)};
+        record.ModelType = modelType;
+        record.UpperFrequency = 6e9F;
+        library.CapacitorTable.push_back(record);
+    };
+    capacitor("KTE105R104", "KTE105R104J", 2);
+    capacitor("PNE21B104", "PNE21B104J", 1);
+    capacitor("VSD104", "VSD104J", 1);
+    InductorRecord inductor;
+    inductor.PartNumber = "PWT15DZ1N0";
+    library.InductorTable.push_back(inductor);
+    inductor.PartNumber = "PWA10N22";
+    library.InductorTable.push_back(inductor);
+    return library;
+}
+
+ChartSlot Request(std::string chartName, std::int32_t productKind, std::int32_t partIndex, std::string sParameter,
+                  std::string connection, float temperature, float bias) {
+    ChartSlot slot;
+    slot.ProductKind = productKind;
+    slot.PartIndexPlusOne = partIndex + 1;
+    slot.ChartName = std::move(chartName);
+    slot.SParameter = std::move(sParameter);
+    slot.Connection = std::move(connection);
+    slot.Temperature = temperature;
+    slot.DcBias = bias;
+    return slot;
+}
+
+ChartPointTable Sweep(double start, double end, const std::function<double(double)>& value) {
+    ChartPointTable points;
+    for (int i = 0; i < kChartPointCount; ++i) {
+        const double f = start * std::pow(end / start, i / 200.0);
+        const double v = value(f);
+        points[static_cast<std::size_t>(i)] =
+            ChartPoint{f, v, v, v, v, v, v, v, v, v, v, v, v, v, v, v, v};
+    }
+    return points;
+}
+
+}  // namespace pelmo::testing
