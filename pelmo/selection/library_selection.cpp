@@ -331,7 +331,10 @@ void LibrarySelection::cboItemD_Click(const std::string& value) {
         return;
     }
     // The previous part's conditions must be valid before another part replaces it.
-    if (!state_.PartNumber.Text.empty() && !OperatingConditionCheck()) {
+    // Text in the box that names no part has no conditions to check.
+    const bool previousPart = Is(ProductKind::Capacitor) &&
+                              library_.PartIndex[state_.CodeSystem].Contains(state_.PartNumber.Text);
+    if (previousPart && !OperatingConditionCheck()) {
         return;
     }
     BusyScope busy(selectionBusy_);

@@ -95,6 +95,16 @@ public:
     // part-number box looked up in the index of the product kind and notation, its
     // text replaced by the library's spelling. Nothing when the box names no part.
     std::optional<std::int32_t> LookUpPartNumber();
+    // The same for a command that needs a part (the chip size sheet, the exports): on
+    // failure "Product Number is invalid or not selected!" is shown.
+    std::optional<std::int32_t> PartForCommand();
+
+    // Before the impedance export copies the SRF, C and L readouts into its header:
+    // checks the fields and evaluates at them as Enter would, so the header describes
+    // the conditions the table is computed at, even when a field was typed without
+    // Enter. False (with the check's message shown) when a check or the evaluation
+    // fails; the export then writes nothing.
+    bool RefreshReadoutsForExport();
 
 private:
     std::optional<PartFrequencyRange> RangeOfBox() const;
@@ -109,7 +119,7 @@ private:
                          const std::string* current) const;
     void ChooseFrom(std::vector<std::int32_t>& candidates);
     bool AcceptClass(const char* routine);
-    void Evaluate(std::int32_t index, double omega, const char* routine);
+    bool Evaluate(std::int32_t index, double omega, const char* routine);
     double TypedFrequency() const;
     void InvalidPartNumber();
     void Warn(const std::string& text, FocusTarget focus);

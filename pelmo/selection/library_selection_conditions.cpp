@@ -75,7 +75,7 @@ void LibrarySelection::ShowFrequencyRange() {
     state_.Frequency = DefaultFrequencyText(*range);
 }
 
-void LibrarySelection::Evaluate(std::int32_t index, double omega, const char* routine) {
+bool LibrarySelection::Evaluate(std::int32_t index, double omega, const char* routine) {
     const auto u = static_cast<std::size_t>(index);
     const char separator = shared::DecimalSeparator();
     try {
@@ -96,9 +96,10 @@ void LibrarySelection::Evaluate(std::int32_t index, double omega, const char* ro
         }
     } catch (const shared::RuntimeError& failure) {
         shared::ErrorReport(messages_, std::string("pelmo:frmLibrary.") + routine, failure);
-        return;
+        return false;
     }
     ShowReadouts();
+    return true;
 }
 
 void LibrarySelection::ClearReadouts() {
@@ -111,6 +112,22 @@ void LibrarySelection::ShowReadouts() {
     const bool withSParameters =
         !(frequency && *frequency < 0.03 && shared::FrequencyRangeClass(state_.PartNumber.Text) == 5);
     state_.Readouts = ReadoutsOf(result_, Is(ProductKind::Inductor), withSParameters, shared::DecimalSeparator());
+}
+
+std::optional<std::int32_t> LibrarySelection::PartForCommand() {
+    const std::optional<std::int32_t> index = LookUpPartNumber();
+    if (!index) {
+        messages_.Show(kInvalidPartText, shared::MessageIcon::Exclamation, kProgramTitle);
+    }
+    return index;
+}
+
+bool LibrarySelection::RefreshReadoutsForExport() {
+    if (!PartForCommand() || !FrequencyCheck() || !OperatingConditionCheck()) {
+        return false;
+    }
+    const std::optional<std::int32_t> index = LookUpPartNumber();
+    return index && Evaluate(*index, TypedFrequency() * kTwoPi * 1e6, "RecalculateReadouts");
 }
 
 void LibrarySelection::hsvFreq_Change(int position) {
@@ -314,9 +331,8 @@ void LibrarySelection::UpdateMenuState() {
 
 bool LibrarySelection::CheckChartOpenOk(const std::string& chartName, const std::string& sParameter,
                                         const ChartSlotTableView& slots, bool impedanceEsrSecondStep) {
-    const std::optional<std::int32_t> index = LookUpPartNumber();
+    const std::optional<std::int32_t> index = PartForCommand();
     if (!index) {
-        messages_.Show(kInvalidPartText, shared::MessageIcon::Exclamation, kProgramTitle);
         return false;
     }
     int sameName = 0;

@@ -18,7 +18,9 @@ struct SelectionMenuState {
     bool GraphApcapa = false;    // mnuGraphApcapa
     bool GraphApindu = false;    // mnuGraphApindu, mnuGraphImpESR
     bool CatalogLink = false;    // mnuCatalogLink, cmdCatalogLink
-    bool WindowClose = false;    // mnuWindowClose of the selection window
+    // mnuWindowClose of the selection window; a chart window's own item stays on, since
+    // the window itself is open.
+    bool WindowClose = false;
     bool ChartFilePrint = false; // mnuFilePrint of every chart window
 
     bool operator==(const SelectionMenuState&) const = default;

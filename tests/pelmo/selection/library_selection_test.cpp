@@ -75,7 +75,7 @@ TEST_F(SelectionTest, LoadsInTheNotationOfTheHelpLanguage) {
     EXPECT_EQ(State().CodeSystem, shared::Eia);
     EXPECT_EQ(State().Temperature, "25");
     EXPECT_FALSE(Has(State().PartNumber.Items, testing::kJisOnly));
-    EXPECT_EQ(State().ItemA.Items.size(), 2U);
+    EXPECT_EQ(State().ItemA.Items.size(), 3U);
     EXPECT_EQ(State().Menus, SelectionMenuState{});
 
     LibrarySelection japanese(library_, messages_, cursor_, host_);
@@ -155,6 +155,69 @@ TEST_F(SelectionTest, TheFilterPathEndsLikeTheTypedPath) {
     EXPECT_EQ(State().ItemD.Text, "6.3");
     EXPECT_EQ(typed.State().ItemD.Text, "6.3");
     EXPECT_EQ(typed.State().ItemB.Text, "X7R");
+}
+
+TEST_F(SelectionTest, ARatedVoltageChoiceWaitsForValidConditions) {
+    Type(testing::kClass5A);
+    model_.SetBiasText("abc");
+    model_.cboItemD_Click("10");
+    EXPECT_EQ(Shown(), std::vector<std::string>{"DC Bias Voltage is invalid!"});
+    EXPECT_EQ(State().PartNumber.Text, testing::kClass5A);
+    EXPECT_EQ(State().ItemD.Text, "6.3");
+    EXPECT_TRUE(host_.offered.empty());
+
+    model_.SetBiasText("1");
+    model_.cboItemD_Click("10");
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(host_.offered.size(), 1U);
+    EXPECT_EQ(State().Bias, "0");
+    EXPECT_EQ(State().ItemD.Text, "10");
+
+    // Text that names no part has no conditions to hold the choice back.
+    model_.SetPartNumberText("XYZ");
+    model_.SetBiasText("abc");
+    model_.cboItemD_Click("6.3");
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(State().PartNumber.Text, testing::kClass5A);
+}
+
+TEST_F(SelectionTest, APartWithoutFrequencyClassIsReportedAndNotChosen) {
+    Type(testing::kNoClass);
+    ASSERT_EQ(messages_.Shown().size(), 1U);
+    EXPECT_EQ(messages_.Shown()[0].icon, shared::MessageIcon::Critical);
+    EXPECT_EQ(messages_.Shown()[0].title, "pelmo:frmLibrary.ApplyPartNumber");
+    EXPECT_EQ(messages_.Shown()[0].text.rfind("Unexpected Error", 0), 0U);
+    EXPECT_TRUE(State().PartNumber.Text.empty());
+    EXPECT_EQ(State().Readouts, SelectionReadouts{});
+    EXPECT_FALSE(State().Menus.GraphSmith);
+    EXPECT_EQ(cursor_.Depth(), 0);
+}
+
+TEST_F(SelectionTest, TheExportHeaderReadoutsFollowFieldsTypedWithoutEnter) {
+    Type(testing::kClass5A);
+    model_.SetTemperatureText("85");
+    model_.SetBiasText("3");
+    ASSERT_TRUE(model_.RefreshReadoutsForExport());
+
+    LibrarySelection entered(library_, messages_, cursor_, host_);
+    entered.Form_Load(2);
+    entered.SetPartNumberText(testing::kClass5A);
+    entered.ApplyPartNumber();
+    entered.SetBiasText("3");
+    entered.SetTemperatureText("85");
+    entered.txtTemp_KeyPress('\r');
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(State().Readouts, entered.State().Readouts);
+
+    const SelectionReadouts before = State().Readouts;
+    model_.SetTemperatureText("200");
+    EXPECT_FALSE(model_.RefreshReadoutsForExport());
+    EXPECT_EQ(Shown(), std::vector<std::string>{
+                           "Operation Temp is out of range!\nPlease enter a Number from -55 to 125 [C]"});
+    EXPECT_EQ(State().Readouts, before);
+    model_.SetPartNumberText("");
+    EXPECT_FALSE(model_.RefreshReadoutsForExport());
+    EXPECT_EQ(Shown(), std::vector<std::string>{"Product Number is invalid or not selected!"});
 }
 
 TEST_F(SelectionTest, TypedPartNumbersTakeTheLibrarySpelling) {

@@ -65,7 +65,9 @@ Library SelectionTestLibrary() {
         Capacitor("", kJisOnly, "X7R", "B", "10000", "16", 2, 8.5e9F),
         Capacitor(kTwinA, "KTA155R71A104", "X7R", "B", "100000", "10", 2, 8.5e9F),
         Capacitor(kOddTcc, "KTA155R61A105", "X9Z", "Q", "1000000", "10", 2, 8.5e9F),
+        Capacitor(kNoClass, "KTW155R71A105", "X7R", "B", "1000000", "10", 2, 6e9F),
     };
+    library.CapacitorTable.back().SizeCode = {"0201", "0603"};
     library.InductorTable = {
         Inductor(kInductorA, "10", "300", 5.6e9F),
         Inductor(kInductorNoSrf, "22", "200", 0.0F),

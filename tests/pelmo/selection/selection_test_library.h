@@ -21,6 +21,7 @@ inline constexpr const char* kClass2 = "KTN1855C1H101JA01";      // C0G 100 p 50
 inline constexpr const char* kClass3 = "PNE185R71C104KA01";      // X7R 100 n 16 V
 inline constexpr const char* kJisOnly = "KTA155R71C103";         // JIS name only
 inline constexpr const char* kOddTcc = "KTA155R61A105KA88";      // characteristic without range
+inline constexpr const char* kNoClass = "KTW155R71A105KA88";    // a series no class covers
 inline constexpr const char* kInductorA = "PWL1005C10NJ";
 inline constexpr const char* kInductorB = "PWL1005C10NK";        // the same filters as A
 inline constexpr const char* kInductorNoSrf = "PWL1005C22NJ";    // SelfResonance 0
