@@ -115,7 +115,8 @@ double CapacitanceModel::C20() const noexcept {
     const bool below = 20.0 < peakTemp;
     const double width = below ? K(kWidthBelow + 2) : K(kWidthAbove + 2);
     const double exponent = below ? K(kExpBelow) : K(kExpAbove);
-    return cb * ((K(kPeak) * std::exp(-width * std::pow(std::fabs(20.0 - peakTemp), exponent)) + K(kOffset)) / 100.0 +
+    return cb * ((K(kPeak) * std::exp(-width * std::pow(std::fabs(20.0 - peakTemp), exponent)) + K(kOffset)) /
+                     100.0 +
                  1.0);
 }
 

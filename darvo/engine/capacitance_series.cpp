@@ -21,7 +21,7 @@ bool ShowsCapacitance(const ChartDataRecord& record) {
     if (record.YAxisName == "Capacitance Change") {
         return false;
     }
-    throw shared::RuntimeError(shared::error::kInvalidProcedureCall, kCalculateDataSSource);
+    RaiseUnknownQuantity(kCalculateDataSSource, record.YAxisName);
 }
 
 // Fills 200 points from start to end by repeated single-precision addition, tracking the
@@ -53,7 +53,8 @@ double PowerOfTen(float y) {
     const auto decade = static_cast<float>(std::log10(std::fabs(static_cast<double>(y))));
     const double power = std::pow(10.0, std::floor(std::fabs(static_cast<double>(decade))));
     if (power > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
-        RaiseNumericalFailure(shared::error::kOverflow, kCalculateDataSSource, "the capacitance is out of range");
+        RaiseNumericalFailure(shared::error::kOverflow, kCalculateDataSSource,
+                              "the capacitance is out of range");
     }
     return shared::RoundHalfEven(power);
 }
@@ -63,7 +64,8 @@ float ThroughInteger(double value) {
     const double rounded = shared::RoundHalfEven(value);
     if (!(rounded >= static_cast<double>(std::numeric_limits<std::int32_t>::min()) &&
           rounded <= static_cast<double>(std::numeric_limits<std::int32_t>::max()))) {
-        RaiseNumericalFailure(shared::error::kOverflow, kCalculateDataSSource, "an axis limit is out of range");
+        RaiseNumericalFailure(shared::error::kOverflow, kCalculateDataSSource,
+                              "an axis limit is out of range");
     }
     return static_cast<float>(rounded);
 }
@@ -87,7 +89,8 @@ void CapTempSeries(ChartDataRecord& record, const CapacitanceModel& model, float
     const auto start = static_cast<float>(tmin);
     const auto end = static_cast<float>(tmax);
     FillSeries(record, start, end, end, start, [&](float t) {
-        const double pt = model.ModelClass() == kPolynomialClass ? model.PT(static_cast<double>(t) - 25.0) : 0.0;
+        const double pt =
+            model.ModelClass() == kPolynomialClass ? model.PT(static_cast<double>(t) - 25.0) : 0.0;
         const double change = model.Change(t, v, pdc, pt);
         return capacitance ? model.Capacitance(change) : model.ShownChange(change);
     });
@@ -102,7 +105,8 @@ void CapDCSeries(ChartDataRecord& record, const CapacitanceModel& model, float t
     });
 }
 
-void CapACSeries(ChartDataRecord& record, const CapacitanceModel& model, float largestAc, float capacitanceBasis) {
+void CapACSeries(ChartDataRecord& record, const CapacitanceModel& model, float largestAc,
+                 float capacitanceBasis) {
     const bool capacitance = ShowsCapacitance(record);
     const double reference = model.IsJis() ? model.C20Ac() : static_cast<double>(capacitanceBasis);
     // The first point lies at 0.1 V, where the data begin, but the axis starts at 0.

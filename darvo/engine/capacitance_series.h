@@ -20,7 +20,8 @@ void CapTempSeries(ChartDataRecord& record, const CapacitanceModel& model, float
 void CapDCSeries(ChartDataRecord& record, const CapacitanceModel& model, float t, float ratedVoltage);
 
 // Against AC voltage from 0.1 V to the part's largest AC voltage; the axis starts at 0.
-void CapACSeries(ChartDataRecord& record, const CapacitanceModel& model, float largestAc, float capacitanceBasis);
+void CapACSeries(ChartDataRecord& record, const CapacitanceModel& model, float largestAc,
+                 float capacitanceBasis);
 
 // The axis range of a capacitance curve. The temperature chart (chartType 2) widens X to
 // multiples of 25; "Capacitance Change" widens Y to multiples of 10; "Capacitance" to

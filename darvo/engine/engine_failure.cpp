@@ -17,14 +17,20 @@ std::string ProcedureName(const std::string& source) {
 }  // namespace
 
 void RaiseNumericalFailure(int number, const std::string& source, const std::string& reason) {
-    throw shared::RuntimeError(number, source,
-                               shared::StandardErrorDescription(number) + " in " + ProcedureName(source) + ": " +
-                                   reason);
+    throw shared::RuntimeError(
+        number, source,
+        shared::StandardErrorDescription(number) + " in " + ProcedureName(source) + ": " + reason);
+}
+
+void RaiseUnknownQuantity(const std::string& source, std::string_view name) {
+    RaiseNumericalFailure(shared::error::kInvalidProcedureCall, source,
+                          "no curve for the quantity \"" + std::string(name) + "\"");
 }
 
 double RequireFinite(double value, const std::string& source) {
     if (!std::isfinite(value)) {
-        RaiseNumericalFailure(shared::error::kOverflow, source, "a value of the curve is not a finite number");
+        RaiseNumericalFailure(shared::error::kOverflow, source,
+                              "a value of the curve is not a finite number");
     }
     return value;
 }

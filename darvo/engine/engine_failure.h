@@ -4,6 +4,7 @@
 #include "darvo/engine/chart_data_record.h"
 
 #include <string>
+#include <string_view>
 
 namespace darvo {
 
@@ -22,6 +23,10 @@ inline constexpr const char* kEngineMessageTitle = "darvo";
 // argument out of a function's domain, 6 for a value that is not finite) and a
 // description naming the routine, so that the user learns which computation failed.
 [[noreturn]] void RaiseNumericalFailure(int number, const std::string& source, const std::string& reason);
+
+// Raises error 5 for an axis or load quantity the routine has no curve for; the names
+// come from fixed lists, so this is a programming or command-line error.
+[[noreturn]] void RaiseUnknownQuantity(const std::string& source, std::string_view name);
 
 // Raises error 6 unless value is finite.
 double RequireFinite(double value, const std::string& source);

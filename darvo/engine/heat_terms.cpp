@@ -39,7 +39,8 @@ float HeatTerms::K2(double f) const noexcept {
 
 float HeatTerms::K1(double f) const noexcept {
     const auto decade = static_cast<float>(std::log10(f));
-    return static_cast<float>(D * std::pow(static_cast<double>(decade), static_cast<double>(E)) * HeatScale());
+    return static_cast<float>(D * std::pow(static_cast<double>(decade), static_cast<double>(E)) *
+                              HeatScale());
 }
 
 HeatTerms ComputeHeatTerms(const ProductRecord& part, const ChartDataRecord& record, const char* source) {
@@ -52,7 +53,8 @@ HeatTerms ComputeHeatTerms(const ProductRecord& part, const ChartDataRecord& rec
         RaiseNumericalFailure(shared::error::kDivisionByZero, source, "the part has no rated voltage");
     }
     if (!(terms.Q > 0.0F)) {
-        RaiseNumericalFailure(shared::error::kDivisionByZero, source, "the part has no reference heat resistance");
+        RaiseNumericalFailure(shared::error::kDivisionByZero, source,
+                              "the part has no reference heat resistance");
     }
     if (!(terms.Rth > 0.0F)) {
         RaiseNumericalFailure(shared::error::kDivisionByZero, source, "the heat resistance must be above 0");

@@ -21,8 +21,8 @@ constexpr double kBoundDecade = 4.0;
 // The rise per A² at f at the reference heat resistance, with the same substitution
 // as the curves.
 double CurrentCoefficient(const HeatTerms& terms, double f) {
-    const double r = terms.A / f + terms.B + terms.C * f;
-    return r <= 0.1 ? 1.0 : r;
+    const auto r = static_cast<float>(terms.A / f + terms.B + terms.C * f);
+    return r <= 0.1F ? 1.0 : static_cast<double>(r);
 }
 
 }  // namespace
@@ -53,7 +53,7 @@ ParameterLimitResult ParameterLimit(std::string_view parameterName, float value,
     } else if (parameterName == "Effective Power") {
         pmax = limit / static_cast<double>(terms.Rth);
     } else {
-        throw shared::RuntimeError(shared::error::kInvalidProcedureCall, kCalculateDataTSource);
+        RaiseUnknownQuantity(kCalculateDataTSource, parameterName);
     }
     ParameterLimitResult result;
     result.Pmax = static_cast<float>(RequireFinite(pmax, kCalculateDataTSource));

@@ -98,7 +98,7 @@ void TempRiseSeries(ChartDataRecord& record, const HeatTerms& terms, double f0) 
         xe = Single(limit / rth);
         rise = [rth](double x) { return x * rth; };
     } else {
-        throw shared::RuntimeError(shared::error::kInvalidProcedureCall, kCalculateDataTSource);
+        RaiseUnknownQuantity(kCalculateDataTSource, record.XAxisName);
     }
     RequireFinite(xe, kCalculateDataTSource);
     FillFromZero(record, xe, rise);
@@ -127,7 +127,7 @@ void TempRiseOverFrequency(ChartDataRecord& record, const HeatTerms& terms) {
         } else if (name == "Effective Power") {
             y = pv * terms.Rth;
         } else {
-            throw shared::RuntimeError(shared::error::kInvalidProcedureCall, kCalculateDataTSource);
+            RaiseUnknownQuantity(kCalculateDataTSource, name);
         }
         const auto index = static_cast<std::size_t>(k);
         record.XData[index] = fk;
@@ -182,7 +182,7 @@ void AllowablePowerSeries(ChartDataRecord& record, const HeatTerms& terms) {
         } else if (name == "Effective Power") {
             y = i * i * k2 / static_cast<double>(terms.Rth);
         } else {
-            throw shared::RuntimeError(shared::error::kInvalidProcedureCall, kCalculateDataTSource);
+            RaiseUnknownQuantity(kCalculateDataTSource, name);
         }
         const auto index = static_cast<std::size_t>(k);
         record.XData[index] = fk;

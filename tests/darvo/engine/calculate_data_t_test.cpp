@@ -62,7 +62,8 @@ TEST_F(CalculateDataTTest, LoadAboveItsBoundIsRefusedWithTheMessageAndTheTableAs
     EXPECT_FALSE(Run(part, OverFrequency("Current", 4.48F, 100.0F)));
     ExpectTableAsBefore();
     ASSERT_EQ(messages_.Shown().size(), 1U);
-    EXPECT_EQ(messages_.Shown()[0].text, "Parameter is invalid!\nPlease enter a Number from 0 to 4.47 [Arms]");
+    EXPECT_EQ(messages_.Shown()[0].text,
+              "Parameter is invalid!\nPlease enter a Number from 0 to 4.47 [Arms]");
     EXPECT_EQ(messages_.Shown()[0].icon, shared::MessageIcon::Exclamation);
     EXPECT_EQ(messages_.Shown()[0].title, "darvo");
 
@@ -189,6 +190,7 @@ TEST_F(CalculateDataTTest, NumericalFailuresAreReportedAndLeaveTheTableAsBefore)
         {"negative F", HeatPart(4.0F, 1.0F, -1.0F), ThermalRequest(0, "Voltage", "Temperature Rise", 100.0F), 6},
         {"apparent F = -2", HeatPart(4.0F, 1.0F, -2.0F),
              ThermalRequest(0, "Apparent Power", "Temperature Rise", 100.0F), 6},
+        {"unknown load", HeatPart(4.0F, 1.0F, 2.0F), OverFrequency("Power", 0.1F, 100.0F), 5},
         {"no rating", HeatPart(4.0F, 1.0F, 2.0F, 100.0F, 125.0F, 0.0F),
              ThermalRequest(1, "Frequency", "Current", 100.0F), 11},
     };

@@ -1,7 +1,7 @@
-#include "darvo/engine/calculate_data_s.h"
-
-#include "darvo/engine/capacitance_model.h"
 #include "darvo/engine/capacitance_series.h"
+
+#include "darvo/engine/calculate_data_s.h"
+#include "darvo/engine/capacitance_model.h"
 #include "darvo/engine/prepared_chart_record.h"
 
 #include "shared/errors/runtime_error.h"
@@ -22,11 +22,11 @@ ProductRecord StablePart(const char* eia = "X7R", const char* jis = "B") {
     part.NominalCapacitance = 100000.0F;
     part.CapacitanceBasis = 105000.0F;
     part.RatedVoltage = 6.3F;
-    part.CapModel[5] = -1.0F;    // k5
-    part.CapModel[11] = 0.1F;    // k11
-    part.CapModel[28] = 5.0F;    // k28
-    part.CapModel[29] = 1.0F;    // k29
-    part.CapModel[30] = 2.0F;    // k30
+    part.CapModel[5] = -1.0F;  // k5
+    part.CapModel[11] = 0.1F;  // k11
+    part.CapModel[28] = 5.0F;  // k28
+    part.CapModel[29] = 1.0F;  // k29
+    part.CapModel[30] = 2.0F;  // k30
     return part;
 }
 
@@ -57,8 +57,8 @@ protected:
         table_.AdoptPrepared();
     }
 
-    bool Run(const ProductRecord& part, int chartType, const char* y, shared::CodeSystem code, float bias = 0.0F,
-             float ambient = 25.0F) {
+    bool Run(const ProductRecord& part, int chartType, const char* y, shared::CodeSystem code,
+             float bias = 0.0F, float ambient = 25.0F) {
         PreparedChartRecord prepared(table_);
         ChartDataRecord& record = prepared.Record();
         record.ChartType = static_cast<std::int16_t>(chartType);

@@ -1,4 +1,5 @@
 #include "darvo/engine/chart_table.h"
+
 #include "darvo/engine/prepared_chart_record.h"
 
 #include "shared/errors/runtime_error.h"

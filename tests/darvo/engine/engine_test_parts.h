@@ -19,7 +19,7 @@ inline ProductRecord HeatPart(float b0, float d, float f, float q = 100.0F, floa
     part.HeatModel[1] = b0;
     part.HeatModel[3] = q;
     part.HeatModel[18] = static_cast<float>(std::log10(static_cast<double>(d)));  // d8
-    part.HeatModel[36] = f;                                                        // f8
+    part.HeatModel[36] = f;                                                       // f8
     part.HeatModel[37] = tmax;
     return part;
 }

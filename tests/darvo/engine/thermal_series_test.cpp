@@ -103,10 +103,10 @@ TEST(HeatTerms, CurrentCoefficientBelowATenthIsTakenAsOne) {
 
 TEST(HeatTerms, TemperatureAndBiasEnterThroughTheSurfaces) {
     ProductRecord part = HeatPart(1.0F, 1.0F, 2.0F);
-    part.HeatModel[0] = 1e5F;   // a0
+    part.HeatModel[0] = 1e5F;           // a0
     part.HeatModel[4] = -0.01F * 1e5F;  // a1
-    part.HeatModel[28 + 7] = 0.5F;  // f7: F = 2 + 0.5 v
-    part.HeatModel[28 + 5] = 0.01F;  // f5: + 0.01 t
+    part.HeatModel[28 + 7] = 0.5F;      // f7: F = 2 + 0.5 v
+    part.HeatModel[28 + 5] = 0.01F;     // f5: + 0.01 t
     // At T = 20 C and 0 V only the constant terms remain.
     HeatTerms at20 = TermsFor(part, ThermalRequest(0, "Current", "Temperature Rise", 100.0F, 20.0F, 0.0F));
     EXPECT_FLOAT_EQ(at20.A, 1e5F);
