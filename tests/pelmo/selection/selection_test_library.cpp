@@ -1,5 +1,6 @@
 #include "selection_test_library.h"
 
+#include <algorithm>
 #include <string>
 
 namespace pelmo::testing {
@@ -81,6 +82,10 @@ Library SelectionTestLibrary() {
 
 void FakeSelectionHost::ChooseCandidate(std::vector<std::int32_t>& candidates) {
     offered.push_back(candidates);
+    if (preferred && std::find(candidates.begin(), candidates.end(), *preferred) != candidates.end()) {
+        candidates = {*preferred};
+        return;
+    }
     if (choice && *choice < candidates.size()) {
         candidates = {candidates[*choice]};
     }

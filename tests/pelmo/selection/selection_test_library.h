@@ -39,6 +39,8 @@ public:
 
     // The entry the dialog leaves (0-based); nothing: closed without a choice.
     std::optional<std::size_t> choice;
+    // When offered, this table index is chosen instead (the part a test is after).
+    std::optional<std::int32_t> preferred;
     std::vector<std::vector<std::int32_t>> offered;
     int chartWindows = 0;
 };
