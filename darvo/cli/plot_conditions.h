@@ -1,0 +1,99 @@
+#ifndef DARVO_CLI_PLOT_CONDITIONS_H
+#define DARVO_CLI_PLOT_CONDITIONS_H
+
+#include "darvo/engine/chart_data_record.h"
+#include "darvo/library/product_record.h"
+
+#include "shared/parts/code_system.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace shared {
+class Messages;
+}
+
+namespace darvo {
+
+// The texts of the selection window's condition boxes and its parameter choice. They
+// stay texts until a check or the record reads them, because the checks' messages and
+// the stored numbers depend on how the locale reads exactly what was typed.
+struct ConditionTexts {
+    std::string DCBiasVoltage;       // [V]
+    std::string Frequency;           // [kHz]
+    std::string HeatResistance;      // [C/W]
+    std::string AmbientTemperature;  // [C]
+    std::string ParameterName = "Current";
+    std::string ParameterValue;      // in the parameter's unit
+};
+
+// The boxes the window enables for a chart type and X quantity; only these are checked,
+// and only these may be typed into.
+struct EnabledConditions {
+    bool DCBiasVoltage = false;
+    bool Frequency = false;
+    bool HeatResistance = false;
+    bool AmbientTemperature = false;
+    bool Parameter = false;
+};
+EnabledConditions EnabledFor(int chartType, std::string_view xAxisName);
+
+// The four load quantities a temperature rise over frequency may hold fixed, in the
+// order of the window's options.
+const std::vector<std::string>& ParameterNames();
+
+// The X and Y quantities the window lists for a chart type, the first being the one it
+// shows after filling. Empty for an unknown chart type.
+const std::vector<std::string>& XAxisNames(int chartType);
+const std::vector<std::string>& YAxisNames(int chartType);
+
+// The texts the window shows once part is chosen for chartType in notation codeSystem:
+// "0" V, "100" kHz, the part's own heat resistance (HeatModel(3)), "20" C under JIS or
+// "25" C under EIA, and the fixed load "Current" at 0.1.
+ConditionTexts DefaultConditions(const ProductRecord& part, shared::CodeSystem codeSystem, char separator);
+
+// The record header that WriteChartData fills from the window: every box converted to a
+// single, whether the chart uses it or not. A text that is no number is stored as 0, as
+// only disabled boxes, which no check reads, can hold one.
+ChartDataRecord ChartRequestHeader(int chartType, const std::string& xAxisName, const std::string& yAxisName,
+                                   std::int32_t productIndex, const ConditionTexts& texts, char separator);
+
+// The selection window's checks of the condition boxes for one chosen part, with their
+// exact messages (exclamation icon, the program title). A check that fails shows its
+// message and returns false.
+class ConditionChecks {
+public:
+    ConditionChecks(const ProductRecord& part, int chartType, shared::CodeSystem codeSystem,
+                    shared::Messages& messages, char separator) noexcept;
+
+    bool CheckDCBiasVol(std::string_view text);
+    bool CheckFrequency(std::string_view text);
+    bool CheckHeatResistance(std::string_view text);
+    bool CheckParameter1(std::string_view text);
+    // From the characteristic's minimum up to, but not including, its maximum.
+    bool CheckAmbientTemp1(std::string_view text);
+    // The whole range of the characteristic.
+    bool CheckAmbientTemp2(std::string_view text);
+
+    // The plot request's validation: the enabled boxes in the window's order, stopping
+    // at the first failure, so at most one message is shown.
+    bool CheckAllConditions(const ConditionTexts& texts, std::string_view xAxisName);
+    // The data output's validation: every check its chart type needs is run, each
+    // showing its own message, and all must pass.
+    bool CheckConditions(const ConditionTexts& texts, std::string_view xAxisName);
+
+private:
+    bool Refuse(const std::string& text);
+    bool CheckAmbient(std::string_view text, bool includeMaximum);
+
+    const ProductRecord& part_;
+    int chartType_;
+    shared::CodeSystem codeSystem_;
+    shared::Messages& messages_;
+    char separator_;
+};
+
+}  // namespace darvo
+
+#endif
