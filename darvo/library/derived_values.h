@@ -2,6 +2,7 @@
 #define DARVO_LIBRARY_DERIVED_VALUES_H
 
 #include "darvo/library/product_record.h"
+
 #include "shared/parts/code_system.h"
 
 #include <string>
@@ -10,8 +11,7 @@ namespace darvo {
 
 // The part number the derived values are read from: the one in codeSystem, or the
 // other notation's when that is empty. Empty only when the record has neither.
-const std::string& DerivationPartNumber(const ProductRecord& record,
-                                        shared::CodeSystem codeSystem);
+const std::string& DerivationPartNumber(const ProductRecord& record, shared::CodeSystem codeSystem);
 
 // Sets NominalCapacitance, RatedVoltage and CapacitanceBasis from the part number under
 // codeSystem, as the start does once for the code system in force then (EIA). They are

@@ -20,12 +20,11 @@ shared::CodeSystem GetCodeSystem(const ProductLibrary& library) noexcept {
     return library.CodeSystem;
 }
 
-bool SortProducts(ProductLibrary& library, shared::CodeSystem codeSystem,
-                  std::string* diagnostic) {
+bool SortProducts(ProductLibrary& library, shared::CodeSystem codeSystem, std::string* diagnostic) {
     bool sorted = false;
     try {
-        sorted = shared::SortByPartNumber(library.ProductTable, codeSystem, PartNumberOf,
-                                          library.PartIndex, diagnostic);
+        sorted = shared::SortByPartNumber(library.ProductTable, codeSystem, PartNumberOf, library.PartIndex,
+                                          diagnostic);
     } catch (...) {
         // The table is in the new order already; the notation must say so.
         library.CodeSystem = codeSystem;
@@ -37,8 +36,7 @@ bool SortProducts(ProductLibrary& library, shared::CodeSystem codeSystem,
     return sorted;
 }
 
-std::optional<std::int32_t> FindProduct(const ProductLibrary& library,
-                                        std::string_view partNumber) {
+std::optional<std::int32_t> FindProduct(const ProductLibrary& library, std::string_view partNumber) {
     return library.PartIndex[library.CodeSystem].Find(partNumber);
 }
 

@@ -2,6 +2,7 @@
 #define DARVO_LIBRARY_PRODUCT_LIBRARY_H
 
 #include "darvo/library/product_record.h"
+
 #include "shared/parts/code_system.h"
 #include "shared/parts/part_index.h"
 
@@ -49,8 +50,7 @@ shared::CodeSystem GetCodeSystem(const ProductLibrary& library) noexcept;
                                 std::string* diagnostic = nullptr);
 
 // The table index of a part number (any letter case) in the notation in force.
-std::optional<std::int32_t> FindProduct(const ProductLibrary& library,
-                                        std::string_view partNumber);
+std::optional<std::int32_t> FindProduct(const ProductLibrary& library, std::string_view partNumber);
 
 }  // namespace darvo
 

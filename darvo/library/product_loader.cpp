@@ -4,6 +4,7 @@
 #include "darvo/library/product_files.h"
 #include "darvo/library/product_reader.h"
 #include "darvo/library/start_failure.h"
+
 #include "shared/errors/runtime_error.h"
 #include "shared/files/field_reader.h"
 #include "shared/files/file_bytes.h"
@@ -21,8 +22,7 @@ namespace {
 // source field the user never sees.
 [[noreturn]] void FileFailure(const shared::RuntimeError& error, const char* name,
                               const std::string& detail) {
-    throw shared::RuntimeError(error.Number(), name,
-                               std::string(name) + ": " + detail);
+    throw shared::RuntimeError(error.Number(), name, std::string(name) + ": " + detail);
 }
 
 std::string ReadProductFile(const std::string& programFolder, const char* name) {
@@ -40,8 +40,7 @@ std::size_t CountRecords(std::string bytes, const std::string& source) {
         return static_cast<std::size_t>(reader.CountRecords(kProductIndexFields, kMaxProducts));
     } catch (const shared::RuntimeError& error) {
         if (error.Number() == shared::error::kOverflow) {
-            FileFailure(error, kProductIndexFile,
-                        "more than " + std::to_string(kMaxProducts) + " products.");
+            FileFailure(error, kProductIndexFile, "more than " + std::to_string(kMaxProducts) + " products.");
         }
         FileFailure(error, kProductIndexFile,
                     "the last record has fewer than six fields (" + error.Description() + ").");
@@ -75,9 +74,8 @@ ProductLibrary LoadProducts(const std::string& programFolder) {
             throw shared::RuntimeError(
                 shared::error::kInputPastEndOfFile, kProductModelFile,
                 std::string(kProductModelFile) + ": it holds " + std::to_string(complete) +
-                    " complete records of " + std::to_string(kProductModelSize) +
-                    " bytes, but " + kProductIndexFile + " lists " + std::to_string(count) +
-                    " products.");
+                    " complete records of " + std::to_string(kProductModelSize) + " bytes, but " +
+                    kProductIndexFile + " lists " + std::to_string(count) + " products.");
         }
         const shared::FixedRecordReader records(std::move(model), kProductModelSize, count,
                                                 kProductModelFile);
@@ -86,8 +84,7 @@ ProductLibrary LoadProducts(const std::string& programFolder) {
         }
 
         // Second pass over the index, then the values derived under the start's notation.
-        shared::FieldReader index(ReadProductFile(programFolder, kProductIndexFile),
-                                  kProductIndexFile);
+        shared::FieldReader index(ReadProductFile(programFolder, kProductIndexFile), kProductIndexFile);
         for (ProductRecord& record : library.ProductTable) {
             ReadProductIndexFields(index.ReadRecord(kProductIndexFields), record);
         }
@@ -98,8 +95,7 @@ ProductLibrary LoadProducts(const std::string& programFolder) {
                 // The record number finds the line even when no part number names it.
                 throw shared::RuntimeError(error.Number(), error.Source(),
                                            std::string(kProductIndexFile) + " record " +
-                                               std::to_string(i + 1) + ": " +
-                                               error.Description());
+                                               std::to_string(i + 1) + ": " + error.Description());
             }
         }
         return library;

@@ -15,8 +15,8 @@ bool AnyNonZero(Iterator first, Iterator last) {
 
 void SetChartAvailability(ProductRecord& record) {
     const bool heat = AnyNonZero(record.HeatModel.begin(), record.HeatModel.end());
-    const bool staticCap = AnyNonZero(record.CapModel.begin(),
-                                      record.CapModel.begin() + kCapModelStaticCount);
+    const bool staticCap =
+        AnyNonZero(record.CapModel.begin(), record.CapModel.begin() + kCapModelStaticCount);
     const bool anyCap = AnyNonZero(record.CapModel.begin(), record.CapModel.end());
     record.ChartAvailable[TemperatureRise] = heat;
     record.ChartAvailable[AllowablePower] = heat;

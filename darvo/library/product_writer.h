@@ -2,6 +2,7 @@
 #define DARVO_LIBRARY_PRODUCT_WRITER_H
 
 #include "darvo/library/product_record.h"
+
 #include "shared/platform/file_sink.h"
 
 #include <string>

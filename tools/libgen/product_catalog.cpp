@@ -56,6 +56,8 @@ const ProductRow kRows[] = {
 
 }  // namespace
 
-std::span<const ProductRow> ProductCatalogRows() { return kRows; }
+std::span<const ProductRow> ProductCatalogRows() {
+    return kRows;
+}
 
 }  // namespace darvo::libgen

@@ -36,7 +36,7 @@ struct ProductRow {
     bool maxCv = false;
     ProductData data = ProductData::Full;
     std::string_view suffix = {};  // positions 15-17; empty for the series' own
-    bool lowLoss = false;     // so low a loss that the chart's 0.1 C/A^2 floor applies
+    bool lowLoss = false;          // so low a loss that the chart's 0.1 C/A^2 floor applies
 };
 
 std::span<const ProductRow> ProductCatalogRows();

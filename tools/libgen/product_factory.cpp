@@ -1,13 +1,14 @@
 #include "tools/libgen/product_factory.h"
 
-#include "shared/errors/runtime_error.h"
-#include "shared/parts/code_system.h"
-#include "shared/text/number_text.h"
 #include "tools/libgen/capacitor_catalog.h"
 #include "tools/libgen/capacitor_factory.h"
 #include "tools/libgen/chip_outline.h"
 #include "tools/libgen/product_model.h"
 #include "tools/libgen/temperature_characteristic.h"
+
+#include "shared/errors/runtime_error.h"
+#include "shared/parts/code_system.h"
+#include "shared/text/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,8 +17,7 @@ namespace darvo::libgen {
 
 namespace {
 
-std::string_view SeriesSuffix(std::string_view series,
-                              const pelmo::libgen::TemperatureCharacteristic& tc) {
+std::string_view SeriesSuffix(std::string_view series, const pelmo::libgen::TemperatureCharacteristic& tc) {
     // The JIS-only B dielectric shares its JIS code with X5R, so its parts carry their
     // own closing characters.
     if (tc.id == "B-JIS") return "J01";
@@ -66,16 +66,14 @@ void ProductFactory::AddRow(const ProductRow& row, std::vector<ProductRecord>& r
     const double volts = *shared::ParseFileNumber(voltageText);
     const std::string_view suffix = row.suffix.empty() ? SeriesSuffix(row.series, *tc) : row.suffix;
 
-    for (const double picofarads :
-         pelmo::libgen::CapacitanceSteps(kProductGrid, row.minPf, row.maxPf)) {
+    for (const double picofarads : pelmo::libgen::CapacitanceSteps(kProductGrid, row.minPf, row.maxPf)) {
         int thickness = row.thickness;
         if (thickness < 0) {
             thickness = 0;
             if (outline->thicknessCount > 1 && row.maxPf > row.minPf) {
-                const double share =
-                    std::log(picofarads / row.minPf) / std::log(row.maxPf / row.minPf);
-                thickness = std::min(outline->thicknessCount - 1,
-                                     static_cast<int>(share * outline->thicknessCount));
+                const double share = std::log(picofarads / row.minPf) / std::log(row.maxPf / row.minPf);
+                thickness =
+                    std::min(outline->thicknessCount - 1, static_cast<int>(share * outline->thicknessCount));
             }
         }
         const char thicknessCode = outline->thicknesses[static_cast<std::size_t>(thickness)].code;

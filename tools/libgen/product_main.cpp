@@ -1,8 +1,9 @@
 // libgen_products: writes darvo's sample product files beside the program.
 
 #include "darvo/library/product_writer.h"
-#include "shared/errors/runtime_error.h"
 #include "tools/libgen/product_factory.h"
+
+#include "shared/errors/runtime_error.h"
 
 #include <exception>
 #include <filesystem>
@@ -30,8 +31,7 @@ int main(int argc, char* argv[]) {
             outFolder = argv[++i];
             continue;
         }
-        std::cerr << "libgen_products: unexpected argument \"" << argument << "\"\n"
-                  << kProductUsage;
+        std::cerr << "libgen_products: unexpected argument \"" << argument << "\"\n" << kProductUsage;
         return 1;
     }
     if (outFolder.empty()) {
@@ -42,12 +42,10 @@ int main(int argc, char* argv[]) {
         const auto products = darvo::libgen::GenerateProducts();
         std::filesystem::create_directories(outFolder);
         darvo::WriteProductFiles(outFolder, products);
-        std::cout << "libgen_products: wrote " << products.size() << " products to "
-                  << outFolder << "\n";
+        std::cout << "libgen_products: wrote " << products.size() << " products to " << outFolder << "\n";
         return 0;
     } catch (const shared::RuntimeError& error) {
-        std::cerr << "libgen_products: " << error.Description() << " (error "
-                  << error.Number() << ")\n";
+        std::cerr << "libgen_products: " << error.Description() << " (error " << error.Number() << ")\n";
     } catch (const std::exception& error) {
         std::cerr << "libgen_products: " << error.what() << "\n";
     }

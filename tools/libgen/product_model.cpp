@@ -13,11 +13,11 @@ struct BiasFamily {
     double b1, b2, b3, b4;
     double At(double v) const { return ((b4 * v + b3) * v + b2) * v * v + b1 * v; }
 };
-constexpr BiasFamily kThickLayers{-1.520, -11.488, 5.005, 0.0};          // <= 10 nF
-constexpr BiasFamily kMedium{-19.121, -56.412, 30.583, 0.0};              // 0.1-1 uF
+constexpr BiasFamily kThickLayers{-1.520, -11.488, 5.005, 0.0};               // <= 10 nF
+constexpr BiasFamily kMedium{-19.121, -56.412, 30.583, 0.0};                  // 0.1-1 uF
 constexpr BiasFamily kHighCapacitance{-34.650, -325.615, 521.401, -233.145};  // >= 1 uF, <= 16 V
-constexpr BiasFamily kThinLayers{-121.930, -246.557, 587.382, -303.983};  // max-CV
-constexpr BiasFamily kPeaked{-138.377, -137.268, 443.474, -247.945};      // Y5V / F
+constexpr BiasFamily kThinLayers{-121.930, -246.557, 587.382, -303.983};      // max-CV
+constexpr BiasFamily kPeaked{-138.377, -137.268, 443.474, -247.945};          // Y5V / F
 
 // The AC-level polynomial Pac = k25.d^4 + k26.d^3 + k27.d^2 + k28.d, d = U - k29, with
 // k30 the largest level charted: capacitance rises with the test signal.
@@ -139,8 +139,7 @@ HeatModelValues MakeHeatModel(const ProductDesign& design, pelmo::libgen::SplitM
 
     // ESR = DF / (2 pi f C) + Rb + Rc-term: dielectric loss, electrodes, skin effect.
     const double dissipation = (peaked ? 0.07 : farads > 1e-6 ? 0.05 : 0.03) * random.Scatter(0.1);
-    const double rb = std::clamp(0.02 * std::pow(farads / 1e-7, -0.4), 0.0015, 0.5) *
-                      random.Scatter(0.1);
+    const double rb = std::clamp(0.02 * std::pow(farads / 1e-7, -0.4), 0.0015, 0.5) * random.Scatter(0.1);
     const double rc = std::clamp(0.05 * std::pow(farads / 1e-7, -0.2), 0.01, 0.2);
 
     double a0 = q * dissipation / (2.0 * std::numbers::pi * farads);

@@ -1,14 +1,15 @@
 // The values the start derives from each part number, and the chart availability.
 
 #include "darvo/library/derived_values.h"
+
 #include "darvo/library/product_reader.h"
 #include "darvo/library/product_writer.h"
-#include "shared/errors/runtime_error.h"
-#include "shared/text/number_text.h"
 #include "tests/darvo/library/product_fixtures.h"
 
-#include <gtest/gtest.h>
+#include "shared/errors/runtime_error.h"
+#include "shared/text/number_text.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,11 @@ class DerivedFromCodes : public ::testing::TestWithParam<char> {};
 TEST_P(DerivedFromCodes, CapacitanceAndVoltageUnderEitherSeparator) {
     const shared::ScopedDecimalSeparator separator(GetParam());
     const std::vector<CodeCase> cases = {
-        {"KTA15XR71H1R0KA88", 1.0F, 50.0F},     {"KTA15XR72HR75KA88", 0.75F, 500.0F},
-        {"KTA15XR7YD475KA88", 4.7e6F, 300.0F},  {"KTA15XR72E104KA88", 1e5F, 250.0F},
-        {"KTA15XR72D220KA88", 22.0F, 200.0F},   {"KTA15XR72A1R5KA88", 1.5F, 100.0F},
-        {"KTA15XR71E109KA88", 1e10F, 25.0F},    {"KTA15XR71C100KA88", 10.0F, 16.0F},
-        {"KTA15XR71AR50KA88", 0.5F, 10.0F},     {"KTA15XR70J106KA88", 1e7F, 6.3F},
+        {"KTA15XR71H1R0KA88", 1.0F, 50.0F},    {"KTA15XR72HR75KA88", 0.75F, 500.0F},
+        {"KTA15XR7YD475KA88", 4.7e6F, 300.0F}, {"KTA15XR72E104KA88", 1e5F, 250.0F},
+        {"KTA15XR72D220KA88", 22.0F, 200.0F},  {"KTA15XR72A1R5KA88", 1.5F, 100.0F},
+        {"KTA15XR71E109KA88", 1e10F, 25.0F},   {"KTA15XR71C100KA88", 10.0F, 16.0F},
+        {"KTA15XR71AR50KA88", 0.5F, 10.0F},    {"KTA15XR70J106KA88", 1e7F, 6.3F},
         {"KTA15XR70G2R2KA88", 2.2F, 4.0F},
     };
     for (const CodeCase& c : cases) {
@@ -66,17 +67,15 @@ struct BasisCase {
 
 TEST(DerivedValues, CapacitanceBasisFollowsTheCharacteristicInTheStartNotation) {
     const std::vector<BasisCase> cases = {
-        {"Y5V", "F", false, 1.2},
-        {"Y5V", "F", true, 1.05},   // the polynomial model takes the plain basis
-        {"F", "F", true, 1.2},      // "F" is peaked whatever the flag says
-        {"X7R", "B", false, 1.05},
-        {"X5R", "B", true, 1.05},
+        {"Y5V", "F", false, 1.2},  {"Y5V", "F", true, 1.05},  // the polynomial model takes the plain basis
+        {"F", "F", true, 1.2},                                // "F" is peaked whatever the flag says
+        {"X7R", "B", false, 1.05}, {"X5R", "B", true, 1.05},
         {"", "F", false, 1.05},     // only the start's notation (EIA) is looked at
         {"y5v", "F", false, 1.05},  // names compare exactly
     };
     for (const BasisCase& c : cases) {
-        ProductRecord record = SampleProduct(2, "KTA15XF11C475ZA88", "KTA15XF11C475ZA88",
-                                             c.eiaChar, c.jisChar);
+        ProductRecord record =
+            SampleProduct(2, "KTA15XF11C475ZA88", "KTA15XF11C475ZA88", c.eiaChar, c.jisChar);
         record.PolynomialModel = c.polynomialModel;
         DeriveProductValues(record, shared::Eia);
         EXPECT_EQ(record.CapacitanceBasis, static_cast<float>(static_cast<double>(4.7e6F) * c.factor))
@@ -108,8 +107,7 @@ TEST(DerivedValues, UnknownCodesNameThePart) {
             ADD_FAILURE() << c.partNumber;
         } catch (const shared::RuntimeError& error) {
             EXPECT_EQ(error.Number(), 13);
-            EXPECT_NE(error.Description().find(c.description), std::string::npos)
-                << error.Description();
+            EXPECT_NE(error.Description().find(c.description), std::string::npos) << error.Description();
         }
     }
 }

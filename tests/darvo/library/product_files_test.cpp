@@ -1,14 +1,15 @@
 // The product files: the writer's bytes, the loader's round trip and its refusals.
 
 #include "darvo/library/product_files.h"
+
 #include "darvo/library/product_loader.h"
 #include "darvo/library/product_writer.h"
 #include "darvo/library/start_failure.h"
-#include "shared/files/little_endian.h"
 #include "tests/darvo/library/product_fixtures.h"
 
-#include <gtest/gtest.h>
+#include "shared/files/little_endian.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,7 @@ TEST(ProductWriter, ModelRecordHasTheFileLayout) {
 TEST(ProductWriter, IndexLineQuotesEveryFieldAndRefusesUnwritableText) {
     ProductRecord record = SampleProduct(1, "KTA15XR71H101KA88", "");
     record.SizeCode = {"04,02", " 1005 "};
-    EXPECT_EQ(ProductIndexLine(record),
-              "\"KTA15XR71H101KA88\",\"\",\"04,02\",\" 1005 \",\"X7R\",\"B\"\r\n");
+    EXPECT_EQ(ProductIndexLine(record), "\"KTA15XR71H101KA88\",\"\",\"04,02\",\" 1005 \",\"X7R\",\"B\"\r\n");
 
     for (const std::string bad : {"a\"b", "a\rb", "a\nb"}) {
         record.TempChar[1] = bad;
@@ -141,8 +141,7 @@ TEST_P(ProductLoaderFailure, ReportsUnderTheStartTitleAndNamesTheCulprit) {
     } catch (const StartFailure& failure) {
         EXPECT_EQ(failure.Title(), "darvo:mdlPublic.Main");
         EXPECT_EQ(failure.Number(), c.number);
-        EXPECT_NE(failure.Description().find(c.descriptionPart), std::string::npos)
-            << failure.Description();
+        EXPECT_NE(failure.Description().find(c.descriptionPart), std::string::npos) << failure.Description();
     }
 }
 
@@ -151,25 +150,24 @@ const std::string kLine2 = "\"KTA15XR71H151KA88\",\"\",\"0402\",\"1005\",\"X7R\"
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProductLoaderFailure,
-    ::testing::Values(
-        FailureCase{"MissingIndex", "-", 1, 0, 53, "product.idx"},
-        FailureCase{"MissingModel", kLine1, -1, 0, 53, "product.dat"},
-        FailureCase{"ShortModel", kLine1 + kLine2, 1, 289, 62,
-                    "product.dat: it holds 1 complete records of 290 bytes, but product.idx "
-                    "lists 2 products."},
-        FailureCase{"EmptyModel", kLine1, 0, 0, 62, "product.dat"},
-        FailureCase{"IncompleteLastRecord", kLine1 + "\"KTA15XR71H151KA88\",\"\",\"0402\"\r\n",
-                    2, 0, 62, "product.idx: the last record has fewer than six fields"},
-        FailureCase{"UnknownVoltageCode",
-                    kLine1 + "\"KTA15XR79Z151KA88\",\"\",\"0402\",\"1005\",\"X7R\",\"B\"\r\n", 2,
-                    0, 13,
-                    "product.idx record 2: Part KTA15XR79Z151KA88: the rated-voltage code "
-                    "\"9Z\" is not known."},
-        FailureCase{"CapacitanceCodeNoNumber",
-                    "\"KTA15XR71H1X1KA88\",\"\",\"0402\",\"1005\",\"X7R\",\"B\"\r\n", 1, 0, 13,
-                    "Part KTA15XR71H1X1KA88: the capacitance code \"1X1\" is not a number."},
-        FailureCase{"NoPartNumber", "\"\",\"\",\"0402\",\"1005\",\"X7R\",\"B\"\r\n", 1, 0, 13,
-                    "product.idx record 1: A product has no part number"}),
+    ::testing::Values(FailureCase{"MissingIndex", "-", 1, 0, 53, "product.idx"},
+                      FailureCase{"MissingModel", kLine1, -1, 0, 53, "product.dat"},
+                      FailureCase{"ShortModel", kLine1 + kLine2, 1, 289, 62,
+                                  "product.dat: it holds 1 complete records of 290 bytes, but product.idx "
+                                  "lists 2 products."},
+                      FailureCase{"EmptyModel", kLine1, 0, 0, 62, "product.dat"},
+                      FailureCase{"IncompleteLastRecord", kLine1 + "\"KTA15XR71H151KA88\",\"\",\"0402\"\r\n",
+                                  2, 0, 62, "product.idx: the last record has fewer than six fields"},
+                      FailureCase{"UnknownVoltageCode",
+                                  kLine1 + "\"KTA15XR79Z151KA88\",\"\",\"0402\",\"1005\",\"X7R\",\"B\"\r\n",
+                                  2, 0, 13,
+                                  "product.idx record 2: Part KTA15XR79Z151KA88: the rated-voltage code "
+                                  "\"9Z\" is not known."},
+                      FailureCase{"CapacitanceCodeNoNumber",
+                                  "\"KTA15XR71H1X1KA88\",\"\",\"0402\",\"1005\",\"X7R\",\"B\"\r\n", 1, 0, 13,
+                                  "Part KTA15XR71H1X1KA88: the capacitance code \"1X1\" is not a number."},
+                      FailureCase{"NoPartNumber", "\"\",\"\",\"0402\",\"1005\",\"X7R\",\"B\"\r\n", 1, 0, 13,
+                                  "product.idx record 1: A product has no part number"}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST(ProductLoader, RefusesMoreProductsThanTheWindowsCanCount) {

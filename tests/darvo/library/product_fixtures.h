@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-
 #include <unistd.h>
 
 namespace darvo::testing {
@@ -14,8 +13,7 @@ namespace darvo::testing {
 // A product whose coefficients all differ from each other and from its neighbours', so
 // a value read from the wrong offset or in the wrong order shows.
 inline ProductRecord SampleProduct(int n, const std::string& eia, const std::string& jis,
-                                   const std::string& eiaChar = "X7R",
-                                   const std::string& jisChar = "B") {
+                                   const std::string& eiaChar = "X7R", const std::string& jisChar = "B") {
     ProductRecord r;
     r.PartNumber = {eia, jis};
     r.SizeCode = {"0402", "1005"};
@@ -37,8 +35,7 @@ public:
     ProductFolder() {
         static int serial = 0;
         path_ = std::filesystem::temp_directory_path() /
-                ("darvo_library_test_" + std::to_string(::getpid()) + "_" +
-                 std::to_string(++serial));
+                ("darvo_library_test_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

@@ -2,11 +2,11 @@
 
 #include "darvo/library/derived_values.h"
 #include "darvo/library/product_library.h"
-#include "shared/parts/part_sort.h"
 #include "tests/darvo/library/product_fixtures.h"
 
-#include <gtest/gtest.h>
+#include "shared/parts/part_sort.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -20,11 +20,11 @@ using testing::SampleProduct;
 ProductLibrary SampleLibrary() {
     ProductLibrary library;
     library.ProductTable = {
-        SampleProduct(1, "KTA18XR61A105KA88", "KTA18XB11A105KA88", "X5R", "B"),   // D
-        SampleProduct(2, "KTA15XC70J225KA88", "", "X7S", ""),                      // E
-        SampleProduct(3, "KTA15XR71C103KA88", "KTA15XB31C103KA88"),                // B
-        SampleProduct(4, "", "KTA18XB11A102KJ01", "", "B"),                        // C
-        SampleProduct(5, "KTA15XR71H101KA88", "KTA15XB31H101KA88"),                // A
+        SampleProduct(1, "KTA18XR61A105KA88", "KTA18XB11A105KA88", "X5R", "B"),  // D
+        SampleProduct(2, "KTA15XC70J225KA88", "", "X7S", ""),                    // E
+        SampleProduct(3, "KTA15XR71C103KA88", "KTA15XB31C103KA88"),              // B
+        SampleProduct(4, "", "KTA18XB11A102KJ01", "", "B"),                      // C
+        SampleProduct(5, "KTA15XR71H101KA88", "KTA15XB31H101KA88"),              // A
     };
     for (ProductRecord& record : library.ProductTable) {
         DeriveProductValues(record, shared::Eia);
@@ -48,16 +48,14 @@ TEST(ProductOrder, BothNotationsWithEmptyPartNumbersFirst) {
 
     ASSERT_TRUE(SortProducts(library, shared::Eia));
     EXPECT_EQ(Order(library, shared::Eia),
-              (std::vector<std::string>{"(KTA18XB11A102KJ01)", "KTA15XR71H101KA88",
-                                        "KTA15XR71C103KA88", "KTA15XC70J225KA88",
-                                        "KTA18XR61A105KA88"}));
+              (std::vector<std::string>{"(KTA18XB11A102KJ01)", "KTA15XR71H101KA88", "KTA15XR71C103KA88",
+                                        "KTA15XC70J225KA88", "KTA18XR61A105KA88"}));
     EXPECT_EQ(GetCodeSystem(library), shared::Eia);
 
     ASSERT_TRUE(SortProducts(library, shared::Jis));
     EXPECT_EQ(Order(library, shared::Jis),
-              (std::vector<std::string>{"(KTA15XC70J225KA88)", "KTA15XB31H101KA88",
-                                        "KTA15XB31C103KA88", "KTA18XB11A102KJ01",
-                                        "KTA18XB11A105KA88"}));
+              (std::vector<std::string>{"(KTA15XC70J225KA88)", "KTA15XB31H101KA88", "KTA15XB31C103KA88",
+                                        "KTA18XB11A102KJ01", "KTA18XB11A105KA88"}));
     EXPECT_EQ(GetCodeSystem(library), shared::Jis);
 }
 
@@ -70,8 +68,7 @@ TEST(ProductOrder, LookupsPointAtTheMovedRecords) {
             for (std::size_t i = 0; i < library.ProductTable.size(); ++i) {
                 const std::string& number = library.ProductTable[i].PartNumber[notation];
                 if (!number.empty()) {
-                    EXPECT_EQ(library.PartIndex[notation].Find(number),
-                              static_cast<std::int32_t>(i));
+                    EXPECT_EQ(library.PartIndex[notation].Find(number), static_cast<std::int32_t>(i));
                 }
             }
         }
@@ -92,8 +89,7 @@ TEST(ProductOrder, DerivedValuesStayAsTheStartComputedThem) {
     DeriveProductValues(record, shared::Eia);
     library.ProductTable = {record};
     ASSERT_TRUE(SortProducts(library, shared::Jis));
-    EXPECT_EQ(library.ProductTable[0].CapacitanceBasis,
-              static_cast<float>(static_cast<double>(1e6F) * 1.05));
+    EXPECT_EQ(library.ProductTable[0].CapacitanceBasis, static_cast<float>(static_cast<double>(1e6F) * 1.05));
 }
 
 TEST(ProductOrder, UnsortablePartNumberLeavesEverythingAsItWas) {

@@ -2,18 +2,17 @@
 // own loader and sorted in both notations.
 
 #include "darvo/library/product_files.h"
+
 #include "darvo/library/product_loader.h"
 #include "darvo/library/product_writer.h"
 #include "tools/libgen/product_factory.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
-
 #include <unistd.h>
 
 namespace darvo::libgen {
@@ -30,9 +29,9 @@ class ProductFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // One folder per process and test: other builds may run these tests at once.
-        folder_ = fs::temp_directory_path() /
-                  ("libgen_products_test_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            fs::temp_directory_path() / ("libgen_products_test_" + std::to_string(::getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
     }
     void TearDown() override { fs::remove_all(folder_); }

@@ -2,14 +2,14 @@
 // product is physically plausible.
 
 #include "darvo/library/derived_values.h"
-#include "shared/parts/part_number_codes.h"
 #include "tools/libgen/product_factory.h"
 #include "tools/libgen/product_model.h"
 
-#include <gtest/gtest.h>
+#include "shared/parts/part_number_codes.h"
 
 #include <array>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <string>
@@ -77,15 +77,14 @@ TEST(ProductCoverage, EveryCharacteristicVoltageAndSize) {
             if (!name.empty()) polynomialNames.insert(name);
         }
     }
-    EXPECT_EQ(polynomialNames, (std::set<std::string>{"R", "X7R", "X7S", "X7U", "X6S", "X5R", "B",
-                                                      "X8R", "X8L", "X7T", "X6T"}));
+    EXPECT_EQ(polynomialNames, (std::set<std::string>{"R", "X7R", "X7S", "X7U", "X6S", "X5R", "B", "X8R",
+                                                      "X8L", "X7T", "X6T"}));
     EXPECT_EQ(peakedModels, (std::set<bool>{false, true}));
-    EXPECT_EQ(voltageCodes, (std::set<std::string>{"2H", "YD", "2E", "2D", "2A", "1H", "1E", "1C",
-                                                   "1A", "0J", "0G"}));
+    EXPECT_EQ(voltageCodes,
+              (std::set<std::string>{"2H", "YD", "2E", "2D", "2A", "1H", "1E", "1C", "1A", "0J", "0G"}));
     EXPECT_EQ(sizes, (std::set<std::string>{"15", "18", "21", "31", "32", "43", "55"}));
-    EXPECT_EQ(sizeCodes, (std::set<std::string>{"0402/1005", "0603/1608", "0805/2012",
-                                                "1206/3216", "1210/3225", "1812/4532",
-                                                "2220/5750"}));
+    EXPECT_EQ(sizeCodes, (std::set<std::string>{"0402/1005", "0603/1608", "0805/2012", "1206/3216",
+                                                "1210/3225", "1812/4532", "2220/5750"}));
 }
 
 TEST(ProductCoverage, ChartAvailabilityDiffersBetweenChartTypes) {
@@ -192,9 +191,9 @@ TEST(ProductPlausibility, CapacitanceChangesStayPhysical) {
                 previous = change;
             }
             if (record.CapModel[12] == 0.0F) {
-                const auto [low, high] = TempRange(record.TempChar[shared::Eia].empty()
-                                                       ? record.TempChar[shared::Jis]
-                                                       : record.TempChar[shared::Eia]);
+                const auto [low, high] =
+                    TempRange(record.TempChar[shared::Eia].empty() ? record.TempChar[shared::Jis]
+                                                                   : record.TempChar[shared::Eia]);
                 for (double t = low; t <= high; t += 5.0) {
                     const double change = Polynomial(record, 6, t - 25.0);
                     EXPECT_GT(change, -82.0) << number << " at " << t;
@@ -207,8 +206,9 @@ TEST(ProductPlausibility, CapacitanceChangesStayPhysical) {
             double previous = -1e300;
             for (double u = 0.1; u <= record.CapModel[30]; u += 0.05) {
                 const double d = u - record.CapModel[29];
-                const double change = ((record.CapModel[25] * d + record.CapModel[26]) * d +
-                                       record.CapModel[27]) * d * d + record.CapModel[28] * d;
+                const double change =
+                    ((record.CapModel[25] * d + record.CapModel[26]) * d + record.CapModel[27]) * d * d +
+                    record.CapModel[28] * d;
                 EXPECT_GT(change, previous) << number << " at " << u;
                 previous = change;
             }
