@@ -63,16 +63,20 @@ FocusTarget LibrarySelection::TakeFocus() noexcept {
     return focus;
 }
 
-void LibrarySelection::Warn(const std::string& text, FocusTarget focus) {
+void LibrarySelection::Warn(const std::string& text, FocusTarget focus, bool beep) {
+    if (beep) {
+        ++state_.Beeps;
+    }
     messages_.Show(text, shared::MessageIcon::Exclamation, kProgramTitle);
     state_.Focus = focus;
 }
 
-void LibrarySelection::Form_Load(int helpLanguage) {
+void LibrarySelection::Form_Load(int helpLanguage, const std::string& degreeSign) {
     ChangeViewCode(helpLanguage != 2 ? shared::Jis : shared::Eia);
     state_.Temperature = DefaultTemperatureText(state_.CodeSystem);
     state_.Bias = kDefaultBiasText;
     FillSelectionLists(ProductKind::Capacitor);
+    state_.TemperatureCaption = "Operation Temp[" + degreeSign + "C]";
     state_.ScrollPosition = 0;
     UpdateMenuState();
 }
@@ -416,7 +420,7 @@ std::optional<std::int32_t> LibrarySelection::LookUpPartNumber() {
 
 void LibrarySelection::InvalidPartNumber() {
     ClearReadouts();
-    Warn(kInvalidPartText, FocusTarget::PartNumber);
+    Warn(kInvalidPartText, FocusTarget::PartNumber, true);
 }
 
 bool LibrarySelection::AcceptClass(const char* routine) {

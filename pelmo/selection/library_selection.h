@@ -49,8 +49,9 @@ public:
     void SetBiasText(const std::string& text) { state_.Bias = text; }
 
     // Window load: the notation (JIS unless the help language is 2, English), reference
-    // conditions and the capacitor lists, with no part chosen.
-    void Form_Load(int helpLanguage);
+    // conditions and the capacitor lists, with no part chosen. degreeSign is the
+    // program's DegreeSign (possibly empty where the system has none).
+    void Form_Load(int helpLanguage, const std::string& degreeSign = "\u00B0");
 
     // Part choice.
     void optProduct_Click(int index);
@@ -122,7 +123,8 @@ private:
     bool Evaluate(std::int32_t index, double omega, const char* routine);
     double TypedFrequency() const;
     void InvalidPartNumber();
-    void Warn(const std::string& text, FocusTarget focus);
+    // An exclamation box under the program title; beep where the window beeps first.
+    void Warn(const std::string& text, FocusTarget focus, bool beep = false);
     bool Is(ProductKind kind) const noexcept { return state_.Product == kind; }
 
     Library& library_;

@@ -162,7 +162,7 @@ bool LibrarySelection::FrequencyCheck() {
     const std::optional<std::string> message =
         FrequencyCheckMessage(state_.Frequency, *range, shared::DecimalSeparator());
     if (message) {
-        Warn(*message, FocusTarget::Frequency);
+        Warn(*message, FocusTarget::Frequency, true);
         return false;
     }
     return true;
@@ -232,7 +232,7 @@ bool LibrarySelection::txtTemp_KeyPress(char key) {
     const char separator = shared::DecimalSeparator();
     const std::optional<float> typed = shared::ParseSingle(state_.Temperature, separator);
     if (!shared::ParseNumber(state_.Temperature, separator) || !typed) {
-        Warn("Operation Temp is invalid!\nPlease enter a Number", FocusTarget::Temperature);
+        Warn("Operation Temp is invalid!\nPlease enter a Number", FocusTarget::Temperature, true);
         return true;
     }
     const std::optional<std::int32_t> index = LookUpPartNumber();
@@ -250,7 +250,7 @@ bool LibrarySelection::txtTemp_KeyPress(char key) {
     if (!(*typed >= static_cast<float>(lower)) || *typed > static_cast<float>(upper)) {
         Warn("Operation Temp is out of Range!\nPlease enter a Number from " + std::to_string(lower) + " to " +
                  std::to_string(upper) + " [C]",
-             FocusTarget::Temperature);
+             FocusTarget::Temperature, true);
         return true;
     }
     // The other fields are checked too: an evaluation must never run on text nobody
@@ -276,12 +276,12 @@ bool LibrarySelection::txtDC_KeyPress(char key) {
     const std::string range = "\nPlease enter a Number from 0 to " + rated + " [V]";
     const std::optional<float> bias = shared::ParseSingle(state_.Bias, separator);
     if (!shared::ParseNumber(state_.Bias, separator) || !bias) {
-        Warn("DC Bias Voltage is invalid!" + range, FocusTarget::Bias);
+        Warn("DC Bias Voltage is invalid!" + range, FocusTarget::Bias, true);
         return true;
     }
     const std::optional<float> limit = shared::ParseSingle(rated, separator);
     if (*bias < 0.0F || !limit || *bias > *limit) {
-        Warn("DC Bias Voltage is out of Range!" + range, FocusTarget::Bias);
+        Warn("DC Bias Voltage is out of Range!" + range, FocusTarget::Bias, true);
         return true;
     }
     if (FrequencyCheck() && OperatingConditionCheck()) {

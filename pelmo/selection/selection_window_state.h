@@ -58,6 +58,7 @@ struct SelectionWindowState {
     std::string Frequency = "1";  // txtFreq [MHz]
     std::string FrequencyRange;   // lblFreqRange
     int ScrollPosition = 0;       // hsvFreq, 0 to 200
+    std::string TemperatureCaption;  // lblTemp, set at window load
     std::string Temperature = "25";  // txtTemp
     std::string Bias = "0";          // txtDC
     bool TemperatureEnabled = true;
@@ -67,6 +68,9 @@ struct SelectionWindowState {
     SelectionMenuState Menus;
 
     FocusTarget Focus = FocusTarget::None;
+    // Beeps asked for so far; the window beeps once for every increase, before the box
+    // that follows.
+    int Beeps = 0;
     // A library fault no session can go on with (a part number without a sort key at
     // a notation change): the program shows its message and ends.
     bool MustEnd = false;

@@ -77,6 +77,7 @@ TEST_F(SelectionTest, LoadsInTheNotationOfTheHelpLanguage) {
     EXPECT_FALSE(Has(State().PartNumber.Items, testing::kJisOnly));
     EXPECT_EQ(State().ItemA.Items.size(), 3U);
     EXPECT_EQ(State().Menus, SelectionMenuState{});
+    EXPECT_EQ(State().TemperatureCaption, "Operation Temp[\u00B0C]");
 
     LibrarySelection japanese(library_, messages_, cursor_, host_);
     japanese.Form_Load(1);
@@ -240,6 +241,7 @@ TEST_F(SelectionTest, UnknownPartNumbersAreRefused) {
         EXPECT_EQ(State().Readouts, SelectionReadouts{});
         EXPECT_EQ(model_.TakeFocus(), FocusTarget::PartNumber);
     }
+    EXPECT_EQ(State().Beeps, 3);
 }
 
 TEST_F(SelectionTest, NotationSwitchKeepsThePartAndClosesCharts) {
@@ -368,6 +370,7 @@ TEST_F(SelectionTest, TemperatureAndBiasFieldsShowTheirOwnMessages) {
     EXPECT_EQ(enterBias("6.31"), Texts{"DC Bias Voltage is out of Range!\nPlease enter a Number from 0 to 6.3 [V]"});
     EXPECT_EQ(enterBias("-1"), Texts{"DC Bias Voltage is out of Range!\nPlease enter a Number from 0 to 6.3 [V]"});
     const SelectionReadouts atZero = State().Readouts;
+    EXPECT_EQ(State().Beeps, 5);
     EXPECT_EQ(enterBias("6.3"), Texts{});
     EXPECT_NE(State().Readouts, atZero);
 
