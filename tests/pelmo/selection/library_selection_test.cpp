@@ -292,6 +292,10 @@ TEST_F(SelectionTest, InductorsAreCompleteAfterThreeFilters) {
     EXPECT_EQ(State().Frequency, "10");
     EXPECT_FALSE(State().Readouts.Freq.empty());
     EXPECT_EQ(State().Readouts.Freq, "5600");
+    // The temperature text left behind while hidden does not refuse an inductor chart.
+    FakeSlotTable slots;
+    EXPECT_TRUE(model_.CheckChartOpenOk("Impedance", "", slots, false));
+    EXPECT_TRUE(model_.RefreshReadoutsForExport());
 
     Type(testing::kInductorNoSrf);
     EXPECT_EQ(State().Readouts.Freq, "Over 6000");
