@@ -34,10 +34,15 @@ void ChartWindowModel::CopyCurrentSlot(ChartContext& context, std::string_view s
     const int current = context.Slots.CurrentSlot();
     ChartSlot& slot = context.Slots.Slot(current);
     // Only the slot just requested for this kind has its sweep in the point table; any
-    // other current slot belongs to another window.
-    if (!slot.InUse() || slot.ChartName != chartName_ || store_.HasTrace(current))
+    // other current slot belongs to another window (for Smith, every other slot does).
+    if (!slot.InUse() || slot.ChartName != chartName_ || store_.HasTrace(current) ||
+        (IsSmith() && current != slotNumber_))
         return;
     store_.CopyTrace(kind_, current, context.Points, context.Slots.ImpedanceEsrSecondPass());
+    // The SRF readout belongs to the rectangular charts' hover readout; a Smith chart
+    // has no use for it and leaves the slot as the request filled it.
+    if (IsSmith())
+        return;
     const std::optional<float> srf = srfReadout.empty() ? std::nullopt : shared::ParseSingle(srfReadout);
     slot.Srf = srf.value_or(0.0F);
 }

@@ -59,10 +59,11 @@ public:
 
     // Draws the window's chart and returns the legend texts (six for a Smith window,
     // one per trace otherwise). ownPicture is true only for the window's own picture:
-    // then, if the current slot is of this window's kind and not yet copied, its sweep
-    // is copied from the point table and srfReadout (the selection window's SRF text,
-    // MHz) is recorded in that slot, 0 when it is no number. Prints and clipboard
-    // pictures only read the copy, so they never change a slot.
+    // then, if the current slot is this window's (of its kind; for Smith its own slot)
+    // and not yet copied, its sweep is copied from the point table, and on rectangular
+    // charts srfReadout (the selection window's SRF text, MHz) is recorded in that
+    // slot, 0 when it is no number. Prints and clipboard pictures only read the copy,
+    // so they never change a slot.
     std::vector<std::string> Draw(shared::ChartCanvas& canvas, bool ownPicture, ChartContext& context,
                                   std::string_view srfReadout);
 

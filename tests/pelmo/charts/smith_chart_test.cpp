@@ -141,6 +141,18 @@ TEST_F(SmithChartTest, PrintingUsesTheWindowsOwnCopy) {
     }
 }
 
+// A Smith window copies only its own slot: redrawing it after another Smith request
+// must neither take that sweep nor touch that slot.
+TEST_F(SmithChartTest, ASmithWindowCopiesOnlyItsOwnSlot) {
+    ChartWindowModel& first = Open("S11", 1);
+    Open("S21", 1);
+    slots.Slot(2).Srf = 5.0F;
+    first.Draw(screen, true, context, "77");
+    EXPECT_FALSE(first.Store().HasTrace(2));
+    EXPECT_EQ(slots.Slot(2).Srf, 5.0F);
+    EXPECT_EQ(slots.Slot(1).Srf, 0.0F);
+}
+
 TEST_F(SmithChartTest, LegendLabelsFollowTheConditions) {
     slots.Reserve(Request("Smith", kProductCapacitor, 0, "S21", "Shunt", 85.0F, 2.5F));
     points = OuterCircleSweep();
