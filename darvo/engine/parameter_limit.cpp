@@ -2,7 +2,6 @@
 
 #include "darvo/engine/engine_failure.h"
 
-#include "shared/errors/runtime_error.h"
 #include "shared/text/number_text.h"
 
 #include <cmath>
