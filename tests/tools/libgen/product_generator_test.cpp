@@ -166,6 +166,41 @@ TEST(ProductPlausibility, RisePerAmpereSquaredAboveTheFloorButForOnePart) {
     EXPECT_EQ(shared::MidText(belowFloor[0], 4, 2), "55");
 }
 
+// Agreement with the worked examples of the loss model: the voltage term's bias fit and
+// its exponent between 100 kHz and 1 MHz for a medium and a high-capacitance part.
+TEST(ProductPlausibility, HeatModelAgreesWithTheWorkedExamples) {
+    struct Example {
+        double picofarads, volts;
+        const char* size;
+        const char* characteristic;
+        double q, d6, d7, exponent, tmax;
+    };
+    const Example examples[] = {
+        {1e6, 25, "18", "X7R", 450, -0.263, -0.256, 17.64, 125},
+        {1e7, 10, "21", "X5R", 300, 0.061, -1.166, 20.50, 85},
+    };
+    for (const Example& e : examples) {
+        pelmo::libgen::SplitMix64 random(kProductSeed);
+        const ProductDesign design{e.picofarads, e.volts, e.size,
+                                   pelmo::libgen::FindTemperatureCharacteristic(e.characteristic)};
+        const HeatModelValues heat = MakeHeatModel(design, random);
+        EXPECT_EQ(heat[3], static_cast<float>(e.q)) << e.size;
+        // The examples fit the rounded anchor values, the generator the bias polynomial
+        // through them, so they agree to within the anchors' rounding.
+        EXPECT_NEAR(heat[16], e.d6, 0.01) << e.size;
+        EXPECT_NEAR(heat[17], e.d7, 0.01) << e.size;
+        EXPECT_NEAR(heat[27], e.exponent, 1.0) << e.size;  // the loss scatters by 10 %
+        EXPECT_EQ(heat[37], static_cast<float>(e.tmax)) << e.size;
+        // The fitted power law is exact at its two anchors: D . L^E = (2 pi f C)^2 . K2.
+        for (const double frequency : {1e5, 1e6}) {
+            const double reactive = 2.0 * 3.14159265358979 * frequency * e.picofarads * 1e-12;
+            const double expected = reactive * reactive * RisePerAmpereSquared(heat, frequency, 20.0);
+            const double fitted = std::pow(10.0, heat[18]) * std::pow(std::log10(frequency), heat[27]);
+            EXPECT_NEAR(fitted / expected, 1.0, 1e-4) << e.size << " at " << frequency;
+        }
+    }
+}
+
 double Polynomial(const ProductRecord& record, std::size_t first, double x) {
     // k(first)..k(first+5) run from x^6 down to x.
     double sum = 0.0;
