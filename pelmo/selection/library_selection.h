@@ -18,7 +18,7 @@ class Messages;
 namespace pelmo {
 
 struct Library;
-class ChartSlotTableView;
+class ChartSlotTable;
 class SelectionHost;
 
 // The logic of the selection window frmLibrary without the widgets: the filter cascade,
@@ -87,10 +87,13 @@ public:
     // Menus and chart requests.
     void UpdateMenuState();
     // Whether a chart of chartName (and sParameter) may be requested for the chosen
-    // part. Every slot in use counts towards the limits, whatever gaps closed windows
-    // left; the Impedance & ESR second step skips only the duplicate test.
+    // part, at the connection and conditions the window shows. The table's own check
+    // decides, so the selection and the chart windows can never disagree about the
+    // limits or what counts as the same chart: every slot in use counts, whatever gaps
+    // closed windows left, and while the table marks the Impedance & ESR second pass
+    // only the duplicate test is skipped. A refusal shows its exclamation message.
     bool CheckChartOpenOk(const std::string& chartName, const std::string& sParameter,
-                          const ChartSlotTableView& slots, bool impedanceEsrSecondStep);
+                          const ChartSlotTable& slots);
 
     // The chosen part as commands (chart requests, exports, chip size) resolve it: the
     // part-number box looked up in the index of the product kind and notation, its

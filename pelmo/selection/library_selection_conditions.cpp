@@ -2,6 +2,8 @@
 // LibrarySelection; the part choice is in library_selection.cpp.
 #include "pelmo/selection/library_selection.h"
 
+#include "pelmo/charts/chart_slot.h"
+#include "pelmo/charts/chart_slot_table.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/condition_model.h"
 #include "pelmo/engine/engine_constants.h"
@@ -10,7 +12,6 @@
 #include "pelmo/library/capacitor_order.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/library/records.h"
-#include "pelmo/selection/chart_slot_view.h"
 #include "pelmo/selection/frequency_scroll.h"
 #include "pelmo/selection/selection_host.h"
 
@@ -20,14 +21,14 @@
 #include "shared/platform/messages.h"
 #include "shared/text/number_text.h"
 
+#include <limits>
+#include <string>
+
 namespace pelmo {
 
 namespace {
 
 constexpr const char* kInvalidPartText = "Product Number is invalid or not selected!";
-constexpr const char* kChartNameLimitText = "Maximum Numbers of this Chart Type open!";
-constexpr const char* kChartLimitText = "Maximum Numbers of Charts open!";
-constexpr const char* kChartOpenedText = "This Chart is already opened!";
 
 }  // namespace
 
@@ -330,50 +331,30 @@ void LibrarySelection::UpdateMenuState() {
 }
 
 bool LibrarySelection::CheckChartOpenOk(const std::string& chartName, const std::string& sParameter,
-                                        const ChartSlotTableView& slots, bool impedanceEsrSecondStep) {
+                                        const ChartSlotTable& slots) {
     const std::optional<std::int32_t> index = PartForCommand();
     if (!index) {
         return false;
     }
-    int sameName = 0;
-    int inUse = 0;
-    for (int number = 1; number <= kChartSlotCount; ++number) {
-        const ChartSlotEntry slot = slots.SlotAt(number);
-        if (!slot.InUse()) {
-            continue;
-        }
-        ++inUse;
-        if (slot.ChartName == chartName) {
-            ++sameName;
-        }
-    }
-    if (sameName >= kTracesPerChartName) {
-        messages_.Show(kChartNameLimitText, shared::MessageIcon::Exclamation, kProgramTitle);
-        return false;
-    }
-    if (inUse >= kChartSlotCount) {
-        messages_.Show(kChartLimitText, shared::MessageIcon::Exclamation, kProgramTitle);
-        return false;
-    }
-    if (impedanceEsrSecondStep) {
-        return true;
-    }
-    std::string connection;
+    ChartSlot request;
+    request.ProductKind = Is(ProductKind::Inductor) ? kProductInductor : kProductCapacitor;
+    request.PartIndexPlusOne = *index + 1;
+    request.ChartName = chartName;
+    request.SParameter = sParameter;
     if (chartName == "Smith" || chartName == "Magnitude" || chartName == "Phase") {
-        connection = state_.Mode == 0 ? "Series" : "Shunt";
+        request.Connection = state_.Mode == 0 ? "Series" : "Shunt";
     }
+    // A field that does not read as a number cannot name the conditions of an open
+    // chart: NaN compares unequal to every slot, so the duplicate test never matches.
     const char separator = shared::DecimalSeparator();
-    const std::optional<float> temperature = shared::ParseSingle(state_.Temperature, separator);
-    const std::optional<float> bias = shared::ParseSingle(state_.Bias, separator);
-    const int product = static_cast<int>(state_.Product);
-    for (int number = 1; number <= kChartSlotCount; ++number) {
-        const ChartSlotEntry slot = slots.SlotAt(number);
-        if (temperature && bias && slot.Temperature == *temperature && slot.Bias == *bias &&
-            slot.ChartName == chartName && slot.PartIndexPlusOne == *index + 1 && slot.ProductKind == product &&
-            slot.SParameter == sParameter && slot.Connection == connection) {
-            messages_.Show(kChartOpenedText, shared::MessageIcon::Exclamation, kProgramTitle);
-            return false;
-        }
+    constexpr float kNoMatch = std::numeric_limits<float>::quiet_NaN();
+    request.Temperature = shared::ParseSingle(state_.Temperature, separator).value_or(kNoMatch);
+    request.DcBias = shared::ParseSingle(state_.Bias, separator).value_or(kNoMatch);
+    const ChartOpenRefusal refusal = slots.CheckChartOpen(request);
+    if (refusal != ChartOpenRefusal::None) {
+        messages_.Show(std::string(ChartOpenRefusalText(refusal)), shared::MessageIcon::Exclamation,
+                       kProgramTitle);
+        return false;
     }
     return true;
 }

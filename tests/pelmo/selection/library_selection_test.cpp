@@ -1,5 +1,7 @@
 #include "pelmo/selection/library_selection.h"
 
+#include "pelmo/charts/chart_slot.h"
+#include "pelmo/charts/chart_slot_table.h"
 #include "pelmo/engine/chart_kind.h"
 #include "pelmo/library/records.h"
 #include "pelmo/selection/frequency_scroll.h"
@@ -18,7 +20,6 @@ namespace pelmo {
 namespace {
 
 using testing::FakeSelectionHost;
-using testing::FakeSlotTable;
 
 const std::string kClass5Range = "\nPlease enter a Number from 0.03 - 8499.999744 [MHz]";
 
@@ -293,8 +294,8 @@ TEST_F(SelectionTest, InductorsAreCompleteAfterThreeFilters) {
     EXPECT_FALSE(State().Readouts.Freq.empty());
     EXPECT_EQ(State().Readouts.Freq, "5600");
     // The temperature text left behind while hidden does not refuse an inductor chart.
-    FakeSlotTable slots;
-    EXPECT_TRUE(model_.CheckChartOpenOk("Impedance", "", slots, false));
+    const ChartSlotTable slots;
+    EXPECT_TRUE(model_.CheckChartOpenOk("Impedance", "", slots));
     EXPECT_TRUE(model_.RefreshReadoutsForExport());
 
     Type(testing::kInductorNoSrf);
@@ -480,32 +481,35 @@ TEST_F(SelectionTest, ClearingTheSelectionKeepsCloseAllWhileChartsAreOpen) {
 
 class ChartLimitTest : public SelectionTest {
 protected:
-    ChartSlotEntry Slot(const std::string& name, int partIndex) const {
-        ChartSlotEntry slot;
+    ChartSlot Slot(const std::string& name, int partIndex) const {
+        ChartSlot slot;
         slot.ProductKind = 1;
         slot.PartIndexPlusOne = partIndex + 1;
         slot.ChartName = name;
         slot.SParameter = name == "Magnitude" || name == "Phase" ? "S11" : "";
         slot.Connection = name == "Magnitude" || name == "Phase" ? "Series" : "";
         slot.Temperature = 25.0F;
-        slot.Bias = 0.0F;
+        slot.DcBias = 0.0F;
         return slot;
     }
     bool Request(const std::string& name, const std::string& sParameter = "S11", bool secondStep = false) {
-        return model_.CheckChartOpenOk(name, sParameter, slots_, secondStep);
+        slots_.SetImpedanceEsrSecondPass(secondStep);
+        const bool ok = model_.CheckChartOpenOk(name, sParameter, slots_);
+        slots_.SetImpedanceEsrSecondPass(false);
+        return ok;
     }
-    FakeSlotTable slots_;
+    ChartSlotTable slots_;
 };
 
 TEST_F(ChartLimitTest, EverySlotInUseCountsTowardsTheLimits) {
     EXPECT_FALSE(Request("Magnitude"));
     EXPECT_EQ(Shown(), std::vector<std::string>{"Product Number is invalid or not selected!"});
     Type(testing::kClass5A);
-    slots_.Open(Slot("Phase", 100));
+    slots_.Reserve(Slot("Phase", 100));
     for (int part = 0; part < 6; ++part) {
-        slots_.Open(Slot("Magnitude", 100 + part));
+        slots_.Reserve(Slot("Magnitude", 100 + part));
     }
-    slots_.slots[1] = ChartSlotEntry{};  // the Phase window closed: a gap before the rest
+    slots_.Free(1);  // the Phase window closed: a gap before the rest
     EXPECT_FALSE(Request("Magnitude"));
     EXPECT_EQ(Shown(), std::vector<std::string>{"Maximum Numbers of this Chart Type open!"});
     EXPECT_FALSE(Request("Magnitude", "S11", true));
@@ -514,7 +518,7 @@ TEST_F(ChartLimitTest, EverySlotInUseCountsTowardsTheLimits) {
     EXPECT_TRUE(Shown().empty());
 
     for (int part = 0; part < 14; ++part) {
-        slots_.Open(Slot("ESR", 200 + part));
+        slots_.Reserve(Slot("ESR", 200 + part));
     }
     EXPECT_FALSE(Request("Impedance", ""));
     EXPECT_EQ(Shown(), std::vector<std::string>{"Maximum Numbers of Charts open!"});
@@ -523,19 +527,57 @@ TEST_F(ChartLimitTest, EverySlotInUseCountsTowardsTheLimits) {
 TEST_F(ChartLimitTest, TheSameChartTwiceIsRefusedUnlessTheConnectionDiffers) {
     Type(testing::kClass5A);
     const int index = *library_.PartIndex[shared::Eia].Find(testing::kClass5A);
-    slots_.Open(Slot("Magnitude", index));
+    slots_.Reserve(Slot("Magnitude", index));
     EXPECT_FALSE(Request("Magnitude"));
     EXPECT_EQ(Shown(), std::vector<std::string>{"This Chart is already opened!"});
     EXPECT_TRUE(Request("Magnitude", "S21"));
     model_.optMode_Click(1);
     EXPECT_TRUE(Request("Magnitude"));
     model_.SetTemperatureText("30");
-    slots_.Open(Slot("Impedance & ESR", index));
+    slots_.Reserve(Slot("Impedance & ESR", index));
     EXPECT_TRUE(Request("Impedance & ESR", ""));
     model_.SetTemperatureText("25");
     EXPECT_FALSE(Request("Impedance & ESR", ""));
     // The second step of Impedance & ESR skips the duplicate test.
     EXPECT_TRUE(Request("Impedance & ESR", "", true));
+}
+
+// An open chart matches only a request of the same product kind at conditions the
+// fields actually name: a capacitor slot never blocks the inductor of the same table
+// index, and a field that does not read as a number matches no slot, not even one
+// recorded at 0.
+TEST_F(ChartLimitTest, OnlyTheSameKindAtReadableConditionsIsAlreadyOpened) {
+    model_.optProduct_Click(1);
+    Type(testing::kInductorA);
+    const int inductor = *library_.InductorPartIndex.Find(testing::kInductorA);
+    slots_.Reserve(Slot("Magnitude", inductor));
+    EXPECT_TRUE(Request("Magnitude"));
+    ChartSlot same = Slot("Magnitude", inductor);
+    same.ProductKind = kProductInductor;
+    slots_.Reserve(same);
+    EXPECT_FALSE(Request("Magnitude"));
+    EXPECT_EQ(LastIcon(), shared::MessageIcon::Exclamation);
+    EXPECT_EQ(Shown(), std::vector<std::string>{"This Chart is already opened!"});
+
+    model_.optProduct_Click(0);
+    Type(testing::kClass5A);
+    const int capacitor = *library_.PartIndex[shared::Eia].Find(testing::kClass5A);
+    ChartSlot atZero = Slot("Impedance", capacitor);
+    atZero.SParameter.clear();
+    atZero.Temperature = 0.0F;
+    slots_.Reserve(atZero);
+    model_.SetTemperatureText("0");
+    EXPECT_FALSE(Request("Impedance", ""));
+    EXPECT_EQ(Shown(), std::vector<std::string>{"This Chart is already opened!"});
+    for (const char* unreadable : {"abc", ""}) {
+        model_.SetTemperatureText(unreadable);
+        EXPECT_TRUE(Request("Impedance", "")) << unreadable;
+        model_.SetTemperatureText("0");
+        model_.SetBiasText(unreadable);
+        EXPECT_TRUE(Request("Impedance", "")) << unreadable;
+        model_.SetBiasText("0");
+    }
+    EXPECT_TRUE(Shown().empty());
 }
 
 }  // namespace

@@ -91,14 +91,4 @@ void FakeSelectionHost::ChooseCandidate(std::vector<std::int32_t>& candidates) {
     }
 }
 
-void FakeSlotTable::Open(ChartSlotEntry entry) {
-    for (int number = 1; number <= kChartSlotCount; ++number) {
-        if (!slots[static_cast<std::size_t>(number)].InUse()) {
-            entry.SlotNumber = number;
-            slots[static_cast<std::size_t>(number)] = entry;
-            return;
-        }
-    }
-}
-
 }  // namespace pelmo::testing

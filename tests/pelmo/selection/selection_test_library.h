@@ -2,10 +2,8 @@
 #define TESTS_PELMO_SELECTION_SELECTION_TEST_LIBRARY_H
 
 #include "pelmo/library/records.h"
-#include "pelmo/selection/chart_slot_view.h"
 #include "pelmo/selection/selection_host.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -43,16 +41,6 @@ public:
     std::optional<std::int32_t> preferred;
     std::vector<std::vector<std::int32_t>> offered;
     int chartWindows = 0;
-};
-
-// Twenty slots, all free unless a test fills them.
-class FakeSlotTable : public ChartSlotTableView {
-public:
-    ChartSlotEntry SlotAt(int number) const override { return slots.at(static_cast<std::size_t>(number)); }
-    // Fills the lowest free slot.
-    void Open(ChartSlotEntry entry);
-
-    std::array<ChartSlotEntry, kChartSlotCount + 1> slots{};
 };
 
 }  // namespace pelmo::testing
