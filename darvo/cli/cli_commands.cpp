@@ -1,12 +1,12 @@
 #include "darvo/cli/cli_commands.h"
 
 #include "darvo/cli/cli_usage_error.h"
-#include "darvo/cli/console_messages.h"
 #include "darvo/cli/plot_conditions.h"
 #include "darvo/engine/chart_table.h"
 #include "darvo/export/chart_data_output.h"
 
 #include "shared/errors/runtime_error.h"
+#include "shared/platform/console_messages.h"
 
 #include <algorithm>
 #include <array>
@@ -147,7 +147,7 @@ int RunCurve(const CliOptions& options, const ProductLibrary& library, char sepa
     if (!request) {
         return kCliRefused;
     }
-    ConsoleMessages messages(out, err);
+    shared::ConsoleMessages messages(out, err);
     ConditionChecks checks(*request->Part, options.ChartType, library.CodeSystem, messages, separator);
     if (!checks.CheckAllConditions(request->Texts, options.XAxisName)) {
         return kCliRefused;
@@ -157,7 +157,7 @@ int RunCurve(const CliOptions& options, const ProductLibrary& library, char sepa
     try {
         record = ComputeOutputRecord(table, library, request->Header, messages);
     } catch (const shared::RuntimeError& failure) {
-        err << ConsoleText(shared::ErrorReportText(failure.Number(), failure.Description())) << '\n';
+        err << shared::ConsoleText(shared::ErrorReportText(failure.Number(), failure.Description())) << '\n';
         return kCliRefused;
     }
     if (!record) {
@@ -173,7 +173,7 @@ int RunSave(const CliOptions& options, const ProductLibrary& library, char separ
     if (!request) {
         return kCliRefused;
     }
-    ConsoleMessages messages(out, err);
+    shared::ConsoleMessages messages(out, err);
     ConditionChecks checks(*request->Part, options.ChartType, library.CodeSystem, messages, separator);
     if (!checks.CheckConditions(request->Texts, options.XAxisName)) {
         return kCliRefused;

@@ -3,12 +3,12 @@
 #include "darvo/cli/cli_commands.h"
 #include "darvo/cli/cli_options.h"
 #include "darvo/cli/cli_usage_error.h"
-#include "darvo/cli/console_messages.h"
 #include "darvo/library/product_loader.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/parts/part_sort.h"
 #include "shared/platform/atomic_file_writer.h"
+#include "shared/platform/console_messages.h"
 #include "shared/text/number_text.h"
 
 #include <optional>
@@ -29,7 +29,7 @@ std::optional<ProductLibrary> LoadSortedProducts(const std::string& folder, shar
         }
         return library;
     } catch (const shared::RuntimeError& failure) {
-        err << ConsoleText(shared::ErrorReportText(failure.Number(), failure.Description())) << '\n'
+        err << shared::ConsoleText(shared::ErrorReportText(failure.Number(), failure.Description())) << '\n'
             << "(library folder " << folder << ")\n";
         return std::nullopt;
     }

@@ -3,7 +3,6 @@
 #include "pelmo/cli/cli_options.h"
 #include "pelmo/cli/cli_output.h"
 #include "pelmo/cli/cli_part.h"
-#include "pelmo/cli/console_messages.h"
 #include "pelmo/cli/export_job.h"
 #include "pelmo/selection/operating_conditions.h"
 #include "pelmo/engine/capacitor_evaluation.h"
@@ -19,6 +18,7 @@
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/atomic_file_writer.h"
+#include "shared/platform/console_messages.h"
 #include "shared/platform/error_report.h"
 #include "shared/text/number_text.h"
 
@@ -33,7 +33,7 @@ namespace {
 // The source the window's chart request reports its failures under.
 constexpr const char* kChartRequestSource = "pelmo:frmLibrary.StartDrawChart";
 
-void Refuse(ConsoleMessages& messages, const std::string& text,
+void Refuse(shared::ConsoleMessages& messages, const std::string& text,
             shared::MessageIcon icon = shared::MessageIcon::Exclamation) {
     messages.Show(text, icon, kProgramTitle);
 }
@@ -72,7 +72,7 @@ CapacitorConditions CapacitorConditionsOf(const CliOptions& options, const CliPa
 }
 
 // The "Unexpected Error" report of a part no class rule covers: it has no frequencies.
-void ReportNoClass(ConsoleMessages& messages) {
+void ReportNoClass(shared::ConsoleMessages& messages) {
     shared::ErrorReport(messages, kProgramTitle, shared::RuntimeError(kNoFrequencyRangeClassError));
 }
 
@@ -117,7 +117,7 @@ int RunList(const CliOptions& options, const Library& library, std::ostream& out
 
 int RunEvaluate(const CliOptions& options, const Library& library, char separator, std::ostream& out,
                 std::ostream& err) {
-    ConsoleMessages messages(out, err);
+    shared::ConsoleMessages messages(out, err);
     const std::optional<CliPart> part = FindCliPart(library, options.PartNumber, options.CodeSystem);
     if (!part) {
         Refuse(messages, kPartNotSelectedText);
@@ -164,7 +164,7 @@ int RunEvaluate(const CliOptions& options, const Library& library, char separato
 
 int RunSweep(const CliOptions& options, const Library& library, char separator, std::ostream& out,
              std::ostream& err) {
-    ConsoleMessages messages(out, err);
+    shared::ConsoleMessages messages(out, err);
     const std::optional<ChartKind> kind = ChartKindFromName(options.ChartName);
     if (!kind) {
         Refuse(messages, "Unknown chart \"" + options.ChartName + "\"\nThe charts are " + ChartNameList());
@@ -237,7 +237,7 @@ int RunSweep(const CliOptions& options, const Library& library, char separator, 
 
 int RunExport(const CliOptions& options, const Library& library, char separator, std::ostream& out,
               std::ostream& err) {
-    ConsoleMessages messages(out, err);
+    shared::ConsoleMessages messages(out, err);
     const std::optional<CliPart> part = FindCliPart(library, options.PartNumber, options.CodeSystem);
     if (!part) {
         Refuse(messages, kPartNotSelectedText);

@@ -1,13 +1,13 @@
 #include "pelmo/cli/export_all.h"
 
 #include "pelmo/cli/cli_part.h"
-#include "pelmo/cli/console_messages.h"
 #include "pelmo/cli/export_job.h"
 #include "pelmo/selection/operating_conditions.h"
 #include "pelmo/export/export_file_names.h"
 #include "pelmo/library/records.h"
 
 #include "shared/errors/runtime_error.h"
+#include "shared/platform/console_messages.h"
 #include "shared/platform/error_report.h"
 #include "shared/platform/program_folder.h"
 
@@ -31,7 +31,7 @@ PartOutcome ExportOne(const Library& library, const ExportAllRequest& request, c
                       const shared::FileSinkOpener& openSink) {
     std::ostringstream confirmations;
     std::ostringstream complaints;
-    ConsoleMessages messages(confirmations, complaints);
+    shared::ConsoleMessages messages(confirmations, complaints);
 
     ExportJob job;
     job.Format = request.Format;
@@ -60,7 +60,7 @@ PartOutcome ExportOne(const Library& library, const ExportAllRequest& request, c
         // A refused file name, or anything else escaping the job: reported like a failed
         // write, since an exception must never leave a worker thread.
         const shared::RuntimeError error = shared::AsRuntimeError(failure);
-        complaints << ConsoleText(shared::ErrorReportText(error.Number(), error.Description(),
+        complaints << shared::ConsoleText(shared::ErrorReportText(error.Number(), error.Description(),
                                                           shared::ErrorNumberForm::TrailingBlank))
                    << '\n';
     }

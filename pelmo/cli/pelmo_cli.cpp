@@ -2,7 +2,6 @@
 
 #include "pelmo/cli/cli_commands.h"
 #include "pelmo/cli/cli_options.h"
-#include "pelmo/cli/console_messages.h"
 #include "pelmo/cli/export_all.h"
 #include "pelmo/library/capacitor_order.h"
 #include "pelmo/library/library_loader.h"
@@ -11,6 +10,7 @@
 #include "shared/errors/runtime_error.h"
 #include "shared/parts/part_sort.h"
 #include "shared/platform/atomic_file_writer.h"
+#include "shared/platform/console_messages.h"
 #include "shared/text/number_text.h"
 
 #include <filesystem>
@@ -24,7 +24,7 @@ namespace pelmo {
 namespace {
 
 void ReportFailure(std::ostream& err, const shared::RuntimeError& failure) {
-    err << ConsoleText(shared::ErrorReportText(failure.Number(), failure.Description())) << '\n';
+    err << shared::ConsoleText(shared::ErrorReportText(failure.Number(), failure.Description())) << '\n';
 }
 
 // The library in the notation's catalogue order, or nothing after reporting why not.

@@ -1,8 +1,8 @@
-#include "pelmo/cli/console_messages.h"
+#include "shared/platform/console_messages.h"
 
 #include <ostream>
 
-namespace pelmo {
+namespace shared {
 
 std::string ConsoleText(const std::string& text) {
     std::string result;
@@ -20,23 +20,23 @@ std::string ConsoleText(const std::string& text) {
     return result;
 }
 
-shared::MessageAnswer ConsoleMessages::Show(const std::string& text, shared::MessageIcon icon,
-                                            const std::string& /*title*/, shared::MessageButtons buttons) {
-    if (icon == shared::MessageIcon::Information) {
+MessageAnswer ConsoleMessages::Show(const std::string& text, MessageIcon icon,
+                                            const std::string& /*title*/, MessageButtons buttons) {
+    if (icon == MessageIcon::Information) {
         out_ << ConsoleText(text) << '\n';
     } else {
         err_ << ConsoleText(text) << '\n';
         ++complaints_;
     }
     switch (buttons) {
-    case shared::MessageButtons::YesNo:
-    case shared::MessageButtons::YesNoCancel:
-        return shared::MessageAnswer::Yes;
-    case shared::MessageButtons::Ok:
-    case shared::MessageButtons::OkCancel:
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+        return MessageAnswer::Yes;
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel:
         break;
     }
-    return shared::MessageAnswer::Ok;
+    return MessageAnswer::Ok;
 }
 
-}  // namespace pelmo
+}  // namespace shared
