@@ -2,6 +2,8 @@
 
 #include "darvo/cli/cli_usage_error.h"
 
+#include "shared/cli/cli_option_reader.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -108,27 +110,10 @@ CliOptions ParseCliOptions(std::span<const std::string> arguments) {
     const auto allowed = AllowedOptions(options.Command);
     std::vector<std::string> seen;
     for (std::size_t next = 1; next < arguments.size(); ++next) {
-        std::string name = arguments[next];
-        std::string value;
-        bool hasValue = false;
-        if (const auto equals = name.find('='); name.rfind("--", 0) == 0 && equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name.resize(equals);
-            hasValue = true;
-        }
-        if (name == "--output") {
-            name = "-o";
-        }
-        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
-            throw CliUsageError(CommandText(options.Command) + " does not take \"" + name + "\"");
-        }
-        if (!hasValue) {
-            if (next + 1 >= arguments.size()) {
-                throw CliUsageError(name + " needs a value");
-            }
-            value = arguments[++next];
-        }
-        Store(options, name, value);
+        const shared::CliOption option =
+            shared::ReadCliOption(arguments, next, allowed, CommandText(options.Command));
+        const std::string& name = option.Name;
+        Store(options, name, option.Value);
         seen.push_back(name);
     }
 

@@ -1,7 +1,7 @@
 #ifndef DARVO_CLI_CLI_USAGE_ERROR_H
 #define DARVO_CLI_CLI_USAGE_ERROR_H
 
-#include <stdexcept>
+#include "shared/cli/cli_usage_error.h"
 
 namespace darvo {
 
@@ -9,10 +9,7 @@ namespace darvo {
 // choices, a missing required option, or a condition the chart type keeps disabled. The
 // text says which; nothing is computed or written, so a mistyped option never silently
 // gives the defaults.
-class CliUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using CliUsageError = shared::CliUsageError;
 
 }  // namespace darvo
 

@@ -1,7 +1,7 @@
 #ifndef PELMO_CLI_CLI_USAGE_ERROR_H
 #define PELMO_CLI_CLI_USAGE_ERROR_H
 
-#include <stdexcept>
+#include "shared/cli/cli_usage_error.h"
 
 namespace pelmo {
 
@@ -9,10 +9,7 @@ namespace pelmo {
 // value outside its choices or a missing required option. The text says which; the
 // program shows it with the usage and refuses to run, so a mistyped option never
 // silently gives the defaults.
-class CliUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using CliUsageError = shared::CliUsageError;
 
 }  // namespace pelmo
 

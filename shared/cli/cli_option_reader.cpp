@@ -1,0 +1,35 @@
+#include "shared/cli/cli_option_reader.h"
+
+#include "shared/cli/cli_usage_error.h"
+
+#include <algorithm>
+
+namespace shared {
+
+CliOption ReadCliOption(std::span<const std::string> arguments, std::size_t& next,
+                        std::span<const std::string_view> allowed, const std::string& commandText) {
+    CliOption option;
+    option.Name = arguments[next];
+    bool hasValue = false;
+    if (const auto equals = option.Name.find('=');
+        option.Name.rfind("--", 0) == 0 && equals != std::string::npos) {
+        option.Value = option.Name.substr(equals + 1);
+        option.Name.resize(equals);
+        hasValue = true;
+    }
+    if (option.Name == "--output") {
+        option.Name = "-o";
+    }
+    if (std::find(allowed.begin(), allowed.end(), option.Name) == allowed.end()) {
+        throw CliUsageError(commandText + " does not take \"" + option.Name + "\"");
+    }
+    if (!hasValue) {
+        if (next + 1 >= arguments.size()) {
+            throw CliUsageError(option.Name + " needs a value");
+        }
+        option.Value = arguments[++next];
+    }
+    return option;
+}
+
+}  // namespace shared
