@@ -112,19 +112,7 @@ std::vector<CapacitorRecord> CapacitorFactory::BuildCatalogue() {
 }
 
 bool CapacitorFactory::Claim(const CapacitorRecord& record) {
-    for (int notation = 0; notation < 2; ++notation) {
-        const std::string& number = record.PartNumber[static_cast<std::size_t>(notation)];
-        if (!number.empty() && taken_[notation].count(UpperCase(number)) != 0) {
-            return false;
-        }
-    }
-    for (int notation = 0; notation < 2; ++notation) {
-        const std::string& number = record.PartNumber[static_cast<std::size_t>(notation)];
-        if (!number.empty()) {
-            taken_[notation].insert(UpperCase(number));
-        }
-    }
-    return true;
+    return claims_.Claim({UpperCase(record.PartNumber[0]), UpperCase(record.PartNumber[1])});
 }
 
 void CapacitorFactory::AddRow(const CatalogRow& row, std::vector<CapacitorRecord>& records) {

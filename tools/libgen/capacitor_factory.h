@@ -2,9 +2,9 @@
 #define TOOLS_LIBGEN_CAPACITOR_FACTORY_H
 
 #include "pelmo/library/records.h"
+#include "tools/libgen/part_number_claims.h"
 
 #include <cstddef>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,7 +38,7 @@ private:
     bool Claim(const CapacitorRecord& record);
 
     SplitMix64& random_;
-    std::set<std::string> taken_[2];
+    PartNumberClaims claims_;
 };
 
 // Lengthens (or shortens) a catalogue to exactly count records for scale tests. Extra

@@ -35,19 +35,7 @@ std::vector<ProductRecord> ProductFactory::BuildCatalogue() {
 }
 
 bool ProductFactory::Claim(const ProductRecord& record) {
-    for (int notation = 0; notation < 2; ++notation) {
-        const std::string& number = record.PartNumber[static_cast<std::size_t>(notation)];
-        if (!number.empty() && taken_[notation].count(number) != 0) {
-            return false;
-        }
-    }
-    for (int notation = 0; notation < 2; ++notation) {
-        const std::string& number = record.PartNumber[static_cast<std::size_t>(notation)];
-        if (!number.empty()) {
-            taken_[notation].insert(number);
-        }
-    }
-    return true;
+    return claims_.Claim(record.PartNumber);
 }
 
 void ProductFactory::AddRow(const ProductRow& row, std::vector<ProductRecord>& records) {

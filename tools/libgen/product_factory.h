@@ -2,11 +2,11 @@
 #define TOOLS_LIBGEN_PRODUCT_FACTORY_H
 
 #include "darvo/library/product_record.h"
+#include "tools/libgen/part_number_claims.h"
 #include "tools/libgen/product_catalog.h"
 #include "tools/libgen/split_mix64.h"
 
 #include <cstdint>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -31,7 +31,7 @@ private:
     bool Claim(const ProductRecord& record);
 
     pelmo::libgen::SplitMix64 random_;
-    std::set<std::string> taken_[2];
+    pelmo::libgen::PartNumberClaims claims_;
 };
 
 // The whole product sample.
