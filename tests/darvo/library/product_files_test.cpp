@@ -16,7 +16,7 @@
 namespace darvo {
 namespace {
 
-using testing::ProductFolder;
+using testing::TemporaryFolder;
 using testing::SampleProduct;
 
 TEST(ProductWriter, ModelRecordHasTheFileLayout) {
@@ -47,7 +47,7 @@ TEST(ProductWriter, IndexLineQuotesEveryFieldAndRefusesUnwritableText) {
 }
 
 TEST(ProductLoader, ReadsBackWhatTheWriterWrote) {
-    ProductFolder folder;
+    TemporaryFolder folder;
     std::vector<ProductRecord> written = {
         SampleProduct(1, "KTA15XR71H101KA88", "KTA15XB31H101KA88"),
         SampleProduct(2, "", "KTA18XB11A102KJ01", "", "B"),
@@ -76,7 +76,7 @@ TEST(ProductLoader, ReadsBackWhatTheWriterWrote) {
 }
 
 TEST(ProductLoader, ReadsTheIndexAsSequentialInputDoes) {
-    ProductFolder folder;
+    TemporaryFolder folder;
     std::vector<ProductRecord> records = {SampleProduct(1, "KTA15XR71H101KA88", ""),
                                           SampleProduct(2, "KTA15XR71H151KA88", "")};
     folder.Write(kProductModelFile, ProductModelFile(records));
@@ -94,7 +94,7 @@ TEST(ProductLoader, ReadsTheIndexAsSequentialInputDoes) {
 }
 
 TEST(ProductLoader, EmptyFilesGiveAnEmptyTable) {
-    ProductFolder folder;
+    TemporaryFolder folder;
     folder.Write(kProductIndexFile, "");
     folder.Write(kProductModelFile, "");
     const ProductLibrary library = LoadProducts(folder.Path());
@@ -103,7 +103,7 @@ TEST(ProductLoader, EmptyFilesGiveAnEmptyTable) {
 }
 
 TEST(ProductLoader, ExtraModelBytesAreIgnored) {
-    ProductFolder folder;
+    TemporaryFolder folder;
     const std::vector<ProductRecord> records = {SampleProduct(1, "KTA15XR71H101KA88", "")};
     folder.Write(kProductIndexFile, ProductIndexText(records));
     folder.Write(kProductModelFile, ProductModelFile(records) + std::string(300, '\x7f'));
@@ -123,7 +123,7 @@ class ProductLoaderFailure : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(ProductLoaderFailure, ReportsUnderTheStartTitleAndNamesTheCulprit) {
     const FailureCase& c = GetParam();
-    ProductFolder folder;
+    TemporaryFolder folder;
     if (c.index != "-") {
         folder.Write(kProductIndexFile, c.index);
     }
@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST(ProductLoader, RefusesMoreProductsThanTheWindowsCanCount) {
-    ProductFolder folder;
+    TemporaryFolder folder;
     std::string index;
     index.reserve(32768 * 12);
     for (int i = 0; i < 32768; ++i) {
@@ -188,7 +188,7 @@ TEST(ProductLoader, RefusesMoreProductsThanTheWindowsCanCount) {
 }
 
 TEST(ProductLoader, CountingPassCountsSixFieldGroups) {
-    ProductFolder folder;
+    TemporaryFolder folder;
     folder.Write(kProductIndexFile, "a,b,c,d,e,f,g,h,i,j,k,l\n\n");
     EXPECT_EQ(CountProductRecords(folder.Path() + "/" + kProductIndexFile), 2U);
 }

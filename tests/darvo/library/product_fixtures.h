@@ -2,11 +2,9 @@
 #define TESTS_DARVO_LIBRARY_PRODUCT_FIXTURES_H
 
 #include "darvo/library/product_record.h"
+#include "support/temporary_folder.h"
 
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace darvo::testing {
 
@@ -29,34 +27,7 @@ inline ProductRecord SampleProduct(int n, const std::string& eia, const std::str
     return r;
 }
 
-// A fresh folder under the system's temporary folder, removed with the object.
-class ProductFolder {
-public:
-    ProductFolder() {
-        static int serial = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("darvo_library_test_" + std::to_string(::getpid()) + "_" + std::to_string(++serial));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~ProductFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ProductFolder(const ProductFolder&) = delete;
-    ProductFolder& operator=(const ProductFolder&) = delete;
-
-    std::string Path() const { return path_.string(); }
-
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    void Remove(const std::string& name) const { std::filesystem::remove(path_ / name); }
-
-private:
-    std::filesystem::path path_;
-};
+using shared::testing::TemporaryFolder;
 
 }  // namespace darvo::testing
 

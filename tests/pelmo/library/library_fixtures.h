@@ -2,13 +2,10 @@
 #define TESTS_PELMO_LIBRARY_LIBRARY_FIXTURES_H
 
 #include "pelmo/library/records.h"
+#include "support/temporary_folder.h"
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace pelmo::testing {
 
@@ -67,36 +64,7 @@ inline InductorRecord SampleInductor(int n, const std::string& partNumber) {
     return r;
 }
 
-// A fresh folder under the system's temporary folder, removed with the object.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        static int serial = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("pelmo_library_test_" + std::to_string(::getpid()) + "_" +
-                 std::to_string(++serial));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    std::string Path() const { return path_.string(); }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    void Remove(const std::string& name) const { std::filesystem::remove(path_ / name); }
-
-private:
-    std::filesystem::path path_;
-};
+using shared::testing::TemporaryFolder;
 
 }  // namespace pelmo::testing
 
