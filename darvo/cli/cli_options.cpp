@@ -43,16 +43,6 @@ std::string CommandText(CliCommand command) {
     return {};
 }
 
-shared::CodeSystem ParseCode(const std::string& value) {
-    if (value == "eia") {
-        return shared::Eia;
-    }
-    if (value == "jis") {
-        return shared::Jis;
-    }
-    throw CliUsageError("--code takes eia or jis, not \"" + value + "\"");
-}
-
 int ParseChartType(const std::string& value) {
     if (value.size() == 1 && value[0] >= '0' && value[0] <= '4') {
         return value[0] - '0';
@@ -64,7 +54,7 @@ void Store(CliOptions& options, std::string_view name, const std::string& value)
     if (name == "--library") {
         options.LibraryFolder = value;
     } else if (name == "--code") {
-        options.CodeSystem = ParseCode(value);
+        options.CodeSystem = shared::ParseCliCodeSystem(value);
     } else if (name == "--chart-type") {
         options.ChartType = ParseChartType(value);
     } else if (name == "--part") {

@@ -66,16 +66,6 @@ ExportProduct ParseKind(const std::string& value) {
     throw CliUsageError("--kind takes cap or ind, not \"" + value + "\"");
 }
 
-shared::CodeSystem ParseCode(const std::string& value) {
-    if (value == "eia") {
-        return shared::Eia;
-    }
-    if (value == "jis") {
-        return shared::Jis;
-    }
-    throw CliUsageError("--code takes eia or jis, not \"" + value + "\"");
-}
-
 CircuitMode ParseMode(const std::string& value) {
     if (value == "series") {
         return CircuitMode::Series;
@@ -111,7 +101,7 @@ void Store(CliOptions& options, std::string_view name, const std::string& value)
     } else if (name == "--kind") {
         options.Kind = ParseKind(value);
     } else if (name == "--code") {
-        options.CodeSystem = ParseCode(value);
+        options.CodeSystem = shared::ParseCliCodeSystem(value);
     } else if (name == "--part") {
         options.PartNumber = value;
     } else if (name == "--freq") {

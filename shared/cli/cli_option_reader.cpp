@@ -32,4 +32,14 @@ CliOption ReadCliOption(std::span<const std::string> arguments, std::size_t& nex
     return option;
 }
 
+CodeSystem ParseCliCodeSystem(const std::string& value) {
+    if (value == "eia") {
+        return Eia;
+    }
+    if (value == "jis") {
+        return Jis;
+    }
+    throw CliUsageError("--code takes eia or jis, not \"" + value + "\"");
+}
+
 }  // namespace shared

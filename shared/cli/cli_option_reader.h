@@ -1,6 +1,8 @@
 #ifndef SHARED_CLI_CLI_OPTION_READER_H
 #define SHARED_CLI_CLI_OPTION_READER_H
 
+#include "shared/parts/code_system.h"
+
 #include <cstddef>
 #include <span>
 #include <string>
@@ -21,6 +23,10 @@ struct CliOption {
 // missing: every option of both tools takes a value, so a dangling name is a mistake.
 CliOption ReadCliOption(std::span<const std::string> arguments, std::size_t& next,
                         std::span<const std::string_view> allowed, const std::string& commandText);
+
+// The notation named by the value of --code, "eia" or "jis" exactly, so both tools take
+// the same spellings; throws CliUsageError for anything else.
+CodeSystem ParseCliCodeSystem(const std::string& value);
 
 }  // namespace shared
 

@@ -61,6 +61,19 @@ TEST(CliOptionReaderTest, RefusesOptionsTheCommandDoesNotTakeOrThatLackAValue) {
     }
 }
 
+TEST(CliOptionReaderTest, ReadsTheNotationAndRefusesOtherSpellings) {
+    EXPECT_EQ(ParseCliCodeSystem("eia"), Eia);
+    EXPECT_EQ(ParseCliCodeSystem("jis"), Jis);
+    for (const std::string value : {"EIA", "Jis", "", "eia ", "iec"}) {
+        try {
+            ParseCliCodeSystem(value);
+            ADD_FAILURE() << "no refusal for \"" << value << "\"";
+        } catch (const CliUsageError& refusal) {
+            EXPECT_EQ(std::string(refusal.what()), "--code takes eia or jis, not \"" + value + "\"");
+        }
+    }
+}
+
 TEST(ExecutableFolderTest, NamesTheFolderOfTheRunningTest) {
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
     EXPECT_EQ(ExecutableFolder(nullptr), self.parent_path().string());
