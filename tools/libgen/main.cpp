@@ -1,6 +1,9 @@
-// libgen: writes the sample component library the program reads at start.
+// libgen: writes the sample component library and product files the two programs read
+// at start.
 
+#include "darvo/library/product_writer.h"
 #include "pelmo/library/library_writer.h"
+#include "tools/libgen/product_factory.h"
 #include "tools/libgen/command_line.h"
 #include "tools/libgen/sample_library.h"
 
@@ -26,8 +29,11 @@ int main(int argc, char* argv[]) {
         const pelmo::libgen::SampleLibrary library = pelmo::libgen::GenerateSampleLibrary(line.records);
         std::filesystem::create_directories(line.outFolder);
         pelmo::WriteLibraryFiles(line.outFolder, library.capacitors, library.inductors);
-        std::cout << "libgen: wrote " << library.capacitors.size() << " capacitors and "
-                  << library.inductors.size() << " inductors to " << line.outFolder << "\n";
+        const auto products = darvo::libgen::GenerateProducts();
+        darvo::WriteProductFiles(line.outFolder, products);
+        std::cout << "libgen: wrote " << library.capacitors.size() << " capacitors, "
+                  << library.inductors.size() << " inductors and " << products.size() << " products to "
+                  << line.outFolder << "\n";
         return 0;
     } catch (const shared::RuntimeError& error) {
         std::cerr << "libgen: " << error.Description() << " (error " << error.Number() << ")\n";

@@ -37,7 +37,7 @@ protected:
     void TearDown() override { fs::remove_all(folder_); }
 
     int RunGenerator(const fs::path& out) const {
-        const std::string command = std::string("\"") + LIBGEN_PRODUCTS_EXECUTABLE + "\" --out \"" +
+        const std::string command = std::string("\"") + LIBGEN_EXECUTABLE + "\" --out \"" +
                                     out.string() + "\" > /dev/null 2>&1";
         return std::system(command.c_str());
     }
@@ -62,7 +62,7 @@ TEST_F(ProductFilesTest, TwoRunsWriteIdenticalBytes) {
 }
 
 TEST_F(ProductFilesTest, WithoutAFolderTheGeneratorRefuses) {
-    const std::string command = std::string("\"") + LIBGEN_PRODUCTS_EXECUTABLE + "\" > /dev/null 2>&1";
+    const std::string command = std::string("\"") + LIBGEN_EXECUTABLE + "\" > /dev/null 2>&1";
     EXPECT_NE(std::system(command.c_str()), 0);
 }
 
