@@ -26,8 +26,7 @@ QImage NewLayer(int width, int height, QImage::Format format, double dotsPerInch
 }  // namespace
 
 PainterCanvas::PainterCanvas(int pixelWidth, int pixelHeight, double dotsPerInch)
-    : CanvasWithState(pixelWidth, pixelHeight, dotsPerInch),
-      drawing_(state_),
+    : PaintingCanvas(pixelWidth, pixelHeight, dotsPerInch),
       image_(NewLayer(state_.PixelWidth(), state_.PixelHeight(), QImage::Format_RGB32,
                       state_.DotsPerInch())),
       overlay_(NewLayer(state_.PixelWidth(), state_.PixelHeight(),
@@ -91,45 +90,6 @@ double PainterCanvas::TextHeight(const std::string&) const {
 
 void PainterCanvas::Print(const std::string& text) {
     Paint([&](QPainter& p) { drawing_.Print(p, text); });
-}
-
-void PainterCanvas::PrintRotated(const std::string& text, const RotatedFont& font,
-                                 int escapementTenths, int pixelX, int pixelY) {
-    Paint([&](QPainter& p) {
-        drawing_.PrintRotated(p, text, font, escapementTenths, pixelX, pixelY);
-    });
-}
-
-void PainterCanvas::Line(double x1, double y1, double x2, double y2, Rgb color) {
-    Paint([&](QPainter& p) { drawing_.Line(p, x1, y1, x2, y2, color); });
-}
-
-void PainterCanvas::Box(double x1, double y1, double x2, double y2, Rgb color) {
-    Paint([&](QPainter& p) { drawing_.Box(p, x1, y1, x2, y2, color, false); });
-}
-
-void PainterCanvas::FilledBox(double x1, double y1, double x2, double y2, Rgb color) {
-    Paint([&](QPainter& p) { drawing_.Box(p, x1, y1, x2, y2, color, true); });
-}
-
-void PainterCanvas::Circle(double cx, double cy, double radius, Rgb color) {
-    Paint([&](QPainter& p) { drawing_.Circle(p, cx, cy, radius, color, std::nullopt, std::nullopt); });
-}
-
-void PainterCanvas::Arc(double cx, double cy, double radius, Rgb color, double startAngle,
-                        double endAngle) {
-    Paint([&](QPainter& p) {
-        drawing_.Circle(p, cx, cy, radius, color, std::make_pair(startAngle, endAngle),
-                        std::nullopt);
-    });
-}
-
-void PainterCanvas::FilledCircle(double cx, double cy, double radius, Rgb outline, Rgb fill) {
-    Paint([&](QPainter& p) { drawing_.Circle(p, cx, cy, radius, outline, std::nullopt, fill); });
-}
-
-void PainterCanvas::PSet(double x, double y, Rgb color) {
-    Paint([&](QPainter& p) { drawing_.PSet(p, x, y, color); });
 }
 
 void PainterCanvas::ClearOverlay() {

@@ -1,9 +1,8 @@
 #ifndef SHARED_CANVAS_QT_PAINTER_CANVAS_H
 #define SHARED_CANVAS_QT_PAINTER_CANVAS_H
 
-#include "shared/canvas/canvas_with_state.h"
 #include "shared/canvas/chart_canvas.h"
-#include "shared/canvas/qt/painter_drawing.h"
+#include "shared/canvas/qt/painting_canvas.h"
 
 #include <QImage>
 
@@ -20,7 +19,7 @@ namespace shared {
 //
 // Each operation paints at once into the image, so GrabPixels and ComposedImage always
 // see everything drawn so far. Not thread-safe: use it on the user-interface thread.
-class PainterCanvas : public CanvasWithState<ChartCanvas> {
+class PainterCanvas : public PaintingCanvas<ChartCanvas> {
 public:
     // A pixelWidth x pixelHeight picture filled with white, measured at dotsPerInch so
     // point-sized fonts and twips scales match the screen they are shown on.
@@ -45,17 +44,7 @@ public:
     double TextWidth(const std::string& text) const override;
     double TextHeight(const std::string& text) const override;
     void Print(const std::string& text) override;
-    void PrintRotated(const std::string& text, const RotatedFont& font, int escapementTenths,
-                      int pixelX, int pixelY) override;
 
-    void Line(double x1, double y1, double x2, double y2, Rgb color) override;
-    void Box(double x1, double y1, double x2, double y2, Rgb color) override;
-    void FilledBox(double x1, double y1, double x2, double y2, Rgb color) override;
-    void Circle(double cx, double cy, double radius, Rgb color) override;
-    void Arc(double cx, double cy, double radius, Rgb color, double startAngle,
-             double endAngle) override;
-    void FilledCircle(double cx, double cy, double radius, Rgb outline, Rgb fill) override;
-    void PSet(double x, double y, Rgb color) override;
 
     void ClearOverlay() override;
 
@@ -64,10 +53,9 @@ public:
 
 private:
     // Paints on the layer in use (image or overlay) and tells the widget.
-    void Paint(const std::function<void(QPainter&)>& draw);
+    void Paint(const std::function<void(QPainter&)>& draw) override;
     void NotifyChanged() const;
 
-    PainterDrawing drawing_;
     QImage image_;
     QImage overlay_;
     std::function<void()> changed_;

@@ -14,7 +14,7 @@ constexpr int kPrinterError = 482;
 }  // namespace
 
 PrinterCanvas::PrinterCanvas(QPrinter& printer)
-    : CanvasWithState(1, 1, 96), printer_(printer), drawing_(state_) {
+    : PaintingCanvas(1, 1, 96), printer_(printer) {
     RefreshDevice();
     state_.SetScaleMode(ScaleMode::Twips);
 }
@@ -75,45 +75,6 @@ void PrinterCanvas::Print(const std::string& text) {
         return;
     }
     drawing_.Print(ActivePainter(), text);
-}
-
-void PrinterCanvas::PrintRotated(const std::string& text, const RotatedFont& font,
-                                 int escapementTenths, int pixelX, int pixelY) {
-    Paint([&](QPainter& p) {
-        drawing_.PrintRotated(p, text, font, escapementTenths, pixelX, pixelY);
-    });
-}
-
-void PrinterCanvas::Line(double x1, double y1, double x2, double y2, Rgb color) {
-    Paint([&](QPainter& p) { drawing_.Line(p, x1, y1, x2, y2, color); });
-}
-
-void PrinterCanvas::Box(double x1, double y1, double x2, double y2, Rgb color) {
-    Paint([&](QPainter& p) { drawing_.Box(p, x1, y1, x2, y2, color, false); });
-}
-
-void PrinterCanvas::FilledBox(double x1, double y1, double x2, double y2, Rgb color) {
-    Paint([&](QPainter& p) { drawing_.Box(p, x1, y1, x2, y2, color, true); });
-}
-
-void PrinterCanvas::Circle(double cx, double cy, double radius, Rgb color) {
-    Paint([&](QPainter& p) { drawing_.Circle(p, cx, cy, radius, color, std::nullopt, std::nullopt); });
-}
-
-void PrinterCanvas::Arc(double cx, double cy, double radius, Rgb color, double startAngle,
-                        double endAngle) {
-    Paint([&](QPainter& p) {
-        drawing_.Circle(p, cx, cy, radius, color, std::make_pair(startAngle, endAngle),
-                        std::nullopt);
-    });
-}
-
-void PrinterCanvas::FilledCircle(double cx, double cy, double radius, Rgb outline, Rgb fill) {
-    Paint([&](QPainter& p) { drawing_.Circle(p, cx, cy, radius, outline, std::nullopt, fill); });
-}
-
-void PrinterCanvas::PSet(double x, double y, Rgb color) {
-    Paint([&](QPainter& p) { drawing_.PSet(p, x, y, color); });
 }
 
 PixelImage PrinterCanvas::GrabPixels(const PixelRect& rect) {

@@ -1,9 +1,8 @@
 #ifndef SHARED_CANVAS_QT_PRINTER_CANVAS_H
 #define SHARED_CANVAS_QT_PRINTER_CANVAS_H
 
-#include "shared/canvas/canvas_with_state.h"
 #include "shared/canvas/page_canvas.h"
-#include "shared/canvas/qt/painter_drawing.h"
+#include "shared/canvas/qt/painting_canvas.h"
 
 #include <QPainter>
 
@@ -22,7 +21,7 @@ namespace shared {
 // fonts can still be set on a fresh page; a page asked for by NewPage likewise starts
 // with its first drawing. A job that cannot start throws a RuntimeError (482 "Printer
 // error") from that first drawing call. Overlay drawing is discarded.
-class PrinterCanvas : public CanvasWithState<PageCanvas> {
+class PrinterCanvas : public PaintingCanvas<PageCanvas> {
 public:
     // The printer must outlive the canvas.
     explicit PrinterCanvas(QPrinter& printer);
@@ -43,17 +42,7 @@ public:
     double TextWidth(const std::string& text) const override;
     double TextHeight(const std::string& text) const override;
     void Print(const std::string& text) override;
-    void PrintRotated(const std::string& text, const RotatedFont& font, int escapementTenths,
-                      int pixelX, int pixelY) override;
 
-    void Line(double x1, double y1, double x2, double y2, Rgb color) override;
-    void Box(double x1, double y1, double x2, double y2, Rgb color) override;
-    void FilledBox(double x1, double y1, double x2, double y2, Rgb color) override;
-    void Circle(double cx, double cy, double radius, Rgb color) override;
-    void Arc(double cx, double cy, double radius, Rgb color, double startAngle,
-             double endAngle) override;
-    void FilledCircle(double cx, double cy, double radius, Rgb outline, Rgb fill) override;
-    void PSet(double x, double y, Rgb color) override;
 
     void ClearOverlay() override {}
 
@@ -69,11 +58,10 @@ public:
 private:
     // Starts the job or the pending page if needed and paints, unless drawing goes to
     // the (absent) overlay.
-    void Paint(const std::function<void(QPainter&)>& draw);
+    void Paint(const std::function<void(QPainter&)>& draw) override;
     QPainter& ActivePainter();
 
     QPrinter& printer_;
-    PainterDrawing drawing_;
     QPainter painter_;
     bool pagePending_ = false;
 };
