@@ -28,15 +28,7 @@ MessageAnswer ConsoleMessages::Show(const std::string& text, MessageIcon icon,
         err_ << ConsoleText(text) << '\n';
         ++complaints_;
     }
-    switch (buttons) {
-    case MessageButtons::YesNo:
-    case MessageButtons::YesNoCancel:
-        return MessageAnswer::Yes;
-    case MessageButtons::Ok:
-    case MessageButtons::OkCancel:
-        break;
-    }
-    return MessageAnswer::Ok;
+    return DefaultAnswer(buttons);
 }
 
 }  // namespace shared

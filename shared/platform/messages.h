@@ -20,6 +20,13 @@ public:
                                MessageButtons buttons = MessageButtons::Ok) = 0;
 };
 
+// The button an unattended answer presses: the affirmative one of the set (the console
+// tools and the test fakes answer this way when nobody is asked).
+inline MessageAnswer DefaultAnswer(MessageButtons buttons) noexcept {
+    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
+                                                                                       : MessageAnswer::Ok;
+}
+
 }  // namespace shared
 
 #endif

@@ -10,15 +10,7 @@ MessageAnswer FakeMessages::Show(const std::string& text, MessageIcon icon,
         answers_.pop_front();
         return answer;
     }
-    switch (buttons) {
-    case MessageButtons::YesNo:
-    case MessageButtons::YesNoCancel:
-        return MessageAnswer::Yes;
-    case MessageButtons::Ok:
-    case MessageButtons::OkCancel:
-        break;
-    }
-    return MessageAnswer::Ok;
+    return DefaultAnswer(buttons);
 }
 
 }  // namespace shared
