@@ -1,0 +1,233 @@
+#include "app_test_support.h"
+#include "support/temporary_folder.h"
+
+#include "pelmo/app/save_commands.h"
+#include "pelmo/library/capacitor_order.h"
+#include "pelmo/library/library_loader.h"
+#include "pelmo/selection/library_selection.h"
+
+#include "shared/platform/atomic_file_writer.h"
+#include "shared/platform/testing/failing_file_sink.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace pelmo::testing {
+namespace {
+
+constexpr const char* kTouchstoneFilterText = "S parameter Data Files (*.s2p)|*.s2p|All Files (*.*)|*.*|";
+constexpr const char* kImpedanceFilterText = "Impedance Data Files (*.txt)|*.txt|All Files (*.*)|*.*|";
+
+// The selection window over the generated sample library, in EIA notation, with the
+// save commands run as the File menu runs them.
+class SaveCommandTest : public ::testing::Test {
+protected:
+    SaveCommandTest() : library_(LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.')) {
+        selection_.Form_Load(2);
+    }
+
+    void Choose(const std::string& partNumber, int product = 0) {
+        selection_.optProduct_Click(product);
+        selection_.SetPartNumberText(partNumber);
+        selection_.ApplyPartNumber();
+        ASSERT_EQ(selection_.State().PartNumber.Text, partNumber);
+        fake_.messages.Clear();
+    }
+
+    SaveOutcome Save(SaveFormat format, shared::FileSinkOpener opener = shared::OpenAtomicFileWriter) {
+        return RunSaveCommand(format, selection_, library_, fake_.services,
+                              SaveEnvironment{folder_.Path(), std::move(opener)});
+    }
+
+    Library library_;
+    FakeProgram fake_;
+    NoWindowsHost host_;
+    LibrarySelection selection_{library_, fake_.messages, fake_.cursor, host_};
+    shared::testing::TemporaryFolder folder_;
+};
+
+// One export as a user makes it, and the command line given the same choice.
+struct ExportCase {
+    const char* name;
+    SaveFormat format;
+    // Which part of the sample library: a capacitor with a condition model, one without,
+    // or an inductor.
+    enum Part { ModelCapacitor, PlainCapacitor, Inductor } part;
+    int mode = 0;              // optMode: 0 series, 1 shunt
+    const char* temperature;   // typed without Enter; nullptr keeps the default
+    const char* frequency;     // typed without Enter; nullptr keeps the default
+    const char* proposedSuffix;
+};
+
+class ExportFileTest : public SaveCommandTest, public ::testing::WithParamInterface<ExportCase> {};
+
+// The file the window writes is byte for byte the file pelmo-cli writes for the same part
+// and conditions, for both formats, both connections, parts with and without condition
+// model and inductors; a temperature or frequency typed without Enter counts, and the
+// impedance header's readouts describe those conditions.
+TEST_P(ExportFileTest, TheFileEqualsTheCommandLineExport) {
+    const ExportCase& c = GetParam();
+    std::string partNumber;
+    int product = 0;
+    if (c.part == ExportCase::Inductor) {
+        partNumber = library_.InductorTable.front().PartNumber;
+        product = 1;
+    } else {
+        const bool model = c.part == ExportCase::ModelCapacitor;
+        partNumber = FindCapacitor(library_, [model](const CapacitorRecord& record, int rangeClass) {
+            return model ? rangeClass != 0 && HasConditionModel(record) : rangeClass == 2 && !HasConditionModel(record);
+        });
+    }
+    ASSERT_FALSE(partNumber.empty());
+    Choose(partNumber, product);
+    if (c.mode == 1) {
+        selection_.optMode_Click(1);
+    }
+    if (c.temperature != nullptr) {
+        selection_.SetTemperatureText(c.temperature);
+    }
+    if (c.frequency != nullptr) {
+        selection_.SetFrequencyText(c.frequency);
+    }
+    const std::string temperature = selection_.State().Temperature;
+    const std::string bias = selection_.State().Bias;
+    const std::string frequency = selection_.State().Frequency;
+    const bool touchstone = c.format == SaveFormat::Touchstone;
+    const std::string path = folder_.File(std::string("chosen") + (touchstone ? ".s2p" : ".txt"));
+    fake_.dialogs.QueueFile(path);
+
+    ASSERT_EQ(Save(c.format), SaveOutcome::Saved);
+
+    ASSERT_EQ(fake_.dialogs.FileRequests().size(), 1U);
+    const shared::FileDialogRequest& request = fake_.dialogs.FileRequests().front();
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.flags, 6);
+    EXPECT_EQ(request.filter, touchstone ? kTouchstoneFilterText : kImpedanceFilterText);
+    EXPECT_EQ(request.filterIndex, 1);
+    EXPECT_EQ(request.initDir, folder_.Path());
+    EXPECT_EQ(request.fileName, partNumber + c.proposedSuffix);
+    ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+    const shared::RecordedMessage& shown = fake_.messages.Shown().front();
+    EXPECT_EQ(shown.text, (touchstone ? "S Parameter Data saved to " : "Impedance Data saved to ") + path);
+    EXPECT_EQ(shown.icon, shared::MessageIcon::Information);
+    EXPECT_EQ(shown.title, "Pelmo");
+    EXPECT_EQ(fake_.cursor.Depth(), 0);
+    EXPECT_EQ(fake_.settings.Read("Settings", "FilePath", "none"), folder_.Path());
+
+    const std::string cliPath = folder_.File("cli.out");
+    std::string arguments = std::string("export ") + (touchstone ? "s2p" : "impedance") + " --part '" + partNumber +
+                            "' --code eia --mode " + (c.mode == 1 ? "shunt" : "series") + " -o '" + cliPath + "'";
+    if (product == 0) {
+        arguments += " --temp " + temperature + " --bias " + bias;
+    }
+    if (!touchstone) {
+        arguments += " --freq " + frequency;
+    }
+    ASSERT_EQ(RunPelmoCli(arguments), 0) << arguments;
+    const std::string written = ReadBytes(path);
+    EXPECT_GT(written.size(), 1000U);
+    EXPECT_EQ(written, ReadBytes(cliPath)) << arguments;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Exports, ExportFileTest, ::testing::Values(
+    ExportCase{"TouchstoneSeries", SaveFormat::Touchstone, ExportCase::ModelCapacitor, 0, nullptr, nullptr, "series(25,0).s2p"},
+    ExportCase{"TouchstoneShuntTyped", SaveFormat::Touchstone, ExportCase::ModelCapacitor, 1, "60", nullptr, "shunt(60,0).s2p"},
+    ExportCase{"TouchstonePlain", SaveFormat::Touchstone, ExportCase::PlainCapacitor, 0, nullptr, nullptr, "series.s2p"},
+    ExportCase{"TouchstoneInductor", SaveFormat::Touchstone, ExportCase::Inductor, 0, nullptr, nullptr, ".s2p"},
+    ExportCase{"ImpedanceModel", SaveFormat::Impedance, ExportCase::ModelCapacitor, 0, nullptr, nullptr, "(25,0).txt"},
+    ExportCase{"ImpedanceTypedConditions", SaveFormat::Impedance, ExportCase::ModelCapacitor, 1, "60", "500", "(60,0).txt"},
+    ExportCase{"ImpedancePlain", SaveFormat::Impedance, ExportCase::PlainCapacitor, 0, nullptr, nullptr, ".txt"},
+    ExportCase{"ImpedanceInductor", SaveFormat::Impedance, ExportCase::Inductor, 0, nullptr, "300", ".txt"}),
+    [](const ::testing::TestParamInfo<ExportCase>& info) { return std::string(info.param.name); });
+// clang-format on
+
+// The folder of a save is where the next save dialog opens, for either format.
+TEST_F(SaveCommandTest, TheNextDialogOpensInTheFolderOfTheLastSave) {
+    Choose(library_.InductorTable.front().PartNumber, 1);
+    std::filesystem::create_directories(folder_.File("sub"));
+    fake_.dialogs.QueueFile(folder_.File("sub") + "/a.s2p");
+    ASSERT_EQ(Save(SaveFormat::Touchstone), SaveOutcome::Saved);
+    fake_.dialogs.QueueFile(folder_.File("b.txt"));
+    ASSERT_EQ(Save(SaveFormat::Impedance), SaveOutcome::Saved);
+    ASSERT_EQ(fake_.dialogs.FileRequests().size(), 2U);
+    EXPECT_EQ(fake_.dialogs.FileRequests()[0].initDir, folder_.Path());
+    EXPECT_EQ(fake_.dialogs.FileRequests()[1].initDir, folder_.File("sub"));
+    EXPECT_EQ(fake_.settings.Read("Settings", "FilePath", ""), folder_.Path());
+}
+
+// Cancel ends the command without a message, a file or a changed setting.
+TEST_F(SaveCommandTest, CancelWritesNothing) {
+    Choose(library_.InductorTable.front().PartNumber, 1);
+    for (const SaveFormat format : {SaveFormat::Touchstone, SaveFormat::Impedance}) {
+        fake_.dialogs.QueueFileCancel();
+        EXPECT_EQ(Save(format), SaveOutcome::Cancelled);
+    }
+    EXPECT_TRUE(fake_.messages.Shown().empty());
+    EXPECT_FALSE(fake_.settings.Contains("Settings", "FilePath"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+    EXPECT_EQ(fake_.cursor.Depth(), 0);
+}
+
+// Without a part, or with a part number the library does not have, the command stops
+// before its dialog with the exclamation box.
+TEST_F(SaveCommandTest, NoPartStopsBeforeTheDialog) {
+    for (const std::string& text : {std::string(), std::string("NOSUCHPART")}) {
+        selection_.SetPartNumberText(text);
+        for (const SaveFormat format : {SaveFormat::Touchstone, SaveFormat::Impedance}) {
+            fake_.messages.Clear();
+            EXPECT_EQ(Save(format), SaveOutcome::Refused);
+            ASSERT_EQ(fake_.messages.Shown().size(), 1U) << text;
+            EXPECT_EQ(fake_.messages.Shown()[0].text, "Product Number is invalid or not selected!");
+            EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Exclamation);
+            EXPECT_EQ(fake_.messages.Shown()[0].title, "Pelmo");
+        }
+    }
+    EXPECT_EQ(fake_.dialogs.DialogsShown(), 0);
+}
+
+// A temperature outside the part's range, typed without Enter, is refused with the
+// field's own message and nothing is asked or written.
+TEST_F(SaveCommandTest, InvalidConditionsStopBeforeTheDialog) {
+    const std::string partNumber = FindCapacitor(
+        library_, [](const CapacitorRecord& record, int rangeClass) { return rangeClass != 0 && HasConditionModel(record); });
+    Choose(partNumber);
+    selection_.SetTemperatureText("400");
+    EXPECT_EQ(Save(SaveFormat::Touchstone), SaveOutcome::Refused);
+    ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+    EXPECT_NE(fake_.messages.Shown()[0].text.find("Temp"), std::string::npos) << fake_.messages.Shown()[0].text;
+    EXPECT_EQ(fake_.dialogs.DialogsShown(), 0);
+}
+
+// A write that fails half-way leaves the file that was there before untouched and shows
+// the "Unexpected Error " report with the plain number; the pointer is back to normal.
+TEST_F(SaveCommandTest, AFailedWriteKeepsTheOldFile) {
+    Choose(library_.InductorTable.front().PartNumber, 1);
+    const std::string path = folder_.File("old.s2p");
+    folder_.Write("old.s2p", "previous contents\r\n");
+    fake_.dialogs.QueueFile(path);
+    EXPECT_EQ(Save(SaveFormat::Touchstone, shared::FailingFileSink::Opener(500, 61)), SaveOutcome::Failed);
+    ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake_.messages.Shown()[0].text.rfind("Unexpected Error 61\r\n", 0), 0U) << fake_.messages.Shown()[0].text;
+    EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Critical);
+    EXPECT_EQ(fake_.messages.Shown()[0].title, "Pelmo");
+    EXPECT_EQ(ReadBytes(path), "previous contents\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+    EXPECT_EQ(fake_.cursor.Depth(), 0);
+}
+
+// A save dialog that fails (rather than being cancelled) is reported the same way.
+TEST_F(SaveCommandTest, AFailingDialogIsReported) {
+    Choose(library_.InductorTable.front().PartNumber, 1);
+    fake_.dialogs.QueueFileFailure(2, 12290);
+    EXPECT_EQ(Save(SaveFormat::Impedance), SaveOutcome::Failed);
+    ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake_.messages.Shown()[0].text.rfind("Unexpected Error 12290\r\n", 0), 0U);
+    EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Critical);
+    EXPECT_FALSE(fake_.settings.Contains("Settings", "FilePath"));
+}
+
+}  // namespace
+}  // namespace pelmo::testing
