@@ -17,6 +17,7 @@ class Messages;
 
 namespace pelmo {
 
+struct CapacitorConditions;
 struct Library;
 class ChartSlotTable;
 class SelectionHost;
@@ -109,6 +110,13 @@ public:
     // Enter. False (with the check's message shown) when a check or the evaluation
     // fails; the export then writes nothing.
     bool RefreshReadoutsForExport();
+
+    // The conditions a capacitor is evaluated at, as the fields stand now: temperature,
+    // bias (the reference values where a field holds no number, which only a part
+    // without a condition model lets through), connection, part-number text and
+    // notation. The readouts and the chart sweeps both use it, so a chart is computed
+    // at exactly the conditions the readouts show.
+    CapacitorConditions CurrentCapacitorConditions() const;
 
 private:
     std::optional<PartFrequencyRange> RangeOfBox() const;

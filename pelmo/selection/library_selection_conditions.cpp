@@ -78,20 +78,9 @@ void LibrarySelection::ShowFrequencyRange() {
 
 bool LibrarySelection::Evaluate(std::int32_t index, double omega, const char* routine) {
     const auto u = static_cast<std::size_t>(index);
-    const char separator = shared::DecimalSeparator();
     try {
         if (Is(ProductKind::Capacitor)) {
-            const CapacitorRecord& record = library_.CapacitorTable[u];
-            CapacitorConditions conditions;
-            // A part without a condition model has its fields disabled at the reference
-            // values; they still set the resistance factors.
-            const double reference = ReferenceTemperature(state_.CodeSystem);
-            conditions.Temperature = shared::ParseNumber(state_.Temperature, separator).value_or(reference);
-            conditions.Bias = shared::ParseNumber(state_.Bias, separator).value_or(0.0);
-            conditions.Connection = state_.Mode == 0 ? CircuitMode::Series : CircuitMode::Shunt;
-            conditions.PartNumber = state_.PartNumber.Text;
-            conditions.CodeSystem = state_.CodeSystem;
-            EvaluateCapacitor(record, omega, conditions, result_, &messages_);
+            EvaluateCapacitor(library_.CapacitorTable[u], omega, CurrentCapacitorConditions(), result_, &messages_);
         } else {
             EvaluateInductor(library_.InductorTable[u], omega, result_, &messages_);
         }
@@ -101,6 +90,20 @@ bool LibrarySelection::Evaluate(std::int32_t index, double omega, const char* ro
     }
     ShowReadouts();
     return true;
+}
+
+CapacitorConditions LibrarySelection::CurrentCapacitorConditions() const {
+    const char separator = shared::DecimalSeparator();
+    CapacitorConditions conditions;
+    // A part without a condition model has its fields disabled at the reference
+    // values; they still set the resistance factors.
+    const double reference = ReferenceTemperature(state_.CodeSystem);
+    conditions.Temperature = shared::ParseNumber(state_.Temperature, separator).value_or(reference);
+    conditions.Bias = shared::ParseNumber(state_.Bias, separator).value_or(0.0);
+    conditions.Connection = state_.Mode == 0 ? CircuitMode::Series : CircuitMode::Shunt;
+    conditions.PartNumber = state_.PartNumber.Text;
+    conditions.CodeSystem = state_.CodeSystem;
+    return conditions;
 }
 
 void LibrarySelection::ClearReadouts() {

@@ -1,0 +1,173 @@
+#include "pelmo/selection/chart_requests.h"
+
+#include "pelmo/charts/chart_slot.h"
+#include "pelmo/charts/chart_slot_table.h"
+#include "pelmo/charts/slot_reservation.h"
+#include "pelmo/engine/capacitor_evaluation.h"
+#include "pelmo/engine/operating_point_result.h"
+#include "pelmo/library/program_identity.h"
+#include "pelmo/library/records.h"
+#include "pelmo/selection/library_selection.h"
+#include "pelmo/selection/operating_conditions.h"
+
+#include "shared/errors/runtime_error.h"
+#include "shared/platform/error_report.h"
+#include "shared/platform/hourglass_guard.h"
+#include "shared/platform/messages.h"
+#include "shared/text/number_text.h"
+
+#include <optional>
+
+namespace pelmo {
+
+namespace {
+
+constexpr const char* kStartDrawChartTitle = "pelmo:frmLibrary.StartDrawChart";
+
+// The box text without the blanks around it, as the request reads a part number.
+std::string TrimBlanks(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool HasConnection(const std::string& chartName) {
+    return chartName == "Smith" || chartName == "Magnitude" || chartName == "Phase";
+}
+
+bool HasSParameter(ChartKind kind) {
+    return kind == ChartKind::Smith || kind == ChartKind::Magnitude || kind == ChartKind::Phase;
+}
+
+// Hourglass for the sweep when the program gave a pointer to change.
+class OptionalHourglass {
+public:
+    explicit OptionalHourglass(shared::Cursor* cursor) {
+        if (cursor != nullptr)
+            guard_.emplace(*cursor);
+    }
+    void Release() {
+        if (guard_)
+            guard_->Release();
+    }
+
+private:
+    std::optional<shared::HourglassGuard> guard_;
+};
+
+}  // namespace
+
+ChartRequests::ChartRequests(LibrarySelection& selection, Library& library, ChartSlotTable& slots,
+                             ChartPointTable& points, ChartWindowHost& windows, shared::Messages& messages,
+                             shared::Cursor* cursor)
+    : selection_(selection),
+      library_(library),
+      slots_(slots),
+      points_(points),
+      windows_(windows),
+      messages_(messages),
+      cursor_(cursor) {}
+
+bool ChartRequests::StartDrawChart(const std::string& chartName, const std::string& sParameter) {
+    selection_.SetPartNumberText(TrimBlanks(selection_.State().PartNumber.Text));
+    if (!selection_.LookUpPartNumber()) {
+        messages_.Show(kSpecifyPartNumberText, shared::MessageIcon::None, kProgramTitle);
+        return false;
+    }
+    if (selection_.State().Product == ProductKind::Capacitor && !selection_.OperatingConditionCheck())
+        return false;
+    if (!selection_.CheckChartOpenOk(chartName, sParameter, slots_))
+        return false;
+    try {
+        return Draw(chartName, sParameter);
+    } catch (const ChartWindowFailure&) {
+        // The window reported it under its own name; the slot went back on the way out.
+        return false;
+    } catch (const shared::RuntimeError& failure) {
+        shared::ErrorReport(messages_, kStartDrawChartTitle, failure);
+    } catch (const std::exception& failure) {
+        shared::ErrorReport(messages_, kStartDrawChartTitle, failure);
+    }
+    return false;
+}
+
+bool ChartRequests::Draw(const std::string& chartName, const std::string& sParameter) {
+    const std::optional<ChartKind> kind = ChartKindFromName(chartName);
+    const std::optional<std::int32_t> index = selection_.LookUpPartNumber();
+    if (!kind || !index)
+        throw shared::RuntimeError(shared::error::kInvalidProcedureCall);
+    const auto u = static_cast<std::size_t>(*index);
+    const bool capacitor = selection_.State().Product == ProductKind::Capacitor;
+    const CapacitorConditions conditions = selection_.CurrentCapacitorConditions();
+    // The sweep evaluates as the window's own result would, stale fields included, but
+    // into a copy: the readouts go on describing the operating point the user chose.
+    OperatingPointResult result = selection_.Result();
+    const ChartSweepPlan plan = capacitor
+                                    ? PlanCapacitorChart(library_.CapacitorTable.at(u), conditions, chartName,
+                                                         result, &messages_)
+                                    : PlanInductorChart(library_.InductorTable.at(u), chartName);
+    if (plan.Refusal == ChartSweepRefusal::ApparentInductanceNotAvailable) {
+        messages_.Show(kApparentInductanceNotAvailableText, shared::MessageIcon::Exclamation, kProgramTitle);
+        return false;
+    }
+    if (plan.Refusal == ChartSweepRefusal::NoFrequencyRangeClass)
+        throw shared::RuntimeError(kNoFrequencyRangeClassError,
+                                   "No frequency range for " + selection_.State().PartNumber.Text);
+
+    OptionalHourglass hourglass(cursor_);
+    const char separator = shared::DecimalSeparator();
+    ChartSlot request;
+    request.ProductKind = capacitor ? kProductCapacitor : kProductInductor;
+    request.PartIndexPlusOne = *index + 1;
+    request.ChartName = chartName;
+    request.SParameter = sParameter;
+    if (HasConnection(chartName))
+        request.Connection = selection_.State().Mode == 0 ? "Series" : "Shunt";
+    // The duplicate test reads the fields the same way, so an identical request finds
+    // this slot; text that is no number records the value the sweep was computed at.
+    request.Temperature = shared::ParseSingle(selection_.State().Temperature, separator)
+                              .value_or(static_cast<float>(conditions.Temperature));
+    request.DcBias =
+        shared::ParseSingle(selection_.State().Bias, separator).value_or(static_cast<float>(conditions.Bias));
+    if (plan.RangeClass == 4)
+        request.UpperFrequency = library_.CapacitorTable.at(u).UpperFrequency;
+
+    SlotReservation reservation(slots_, request);
+    if (reservation.Number() == 0)
+        throw shared::RuntimeError(shared::error::kSubscriptOutOfRange);
+    if (capacitor)
+        SweepCapacitorChart(library_.CapacitorTable[u], conditions, plan, result, points_, &messages_);
+    else
+        SweepInductorChart(library_.InductorTable[u], plan, result, points_, &messages_);
+    windows_.ShowChart(*kind);
+    reservation.Commit();
+    hourglass.Release();
+    selection_.UpdateMenuState();
+    return true;
+}
+
+void ChartRequests::Request(ChartKind kind) { Request(kind, HasSParameter(kind) ? "S11" : ""); }
+
+void ChartRequests::Request(ChartKind kind, const std::string& sParameter) {
+    const std::string chartName(ChartName(kind));
+    const std::string parameter = HasSParameter(kind) ? sParameter : std::string();
+    if (kind != ChartKind::ImpedanceAndEsr) {
+        StartDrawChart(chartName, parameter);
+        return;
+    }
+    slots_.SetImpedanceEsrSecondPass(false);
+    if (!StartDrawChart(chartName, parameter))
+        return;
+    slots_.SetImpedanceEsrSecondPass(true);
+    // The flag must not outlive the second request, whatever it ends with.
+    try {
+        StartDrawChart(chartName, parameter);
+    } catch (...) {
+        slots_.SetImpedanceEsrSecondPass(false);
+        throw;
+    }
+    slots_.SetImpedanceEsrSecondPass(false);
+}
+
+}  // namespace pelmo
