@@ -23,10 +23,10 @@ struct PictureEntry {
 // Equivalent circuits get the width of the readout column; connection pictures are
 // half as wide so that Series and Shunt sit side by side.
 constexpr std::array<PictureEntry, 5> kPictures{{
-    {CircuitPicture::CapacitorCircuit, "cec", {2850, 780}},
+    {CircuitPicture::CapacitorCircuit, "cec", {2850, 900}},
     {CircuitPicture::CapacitorSeries, "cseries", {1170, 690}},
     {CircuitPicture::CapacitorShunt, "cshunt", {1170, 690}},
-    {CircuitPicture::InductorCircuit, "iec", {2850, 780}},
+    {CircuitPicture::InductorCircuit, "iec", {2850, 900}},
     {CircuitPicture::InductorSeries, "iseries", {1170, 690}},
 }};
 
@@ -136,7 +136,7 @@ const PictureEntry& EntryOf(CircuitPicture picture) {
 
 // o--R--L--C--o: the series circuit whose values the readouts list.
 void DrawCapacitorCircuit(Sketch& s) {
-    const double y = 48;
+    const double y = 54;
     s.Terminal(8, y);
     s.Line(10.5, y, 40, y, kWire);
     s.Resistor(40, y, 42);
@@ -146,22 +146,21 @@ void DrawCapacitorCircuit(Sketch& s) {
     s.CapacitorAcross(224, y, 12, 24);
     s.Line(230, y, 274, y, kWire);
     s.Terminal(276.5, y);
-    s.Label("R", 61, 26);
-    s.Label("L", 140, 26);
-    s.Label("C", 224, 26);
+    s.Label("R", 61, 32);
+    s.Label("L", 140, 32);
+    s.Label("C", 224, 30);
 }
 
 // L and R in series, the parallel capacitance bridging both.
 void DrawInductorCircuit(Sketch& s) {
-    const double y = 56;
-    const double top = 20;
+    const double y = 58;
+    const double top = 24;
     s.Terminal(8, y);
     s.Line(10.5, y, 60, y, kWire);
     s.InductorAcross(60, y, 56);
     s.Line(116, y, 150, y, kWire);
     s.Resistor(150, y, 42);
-    s.Line(192, y, 226, y, kWire);
-    s.Line(226, y, 274, y, kWire);
+    s.Line(192, y, 274, y, kWire);
     s.Terminal(276.5, y);
     // The bridge: from the node left of L to the node right of R.
     s.Line(36, y, 36, top, kWire);
@@ -169,9 +168,9 @@ void DrawInductorCircuit(Sketch& s) {
     s.CapacitorAcross(143, top, 12, 22);
     s.Line(149, top, 250, top, kWire);
     s.Line(250, top, 250, y, kWire);
-    s.Label("L", 88, 70);
-    s.Label("R", 171, 70);
-    s.Label("C", 127, 8);
+    s.Label("L", 88, 74);
+    s.Label("R", 171, 74);
+    s.Label("C", 124, 12);
 }
 
 // Port 1 on the left, port 2 on the right, the return line along the bottom.

@@ -136,8 +136,10 @@ void FrmLibrary::BuildControls() {
     hsvFreq_->setSingleStep(1);
     // A page step of a tenth of the travel: one decade or less on every part's scale.
     hsvFreq_->setPageStep(20);
-    // The arrow keys move the thumb once the bar has the focus.
+    // The arrow keys move the thumb once the bar has the focus. A scroll bar inverts its
+    // keys for the sake of vertical bars; here Right must raise the frequency.
     hsvFreq_->setFocusPolicy(Qt::StrongFocus);
+    hsvFreq_->setInvertedControls(false);
     lblFreqRange_ = label("lblFreqRange", QString(), fraFreq_);
 
     fraConf_ = group("fraConf", QString(), this);
@@ -247,10 +249,10 @@ void FrmLibrary::PlaceControls() {
     place(hsvFreq_, 3080, 650, 2200, 250);
     place(lblFreqRange_, 3080, 980, 2200, 270);
     place(fraConf_, 2960, 1360, 2440, 1130);
-    place(lblTemp_, 3080, 1640, 1420, 270);
-    place(txtTemp_, 4500, 1620, 780, 310);
-    place(lblDC_, 3080, 2060, 1420, 270);
-    place(txtDC_, 4500, 2040, 780, 310);
+    place(lblTemp_, 3080, 1640, 1500, 270);
+    place(txtTemp_, 4600, 1620, 700, 310);
+    place(lblDC_, 3080, 2060, 1500, 270);
+    place(txtDC_, 4600, 2040, 700, 310);
     place(fraSRF_, 2960, 2520, 2440, 970);
     place(lblSRF_, 3080, 2900, 420, 270);
     place(lblFreq_, 3500, 2900, 1000, 270);
@@ -262,7 +264,7 @@ void FrmLibrary::PlaceControls() {
     place(picESC_, 5580, 540, esc.Width, esc.Height);
     const std::array<QLabel*, 4> values{lblImp_, lblCap_, lblInd_, lblRes_};
     for (std::size_t i = 0; i < 4; ++i) {
-        const int top = 1400 + static_cast<int>(i) * 320;
+        const int top = 1500 + static_cast<int>(i) * 300;
         place(lblCaption_[i], 5580, top, 2100, 270);
         place(values[i], 7680, top, 960, 270);
     }

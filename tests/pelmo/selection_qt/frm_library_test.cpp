@@ -1,0 +1,397 @@
+#include "frm_library_fixture.h"
+
+#include "pelmo/selection/frequency_scroll.h"
+#include "pelmo/selection/operating_conditions.h"
+
+#include "shared/canvas/qt/canvas_widget.h"
+#include "shared/dialogs/twips.h"
+#include "shared/parts/capacitance_text.h"
+#include "shared/parts/part_number_codes.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <cmath>
+
+namespace pelmo::testing {
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string Trimmed(std::string text) {
+    text.erase(0, text.find_first_not_of(' '));
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+// clang-format off
+struct CaptionRow { const char* name; const char* caption; };
+const CaptionRow kFixedCaptions[] = {
+    {"lblItemA", "Size Code"}, {"lblItemB", "TCC"}, {"lblItemC", "Capacitance[F]"},
+    {"lblItemD", "Rated Voltage[V]"}, {"lblDC", "DC Bias Voltage[V]"}, {"lblSRF", "SRF"},
+    {"lblMHz", "[MHz]"}, {"lblESC", "Equivalent Series Circuit"}, {"lbl2", "Impedance, |Z|[ohm]:"},
+    {"lbl3", "Series Capacitance, C[pF]:"}, {"lbl4", "Series Inductance, L[nH]:"},
+    {"lbl5", "Series Resistance, R[ohm]:"}, {"lbl6", "Magnitude[dB]:"}, {"lbl7", "Phase[DEG]:"},
+    {"lbl8", "Real:"}, {"lbl9", "Imag:"}, {"lbl10", "S11"}, {"lbl11", "S21"},
+    {"lblTemp", "Operation Temp[\xC2\xB0" "C]"},
+};
+const CaptionRow kFrames[] = {
+    {"fraPartnum", "Orvane Part Number"}, {"fraFreq", "Operation Frequency[MHz]"},
+    {"fraSpice", "Impedance"}, {"fraSparameter", "S Parameter"}, {"fraMode", "Circuit Mode"},
+};
+const CaptionRow kButtons[] = {
+    {"optProduct0", "Capacitor"}, {"optProduct1", "Inductor"}, {"optMode0", "Series"}, {"optMode1", "Shunt"},
+};
+// clang-format on
+
+TEST_F(FrmLibraryTest, LoadShowsEveryControlWithItsCaptionAndTheCapacitorLists) {
+    EXPECT_EQ(window_->width(), shared::TwipsToPixels(11630, window_->logicalDpiX()));
+    EXPECT_EQ(window_->height(), shared::TwipsToPixels(3550, window_->logicalDpiY()));
+    for (const CaptionRow& row : kFixedCaptions) EXPECT_EQ(Text(row.name), QString::fromUtf8(row.caption)) << row.name;
+    for (const CaptionRow& row : kFrames)
+        EXPECT_EQ(Child<QGroupBox>(row.name)->title(), QString::fromUtf8(row.caption)) << row.name;
+    for (const CaptionRow& row : kButtons)
+        EXPECT_EQ(Child<QRadioButton>(row.name)->text(), QString::fromUtf8(row.caption)) << row.name;
+    EXPECT_EQ(Child<QPushButton>("cmdCatalogLink")->text(), QStringLiteral("Link to Catalog"));
+    EXPECT_FALSE(Child<QPushButton>("cmdCatalogLink")->isEnabled());
+    EXPECT_TRUE(Child<QRadioButton>("optProduct0")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>("optMode0")->isChecked());
+    EXPECT_EQ(Child<QLineEdit>("txtFreq")->text(), QStringLiteral("1"));
+    EXPECT_EQ(Child<QLineEdit>("txtTemp")->text(), QStringLiteral("25"));
+    EXPECT_EQ(Child<QLineEdit>("txtDC")->text(), QStringLiteral("0"));
+    EXPECT_EQ(Child<QScrollBar>("hsvFreq")->maximum(), 200);
+    EXPECT_EQ(Child<QScrollBar>("hsvFreq")->value(), 0);
+    QComboBox* sizes = Child<QComboBox>("cboItemA");
+    ASSERT_EQ(sizes->count(), static_cast<int>(model_.State().ItemA.Items.size()));
+    ASSERT_GT(sizes->count(), 1);
+    EXPECT_EQ(sizes->itemText(0), Q(model_.State().ItemA.Items.front()));
+    EXPECT_EQ(sizes->currentIndex(), -1);
+    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->count(), static_cast<int>(model_.State().PartNumber.Items.size()));
+    for (const char* picture : {"picESC", "picSeries", "picShunt"}) EXPECT_TRUE(Child<QWidget>(picture)->isVisible());
+    for (const char* readout : {"lblFreq", "lblImp", "lblMag0"}) EXPECT_TRUE(Text(readout).isEmpty()) << readout;
+    EXPECT_TRUE(messages_.Shown().empty());
+}
+
+// Choosing through the four filters and typing the number both end at the same window:
+// the same filters, fields and readouts, and the part number in the box.
+TEST_F(FrmLibraryTest, FourFiltersAndTypedPartNumberShowTheSameCapacitor) {
+    const std::int32_t index = ModelledCapacitor();
+    const CapacitorRecord& record = library_.CapacitorTable[static_cast<std::size_t>(index)];
+    const std::string& partNumber = PartNumberOf(index);
+    host_.preferred = index;
+
+    Choose("cboItemA", record.SizeCode[shared::Eia]);
+    EXPECT_TRUE(Child<QComboBox>("cboItemB")->count() > 0);
+    EXPECT_EQ(Child<QComboBox>("cboItemC")->count(), 0);
+    Choose("cboItemB", Trimmed(record.TempChar[shared::Eia]));
+    Choose("cboItemC", shared::CapacitanceText(record.NominalCapacitance));
+    EXPECT_FALSE(Child<QPushButton>("cmdCatalogLink")->isEnabled());
+    Choose("cboItemD", record.RatedVoltage);
+    EXPECT_EQ(selectionChanges_, 4);
+    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->currentText(), Q(partNumber));
+    EXPECT_EQ(Text("lblUse"), Q(record.UseText));
+    EXPECT_TRUE(Child<QPushButton>("cmdCatalogLink")->isEnabled());
+    EXPECT_TRUE(Text("lblFreqRange").startsWith(QStringLiteral("Range:")));
+    EXPECT_FALSE(window_->SrfReadout().isEmpty());
+    EXPECT_EQ(window_->SrfReadout(), Text("lblFreq"));
+    const std::vector<std::string> filtered = ReadoutTexts();
+    const QString frequency = Child<QLineEdit>("txtFreq")->text();
+    const std::array<QString, 4> filters{Child<QComboBox>("cboItemA")->currentText(),
+                                         Child<QComboBox>("cboItemB")->currentText(),
+                                         Child<QComboBox>("cboItemC")->currentText(),
+                                         Child<QComboBox>("cboItemD")->currentText()};
+
+    window_->optMode_Click(0);
+    Child<QComboBox>("cboItemA")->setFocus();
+    window_->optProduct_Click(0);  // back to an empty capacitor selection
+    EXPECT_TRUE(Child<QComboBox>("cboPartNumber")->currentText().isEmpty());
+    EXPECT_TRUE(Text("lblImp").isEmpty());
+
+    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), partNumber);
+    EXPECT_EQ(ReadoutTexts(), filtered);
+    EXPECT_EQ(Child<QLineEdit>("txtFreq")->text(), frequency);
+    EXPECT_EQ(Child<QLineEdit>("txtTemp")->text(), QStringLiteral("25"));
+    EXPECT_EQ(Child<QLineEdit>("txtDC")->text(), QStringLiteral("0"));
+    EXPECT_TRUE(Child<QLineEdit>("txtTemp")->isEnabled());
+    EXPECT_EQ(Child<QComboBox>("cboItemA")->currentText(), filters[0]);
+    EXPECT_EQ(Child<QComboBox>("cboItemB")->currentText(), filters[1]);
+    EXPECT_EQ(Child<QComboBox>("cboItemC")->currentText(), filters[2]);
+    EXPECT_EQ(Child<QComboBox>("cboItemD")->currentText(), filters[3]);
+    // Enter applied the text without adding it to the list.
+    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->count(), static_cast<int>(model_.State().PartNumber.Items.size()));
+    EXPECT_TRUE(messages_.Shown().empty());
+    EXPECT_EQ(beeps_, 0);
+}
+
+TEST_F(FrmLibraryTest, KeyboardOnAFilterListChoosesItsEntry) {
+    QComboBox* sizes = Child<QComboBox>("cboItemA");
+    sizes->setFocus();
+    QTest::keyClick(sizes, Qt::Key_Down);
+    ASSERT_GE(sizes->currentIndex(), 0);
+    EXPECT_EQ(model_.State().ItemA.Text, sizes->currentText().toStdString());
+    EXPECT_GT(Child<QComboBox>("cboItemB")->count(), 0);
+    EXPECT_EQ(selectionChanges_, 1);
+}
+
+TEST_F(FrmLibraryTest, RefusedPartNumberShowsTheMessageAndKeepsTheFocusInTheBox) {
+    QLineEdit* box = Child<QComboBox>("cboPartNumber")->lineEdit();
+    TypeAndEnter(box, "NOSUCHPART");
+    ASSERT_EQ(messages_.Shown().size(), 1U);
+    EXPECT_EQ(messages_.Shown()[0].text, "Product Number is invalid or not selected!");
+    EXPECT_EQ(messages_.Shown()[0].icon, shared::MessageIcon::Exclamation);
+    EXPECT_EQ(messages_.Shown()[0].title, "Pelmo");
+    EXPECT_EQ(beeps_, 1);
+    EXPECT_EQ(window_->focusWidget(), Child<QComboBox>("cboPartNumber"));
+    EXPECT_EQ(box->selectedText(), QStringLiteral("NOSUCHPART"));
+    EXPECT_TRUE(Text("lblImp").isEmpty());
+    EXPECT_FALSE(Child<QPushButton>("cmdCatalogLink")->isEnabled());
+}
+
+TEST_F(FrmLibraryTest, LowerCaseTypedPartNumberIsShownInTheLibrarySpelling) {
+    const std::string& partNumber = PartNumberOf(ModelledCapacitor());
+    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), QString::fromStdString(partNumber).toLower().toStdString());
+    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->currentText(), Q(partNumber));
+    EXPECT_FALSE(Text("lblImp").isEmpty());
+    EXPECT_TRUE(messages_.Shown().empty());
+}
+
+TEST_F(FrmLibraryTest, TypedFrequencyMovesTheThumbAndTheScrollBarStepsTheFrequency) {
+    const std::int32_t index = ModelledCapacitor();
+    const std::string& partNumber = PartNumberOf(index);
+    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), partNumber);
+    const std::optional<PartFrequencyRange> range =
+        FrequencyRangeOf(shared::FrequencyRangeClass(partNumber),
+                         library_.CapacitorTable[static_cast<std::size_t>(index)].UpperFrequency, '.');
+    ASSERT_TRUE(range.has_value());
+    QScrollBar* bar = Child<QScrollBar>("hsvFreq");
+    const std::vector<std::string> atLower = ReadoutTexts();
+    const double typed = std::sqrt(range->Lower * range->Upper);
+    const int changesBefore = selectionChanges_;
+    TypeAndEnter("txtFreq", std::to_string(typed));
+    EXPECT_EQ(bar->value(), ScrollPosition(*range, typed));
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_NE(ReadoutTexts(), atLower);
+    EXPECT_EQ(selectionChanges_, changesBefore + 1);
+
+    // The arrow keys step the thumb, and every step is a user move the readouts follow.
+    bar->setFocus();
+    const int at = bar->value();
+    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(bar->value(), at + 1);
+    EXPECT_EQ(Child<QLineEdit>("txtFreq")->text(), Q(ScrollFrequencyText(*range, at + 1, '.')));
+    QTest::keyClick(bar, Qt::Key_PageUp);
+    EXPECT_EQ(bar->value(), at + 1 + bar->pageStep());
+    EXPECT_EQ(Child<QLineEdit>("txtFreq")->text(), Q(ScrollFrequencyText(*range, bar->value(), '.')));
+    QTest::keyClick(bar, Qt::Key_Left);
+    EXPECT_EQ(bar->value(), at + bar->pageStep());
+    QTest::keyClick(bar, Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(ReadoutTexts(), atLower);
+    for (const shared::RecordedMessage& shown : messages_.Shown()) ADD_FAILURE() << shown.text;
+}
+
+// clang-format off
+struct RefusalRow { const char* box; const char* typed; const char* message; };
+const RefusalRow kFrequencyRefusals[] = {
+    {"txtFreq", "",        "Operating Freqency if not selected!\nPlease enter a Number from "},
+    {"txtFreq", "abc",     "Operating Frequency is invalid!\nPlease enter a Number from "},
+    {"txtFreq", "0.00001", "Operating Frequency is out of Range!\nPlease enter a Number from "},
+    {"txtFreq", "1E+9",    "Operating Frequency is out of Range!\nPlease enter a Number from "},
+    {"txtTemp", "",        "Operation Temp is invalid!\nPlease enter a Number"},
+    {"txtTemp", "150",     "Operation Temp is out of Range!\nPlease enter a Number from -55 to 125 [C]"},
+    {"txtDC",   "x",       "DC Bias Voltage is invalid!\nPlease enter a Number from 0 to "},
+    {"txtDC",   "-1",      "DC Bias Voltage is out of Range!\nPlease enter a Number from 0 to "},
+    {"txtDC",   "100000",  "DC Bias Voltage is out of Range!\nPlease enter a Number from 0 to "},
+};
+// clang-format on
+
+// Each refused input: its exact message, a beep, the readouts as they were and the
+// focus back in the box that was refused.
+TEST_F(FrmLibraryTest, RefusedOperatingPointInputsShowTheirMessageAndRestoreTheFocus) {
+    const std::int32_t index = ModelledCapacitor("X7R");
+    const CapacitorRecord& record = library_.CapacitorTable[static_cast<std::size_t>(index)];
+    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(index));
+    const std::vector<std::string> shown = ReadoutTexts();
+    ASSERT_FALSE(shown[1].empty());
+    for (const RefusalRow& row : kFrequencyRefusals) {
+        SCOPED_TRACE(std::string(row.box) + " <- " + row.typed);
+        messages_.Clear();
+        const int beeps = beeps_;
+        QLineEdit* box = Child<QLineEdit>(row.box);
+        const QString before = box->text();
+        TypeAndEnter(box, row.typed);
+        ASSERT_EQ(messages_.Shown().size(), 1U);
+        EXPECT_EQ(messages_.Shown()[0].text.rfind(row.message, 0), 0U) << messages_.Shown()[0].text;
+        if (std::string(row.box) == "txtDC") {
+            EXPECT_EQ(messages_.Shown()[0].text, std::string(row.message) + record.RatedVoltage + " [V]");
+        }
+        EXPECT_EQ(messages_.Shown()[0].icon, shared::MessageIcon::Exclamation);
+        EXPECT_EQ(beeps_, beeps + 1);
+        EXPECT_EQ(window_->focusWidget(), box);
+        EXPECT_EQ(box->selectedText(), box->text());
+        EXPECT_EQ(ReadoutTexts(), shown);
+        TypeAndEnter(box, before.toStdString());
+    }
+}
+
+// Invalid text left in one condition field stops Enter in the other field from
+// evaluating: the faulty field is named and gets the focus.
+TEST_F(FrmLibraryTest, EnterInOneFieldChecksTheOtherFieldToo) {
+    const std::int32_t index = ModelledCapacitor("X7R");
+    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(index));
+    const std::vector<std::string> shown = ReadoutTexts();
+    QLineEdit* bias = Child<QLineEdit>("txtDC");
+    bias->setFocus();
+    bias->selectAll();
+    QTest::keyClicks(bias, QStringLiteral("abc"));  // typed, no Enter
+    TypeAndEnter("txtTemp", "30");
+    ASSERT_EQ(messages_.Shown().size(), 1U);
+    EXPECT_EQ(messages_.Shown()[0].text, "DC Bias Voltage is invalid!");
+    EXPECT_EQ(window_->focusWidget(), bias);
+    EXPECT_EQ(ReadoutTexts(), shown);
+}
+
+TEST_F(FrmLibraryTest, ShuntConnectionChangesTheSParameterReadouts) {
+    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(ModelledCapacitor()));
+    const std::vector<std::string> series = ReadoutTexts();
+    QTest::mouseClick(Child<QRadioButton>("optMode1"), Qt::LeftButton);
+    EXPECT_TRUE(Child<QRadioButton>("optMode1")->isChecked());
+    EXPECT_EQ(model_.State().Mode, 1);
+    const std::vector<std::string> shunt = ReadoutTexts();
+    EXPECT_EQ(shunt[1], series[1]);  // |Z| is the chip's own
+    EXPECT_NE(shunt[5], series[5]);  // |S11| is not
+}
+
+TEST_F(FrmLibraryTest, InductorHidesTheCapacitorOnlyPartsAndIsChosenByThreeFilters) {
+    QTest::mouseClick(Child<QRadioButton>("optProduct1"), Qt::LeftButton);
+    ASSERT_TRUE(Child<QRadioButton>("optProduct1")->isChecked());
+    EXPECT_EQ(selectionChanges_, 1);
+    EXPECT_FALSE(Child<QWidget>("cboItemD")->isVisible());
+    EXPECT_FALSE(Child<QWidget>("lblItemD")->isVisible());
+    EXPECT_FALSE(Child<QWidget>("fraConf")->isVisible());
+    EXPECT_FALSE(Child<QWidget>("txtTemp")->isVisible());
+    EXPECT_FALSE(Child<QWidget>("optMode1")->isVisible());
+    EXPECT_FALSE(Child<QWidget>("picShunt")->isVisible());
+    EXPECT_TRUE(Child<QWidget>("picSeries")->isVisible());
+    EXPECT_EQ(Text("lblItemB"), QStringLiteral("Inductance[nH]"));
+    EXPECT_EQ(Text("lblItemC"), QStringLiteral("Rated Current[mA]"));
+    EXPECT_EQ(Text("lbl3"), QStringLiteral("Parallel Capacitance, C[pF]:"));
+    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->count(), static_cast<int>(library_.InductorTable.size()));
+
+    const InductorRecord& record = library_.InductorTable.front();
+    host_.preferred = 0;
+    Choose("cboItemA", record.SizeCode[shared::Eia]);
+    Choose("cboItemB", record.Inductance);
+    Choose("cboItemC", record.RatedCurrent);
+    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->currentText(), Q(record.PartNumber));
+    EXPECT_EQ(Child<QLineEdit>("txtFreq")->text(), QStringLiteral("10"));
+    EXPECT_FALSE(Text("lblImp").isEmpty());
+    EXPECT_FALSE(window_->SrfReadout().isEmpty());
+    EXPECT_TRUE(Text("lblUse").isEmpty());
+    EXPECT_TRUE(Child<QPushButton>("cmdCatalogLink")->isEnabled());
+
+    QTest::mouseClick(Child<QRadioButton>("optProduct0"), Qt::LeftButton);
+    EXPECT_TRUE(Child<QWidget>("cboItemD")->isVisible());
+    EXPECT_TRUE(Child<QWidget>("fraConf")->isVisible());
+    EXPECT_TRUE(Child<QWidget>("picShunt")->isVisible());
+    EXPECT_EQ(Text("lblItemB"), QStringLiteral("TCC"));
+    EXPECT_EQ(Text("lbl3"), QStringLiteral("Series Capacitance, C[pF]:"));
+}
+
+// The notation switch is a View menu command of the main window: it runs the model's
+// handler and has the window show the result.
+TEST_F(FrmLibraryTest, NotationSwitchShowsTheSamePartInTheOtherNotation) {
+    std::int32_t index = -1;
+    for (std::size_t u = 0; u < library_.CapacitorTable.size() && index < 0; ++u) {
+        const CapacitorRecord& record = library_.CapacitorTable[u];
+        if (!record.PartNumber[shared::Eia].empty() && !record.PartNumber[shared::Jis].empty() &&
+            shared::FrequencyRangeClass(record.PartNumber[shared::Eia]) != 0)
+            index = static_cast<std::int32_t>(u);
+    }
+    ASSERT_GE(index, 0);
+    const CapacitorRecord record = library_.CapacitorTable[static_cast<std::size_t>(index)];
+    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), record.PartNumber[shared::Eia]);
+    host_.chartWindows = 2;
+    model_.mnuViewCode_Click(1);
+    window_->ShowState();
+    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->currentText(), Q(record.PartNumber[shared::Jis]));
+    EXPECT_EQ(Child<QComboBox>("cboItemA")->currentText(), Q(record.SizeCode[shared::Jis]));
+    EXPECT_EQ(Child<QLineEdit>("txtTemp")->text(), QStringLiteral("20"));
+    EXPECT_EQ(host_.chartWindows, 0);
+    ASSERT_FALSE(messages_.Shown().empty());
+    EXPECT_EQ(messages_.Shown().back().text, "Close all chart windows");
+    QComboBox* sizes = Child<QComboBox>("cboItemA");
+    ASSERT_EQ(sizes->count(), static_cast<int>(model_.State().ItemA.Items.size()));
+    for (int row = 0; row < sizes->count(); ++row)
+        EXPECT_EQ(sizes->itemText(row), Q(model_.State().ItemA.Items[static_cast<std::size_t>(row)]));
+}
+
+class FrmLibraryJisTest : public FrmLibraryTest {
+protected:
+    FrmLibraryJisTest() : FrmLibraryTest(1) {}
+};
+
+TEST_F(FrmLibraryJisTest, JapaneseHelpStartsInJisNotationAtTwentyDegrees) {
+    EXPECT_EQ(model_.State().CodeSystem, shared::Jis);
+    EXPECT_EQ(Child<QLineEdit>("txtTemp")->text(), QStringLiteral("20"));
+    const std::string& partNumber = PartNumberOf(ModelledCapacitor());
+    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), partNumber);
+    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->currentText(), Q(partNumber));
+    EXPECT_FALSE(Text("lblImp").isEmpty());
+}
+
+TEST_F(FrmLibraryTest, CatalogButtonAsksTheMainWindowForTheLink) {
+    QPushButton* button = Child<QPushButton>("cmdCatalogLink");
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(catalogRequests_, 0);  // disabled while nothing is chosen
+    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(ModelledCapacitor()));
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(catalogRequests_, 1);
+    EXPECT_EQ(mustEnds_, 0);
+}
+
+TEST_F(FrmLibraryTest, TabOrderFollowsTheWayTheWindowIsFilledIn) {
+    const std::vector<const char*> order{"optProduct0", "optProduct1", "cboPartNumber", "cboItemA", "cboItemB",
+                                         "cboItemC",    "cboItemD",    "txtFreq",       "hsvFreq",  "txtTemp",
+                                         "txtDC",       "optMode0",    "optMode1",      "cmdCatalogLink"};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        QWidget* from = Child<QWidget>(order[i]);
+        QWidget* next = from->nextInFocusChain();
+        // An editable combo box hands the focus on through its line edit.
+        while (next != nullptr && next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
+        if (next != nullptr && next->parentWidget() == from) next = next->nextInFocusChain();
+        EXPECT_EQ(next, Child<QWidget>(order[i + 1])) << order[i] << " -> " << (next ? qPrintable(next->objectName()) : "none");
+    }
+    EXPECT_NE(Child<QScrollBar>("hsvFreq")->focusPolicy(), Qt::NoFocus);
+}
+
+// The pictures are drawn through their masks: the window's background shows around the
+// lines, and the equivalent circuit follows the product kind.
+TEST_F(FrmLibraryTest, CircuitPicturesShowTheBackgroundAroundTheLinesAndFollowTheKind) {
+    auto* esc = Child<shared::CanvasWidget>("picESC");
+    const QImage capacitor = esc->Canvas().Image();
+    const QColor background = window_->palette().color(QPalette::Window);
+    EXPECT_EQ(capacitor.pixelColor(0, 0).rgb(), background.rgb());
+    EXPECT_EQ(capacitor.pixelColor(capacitor.width() - 1, capacitor.height() - 1).rgb(), background.rgb());
+    int dark = 0;
+    for (int y = 0; y < capacitor.height(); ++y)
+        for (int x = 0; x < capacitor.width(); ++x) dark += qGray(capacitor.pixel(x, y)) < 100 ? 1 : 0;
+    EXPECT_GT(dark, 100);
+    const QImage shunt = Child<shared::CanvasWidget>("picShunt")->Canvas().Image();
+    const QImage series = Child<shared::CanvasWidget>("picSeries")->Canvas().Image();
+    EXPECT_NE(shunt, series);
+    window_->optProduct_Click(1);
+    EXPECT_NE(esc->Canvas().Image(), capacitor);
+    EXPECT_NE(Child<shared::CanvasWidget>("picSeries")->Canvas().Image(), series);
+    window_->optProduct_Click(0);
+    EXPECT_EQ(esc->Canvas().Image(), capacitor);
+    EXPECT_EQ(Child<shared::CanvasWidget>("picSeries")->Canvas().Image(), series);
+}
+
+}  // namespace
+}  // namespace pelmo::testing
