@@ -1,0 +1,176 @@
+// Prints pelmo charts of the sample library into PDF files through a real printer
+// object, renders every page to PNG with pdftoppm, and saves the clipboard pictures of
+// the same windows, for a person to look at:
+//   pelmo-printing-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]
+#include <QApplication>
+#include <QDir>
+#include <QPrinter>
+#include <QProcess>
+#include <QWidget>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "pelmo/app/program_services.h"
+#include "pelmo/charts/chart_window_geometry.h"
+#include "pelmo/charts/chart_window_model.h"
+#include "pelmo/printing/qt/chart_output.h"
+#include "sample_charts.h"
+#include "shared/canvas/qt/painter_canvas.h"
+#include "shared/canvas/qt/qt_pixel_image.h"
+#include "shared/dialogs/twips.h"
+#include "shared/platform/qt/qt_printer.h"
+#include "shared/platform/testing/fake_clipboard.h"
+#include "shared/platform/testing/fake_cursor.h"
+#include "shared/platform/testing/fake_messages.h"
+#include "shared/platform/testing/fake_printer.h"
+#include "shared/platform/testing/fake_shell.h"
+#include "shared/platform/testing/memory_settings.h"
+#include "shared/platform/testing/scripted_common_dialog_backend.h"
+
+namespace {
+
+using pelmo::ChartKind;
+using pelmo::kProductCapacitor;
+using pelmo::kProductInductor;
+
+constexpr double kScreenDpi = 96.0;
+// Legend frames stacked beside the picture: 580 twips apart, the label 240 below the
+// frame's top edge (under the frame caption "No.k").
+constexpr int kFrameTop = 100;
+constexpr int kFramePitch = 580;
+constexpr int kLabelTop = 240;
+constexpr int kRectangularFrameWidth = 4300;
+
+// Prints one window into pdfPath and renders its page to pngPath.
+bool PrintToPng(QWidget& mainWindow, pelmo::testing::SampleCharts& charts, ChartKind kind, const QString& pdfPath,
+                const QString& pngPath, bool blackOnly) {
+    QPrinter device(QPrinter::HighResolution);
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(pdfPath);
+    // An office printer's resolution: pen widths are printer pixels, so the black-only
+    // widths 12 ... 1 show as they would on paper.
+    device.setResolution(600);
+    device.setPageSize(QPageSize(QPageSize::Letter));
+    device.setColorMode(blackOnly ? QPrinter::GrayScale : QPrinter::Color);
+    shared::QtPrinter printer(device);
+    shared::FakeMessages messages;  // answers OK to the print question
+    shared::FakeCursor cursor;
+    shared::ScriptedCommonDialogBackend dialogs;
+    shared::FakeClipboard clipboard;
+    shared::FakeShell shell;
+    shared::MemorySettings settings;
+    const pelmo::ProgramServices services{messages, cursor, dialogs, printer, clipboard, shell, settings, "./"};
+    pelmo::PrintChartWindow(&mainWindow, charts.Caption(kind), charts.Window(kind), charts.Context(),
+                            charts.Legend(kind), services);
+    for (const shared::RecordedMessage& message : messages.Shown())
+        std::printf("  message: %s\n", message.text.c_str());
+    if (messages.Shown().size() != 1)
+        return false;
+    QString prefix = pngPath;
+    prefix.chop(4);
+    return QProcess::execute(QStringLiteral("pdftoppm"),
+                             {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("110"),
+                              QStringLiteral("-singlefile"), pdfPath, prefix}) == 0;
+}
+
+// The window's picture drawn again from its trace copy, then the clipboard command.
+bool CopyToPng(pelmo::testing::SampleCharts& charts, ChartKind kind, const QString& pngPath) {
+    const pelmo::ChartWindowGeometry geometry = pelmo::NewChartWindowGeometry(kind, 1);
+    const bool smith = kind == ChartKind::Smith;
+    const double width = smith ? geometry.PictureWidth : pelmo::kRectangularPictureWidth;
+    const double height = smith ? geometry.PictureHeight : pelmo::kRectangularPictureHeight;
+    shared::PainterCanvas picture(shared::TwipsToPixels(width, kScreenDpi), shared::TwipsToPixels(height, kScreenDpi),
+                                  kScreenDpi);
+    charts.Window(kind).Draw(picture, false, charts.Context(), {});
+    std::vector<pelmo::LegendRow> legend;
+    const std::vector<std::string>& captions = charts.Legend(kind);
+    for (std::size_t k = 0; k < captions.size(); ++k) {
+        const int left = static_cast<int>(width + geometry.LegendGap);
+        const int top = kFrameTop + kFramePitch * static_cast<int>(k) + kLabelTop;
+        legend.push_back({captions[k], pelmo::LegendFrameColor(kind, static_cast<int>(k)), left, top});
+    }
+    shared::FakeMessages messages;
+    shared::FakeCursor cursor;
+    shared::ScriptedCommonDialogBackend dialogs;
+    shared::FakePrinter printer;
+    shared::FakeClipboard clipboard;
+    shared::FakeShell shell;
+    shared::MemorySettings settings;
+    const pelmo::ProgramServices services{messages, cursor, dialogs, printer, clipboard, shell, settings, "./"};
+    const int frameWidth = static_cast<int>(geometry.FrameWidth.value_or(kRectangularFrameWidth));
+    pelmo::CopyChartToClipboard(picture.GrabPixels({0, 0, picture.PixelWidth(), picture.PixelHeight()}),
+                                static_cast<int>(width), static_cast<int>(height), frameWidth, smith, legend,
+                                services, {}, kScreenDpi);
+    return clipboard.Picture().has_value() && shared::ToQImage(*clipboard.Picture()).save(pngPath);
+}
+
+bool Report(bool ok, const QString& path) {
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: pelmo-printing-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]\n");
+        return 2;
+    }
+    QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    const std::string libraryFolder = argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER;
+    try {
+        pelmo::testing::SampleCharts charts(libraryFolder);
+        const int modelled = charts.Capacitor(true);
+        const int plain = charts.Capacitor(false, 3) >= 0 ? charts.Capacitor(false, 3) : charts.Capacitor(false);
+        const int coil = charts.Inductor(false);
+        const int noted = charts.Inductor(true);
+        if (modelled < 0 || plain < 0 || coil < 0 || noted < 0) {
+            std::fprintf(stderr, "the sample library lacks a part the pages need (%d %d %d %d)\n", modelled, plain,
+                         coil, noted);
+            return 1;
+        }
+        bool requested = charts.Request(ChartKind::Magnitude, kProductCapacitor, modelled, "S11", "Series", 85.0F, 2.0F);
+        requested &= charts.Request(ChartKind::Magnitude, kProductCapacitor, plain, "S21", "Shunt");
+        requested &= charts.Request(ChartKind::Magnitude, kProductInductor, coil, "S21", "Series");
+        requested &= charts.Request(ChartKind::Magnitude, kProductInductor, noted, "S11", "Series");
+        requested &= charts.Request(ChartKind::ImpedanceAndEsr, kProductCapacitor, modelled, "", "Series", -25.0F, 1.0F);
+        requested &= charts.Request(ChartKind::ImpedanceAndEsr, kProductInductor, coil);
+        requested &= charts.Request(ChartKind::Smith, kProductCapacitor, modelled, "S11", "Series", 85.0F, 2.0F);
+        if (!requested) {
+            std::fprintf(stderr, "a chart request was refused\n");
+            return 1;
+        }
+        QWidget mainWindow;
+        bool ok = true;
+        struct Page {
+            ChartKind kind;
+            const char* name;
+            bool blackOnly;
+        };
+        for (const Page& page : {Page{ChartKind::Magnitude, "pelmo-print-magnitude", false},
+                                 Page{ChartKind::ImpedanceAndEsr, "pelmo-print-impedance-esr-black-only", true},
+                                 Page{ChartKind::Smith, "pelmo-print-smith", false}}) {
+            const QString pdf = folder.filePath(QString::fromLatin1(page.name) + QStringLiteral(".pdf"));
+            const QString png = folder.filePath(QString::fromLatin1(page.name) + QStringLiteral(".png"));
+            ok &= Report(PrintToPng(mainWindow, charts, page.kind, pdf, png, page.blackOnly), png);
+            QFile::remove(pdf);
+        }
+        for (const auto& [kind, name] : {std::pair{ChartKind::Magnitude, "pelmo-clipboard-magnitude"},
+                                         std::pair{ChartKind::Smith, "pelmo-clipboard-smith"}}) {
+            const QString png = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+            ok &= Report(CopyToPng(charts, kind, png), png);
+        }
+        return ok ? 0 : 1;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "pelmo-printing-screenshots: %s\n", error.what());
+        return 1;
+    }
+}
