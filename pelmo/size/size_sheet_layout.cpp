@@ -18,12 +18,12 @@ constexpr int kPictureHeight = 3100;
 
 // Rows inside the frames: below the frame caption, one line each.
 constexpr int kChipFirstRowTop = 260;
-constexpr int kChipRowPitch = 225;
+constexpr int kChipRowPitch = 240;
 constexpr int kLandCaptionTop = 240;
 constexpr int kLandCaptionHeight = 420;
 constexpr int kLandFirstRowTop = 700;
 constexpr int kLandRowPitch = 250;
-constexpr int kRowHeight = 225;
+constexpr int kRowHeight = 240;
 
 bool IsTall(int shape) { return shape == 2 || shape == 3; }
 

@@ -56,6 +56,7 @@ TEST(PlusMinusTextTest, OnlyTheFirstLowerCaseDBecomesThePlusMinusSign) {
         {"1.00d0.05", "1.00\u00B10.05"},
         {"1.00d0.05d0.10", "1.00\u00B10.05d0.10"},  // the second "d" stays
         {"dd", "\u00B1d"},
+        {"1,00d0,05", "1,00\u00B10,05"},  // a comma system keeps its separators
         {"0.25", "0.25"},
         {"0.20 to 0.50", "0.20 to 0.50"},
         {"1.00D0.05", "1.00D0.05"},  // the library marks tolerances in lower case only
