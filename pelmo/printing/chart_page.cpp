@@ -4,6 +4,7 @@
 #include "pelmo/charts/chart_window_model.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/printing/printed_legend_cells.h"
+
 #include "shared/canvas/page_canvas.h"
 
 #include <array>
@@ -46,8 +47,7 @@ constexpr double kSampleRight = 1400.0;
 
 // An empty cell prints nothing, so a row without a trace leaves no marks.
 void PrintAt(shared::PageCanvas& page, double x, double y, const std::string& text) {
-    if (text.empty())
-        return;
+    if (text.empty()) return;
     page.SetCurrentX(x);
     page.SetCurrentY(y);
     page.Print(text);
@@ -70,14 +70,13 @@ void HorizontalRules(shared::PageCanvas& page, int rows, double right) {
 
 void VerticalRules(shared::PageCanvas& page, int rows, bool wide) {
     const double bottom = kRulesTop + kRowHeight * (rows + 1);
-    std::vector<double> columns{kNumberColumn, kLineColumn, kPartColumn, kTemperatureColumn, kBiasColumn,
-                                kSParameterColumn};
+    std::vector<double> columns{kNumberColumn,      kLineColumn, kPartColumn,
+                                kTemperatureColumn, kBiasColumn, kSParameterColumn};
     if (wide) {
         columns.push_back(kConnectionColumn);
         columns.push_back(kWideRight);
     }
-    for (const double x : columns)
-        page.Line(x, kRulesTop, x, bottom, page.ForeColor());
+    for (const double x : columns) page.Line(x, kRulesTop, x, bottom, page.ForeColor());
 }
 
 void Headings(shared::PageCanvas& page, bool wide, const std::string& degreeSign) {
@@ -93,7 +92,9 @@ void Headings(shared::PageCanvas& page, bool wide, const std::string& degreeSign
     }
 }
 
-bool PrintsInColour(const shared::PageCanvas& page) { return page.ColorMode() == shared::PrinterColorMode::Color; }
+bool PrintsInColour(const shared::PageCanvas& page) {
+    return page.ColorMode() == shared::PrinterColorMode::Color;
+}
 
 // The line sample of row k (1 to 6): the trace's colour on a colour printer, else the
 // fore colour in the trace's black-only width, as the chart drew the trace itself.
@@ -126,12 +127,13 @@ void Cells(shared::PageCanvas& page, int k, const PrintedLegendCells& cells, boo
 
 std::string PrintChartName(const std::string& caption) {
     const std::size_t chart = caption.find("Chart");
-    if (chart == std::string::npos)
-        return caption;
+    if (chart == std::string::npos) return caption;
     return caption.substr(0, chart > 0 && caption[chart - 1] == ' ' ? chart - 1 : chart);
 }
 
-std::string PrintQuestionText(const std::string& chartName) { return "Would you print " + chartName + " Chart ?"; }
+std::string PrintQuestionText(const std::string& chartName) {
+    return "Would you print " + chartName + " Chart ?";
+}
 
 void PrintChartHeader(shared::PageCanvas& page, const std::string& chartName) {
     page.SetDrawWidth(kFrameWidth);
@@ -156,8 +158,8 @@ void PrintChartBody(shared::PageCanvas& page, ChartWindowModel& model, ChartCont
     page.SetDrawStyle(shared::LineStyle::Solid);
 }
 
-void PrintChartLegend(shared::PageCanvas& page, ChartKind kind, const std::vector<std::string>& legendCaptions,
-                      const ChartContext& context) {
+void PrintChartLegend(shared::PageCanvas& page, ChartKind kind,
+                      const std::vector<std::string>& legendCaptions, const ChartContext& context) {
     const bool wide = kind == ChartKind::Magnitude || kind == ChartKind::Phase;
     TableBox(page);
     HorizontalRules(page, kTableRows, wide ? kWideRight : kNarrowRight);
@@ -165,8 +167,7 @@ void PrintChartLegend(shared::PageCanvas& page, ChartKind kind, const std::vecto
     Headings(page, wide, context.DegreeSign);
     for (int k = 1; k <= kTableRows; ++k)
         PrintAt(page, kNumberColumn + kTextInset, kRulesTop + kTextInset + kRowHeight * k, std::to_string(k));
-    for (int k = 1; k <= kTableRows; ++k)
-        LineSample(page, k, kTraceColors[static_cast<std::size_t>(k - 1)]);
+    for (int k = 1; k <= kTableRows; ++k) LineSample(page, k, kTraceColors[static_cast<std::size_t>(k - 1)]);
     for (int k = 1; k <= kTableRows; ++k) {
         const std::size_t index = static_cast<std::size_t>(k - 1);
         const std::string caption = index < legendCaptions.size() ? legendCaptions[index] : std::string();
@@ -183,11 +184,11 @@ void PrintSmithLegend(shared::PageCanvas& page, const std::vector<std::string>& 
     PrintAt(page, kNumberColumn + kTextInset, kRulesTop + kTextInset + kRowHeight, "1");
     const double y = kRulesTop + kRowHeight + kSampleInset;
     page.SetDrawWidth(kColorPrintTraceWidth);
-    page.Line(kSampleLeft, y, kSampleRight, y, PrintsInColour(page) ? shared::colors::kBlue : page.ForeColor());
+    page.Line(kSampleLeft, y, kSampleRight, y,
+              PrintsInColour(page) ? shared::colors::kBlue : page.ForeColor());
     page.SetDrawWidth(1);
     std::array<std::string, 6> six;
-    for (std::size_t i = 0; i < six.size() && i < labels.size(); ++i)
-        six[i] = labels[i];
+    for (std::size_t i = 0; i < six.size() && i < labels.size(); ++i) six[i] = labels[i];
     Cells(page, 1, SmithLegendCells(six, context.Parts, context.CodeSystem), true);
 }
 

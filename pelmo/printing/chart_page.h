@@ -39,8 +39,8 @@ void PrintChartBody(shared::PageCanvas& page, ChartWindowModel& model, ChartCont
 // The trace table of a rectangular chart: the wide table (with S-parameter and
 // connection columns) for Magnitude and Phase, the narrow one otherwise. Six numbered
 // rows and six line samples always; cells only for rows with a caption.
-void PrintChartLegend(shared::PageCanvas& page, ChartKind kind, const std::vector<std::string>& legendCaptions,
-                      const ChartContext& context);
+void PrintChartLegend(shared::PageCanvas& page, ChartKind kind,
+                      const std::vector<std::string>& legendCaptions, const ChartContext& context);
 
 // The one-row table of a Smith chart from the window's six labels.
 void PrintSmithLegend(shared::PageCanvas& page, const std::vector<std::string>& labels,

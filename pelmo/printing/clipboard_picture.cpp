@@ -16,12 +16,12 @@ void DrawClipboardPicture(shared::ChartCanvas& canvas, const ClipboardPictureSou
     canvas.SetFont(source.LegendFont);
     canvas.PutPixels(source.ChartPicture, 0, 0, shared::RasterOp::Copy);
     // The first label's colour on a Smith chart: every label of its window is blue.
-    const shared::Rgb smithColour = source.Legend.empty() ? shared::colors::kBlue : source.Legend.front().Colour;
+    const shared::Rgb smithColour =
+        source.Legend.empty() ? shared::colors::kBlue : source.Legend.front().Colour;
     // Half a text line: a line is about twice the point size in tenths of a point.
     const double halfLine = source.LegendFont.size * 10.0;
     for (const LegendRow& row : source.Legend) {
-        if (row.Caption.empty())
-            break;
+        if (row.Caption.empty()) break;
         if (source.Smith) {
             canvas.SetForeColor(smithColour);
             canvas.SetCurrentX(row.Left);

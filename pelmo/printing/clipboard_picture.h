@@ -38,7 +38,7 @@ struct ClipboardPictureSource {
     int LegendFrameWidthTwips = 0;
     bool Smith = false;
     std::vector<LegendRow> Legend;
-    shared::FontSpec LegendFont;      // the font of the legend labels
+    shared::FontSpec LegendFont;  // the font of the legend labels
 };
 
 // Width of the assembled picture in twips: legend frame plus chart, and 600 more on

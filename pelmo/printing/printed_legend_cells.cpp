@@ -2,6 +2,7 @@
 
 #include "pelmo/engine/condition_model.h"
 #include "pelmo/library/records.h"
+
 #include "shared/parts/part_number_codes.h"
 
 #include <vector>
@@ -14,12 +15,10 @@ namespace {
 // missing.
 std::string Between(std::string_view text, std::string_view from, std::string_view to) {
     const std::size_t start = text.find(from);
-    if (start == std::string_view::npos)
-        return {};
+    if (start == std::string_view::npos) return {};
     const std::size_t begin = start + from.size();
     const std::size_t end = text.find(to, begin);
-    if (end == std::string_view::npos)
-        return {};
+    if (end == std::string_view::npos) return {};
     return std::string(text.substr(begin, end - begin));
 }
 
@@ -28,8 +27,7 @@ std::string UpTo(std::string_view text, std::string_view stop) {
 }
 
 std::string CaptionPartNumber(std::string_view caption) {
-    if (caption.find('-') != std::string_view::npos)
-        return UpTo(caption, "-");
+    if (caption.find('-') != std::string_view::npos) return UpTo(caption, "-");
     return UpTo(caption, " ");
 }
 
@@ -37,15 +35,14 @@ std::string CaptionPartNumber(std::string_view caption) {
 std::vector<std::string> GroupValues(std::string_view caption) {
     std::vector<std::string> values;
     const std::size_t open = caption.find('(');
-    if (open == std::string_view::npos)
-        return values;
+    if (open == std::string_view::npos) return values;
     const std::size_t close = caption.find(')', open);
-    std::string_view group = caption.substr(open + 1, close == std::string_view::npos ? close : close - open - 1);
+    std::string_view group =
+        caption.substr(open + 1, close == std::string_view::npos ? close : close - open - 1);
     for (;;) {
         const std::size_t comma = group.find(',');
         values.emplace_back(group.substr(0, comma));
-        if (comma == std::string_view::npos)
-            break;
+        if (comma == std::string_view::npos) break;
         group.remove_prefix(comma + 1);
     }
     return values;
@@ -53,9 +50,9 @@ std::vector<std::string> GroupValues(std::string_view caption) {
 
 }  // namespace
 
-bool IsConditionDependentPart(std::string_view partNumber, const Library& library, shared::CodeSystem codeSystem) {
-    if (partNumber.empty() || shared::IsInductorNumber(partNumber))
-        return false;
+bool IsConditionDependentPart(std::string_view partNumber, const Library& library,
+                              shared::CodeSystem codeSystem) {
+    if (partNumber.empty() || shared::IsInductorNumber(partNumber)) return false;
     const auto index = library.PartIndex[codeSystem].Find(partNumber);
     if (!index || *index < 0 || static_cast<std::size_t>(*index) >= library.CapacitorTable.size())
         return false;

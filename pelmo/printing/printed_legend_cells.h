@@ -17,14 +17,15 @@ struct PrintedLegendCells {
     std::string PartNumber;
     std::string Temperature;  // only for parts whose data follow temperature and bias
     std::string DcBias;
-    std::string SParameter;   // wide table and Smith row only
+    std::string SParameter;  // wide table and Smith row only
     std::string Connection;
 };
 
 // Whether a printed part number names a capacitor whose data follow temperature and DC
 // bias in the notation in force: not empty, no inductor prefix, found in that
 // notation's lookup, and modelled. A part the lookup does not know prints no conditions.
-bool IsConditionDependentPart(std::string_view partNumber, const Library& library, shared::CodeSystem codeSystem);
+bool IsConditionDependentPart(std::string_view partNumber, const Library& library,
+                              shared::CodeSystem codeSystem);
 
 // The cells of a rectangular chart's legend caption (empty for a row without a
 // trace). The part number runs to the first "-" (the Impedance & ESR suffix), else to

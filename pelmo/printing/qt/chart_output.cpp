@@ -4,6 +4,7 @@
 #include "pelmo/charts/chart_window_model.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/printing/chart_page.h"
+
 #include "shared/canvas/page_canvas.h"
 #include "shared/canvas/qt/painter_canvas.h"
 #include "shared/dialogs/frm_printing.h"
@@ -43,8 +44,7 @@ struct RememberedPrinterState {
 };
 
 void RestoreFont(RememberedPrinterState& state) noexcept {
-    if (state.Page == nullptr)
-        return;
+    if (state.Page == nullptr) return;
     try {
         state.Page->SetFontSize(state.FontSize);
         state.Page->SetFontName(state.FontName);
@@ -71,11 +71,12 @@ void PageSetup(const ProgramServices& services) {
         dialog.SetPrinterDefault(true);
         dialog.ShowPrinter();
     } catch (const shared::RuntimeError& failure) {
-        if (failure.Number() == shared::comdlg_error::kCancel)
-            return;
-        shared::ErrorReport(services.Messages, kProgramTitle, failure, shared::ErrorNumberForm::TrailingBlank);
+        if (failure.Number() == shared::comdlg_error::kCancel) return;
+        shared::ErrorReport(services.Messages, kProgramTitle, failure,
+                            shared::ErrorNumberForm::TrailingBlank);
     } catch (const std::exception& failure) {
-        shared::ErrorReport(services.Messages, kProgramTitle, failure, shared::ErrorNumberForm::TrailingBlank);
+        shared::ErrorReport(services.Messages, kProgramTitle, failure,
+                            shared::ErrorNumberForm::TrailingBlank);
     }
 }
 
@@ -119,7 +120,8 @@ void PrintChartWindow(QWidget* mainWindow, const std::string& caption, ChartWind
     RestoreOrientation(printer, state.Orientation);
     notice.close();
     if (failure)
-        shared::ErrorReport(services.Messages, kProgramTitle, *failure, shared::ErrorNumberForm::TrailingBlank);
+        shared::ErrorReport(services.Messages, kProgramTitle, *failure,
+                            shared::ErrorNumberForm::TrailingBlank);
 }
 
 void CopyChartToClipboard(const shared::PixelImage& chartPicture, int chartWidthTwips, int chartHeightTwips,
@@ -138,8 +140,9 @@ void CopyChartToClipboard(const shared::PixelImage& chartPicture, int chartWidth
     source.Smith = smith;
     source.Legend = legend;
     source.LegendFont = legendFont;
-    shared::PainterCanvas picClipboard(std::max(1, shared::TwipsToPixels(ClipboardPictureWidthTwips(source), dpi)),
-                                       std::max(1, chartPixelHeight), dpi);
+    shared::PainterCanvas picClipboard(
+        std::max(1, shared::TwipsToPixels(ClipboardPictureWidthTwips(source), dpi)),
+        std::max(1, chartPixelHeight), dpi);
     DrawClipboardPicture(picClipboard, source);
     services.Clipboard.Clear();
     services.Clipboard.SetPicture(

@@ -3,6 +3,7 @@
 #include "pelmo/app/program_services.h"
 #include "pelmo/charts/chart_style.h"
 #include "sample_charts.h"
+
 #include "shared/canvas/qt/painter_canvas.h"
 #include "shared/dialogs/twips.h"
 #include "shared/errors/runtime_error.h"
@@ -15,14 +16,13 @@
 #include "shared/platform/testing/memory_settings.h"
 #include "shared/platform/testing/scripted_common_dialog_backend.h"
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
 
 #include <algorithm>
 #include <functional>
+#include <gtest/gtest.h>
 #include <optional>
 
 namespace pelmo {
@@ -107,8 +107,7 @@ TEST_F(OutputCommands, PageSetupIsSilentOnCancelAndReportsOtherFailures) {
     for (const Case& c : cases) {
         messages.Clear();
         dialogs.SetPrinterState(c.state);
-        if (c.answer)
-            dialogs.QueuePrint(*c.answer);
+        if (c.answer) dialogs.QueuePrint(*c.answer);
         PageSetup(services);
         if (c.text.empty()) {
             EXPECT_TRUE(messages.Shown().empty());
@@ -227,7 +226,9 @@ constexpr int kChartHeight = 3640;
 constexpr int kFrameWidth = 2250;
 constexpr int kFrameLeft = kChartWidth + 120;
 
-int Px(double twips) { return shared::TwipsToPixels(twips, kDpi); }
+int Px(double twips) {
+    return shared::TwipsToPixels(twips, kDpi);
+}
 
 int CountPixels(const shared::PixelImage& image, int left, int top, int right, int bottom,
                 const std::function<bool(shared::Rgb)>& match) {
@@ -238,15 +239,15 @@ int CountPixels(const shared::PixelImage& image, int left, int top, int right, i
     return count;
 }
 
-bool NotWhite(shared::Rgb rgb) { return !(rgb == shared::colors::kWhite); }
+bool NotWhite(shared::Rgb rgb) {
+    return !(rgb == shared::colors::kWhite);
+}
 
 // A pixel of smoothed text in a pure blue or red: that channel clearly leads.
 bool TintedLike(shared::Rgb rgb, shared::Rgb colour) {
     const int r = rgb.red, g = rgb.green, b = rgb.blue;
-    if (colour == shared::colors::kBlue)
-        return b > r + 40 && b > g + 40;
-    if (colour == shared::colors::kRed)
-        return r > g + 40 && r > b + 40;
+    if (colour == shared::colors::kBlue) return b > r + 40 && b > g + 40;
+    if (colour == shared::colors::kRed) return r > g + 40 && r > b + 40;
     return rgb == colour;
 }
 
@@ -290,8 +291,9 @@ TEST_F(OutputCommands, ARectangularChartIsCopiedWithALineBeforeEachLegendRow) {
                                        [&](shared::Rgb rgb) { return rgb == row.Colour; });
         EXPECT_GE(inLine, Px(500) - 2) << row.Caption;
         // The caption after it, in the trace colour.
-        const int textPixels = CountPixels(copy, Px(row.Left + 600), Px(row.Top), copy.Width(), Px(row.Top + 250),
-                                           [&](shared::Rgb rgb) { return TintedLike(rgb, row.Colour); });
+        const int textPixels =
+            CountPixels(copy, Px(row.Left + 600), Px(row.Top), copy.Width(), Px(row.Top + 250),
+                        [&](shared::Rgb rgb) { return TintedLike(rgb, row.Colour); });
         EXPECT_GT(textPixels, 20) << row.Caption;
     }
     // Rows after the first empty caption are not copied.
@@ -317,8 +319,7 @@ TEST_F(OutputCommands, ASmithChartIsCopiedWithItsLabelsInBlueAndNoLines) {
     EXPECT_EQ(copy.Height(), Px(side));
     EXPECT_EQ(copy.Crop({0, 0, chart.Width(), chart.Height()}), chart);
     for (const LegendRow& row : legend) {
-        if (row.Caption.empty())
-            break;
+        if (row.Caption.empty()) break;
         const int blue = CountPixels(copy, Px(row.Left), Px(row.Top), copy.Width(), Px(row.Top + 250),
                                      [](shared::Rgb rgb) { return TintedLike(rgb, shared::colors::kBlue); });
         EXPECT_GT(blue, 10) << row.Caption;

@@ -1,14 +1,14 @@
 #include "pelmo/printing/chart_page.h"
-#include "pelmo/printing/printed_legend_cells.h"
 
 #include "pelmo/charts/chart_style.h"
+#include "pelmo/printing/printed_legend_cells.h"
 #include "sample_charts.h"
+
 #include "shared/canvas/recording_canvas.h"
 #include "shared/text/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <optional>
 #include <set>
 
@@ -36,8 +36,7 @@ std::unique_ptr<RecordingCanvas> NewPage(shared::PrinterColorMode mode = shared:
 
 std::optional<std::string> TextAt(const RecordingCanvas& page, double x, double y) {
     for (const TextCall& text : page.CallsOf<TextCall>())
-        if (text.x == x && text.y == y)
-            return text.text;
+        if (text.x == x && text.y == y) return text.text;
     return std::nullopt;
 }
 
@@ -45,8 +44,7 @@ std::optional<std::string> TextAt(const RecordingCanvas& page, double x, double 
 std::vector<TextCall> TextsOnRow(const RecordingCanvas& page, double y) {
     std::vector<TextCall> row;
     for (const TextCall& text : page.CallsOf<TextCall>())
-        if (text.y == y)
-            row.push_back(text);
+        if (text.y == y) row.push_back(text);
     return row;
 }
 
@@ -54,8 +52,7 @@ std::vector<TextCall> TextsOnRow(const RecordingCanvas& page, double y) {
 std::vector<LineCall> LineSamples(const RecordingCanvas& page) {
     std::vector<LineCall> samples;
     for (const LineCall& line : page.CallsOf<LineCall>())
-        if (line.x1 == 1100 && line.x2 == 1400)
-            samples.push_back(line);
+        if (line.x1 == 1100 && line.x2 == 1400) samples.push_back(line);
     return samples;
 }
 
@@ -64,8 +61,7 @@ RecordingCanvas TableOnly(const RecordingCanvas& page) {
     RecordingCanvas table(6300, 4800, 600.0, true);
     bool inTable = false;
     for (const shared::CanvasCall& call : page.Calls()) {
-        if (const auto* box = std::get_if<BoxCall>(&call); box != nullptr && box->y1 == 8400)
-            inTable = true;
+        if (const auto* box = std::get_if<BoxCall>(&call); box != nullptr && box->y1 == 8400) inTable = true;
         if (inTable) {
             if (const auto* line = std::get_if<LineCall>(&call)) {
                 table.SetDrawWidth(line->width);
@@ -160,8 +156,9 @@ TEST_F(SamplePages, TheBodyDrawsTheChartInItsScaleAndRestoresTheTwips) {
     const auto screenLines = charts->Picture(ChartKind::Esr).CallsOf<LineCall>();
     const auto lines = page->CallsOf<LineCall>();
     for (std::size_t k = 0; k < 2; ++k) {
-        const auto onScreen = std::count_if(screenLines.begin(), screenLines.end(),
-                                            [&](const LineCall& line) { return line.color == kTraceColors[k]; });
+        const auto onScreen =
+            std::count_if(screenLines.begin(), screenLines.end(),
+                          [&](const LineCall& line) { return line.color == kTraceColors[k]; });
         const auto onPaper = std::count_if(lines.begin(), lines.end(), [&](const LineCall& line) {
             return line.color == kTraceColors[k] && line.width == 5 && line.x1 != 1100;
         });
@@ -181,17 +178,15 @@ TEST_F(SamplePages, TheWideTableShowsSixRowsAndTheLastTwoValuesOfEachCaption) {
 
     const std::vector<TextCall> headings = TextsOnRow(table, 8550);
     std::vector<std::pair<double, std::string>> found;
-    for (const TextCall& text : headings)
-        found.emplace_back(text.x, text.text);
+    for (const TextCall& text : headings) found.emplace_back(text.x, text.text);
     EXPECT_EQ(found, (std::vector<std::pair<double, std::string>>{{650, "No."},
-                                                                   {1050, "Line"},
-                                                                   {1550, "Orvane Part Number"},
-                                                                   {4550, "Operation Temp[" + kDegree + "C]"},
-                                                                   {6250, "DC Bias Voltage[V]"},
-                                                                   {7950, "S11 or S21"},
-                                                                   {9050, "Circuit Mode"}}));
-    for (int k = 1; k <= 6; ++k)
-        EXPECT_EQ(TextAt(table, 650, 8550 + 300 * k), std::to_string(k));
+                                                                  {1050, "Line"},
+                                                                  {1550, "Orvane Part Number"},
+                                                                  {4550, "Operation Temp[" + kDegree + "C]"},
+                                                                  {6250, "DC Bias Voltage[V]"},
+                                                                  {7950, "S11 or S21"},
+                                                                  {9050, "Circuit Mode"}}));
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(TextAt(table, 650, 8550 + 300 * k), std::to_string(k));
 
     const std::vector<TextCall> row1 = TextsOnRow(table, 8850);
     ASSERT_EQ(row1.size(), 4U);
@@ -228,7 +223,8 @@ TEST_F(SamplePages, TheWideTableShowsSixRowsAndTheLastTwoValuesOfEachCaption) {
 // An Impedance & ESR chart of one condition-dependent capacitor: both rows carry the
 // same part, temperature and bias; the narrow table has no S-parameter columns.
 TEST_F(SamplePages, ImpedanceAndEsrRowsRepeatTheConditionsOfTheirPart) {
-    ASSERT_TRUE(charts->Request(ChartKind::ImpedanceAndEsr, kProductCapacitor, modelled, "", "Series", 85.0F, 2.5F));
+    ASSERT_TRUE(
+        charts->Request(ChartKind::ImpedanceAndEsr, kProductCapacitor, modelled, "", "Series", 85.0F, 2.5F));
     const auto page = Print(ChartKind::ImpedanceAndEsr);
     const RecordingCanvas table = TableOnly(*page);
     for (const double y : {8850.0, 9150.0}) {
@@ -260,8 +256,7 @@ TEST_F(SamplePages, ASmithChartOfAnInductorPrintsOneRowWithoutConditions) {
     EXPECT_TRUE(TextsOnRow(table, 9150).empty());
     std::set<double> horizontal;
     for (const LineCall& line : table.CallsOf<LineCall>())
-        if (line.y1 == line.y2 && line.x1 == 600)
-            horizontal.insert(line.y1);
+        if (line.y1 == line.y2 && line.x1 == 600) horizontal.insert(line.y1);
     EXPECT_EQ(horizontal, (std::set<double>{8500, 8800, 9100}));
     const std::vector<LineCall> samples = LineSamples(table);
     ASSERT_EQ(samples.size(), 1U);
@@ -307,7 +302,8 @@ TEST_F(SamplePages, BlackOnlyPrintersTellTracesApartByWidth) {
 // Under a "," locale the temperature holds a comma itself; the bias still reads "3".
 TEST_F(SamplePages, ADecimalCommaInTheTemperatureLeavesTheBiasIntact) {
     shared::ScopedDecimalSeparator comma(',');
-    ASSERT_TRUE(charts->Request(ChartKind::Magnitude, kProductCapacitor, modelled, "S11", "Series", 22.5F, 3.0F));
+    ASSERT_TRUE(
+        charts->Request(ChartKind::Magnitude, kProductCapacitor, modelled, "S11", "Series", 22.5F, 3.0F));
     const auto page = Print(ChartKind::Magnitude);
     const RecordingCanvas table = TableOnly(*page);
     EXPECT_EQ(TextAt(table, 4550, 8850), "22,5");

@@ -7,6 +7,7 @@
 #include "pelmo/library/capacitor_order.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/program_identity.h"
+
 #include "shared/errors/runtime_error.h"
 #include "shared/parts/part_number_codes.h"
 #include "shared/text/number_text.h"
@@ -16,22 +17,20 @@
 namespace pelmo::testing {
 
 SampleCharts::SampleCharts(const std::string& folder, shared::CodeSystem codeSystem)
-    : library_(LoadLibrary(folder, '.')),
-      codeSystem_(codeSystem),
-      context_{slots_, points_, library_, codeSystem, "\xC2\xB0", nullptr, kProgramTitle} {
-    if (!SortCapacitors(library_, codeSystem))
-        throw std::runtime_error("the sample library does not sort");
+    : library_(LoadLibrary(folder, '.')), codeSystem_(codeSystem), context_{slots_,       points_,
+                                                                            library_,     codeSystem,
+                                                                            "\xC2\xB0",   nullptr,
+                                                                            kProgramTitle} {
+    if (!SortCapacitors(library_, codeSystem)) throw std::runtime_error("the sample library does not sort");
 }
 
 int SampleCharts::Capacitor(bool withConditionModel, int rangeClass) const {
     for (std::size_t i = 0; i < library_.CapacitorTable.size(); ++i) {
         const CapacitorRecord& record = library_.CapacitorTable[i];
         const std::string& number = record.PartNumber[codeSystem_];
-        if (number.empty() || HasConditionModel(record) != withConditionModel)
-            continue;
+        if (number.empty() || HasConditionModel(record) != withConditionModel) continue;
         const int found = shared::FrequencyRangeClass(number);
-        if (found != 0 && (rangeClass == 0 || found == rangeClass))
-            return static_cast<int>(i);
+        if (found != 0 && (rangeClass == 0 || found == rangeClass)) return static_cast<int>(i);
     }
     return -1;
 }
@@ -40,7 +39,8 @@ int SampleCharts::Inductor(bool helpNoteSeries) const {
     for (std::size_t i = 0; i < library_.InductorTable.size(); ++i) {
         const InductorRecord& record = library_.InductorTable[i];
         const bool noted = record.PartNumber.find("PWT15DZ") != std::string::npos;
-        if (noted == helpNoteSeries && record.SelfResonance > 0 && shared::FrequencyRangeClass(record.PartNumber) != 0)
+        if (noted == helpNoteSeries && record.SelfResonance > 0 &&
+            shared::FrequencyRangeClass(record.PartNumber) != 0)
             return static_cast<int>(i);
     }
     return -1;
@@ -69,11 +69,12 @@ bool SampleCharts::Request(ChartKind kind, std::int32_t productKind, int index, 
 }
 
 bool SampleCharts::RequestOnePass(ChartKind kind, std::int32_t productKind, int index,
-                                  const std::string& sParameter, const std::string& connection, float temperature,
-                                  float bias) {
+                                  const std::string& sParameter, const std::string& connection,
+                                  float temperature, float bias) {
     const std::string chartName(ChartName(kind));
     const bool capacitor = productKind == kProductCapacitor;
-    const bool withSParameter = kind == ChartKind::Smith || kind == ChartKind::Magnitude || kind == ChartKind::Phase;
+    const bool withSParameter =
+        kind == ChartKind::Smith || kind == ChartKind::Magnitude || kind == ChartKind::Phase;
     ChartSlot slot;
     slot.ProductKind = productKind;
     slot.PartIndexPlusOne = index + 1;
@@ -95,16 +96,14 @@ bool SampleCharts::RequestOnePass(ChartKind kind, std::int32_t productKind, int 
         conditions.Bias = bias;
         conditions.Connection = connection == "Shunt" ? CircuitMode::Shunt : CircuitMode::Series;
         plan = PlanCapacitorChart(record, conditions, chartName, result);
-        if (plan.RangeClass == 4)
-            slot.UpperFrequency = record.UpperFrequency;
+        if (plan.RangeClass == 4) slot.UpperFrequency = record.UpperFrequency;
     } else {
         plan = PlanInductorChart(library_.InductorTable.at(at), chartName);
     }
     if (plan.Refusal != ChartSweepRefusal::None || slots_.CheckChartOpen(slot) != ChartOpenRefusal::None)
         return false;
     SlotReservation reservation(slots_, slot);
-    if (reservation.Number() == 0)
-        return false;
+    if (reservation.Number() == 0) return false;
     if (capacitor)
         SweepCapacitorChart(library_.CapacitorTable.at(at), conditions, plan, result, points_);
     else
@@ -118,7 +117,8 @@ bool SampleCharts::RequestOnePass(ChartKind kind, std::int32_t productKind, int 
     }
     OpenWindow& window = *found->second;
     window.Picture.ClearCalls();
-    const std::string srf = result.ResonantFrequency > 0 ? shared::Format(result.ResonantFrequency / 1e6, "0.00") : "";
+    const std::string srf =
+        result.ResonantFrequency > 0 ? shared::Format(result.ResonantFrequency / 1e6, "0.00") : "";
     window.Legend = window.Model->Draw(window.Picture, true, context_, srf);
     reservation.Commit();
     return true;
@@ -126,24 +126,30 @@ bool SampleCharts::RequestOnePass(ChartKind kind, std::int32_t productKind, int 
 
 SampleCharts::OpenWindow& SampleCharts::WindowOf(ChartKind kind) {
     const auto found = windows_.find(kind);
-    if (found == windows_.end())
-        throw std::out_of_range("no chart window of that kind is open");
+    if (found == windows_.end()) throw std::out_of_range("no chart window of that kind is open");
     return *found->second;
 }
 
 const SampleCharts::OpenWindow& SampleCharts::WindowOf(ChartKind kind) const {
     const auto found = windows_.find(kind);
-    if (found == windows_.end())
-        throw std::out_of_range("no chart window of that kind is open");
+    if (found == windows_.end()) throw std::out_of_range("no chart window of that kind is open");
     return *found->second;
 }
 
-ChartWindowModel& SampleCharts::Window(ChartKind kind) { return *WindowOf(kind).Model; }
+ChartWindowModel& SampleCharts::Window(ChartKind kind) {
+    return *WindowOf(kind).Model;
+}
 
-const std::vector<std::string>& SampleCharts::Legend(ChartKind kind) const { return WindowOf(kind).Legend; }
+const std::vector<std::string>& SampleCharts::Legend(ChartKind kind) const {
+    return WindowOf(kind).Legend;
+}
 
-std::string SampleCharts::Caption(ChartKind kind) { return WindowOf(kind).Model->Caption(context_); }
+std::string SampleCharts::Caption(ChartKind kind) {
+    return WindowOf(kind).Model->Caption(context_);
+}
 
-shared::RecordingCanvas& SampleCharts::Picture(ChartKind kind) { return WindowOf(kind).Picture; }
+shared::RecordingCanvas& SampleCharts::Picture(ChartKind kind) {
+    return WindowOf(kind).Picture;
+}
 
 }  // namespace pelmo::testing

@@ -6,6 +6,7 @@
 #include "pelmo/engine/chart_kind.h"
 #include "pelmo/engine/chart_sweep.h"
 #include "pelmo/library/records.h"
+
 #include "shared/canvas/recording_canvas.h"
 
 #include <map>

@@ -2,22 +2,12 @@
 // object, renders every page to PNG with pdftoppm, and saves the clipboard pictures of
 // the same windows, for a person to look at:
 //   pelmo-printing-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]
-#include <QApplication>
-#include <QDir>
-#include <QPrinter>
-#include <QProcess>
-#include <QWidget>
-
-#include <cstdio>
-#include <exception>
-#include <string>
-#include <vector>
-
 #include "pelmo/app/program_services.h"
 #include "pelmo/charts/chart_window_geometry.h"
 #include "pelmo/charts/chart_window_model.h"
 #include "pelmo/printing/qt/chart_output.h"
 #include "sample_charts.h"
+
 #include "shared/canvas/qt/painter_canvas.h"
 #include "shared/canvas/qt/qt_pixel_image.h"
 #include "shared/dialogs/twips.h"
@@ -29,6 +19,17 @@
 #include "shared/platform/testing/fake_shell.h"
 #include "shared/platform/testing/memory_settings.h"
 #include "shared/platform/testing/scripted_common_dialog_backend.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPrinter>
+#include <QProcess>
+#include <QWidget>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -45,8 +46,8 @@ constexpr int kLabelTop = 240;
 constexpr int kRectangularFrameWidth = 4300;
 
 // Prints one window into pdfPath and renders its page to pngPath.
-bool PrintToPng(QWidget& mainWindow, pelmo::testing::SampleCharts& charts, ChartKind kind, const QString& pdfPath,
-                const QString& pngPath, bool blackOnly) {
+bool PrintToPng(QWidget& mainWindow, pelmo::testing::SampleCharts& charts, ChartKind kind,
+                const QString& pdfPath, const QString& pngPath, bool blackOnly) {
     QPrinter device(QPrinter::HighResolution);
     device.setOutputFormat(QPrinter::PdfFormat);
     device.setOutputFileName(pdfPath);
@@ -62,13 +63,13 @@ bool PrintToPng(QWidget& mainWindow, pelmo::testing::SampleCharts& charts, Chart
     shared::FakeClipboard clipboard;
     shared::FakeShell shell;
     shared::MemorySettings settings;
-    const pelmo::ProgramServices services{messages, cursor, dialogs, printer, clipboard, shell, settings, "./"};
+    const pelmo::ProgramServices services{messages,  cursor, dialogs,  printer,
+                                          clipboard, shell,  settings, "./"};
     pelmo::PrintChartWindow(&mainWindow, charts.Caption(kind), charts.Window(kind), charts.Context(),
                             charts.Legend(kind), services);
     for (const shared::RecordedMessage& message : messages.Shown())
         std::printf("  message: %s\n", message.text.c_str());
-    if (messages.Shown().size() != 1)
-        return false;
+    if (messages.Shown().size() != 1) return false;
     QString prefix = pngPath;
     prefix.chop(4);
     return QProcess::execute(QStringLiteral("pdftoppm"),
@@ -82,8 +83,8 @@ bool CopyToPng(pelmo::testing::SampleCharts& charts, ChartKind kind, const QStri
     const bool smith = kind == ChartKind::Smith;
     const double width = smith ? geometry.PictureWidth : pelmo::kRectangularPictureWidth;
     const double height = smith ? geometry.PictureHeight : pelmo::kRectangularPictureHeight;
-    shared::PainterCanvas picture(shared::TwipsToPixels(width, kScreenDpi), shared::TwipsToPixels(height, kScreenDpi),
-                                  kScreenDpi);
+    shared::PainterCanvas picture(shared::TwipsToPixels(width, kScreenDpi),
+                                  shared::TwipsToPixels(height, kScreenDpi), kScreenDpi);
     charts.Window(kind).Draw(picture, false, charts.Context(), {});
     std::vector<pelmo::LegendRow> legend;
     const std::vector<std::string>& captions = charts.Legend(kind);
@@ -99,7 +100,8 @@ bool CopyToPng(pelmo::testing::SampleCharts& charts, ChartKind kind, const QStri
     shared::FakeClipboard clipboard;
     shared::FakeShell shell;
     shared::MemorySettings settings;
-    const pelmo::ProgramServices services{messages, cursor, dialogs, printer, clipboard, shell, settings, "./"};
+    const pelmo::ProgramServices services{messages,  cursor, dialogs,  printer,
+                                          clipboard, shell,  settings, "./"};
     const int frameWidth = static_cast<int>(geometry.FrameWidth.value_or(kRectangularFrameWidth));
     pelmo::CopyChartToClipboard(picture.GrabPixels({0, 0, picture.PixelWidth(), picture.PixelHeight()}),
                                 static_cast<int>(width), static_cast<int>(height), frameWidth, smith, legend,
@@ -129,21 +131,25 @@ int main(int argc, char** argv) {
     try {
         pelmo::testing::SampleCharts charts(libraryFolder);
         const int modelled = charts.Capacitor(true);
-        const int plain = charts.Capacitor(false, 3) >= 0 ? charts.Capacitor(false, 3) : charts.Capacitor(false);
+        const int plain =
+            charts.Capacitor(false, 3) >= 0 ? charts.Capacitor(false, 3) : charts.Capacitor(false);
         const int coil = charts.Inductor(false);
         const int noted = charts.Inductor(true);
         if (modelled < 0 || plain < 0 || coil < 0 || noted < 0) {
-            std::fprintf(stderr, "the sample library lacks a part the pages need (%d %d %d %d)\n", modelled, plain,
-                         coil, noted);
+            std::fprintf(stderr, "the sample library lacks a part the pages need (%d %d %d %d)\n", modelled,
+                         plain, coil, noted);
             return 1;
         }
-        bool requested = charts.Request(ChartKind::Magnitude, kProductCapacitor, modelled, "S11", "Series", 85.0F, 2.0F);
+        bool requested =
+            charts.Request(ChartKind::Magnitude, kProductCapacitor, modelled, "S11", "Series", 85.0F, 2.0F);
         requested &= charts.Request(ChartKind::Magnitude, kProductCapacitor, plain, "S21", "Shunt");
         requested &= charts.Request(ChartKind::Magnitude, kProductInductor, coil, "S21", "Series");
         requested &= charts.Request(ChartKind::Magnitude, kProductInductor, noted, "S11", "Series");
-        requested &= charts.Request(ChartKind::ImpedanceAndEsr, kProductCapacitor, modelled, "", "Series", -25.0F, 1.0F);
+        requested &= charts.Request(ChartKind::ImpedanceAndEsr, kProductCapacitor, modelled, "", "Series",
+                                    -25.0F, 1.0F);
         requested &= charts.Request(ChartKind::ImpedanceAndEsr, kProductInductor, coil);
-        requested &= charts.Request(ChartKind::Smith, kProductCapacitor, modelled, "S11", "Series", 85.0F, 2.0F);
+        requested &=
+            charts.Request(ChartKind::Smith, kProductCapacitor, modelled, "S11", "Series", 85.0F, 2.0F);
         if (!requested) {
             std::fprintf(stderr, "a chart request was refused\n");
             return 1;
@@ -155,9 +161,10 @@ int main(int argc, char** argv) {
             const char* name;
             bool blackOnly;
         };
-        for (const Page& page : {Page{ChartKind::Magnitude, "pelmo-print-magnitude", false},
-                                 Page{ChartKind::ImpedanceAndEsr, "pelmo-print-impedance-esr-black-only", true},
-                                 Page{ChartKind::Smith, "pelmo-print-smith", false}}) {
+        for (const Page& page :
+             {Page{ChartKind::Magnitude, "pelmo-print-magnitude", false},
+              Page{ChartKind::ImpedanceAndEsr, "pelmo-print-impedance-esr-black-only", true},
+              Page{ChartKind::Smith, "pelmo-print-smith", false}}) {
             const QString pdf = folder.filePath(QString::fromLatin1(page.name) + QStringLiteral(".pdf"));
             const QString png = folder.filePath(QString::fromLatin1(page.name) + QStringLiteral(".png"));
             ok &= Report(PrintToPng(mainWindow, charts, page.kind, pdf, png, page.blackOnly), png);
