@@ -18,7 +18,8 @@ void DrawClipboardPicture(shared::ChartCanvas& canvas, const ClipboardPictureSou
     // The first label's colour on a Smith chart: every label of its window is blue.
     const shared::Rgb smithColour =
         source.Legend.empty() ? shared::colors::kBlue : source.Legend.front().Colour;
-    // Half a text line: a line is about twice the point size in tenths of a point.
+    // Half a text line below the label's top: a point is 20 twips and a line about one
+    // point size high, so half of it is the size times 10 twips.
     const double halfLine = source.LegendFont.size * 10.0;
     for (const LegendRow& row : source.Legend) {
         if (row.Caption.empty()) break;
