@@ -1,0 +1,287 @@
+#include "pelmo/app/qt/frm_main.h"
+
+#include "pelmo/app/help_and_links.h"
+#include "pelmo/app/program_services.h"
+#include "pelmo/app/qt/program_menus.h"
+#include "pelmo/app/save_commands.h"
+#include "pelmo/charts/qt/chart_windows.h"
+#include "pelmo/charts/qt/frm_graph.h"
+#include "pelmo/library/program_identity.h"
+#include "pelmo/selection/chart_requests.h"
+#include "pelmo/selection/qt/frm_library.h"
+#include "pelmo/size/qt/frm_size.h"
+
+#include "shared/dialogs/frm_about.h"
+#include "shared/dialogs/twips.h"
+#include "shared/platform/qt/qt_save_file_sink.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <optional>
+
+namespace pelmo {
+
+namespace {
+
+// The frame opens large enough for the selection window across its top and the chart
+// windows that open below it.
+constexpr double kInitialWidthTwips = 12400.0;
+constexpr double kInitialHeightTwips = 9000.0;
+// MDIForm_Resize leaves this much of the frame's width beside the selection window.
+constexpr double kSelectionWindowMarginTwips = 200.0;
+
+}  // namespace
+
+FrmMain::FrmMain(Library& library, const ProgramServices& services, QWidget* parent)
+    : QMainWindow(parent),
+      library_(library),
+      services_(services),
+      host_(library, this),
+      selection_(library, services.Messages, services.Cursor, host_),
+      area_(new QMdiArea(this)),
+      menus_(new ProgramMenus(*this)),
+      exitProgram_([]() { QCoreApplication::exit(0); }),
+      openSink_(shared::OpenQtSaveFile) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
+    area_->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(area_);
+    host_.SetSelection(&selection_);
+    BuildWindows();
+    menus_->ShowOn(MenuBarKind::Selection, *menuBar());
+    connect(menus_, &ProgramMenus::commandTriggered, this, &FrmMain::RunCommand);
+    connect(area_, &QMdiArea::subWindowActivated, this, &FrmMain::SubWindowActivated);
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    resize(shared::TwipsToPixels(kInitialWidthTwips, dpiX), shared::TwipsToPixels(kInitialHeightTwips, dpiY));
+}
+
+FrmMain::~FrmMain() {
+    // The windows inside the frame go first, while the selection, the slots and the
+    // chart registry they report to still exist.
+    disconnect(area_, nullptr, this, nullptr);
+    if (charts_) {
+        disconnect(charts_.get(), nullptr, this, nullptr);
+        charts_->CloseAll();
+    }
+    delete area_;
+    area_ = nullptr;
+}
+
+void FrmMain::BuildWindows() {
+    frmLibrary_ = new FrmLibrary(selection_, services_);
+    librarySubWindow_ = area_->addSubWindow(frmLibrary_, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                                             Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
+    librarySubWindow_->setObjectName(QStringLiteral("frmLibraryWindow"));
+    librarySubWindow_->installEventFilter(this);
+    charts_ = std::make_unique<ChartWindows>(*area_, selection_, library_, slots_, points_, services_, this);
+    requests_ = std::make_unique<ChartRequests>(selection_, library_, slots_, points_, *charts_, services_.Messages,
+                                                &services_.Cursor);
+    host_.SetChartWindows([this]() { return charts_->OpenCount(); }, [this]() { charts_->CloseAll(); });
+
+    connect(frmLibrary_, &FrmLibrary::selectionChanged, this, &FrmMain::UpdateMenuState);
+    connect(frmLibrary_, &FrmLibrary::catalogLinkRequested, this, &FrmMain::cmdCatalogLink_Click);
+    connect(frmLibrary_, &FrmLibrary::mustEnd, this, &FrmMain::ExitProgram);
+    connect(charts_.get(), &ChartWindows::windowsChanged, this, [this]() {
+        UpdateMenuState();
+        ShowMenuBarOfCurrentWindow();
+    });
+}
+
+void FrmMain::MDIForm_Load() {
+    frmLibrary_->Form_Load();
+    librarySubWindow_->adjustSize();
+    librarySubWindow_->move(0, 0);
+    librarySubWindow_->show();
+    FitSelectionWindow();
+    area_->setActiveSubWindow(librarySubWindow_);
+    UpdateMenuState();
+    ShowMenuBarOfCurrentWindow();
+}
+
+void FrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FitSelectionWindow();
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == librarySubWindow_ && event->type() == QEvent::Close) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmMain::FitSelectionWindow() {
+    if (librarySubWindow_ == nullptr || isMinimized() || librarySubWindow_->isMinimized()) {
+        return;
+    }
+    const int width = this->width() - shared::TwipsToPixels(kSelectionWindowMarginTwips, logicalDpiX());
+    librarySubWindow_->resize(std::max(width, librarySubWindow_->minimumWidth()), librarySubWindow_->height());
+}
+
+// ---------------------------------------------------------------------------------
+// Menus.
+
+void FrmMain::SubWindowActivated(QMdiSubWindow* window) {
+    // The frame losing the focus to a dialog activates no window: keep the bar shown.
+    if (window != nullptr) {
+        ShowMenuBarOfCurrentWindow();
+    }
+}
+
+void FrmMain::ShowMenuBarOfCurrentWindow() {
+    const MenuBarKind bar = ActiveChartWindow() != nullptr ? MenuBarKind::Chart : MenuBarKind::Selection;
+    if (bar != menus_->Shown()) {
+        menus_->ShowOn(bar, *menuBar());
+    }
+}
+
+FrmGraph* FrmMain::ActiveChartWindow() const {
+    const QMdiSubWindow* current = area_ != nullptr ? area_->currentSubWindow() : nullptr;
+    if (current == nullptr || current == librarySubWindow_) {
+        return nullptr;
+    }
+    return qobject_cast<FrmGraph*>(current->widget());
+}
+
+void FrmMain::UpdateMenuState() {
+    selection_.UpdateMenuState();
+    const SelectionMenuState& state = selection_.State().Menus;
+    menus_->Apply(state);
+    menus_->SetCodeSystem(selection_.State().CodeSystem);
+    if (auto* button = frmLibrary_->findChild<QAbstractButton*>(QStringLiteral("cmdCatalogLink"))) {
+        button->setEnabled(state.CatalogLink);
+    }
+}
+
+void FrmMain::ShowSelection() {
+    frmLibrary_->ShowState();
+    UpdateMenuState();
+}
+
+void FrmMain::RunCommand(MenuCommand command) {
+    if (ChartRequestOf(command)) {
+        RequestChart(command);
+        return;
+    }
+    switch (command) {
+    case MenuCommand::FileReset: mnuFileReset_Click(); break;
+    case MenuCommand::FilePageSetup: mnuFilePageSetup_Click(); break;
+    case MenuCommand::FilePrint: mnuFilePrint_Click(); break;
+    case MenuCommand::FileSavedataSpara: mnuFileSavedataSpara_Click(); break;
+    case MenuCommand::FileSavedataImp: mnuFileSavedataImp_Click(); break;
+    case MenuCommand::FileExit: mnuFileExit_Click(); break;
+    case MenuCommand::ViewCodeEia: mnuViewCode_Click(0); break;
+    case MenuCommand::ViewCodeJis: mnuViewCode_Click(1); break;
+    case MenuCommand::ViewSize: mnuViewSize_Click(); break;
+    case MenuCommand::CatalogLink: mnuCatalogLink_Click(); break;
+    case MenuCommand::WindowClose: mnuWindowClose_Click(); break;
+    case MenuCommand::HelpContents: mnuHelpContents_Click(); break;
+    case MenuCommand::VersionCheck: mnuVersionCheck_Click(); break;
+    case MenuCommand::ContactUs: mnuContactUs_Click(); break;
+    case MenuCommand::HelpAbout: mnuHelpAbout_Click(); break;
+    default: break;
+    }
+}
+
+// ---------------------------------------------------------------------------------
+// The selection window's commands.
+
+void FrmMain::mnuFileReset_Click() {
+    selection_.mnuFileReset_Click();
+    ShowSelection();
+}
+
+void FrmMain::mnuFileSavedataSpara_Click() {
+    RunSaveCommand(SaveFormat::Touchstone, selection_, library_, services_,
+                   SaveEnvironment{QDir::currentPath().toStdString(), openSink_});
+    ShowSelection();
+}
+
+void FrmMain::mnuFileSavedataImp_Click() {
+    RunSaveCommand(SaveFormat::Impedance, selection_, library_, services_,
+                   SaveEnvironment{QDir::currentPath().toStdString(), openSink_});
+    ShowSelection();
+}
+
+void FrmMain::mnuFileExit_Click() { ExitProgram(); }
+
+void FrmMain::ExitProgram() {
+    if (exitProgram_) {
+        exitProgram_();
+    }
+}
+
+void FrmMain::mnuViewCode_Click(int index) {
+    selection_.mnuViewCode_Click(index);
+    ShowSelection();
+}
+
+void FrmMain::mnuViewSize_Click() {
+    const std::optional<std::int32_t> index = selection_.PartForCommand();
+    ShowSelection();
+    if (!index) {
+        return;
+    }
+    FrmSize::ShowModal(library_, selection_.State().Product, *index, selection_.State().CodeSystem,
+                       services_.Messages, this);
+}
+
+void FrmMain::mnuCatalogLink_Click() { WebLink(kCatalogLink, selection_.State(), services_); }
+
+void FrmMain::cmdCatalogLink_Click() { WebLink(kCatalogLink, selection_.State(), services_); }
+
+void FrmMain::mnuWindowClose_Click() {
+    charts_->CloseAll();
+    UpdateMenuState();
+    ShowMenuBarOfCurrentWindow();
+}
+
+void FrmMain::mnuHelpContents_Click() { OpenHelp(services_); }
+
+void FrmMain::mnuVersionCheck_Click() { WebLink(kVersionCheck, selection_.State(), services_); }
+
+void FrmMain::mnuContactUs_Click() { WebLink(kContactUs, selection_.State(), services_); }
+
+void FrmMain::mnuHelpAbout_Click() {
+    shared::AboutContent content;
+    content.caption = QStringLiteral("About ") + QString::fromLatin1(kProgramTitle);
+    content.productTitle = QString::fromLatin1(kProductTitle);
+    shared::frmAbout about(content, this);
+    about.exec();
+}
+
+void FrmMain::RequestChart(MenuCommand command) {
+    const std::optional<ChartMenuRequest> request = ChartRequestOf(command);
+    if (!request) {
+        return;
+    }
+    requests_->Request(request->Kind, request->SParameter);
+    ShowSelection();
+    ShowMenuBarOfCurrentWindow();
+}
+
+// ---------------------------------------------------------------------------------
+// The chart windows' own commands.
+
+void FrmMain::mnuFilePageSetup_Click() {
+    if (FrmGraph* window = ActiveChartWindow()) {
+        window->mnuFilePageSetup_Click();
+    }
+}
+
+void FrmMain::mnuFilePrint_Click() {
+    if (FrmGraph* window = ActiveChartWindow()) {
+        window->mnuFilePrint_Click();
+    }
+}
+
+}  // namespace pelmo

@@ -1,0 +1,396 @@
+#include "app_test_support.h"
+#include "support/temporary_folder.h"
+
+#include "pelmo/app/program_start.h"
+#include "pelmo/app/qt/frm_main.h"
+#include "pelmo/app/qt/program_menus.h"
+#include "pelmo/charts/qt/chart_windows.h"
+#include "pelmo/charts/qt/frm_graph.h"
+#include "pelmo/library/library_loader.h"
+#include "pelmo/selection/qt/frm_library.h"
+
+#include "shared/dialogs/twips.h"
+#include "shared/platform/qt/qt_single_instance.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pelmo::testing {
+namespace {
+
+// The main window over the generated sample library with every service a scripted fake,
+// loaded as the program shows it, in EIA notation (English help).
+class FrmMainTest : public ::testing::Test {
+protected:
+    FrmMainTest() : library_(LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.')) {
+        window_ = std::make_unique<FrmMain>(library_, fake_.services);
+        window_->SetExitHandler([this]() { ++exits_; });
+        window_->show();
+        window_->MDIForm_Load();
+        fake_.messages.Clear();
+    }
+
+    QAction* Item(MenuBarKind bar, const char* name) const {
+        QAction* action = window_->Menus().Action(bar, QString::fromLatin1(name));
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
+    bool Enabled(MenuBarKind bar, const char* name) const {
+        const QAction* action = Item(bar, name);
+        return action != nullptr && action->isEnabled();
+    }
+    // What the user can click: a disabled item does nothing.
+    void Click(MenuBarKind bar, const char* name) {
+        ASSERT_EQ(window_->Menus().Shown(), bar) << name;
+        Item(bar, name)->trigger();
+        QApplication::processEvents();
+    }
+    std::vector<std::string> BarMenus() const {
+        std::vector<std::string> names;
+        for (const QAction* action : window_->menuBar()->actions()) {
+            names.push_back(action->objectName().toStdString());
+        }
+        return names;
+    }
+
+    void ChooseCapacitor(const std::string& partNumber) {
+        window_->SelectionWindow().cboPartNumber_Click(QString::fromStdString(partNumber));
+        ASSERT_EQ(window_->Selection().State().PartNumber.Text, partNumber);
+    }
+    void ChooseInductor(const std::string& partNumber) {
+        window_->SelectionWindow().optProduct_Click(1);
+        window_->SelectionWindow().cboPartNumber_Click(QString::fromStdString(partNumber));
+        ASSERT_EQ(window_->Selection().State().PartNumber.Text, partNumber);
+    }
+    std::string CapacitorOfClass(std::initializer_list<int> classes) const {
+        return FindCapacitor(library_, [classes](const CapacitorRecord&, int rangeClass) {
+            return std::find(classes.begin(), classes.end(), rangeClass) != classes.end();
+        });
+    }
+
+    Library library_;
+    FakeProgram fake_;
+    std::unique_ptr<FrmMain> window_;
+    int exits_ = 0;
+};
+
+// Runs action and closes the modal dialog it opens; the dialog's class and caption.
+struct ModalSeen {
+    QString className;
+    QString title;
+};
+template <typename Action>
+ModalSeen RunClosingModal(Action action) {
+    ModalSeen seen;
+    QTimer::singleShot(0, [&seen]() {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen.className = QString::fromLatin1(modal->metaObject()->className());
+            seen.title = modal->windowTitle();
+            modal->close();
+        }
+    });
+    action();
+    // A command that opened no dialog leaves the timer pending: let it find nothing now,
+    // rather than close a later command's dialog.
+    QApplication::processEvents();
+    return seen;
+}
+
+// The items of the selection window's bar follow the choice: the part kind and, for a
+// capacitor, its frequency range class decide Reactance, Q, DF and Apparent Capacitance;
+// the Link to Catalog button goes with its menu item.
+TEST_F(FrmMainTest, SelectionMenusFollowTheChoice) {
+    const char* const items[] = {"mnuFileReset", "mnuFileSavedata", "mnuFileSavedataSpara", "mnuFileSavedataImp",
+                                 "mnuViewSize",  "mnuGraphSmith",   "mnuGraphMag",          "mnuGraphPhase",
+                                 "mnuGraphImp",  "mnuGraphESR",     "mnuGraphReac",         "mnuGraphQ",
+                                 "mnuGraphDF",   "mnuGraphApcapa",  "mnuGraphApindu",       "mnuGraphImpESR",
+                                 "mnuCatalogLink", "mnuWindowClose"};
+    struct Row {
+        const char* name;
+        std::string partNumber;
+        bool inductor;
+        std::vector<bool> enabled;  // in the order of items
+    };
+    const std::vector<Row> rows = {
+        {"nothing", "", false,
+         {false, false, false, false, false, false, false, false, false, false, false, false, false, false, false,
+          false, false, false}},
+        {"class 3 or 5", CapacitorOfClass({3, 5}), false,
+         {true, true, true, true, true, true, true, true, true, true, true, false, true, true, true, true, true,
+          false}},
+        {"class 2", CapacitorOfClass({2}), false,
+         {true, true, true, true, true, true, true, true, true, true, true, true, false, true, true, true, true,
+          false}},
+        {"inductor", library_.InductorTable.front().PartNumber, true,
+         {true, true, true, true, true, true, true, true, true, true, false, true, false, false, true, true, true,
+          false}},
+    };
+    for (const Row& row : rows) {
+        if (row.inductor) {
+            ChooseInductor(row.partNumber);
+        } else if (!row.partNumber.empty()) {
+            ChooseCapacitor(row.partNumber);
+        }
+        for (std::size_t i = 0; i < std::size(items); ++i) {
+            EXPECT_EQ(Enabled(MenuBarKind::Selection, items[i]), row.enabled[i]) << row.name << ": " << items[i];
+        }
+        auto* button = window_->SelectionWindow().findChild<QAbstractButton*>(QStringLiteral("cmdCatalogLink"));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->isEnabled(), row.enabled[16]) << row.name;
+    }
+    // A filter choice alone is a selection that can be reset.
+    window_->SelectionWindow().optProduct_Click(0);
+    window_->SelectionWindow().cboItemA_Click(
+        QString::fromStdString(window_->Selection().State().ItemA.Items.front()));
+    EXPECT_TRUE(Enabled(MenuBarKind::Selection, "mnuFileReset"));
+    EXPECT_FALSE(Enabled(MenuBarKind::Selection, "mnuGraphImp"));
+    EXPECT_TRUE(fake_.messages.Shown().empty());
+}
+
+// A chart window brings its own bar with the same states; its Print goes with the chosen
+// part and its Close All stays on, while the selection window's Close All is on only
+// while chart windows are open. Resetting from the chart window clears both bars.
+TEST_F(FrmMainTest, ChartWindowMenusTakeTheSameStates) {
+    EXPECT_EQ(window_->Menus().Shown(), MenuBarKind::Selection);
+    EXPECT_EQ(BarMenus(), (std::vector<std::string>{"mnuFile", "mnuView", "mnuGraph", "mnuWindow", "mnuHelp"}));
+    ChooseCapacitor(CapacitorOfClass({2}));
+    Click(MenuBarKind::Selection, "mnuGraphImp");
+    ASSERT_EQ(window_->Charts().OpenCount(), 1);
+    EXPECT_TRUE(fake_.messages.Shown().empty());
+    EXPECT_EQ(window_->Menus().Shown(), MenuBarKind::Chart);
+    EXPECT_EQ(BarMenus(), (std::vector<std::string>{"mnuFile", "mnuView", "mnuCatalogLink", "mnuGraph", "mnuWindow",
+                                                    "mnuHelp"}));
+    EXPECT_NE(window_->ActiveChartWindow(), nullptr);
+    EXPECT_TRUE(Enabled(MenuBarKind::Chart, "mnuFilePrint"));
+    EXPECT_TRUE(Enabled(MenuBarKind::Chart, "mnuWindowClose"));
+    EXPECT_TRUE(Enabled(MenuBarKind::Selection, "mnuWindowClose"));
+    EXPECT_TRUE(Enabled(MenuBarKind::Chart, "mnuGraphQ"));
+    EXPECT_FALSE(Enabled(MenuBarKind::Chart, "mnuGraphDF"));
+
+    Click(MenuBarKind::Chart, "mnuFileReset");
+    EXPECT_TRUE(window_->Selection().State().PartNumber.Text.empty());
+    EXPECT_EQ(window_->Charts().OpenCount(), 1);
+    for (const MenuBarKind bar : {MenuBarKind::Selection, MenuBarKind::Chart}) {
+        for (const char* name : {"mnuFileReset", "mnuFileSavedata", "mnuViewSize", "mnuGraphSmith", "mnuGraphImp",
+                                 "mnuGraphImpESR", "mnuCatalogLink"}) {
+            EXPECT_FALSE(Enabled(bar, name)) << name;
+        }
+        EXPECT_TRUE(Enabled(bar, "mnuWindowClose"));
+    }
+    EXPECT_FALSE(Enabled(MenuBarKind::Chart, "mnuFilePrint"));
+    EXPECT_TRUE(Enabled(MenuBarKind::Chart, "mnuFilePageSetup"));
+}
+
+// Close All Chart Windows closes every chart window, frees every slot and gives the
+// frame back the selection window's bar with Close All off.
+TEST_F(FrmMainTest, CloseAllClosesEveryChartWindow) {
+    ChooseCapacitor(CapacitorOfClass({2}));
+    Click(MenuBarKind::Selection, "mnuGraphImp");
+    Click(MenuBarKind::Chart, "mnuGraphSmithS11");
+    Click(MenuBarKind::Chart, "mnuGraphImpESR");
+    ASSERT_EQ(window_->Charts().OpenCount(), 3);
+    EXPECT_EQ(window_->Slots().InUseCount(), 4);
+    EXPECT_TRUE(fake_.messages.Shown().empty());
+    Click(MenuBarKind::Chart, "mnuWindowClose");
+    EXPECT_EQ(window_->Charts().OpenCount(), 0);
+    EXPECT_EQ(window_->Slots().InUseCount(), 0);
+    EXPECT_EQ(window_->Menus().Shown(), MenuBarKind::Selection);
+    EXPECT_FALSE(Enabled(MenuBarKind::Selection, "mnuWindowClose"));
+    EXPECT_TRUE(Enabled(MenuBarKind::Selection, "mnuGraphImp"));
+}
+
+// The notation items carry the check mark of the notation in force, and a chart
+// window's View menu shows it when it opens.
+TEST_F(FrmMainTest, TheNotationCheckMarksAreCopiedToChartWindows) {
+    EXPECT_TRUE(Item(MenuBarKind::Selection, "mnuViewCode0")->isChecked());
+    EXPECT_FALSE(Item(MenuBarKind::Selection, "mnuViewCode1")->isChecked());
+    Click(MenuBarKind::Selection, "mnuViewCode1");
+    EXPECT_EQ(window_->Selection().State().CodeSystem, shared::Jis);
+    EXPECT_FALSE(Item(MenuBarKind::Selection, "mnuViewCode0")->isChecked());
+    EXPECT_TRUE(Item(MenuBarKind::Selection, "mnuViewCode1")->isChecked());
+    // Clicking the checked item again keeps it checked.
+    Click(MenuBarKind::Selection, "mnuViewCode1");
+    EXPECT_TRUE(Item(MenuBarKind::Selection, "mnuViewCode1")->isChecked());
+
+    window_->SelectionWindow().cboPartNumber_Click(
+        QString::fromStdString(window_->Selection().State().PartNumber.Items.front()));
+    Click(MenuBarKind::Selection, "mnuGraphImp");
+    ASSERT_EQ(window_->Menus().Shown(), MenuBarKind::Chart);
+    QMenu* view = window_->Menus().Menu(MenuBarKind::Chart, QStringLiteral("mnuView"));
+    ASSERT_NE(view, nullptr);
+    emit view->aboutToShow();
+    EXPECT_FALSE(Item(MenuBarKind::Chart, "mnuViewCode0")->isChecked());
+    EXPECT_TRUE(Item(MenuBarKind::Chart, "mnuViewCode1")->isChecked());
+}
+
+// Help, the web links and About, from both bars.
+TEST_F(FrmMainTest, HelpAndWebLinks) {
+    Click(MenuBarKind::Selection, "mnuHelpContents");
+    ASSERT_EQ(fake_.shell.OpenedDocuments().size(), 1U);
+    EXPECT_EQ(fake_.shell.OpenedDocuments()[0], std::string(PELMO_SAMPLE_LIBRARY_DIR) + "/pelmoehlp.pdf");
+    Click(MenuBarKind::Selection, "mnuContactUs");
+    Click(MenuBarKind::Selection, "mnuVersionCheck");
+    const std::string partNumber = library_.InductorTable.front().PartNumber;
+    ChooseInductor(partNumber);
+    Click(MenuBarKind::Selection, "mnuCatalogLink");
+    window_->SelectionWindow().findChild<QAbstractButton*>(QStringLiteral("cmdCatalogLink"))->click();
+    const std::vector<std::string>& urls = fake_.shell.OpenedUrls();
+    ASSERT_EQ(urls.size(), 4U);
+    const std::string search = "https://products.example.com/cgi-bin/design-tool/search_product.pl?";
+    EXPECT_EQ(urls[0].rfind(search + "lt=1&i=1&v=", 0), 0U) << urls[0];
+    EXPECT_EQ(urls[1].rfind(search + "lt=2&i=1&v=", 0), 0U) << urls[1];
+    const std::string catalog = "&l=2&nkey=" + partNumber + "&okey=" + partNumber + "&lan=2&t=1";
+    EXPECT_EQ(urls[2].rfind(search + "lt=0&i=1&v=", 0), 0U) << urls[2];
+    EXPECT_NE(urls[2].find(catalog), std::string::npos) << urls[2];
+    EXPECT_EQ(urls[3], urls[2]);
+
+    const ModalSeen about = RunClosingModal([this]() { Click(MenuBarKind::Selection, "mnuHelpAbout"); });
+    EXPECT_EQ(about.className, "shared::frmAbout");
+    EXPECT_EQ(about.title, "About Pelmo");
+    EXPECT_TRUE(fake_.messages.Shown().empty());
+}
+
+// Without a help file, Help > Contents says so and opens nothing.
+TEST_F(FrmMainTest, NoHelpFile) {
+    fake_.services.HelpFileName.clear();
+    Click(MenuBarKind::Selection, "mnuHelpContents");
+    EXPECT_TRUE(fake_.shell.OpenedDocuments().empty());
+    ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake_.messages.Shown()[0].text, "There is no Help File.");
+    EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Information);
+}
+
+// The chip size sheet needs a part: without one, or with a part number the library does
+// not know, the exclamation box and no sheet; with one, the sheet modally.
+TEST_F(FrmMainTest, ChipSizeNeedsAPart) {
+    for (const char* typed : {"", "NOSUCHPART"}) {
+        fake_.messages.Clear();
+        window_->Selection().SetPartNumberText(typed);
+        const ModalSeen seen = RunClosingModal([this]() { window_->mnuViewSize_Click(); });
+        EXPECT_TRUE(seen.className.isEmpty()) << typed;
+        ASSERT_EQ(fake_.messages.Shown().size(), 1U) << typed;
+        EXPECT_EQ(fake_.messages.Shown()[0].text, "Product Number is invalid or not selected!");
+        EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Exclamation);
+        EXPECT_EQ(fake_.messages.Shown()[0].title, "Pelmo");
+    }
+    fake_.messages.Clear();
+    ChooseCapacitor(CapacitorOfClass({2}));
+    ASSERT_TRUE(Enabled(MenuBarKind::Selection, "mnuViewSize"));
+    const ModalSeen seen = RunClosingModal([this]() { Click(MenuBarKind::Selection, "mnuViewSize"); });
+    EXPECT_EQ(seen.className, "pelmo::FrmSize");
+    EXPECT_TRUE(fake_.messages.Shown().empty());
+}
+
+// Exit ends the program from either bar.
+TEST_F(FrmMainTest, ExitEndsTheProgram) {
+    Click(MenuBarKind::Selection, "mnuFileExit");
+    EXPECT_EQ(exits_, 1);
+    ChooseCapacitor(CapacitorOfClass({2}));
+    Click(MenuBarKind::Selection, "mnuGraphESR");
+    Click(MenuBarKind::Chart, "mnuFileExit");
+    EXPECT_EQ(exits_, 2);
+}
+
+// The selection window spans the frame less 200 twips, whatever size the frame takes.
+TEST_F(FrmMainTest, TheSelectionWindowFollowsTheFrameWidth) {
+    const auto* sub = window_->SelectionWindow().parentWidget();
+    ASSERT_NE(sub, nullptr);
+    for (const int width : {1300, 1000}) {
+        window_->resize(width, 800);
+        QApplication::processEvents();
+        EXPECT_EQ(sub->width(), width - shared::TwipsToPixels(200, window_->logicalDpiX())) << width;
+    }
+}
+
+// The selection window stays for the whole run: closing its frame does nothing.
+TEST_F(FrmMainTest, TheSelectionWindowCannotBeClosed) {
+    QWidget* sub = window_->SelectionWindow().parentWidget();
+    ASSERT_NE(sub, nullptr);
+    EXPECT_FALSE(sub->close());
+    QApplication::processEvents();
+    EXPECT_TRUE(window_->SelectionWindow().isVisible());
+    EXPECT_EQ(window_->Area().subWindowList().size(), 1);
+}
+
+// Both exports from a chart window's File menu write the part chosen in the selection
+// window, byte for byte as pelmo-cli writes it, and confirm with the full path.
+TEST_F(FrmMainTest, ExportsFromAChartWindowWriteTheSelectionsPart) {
+    shared::testing::TemporaryFolder folder;
+    ChooseCapacitor(CapacitorOfClass({3, 5}));
+    Click(MenuBarKind::Selection, "mnuGraphMagS21");
+    const std::string partNumber = FindCapacitor(
+        library_, [](const CapacitorRecord& record, int rangeClass) { return rangeClass != 0 && HasConditionModel(record); });
+    ChooseCapacitor(partNumber);
+    window_->Area().setActiveSubWindow(window_->Area().subWindowList().back());
+    ASSERT_EQ(window_->Menus().Shown(), MenuBarKind::Chart);
+    fake_.messages.Clear();
+
+    fake_.dialogs.QueueFile(folder.File("a.s2p"));
+    Click(MenuBarKind::Chart, "mnuFileSavedataSpara");
+    fake_.dialogs.QueueFile(folder.File("a.txt"));
+    Click(MenuBarKind::Chart, "mnuFileSavedataImp");
+    fake_.dialogs.QueueFileCancel();
+    Click(MenuBarKind::Chart, "mnuFileSavedataSpara");
+
+    ASSERT_EQ(fake_.messages.Shown().size(), 2U);
+    EXPECT_EQ(fake_.messages.Shown()[0].text, "S Parameter Data saved to " + folder.File("a.s2p"));
+    EXPECT_EQ(fake_.messages.Shown()[1].text, "Impedance Data saved to " + folder.File("a.txt"));
+    for (const auto& shown : fake_.messages.Shown()) {
+        EXPECT_EQ(shown.icon, shared::MessageIcon::Information);
+        EXPECT_EQ(shown.title, "Pelmo");
+    }
+    ASSERT_EQ(fake_.dialogs.FileRequests().size(), 3U);
+    EXPECT_EQ(fake_.dialogs.FileRequests()[0].fileName, partNumber + "series(25,0).s2p");
+    EXPECT_EQ(fake_.dialogs.FileRequests()[1].initDir, folder.Path());
+    EXPECT_EQ(fake_.settings.Read("Settings", "FilePath", ""), folder.Path());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
+    const std::string frequency = window_->Selection().State().Frequency;
+    ASSERT_EQ(RunPelmoCli("export s2p --part '" + partNumber + "' --code eia -o '" + folder.File("cli.s2p") + "'"), 0);
+    ASSERT_EQ(RunPelmoCli("export impedance --part '" + partNumber + "' --code eia --freq " + frequency + " -o '" +
+                          folder.File("cli.txt") + "'"),
+              0);
+    EXPECT_EQ(ReadBytes(folder.File("a.s2p")), ReadBytes(folder.File("cli.s2p")));
+    EXPECT_EQ(ReadBytes(folder.File("a.txt")), ReadBytes(folder.File("cli.txt")));
+    EXPECT_EQ(fake_.cursor.Depth(), 0);
+}
+
+// Print from a chart window asks first and prints one page of the active chart.
+TEST_F(FrmMainTest, PrintPrintsTheActiveChartWindow) {
+    ChooseCapacitor(CapacitorOfClass({2}));
+    Click(MenuBarKind::Selection, "mnuGraphReac");
+    Click(MenuBarKind::Chart, "mnuFilePrint");
+    ASSERT_FALSE(fake_.messages.Shown().empty());
+    EXPECT_EQ(fake_.messages.Shown()[0].text, "Would you print Reactance Chart ?");
+    EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Question);
+    EXPECT_EQ(fake_.printer.DocumentsEnded(), 1);
+}
+
+// A second copy of the program is refused through the lock the program takes at start.
+TEST(SecondCopyTest, TheProgramsLockRefusesASecondCopy) {
+    shared::testing::TemporaryFolder lockFolder;
+    shared::QtSingleInstance first("pelmo", QString::fromStdString(lockFolder.Path()));
+    ASSERT_TRUE(first.Acquire());
+    shared::QtSingleInstance second("pelmo", QString::fromStdString(lockFolder.Path()));
+    shared::FakeMessages messages;
+    EXPECT_FALSE(StartProgram(second, messages, PELMO_SAMPLE_LIBRARY_DIR, '.'));
+    ASSERT_EQ(messages.Shown().size(), 1U);
+    EXPECT_EQ(messages.Shown()[0].text, "It is already started.");
+    EXPECT_EQ(messages.Shown()[0].icon, shared::MessageIcon::Critical);
+    EXPECT_EQ(messages.Shown()[0].title, "Pelmo");
+}
+
+}  // namespace
+}  // namespace pelmo::testing
