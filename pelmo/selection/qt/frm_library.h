@@ -47,7 +47,8 @@ public:
     FrmLibrary& operator=(const FrmLibrary&) = delete;
 
     // Window load: size 11630 x 3550 twips, the model's load with the program's help
-    // language and degree sign, the circuit pictures, then ShowState().
+    // language and degree sign, the circuit pictures, then ShowState() and
+    // selectionChanged() so the menus start from the loaded state.
     void Form_Load();
     // Copies model.State() into the controls without raising their change events,
     // applies the model's focus request and beeps once per increase of State().Beeps.

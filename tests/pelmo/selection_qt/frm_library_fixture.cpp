@@ -31,6 +31,8 @@ FrmLibraryTest::FrmLibraryTest(int helpLanguage)
     QObject::connect(window_.get(), &FrmLibrary::catalogLinkRequested, [this] { ++catalogRequests_; });
     QObject::connect(window_.get(), &FrmLibrary::mustEnd, [this] { ++mustEnds_; });
     window_->Form_Load();
+    loadChanges_ = selectionChanges_;
+    selectionChanges_ = 0;
     window_->show();
 }
 #pragma GCC diagnostic pop

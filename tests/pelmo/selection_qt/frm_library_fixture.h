@@ -80,7 +80,8 @@ protected:
     LibrarySelection model_;
     std::unique_ptr<FrmLibrary> window_;
     int beeps_ = 0;
-    int selectionChanges_ = 0;
+    int selectionChanges_ = 0;  // counted from the end of the load
+    int loadChanges_ = 0;       // raised by the load itself
     int catalogRequests_ = 0;
     int mustEnds_ = 0;
 };

@@ -75,6 +75,7 @@ TEST_F(FrmLibraryTest, LoadShowsEveryControlWithItsCaptionAndTheCapacitorLists) 
     for (const char* picture : {"picESC", "picSeries", "picShunt"}) EXPECT_TRUE(Child<QWidget>(picture)->isVisible());
     for (const char* readout : {"lblFreq", "lblImp", "lblMag0"}) EXPECT_TRUE(Text(readout).isEmpty()) << readout;
     EXPECT_TRUE(messages_.Shown().empty());
+    EXPECT_EQ(loadChanges_, 1);
 }
 
 // Choosing through the four filters and typing the number both end at the same window:
@@ -391,6 +392,67 @@ TEST_F(FrmLibraryTest, CircuitPicturesShowTheBackgroundAroundTheLinesAndFollowTh
     window_->optProduct_Click(0);
     EXPECT_EQ(esc->Canvas().Image(), capacitor);
     EXPECT_EQ(Child<shared::CanvasWidget>("picSeries")->Canvas().Image(), series);
+}
+
+}  // namespace
+}  // namespace pelmo::testing
+
+namespace pelmo::testing {
+namespace {
+
+// Typing alone changes only the text the model will check: no evaluation, no message,
+// until Enter or a command. A click into a field selects its whole text.
+TEST_F(FrmLibraryTest, TypingWithoutEnterOnlyChangesTheTextAndAClickSelectsTheField) {
+    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(ModelledCapacitor()));
+    const std::vector<std::string> shown = ReadoutTexts();
+    const int changes = selectionChanges_;
+    QLineEdit* frequency = Child<QLineEdit>("txtFreq");
+    frequency->setFocus();
+    frequency->selectAll();
+    QTest::keyClicks(frequency, QStringLiteral("12.5"));
+    EXPECT_EQ(model_.State().Frequency, "12.5");
+    EXPECT_EQ(ReadoutTexts(), shown);
+    EXPECT_EQ(selectionChanges_, changes);
+    EXPECT_TRUE(messages_.Shown().empty());
+
+    QLineEdit* temperature = Child<QLineEdit>("txtTemp");
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTest::mouseClick(temperature, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(temperature->selectedText(), temperature->text());
+    EXPECT_FALSE(temperature->text().isEmpty());
+}
+
+// A library the notation switch cannot sort (one part number twice) cannot be used:
+// the report is shown and the main window is told, once.
+TEST(FrmLibraryEndTest, DamagedLibraryAsksTheProgramToEndOnce) {
+    Library library = LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.');
+    library.CapacitorTable.push_back(library.CapacitorTable.back());
+    shared::FakeMessages messages;
+    shared::FakeCursor cursor;
+    shared::ScriptedCommonDialogBackend dialogs;
+    shared::FakePrinter printer;
+    shared::FakeClipboard clipboard;
+    shared::FakeShell shell;
+    shared::MemorySettings settings;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+    ProgramServices services{messages, cursor, dialogs, printer, clipboard, shell, settings};
+#pragma GCC diagnostic pop
+    ScriptedHost host;
+    LibrarySelection model(library, messages, cursor, host);
+    FrmLibrary window(model, services);
+    int ends = 0;
+    QObject::connect(&window, &FrmLibrary::mustEnd, [&ends] { ++ends; });
+    window.Form_Load();
+    EXPECT_EQ(ends, 1);
+    ASSERT_FALSE(messages.Shown().empty());
+    EXPECT_EQ(messages.Shown().front().icon, shared::MessageIcon::Critical);
+    EXPECT_NE(messages.Shown().front().text.find("457"), std::string::npos) << messages.Shown().front().text;
+    window.ShowState();
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(cursor.Depth(), 0);
 }
 
 }  // namespace
