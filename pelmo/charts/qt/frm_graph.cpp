@@ -28,10 +28,13 @@ namespace {
 constexpr int kLegendFrames = 6;
 constexpr int kPanels = 3;
 // Legend frames of a rectangular window take the width the window has beside its
-// picture, less this margin for the frame's border.
-constexpr double kRightMarginTwips = 240.0;
+// picture, less this margin for the window's border.
+constexpr double kRightMarginTwips = 150.0;
 constexpr double kFrameSpacingTwips = 30.0;
-constexpr double kLabelIndentTwips = 90.0;
+constexpr double kLabelIndentTwips = 60.0;
+// The longest captions (part, conditions, S-parameter and connection) fit a frame at
+// this size; a larger desktop font would cut them off.
+constexpr double kLegendPointSize = 8.0;
 
 std::string SelectionConnection(const LibrarySelection& selection) {
     return selection.State().Mode == 0 ? "Series" : "Shunt";
@@ -83,6 +86,10 @@ void FrmGraph::BuildControls() {
             frame->setTitle(QString::fromStdString(pelmo::LegendFrameCaption(k)));
         QLabel* label = new QLabel(frame);
         label->setObjectName(QStringLiteral("lblStatus(%1)").arg(k));
+        QFont legendFont = label->font();
+        if (legendFont.pointSizeF() > kLegendPointSize)
+            legendFont.setPointSizeF(kLegendPointSize);
+        label->setFont(legendFont);
         QPalette palette = frame->palette();
         palette.setColor(QPalette::WindowText, ToQColor(LegendFrameColor(model_.Kind(), k)));
         frame->setPalette(palette);
@@ -127,7 +134,7 @@ void FrmGraph::PlaceControls() {
                                ? PixelsX(*geometry_.FrameWidth)
                                : PixelsX(geometry_.Width - kRightMarginTwips) - frameLeft;
     const int frameHeight = pictureHeight / kLegendFrames;
-    const int lineHeight = fontMetrics().height();
+    const int lineHeight = lblStatus_[0]->fontMetrics().height();
     // A titled frame ("No.k") keeps its label below the title; an untitled Smith
     // frame centres it.
     const int labelTop = model_.IsSmith() ? std::max(0, (frameHeight - lineHeight) / 2)
@@ -154,7 +161,16 @@ void FrmGraph::DrawChart() {
     if (!model_.IsSmith())
         picGraph_->SetPictureSize(PixelsX(kRectangularPictureWidth), PixelsY(kRectangularPictureHeight));
     ChartContext context = Context();
-    legends_ = model_.Draw(picGraph_->Canvas(), true, context, selection_.State().Readouts.Freq);
+    // A drawing that fails after copying the new trace must not keep the copy: the
+    // request gives the slot back, and a later trace in the same slot would otherwise
+    // find its column filled and show the old data.
+    const ChartWindowModel before = model_;
+    try {
+        legends_ = model_.Draw(picGraph_->Canvas(), true, context, selection_.State().Readouts.Freq);
+    } catch (...) {
+        model_ = before;
+        throw;
+    }
     // The point shown belonged to the axes before this drawing.
     readout_.Reset(picGraph_->Canvas());
     ShowLegend();
@@ -164,7 +180,10 @@ void FrmGraph::DrawChart() {
 void FrmGraph::ShowLegend() {
     for (int k = 0; k < kLegendFrames; ++k) {
         const auto u = static_cast<std::size_t>(k);
-        lblStatus_[u]->setText(u < legends_.size() ? QString::fromStdString(legends_[u]) : QString());
+        const QString caption = u < legends_.size() ? QString::fromStdString(legends_[u]) : QString();
+        lblStatus_[u]->setText(caption);
+        // Whatever a narrow frame cuts off stays readable.
+        lblStatus_[u]->setToolTip(caption);
     }
 }
 
