@@ -323,7 +323,9 @@ void FrmLibrary::ShowPictures() {
 
 void FrmLibrary::DrawPicture(shared::CanvasWidget& box, const std::string& key) {
     shared::PainterCanvas& canvas = box.Canvas();
-    const QColor back = palette().color(QPalette::Window);
+    // The pictures sit on the field colour, like the boxes beside them: a frame's own
+    // fill differs between styles, so matching it would leave a visible patch.
+    const QColor back = palette().color(QPalette::Base);
     canvas.SetBackColor(shared::Rgb{static_cast<std::uint8_t>(back.red()), static_cast<std::uint8_t>(back.green()),
                                     static_cast<std::uint8_t>(back.blue())});
     shared::DrawMasked(canvas, imlCircuit_.ListImage(key), imlCircuit_.ListImage(key + "_mask"));

@@ -371,12 +371,12 @@ TEST_F(FrmLibraryTest, TabOrderFollowsTheWayTheWindowIsFilledIn) {
     EXPECT_NE(Child<QScrollBar>("hsvFreq")->focusPolicy(), Qt::NoFocus);
 }
 
-// The pictures are drawn through their masks: the window's background shows around the
+// The pictures are drawn through their masks: the field background shows around the
 // lines, and the equivalent circuit follows the product kind.
 TEST_F(FrmLibraryTest, CircuitPicturesShowTheBackgroundAroundTheLinesAndFollowTheKind) {
     auto* esc = Child<shared::CanvasWidget>("picESC");
     const QImage capacitor = esc->Canvas().Image();
-    const QColor background = window_->palette().color(QPalette::Window);
+    const QColor background = window_->palette().color(QPalette::Base);
     EXPECT_EQ(capacitor.pixelColor(0, 0).rgb(), background.rgb());
     EXPECT_EQ(capacitor.pixelColor(capacitor.width() - 1, capacitor.height() - 1).rgb(), background.rgb());
     int dark = 0;
