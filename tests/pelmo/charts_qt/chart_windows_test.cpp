@@ -372,17 +372,28 @@ TEST_F(ChartWindowsTest, AWindowThatCannotLoadIsNotShown) {
     EXPECT_TRUE(area_->subWindowList().isEmpty());
 }
 
-TEST_F(ChartWindowsTest, PrintAsksForTheChartAndPrintsOnePage) {
-    Choose(Inductor(0), true);
+// Printing draws the chart again on paper; it must neither ask for the chart by another
+// name nor change any slot, so the SRF each trace recorded survives a later selection.
+TEST_F(ChartWindowsTest, PrintAsksForTheChartAndChangesNoSlot) {
+    const std::string a = Inductor(0);
+    Choose(a, true);
     requests_->Request(ChartKind::Impedance);
+    Choose(Inductor(3), true);
+    requests_->Request(ChartKind::Esr);
+    const float srfA = slots_.Slot(1).Srf;
+    const float srfB = slots_.Slot(2).Srf;
+    ASSERT_NE(srfA, srfB);
+    Choose(Capacitor(0), false);
+
     FrmGraph* window = windows_->Windows().at(0);
     window->mnuFilePrint_Click();
     ASSERT_FALSE(messages_.Shown().empty());
     EXPECT_EQ(messages_.Shown()[0].text, "Would you print Impedance Chart ?");
     EXPECT_EQ(printer_.DocumentsEnded(), 1);
-    // Printing never changes the window's slots or picture.
-    EXPECT_EQ(slots_.InUseCount(), 1);
-    EXPECT_EQ(window->LegendCaption(0).toStdString(), selection_.State().PartNumber.Text);
+    EXPECT_EQ(slots_.InUseCount(), 2);
+    EXPECT_EQ(slots_.Slot(1).Srf, srfA);
+    EXPECT_EQ(slots_.Slot(2).Srf, srfB);
+    EXPECT_EQ(window->LegendCaption(0).toStdString(), a);
 }
 
 }  // namespace
