@@ -45,6 +45,32 @@ constexpr int kFramePitch = 580;
 constexpr int kLabelTop = 240;
 constexpr int kRectangularFrameWidth = 4300;
 
+// The services of a run nobody attends: the print question is answered OK and the
+// clipboard keeps the picture for saving. The start-up facts the output commands do not
+// read keep their defaults, whatever fields the bundle grows.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+struct UnattendedServices {
+    explicit UnattendedServices(shared::Printer& printer)
+        : services{.Messages = messages,
+                   .Cursor = cursor,
+                   .Dialogs = dialogs,
+                   .Printer = printer,
+                   .Clipboard = clipboard,
+                   .Shell = shell,
+                   .Settings = settings,
+                   .ProgramFolder = "./"} {}
+
+    shared::FakeMessages messages;
+    shared::FakeCursor cursor;
+    shared::ScriptedCommonDialogBackend dialogs;
+    shared::FakeClipboard clipboard;
+    shared::FakeShell shell;
+    shared::MemorySettings settings;
+    pelmo::ProgramServices services;
+};
+#pragma GCC diagnostic pop
+
 // Prints one window into pdfPath and renders its page to pngPath.
 bool PrintToPng(QWidget& mainWindow, pelmo::testing::SampleCharts& charts, ChartKind kind,
                 const QString& pdfPath, const QString& pngPath, bool blackOnly) {
@@ -57,19 +83,12 @@ bool PrintToPng(QWidget& mainWindow, pelmo::testing::SampleCharts& charts, Chart
     device.setPageSize(QPageSize(QPageSize::Letter));
     device.setColorMode(blackOnly ? QPrinter::GrayScale : QPrinter::Color);
     shared::QtPrinter printer(device);
-    shared::FakeMessages messages;  // answers OK to the print question
-    shared::FakeCursor cursor;
-    shared::ScriptedCommonDialogBackend dialogs;
-    shared::FakeClipboard clipboard;
-    shared::FakeShell shell;
-    shared::MemorySettings settings;
-    const pelmo::ProgramServices services{messages,  cursor, dialogs,  printer,
-                                          clipboard, shell,  settings, "./"};
+    UnattendedServices unattended(printer);
     pelmo::PrintChartWindow(&mainWindow, charts.Caption(kind), charts.Window(kind), charts.Context(),
-                            charts.Legend(kind), services);
-    for (const shared::RecordedMessage& message : messages.Shown())
+                            charts.Legend(kind), unattended.services);
+    for (const shared::RecordedMessage& message : unattended.messages.Shown())
         std::printf("  message: %s\n", message.text.c_str());
-    if (messages.Shown().size() != 1) return false;
+    if (unattended.messages.Shown().size() != 1) return false;
     QString prefix = pngPath;
     prefix.chop(4);
     return QProcess::execute(QStringLiteral("pdftoppm"),
@@ -93,20 +112,14 @@ bool CopyToPng(pelmo::testing::SampleCharts& charts, ChartKind kind, const QStri
         const int top = kFrameTop + kFramePitch * static_cast<int>(k) + kLabelTop;
         legend.push_back({captions[k], pelmo::LegendFrameColor(kind, static_cast<int>(k)), left, top});
     }
-    shared::FakeMessages messages;
-    shared::FakeCursor cursor;
-    shared::ScriptedCommonDialogBackend dialogs;
     shared::FakePrinter printer;
-    shared::FakeClipboard clipboard;
-    shared::FakeShell shell;
-    shared::MemorySettings settings;
-    const pelmo::ProgramServices services{messages,  cursor, dialogs,  printer,
-                                          clipboard, shell,  settings, "./"};
+    UnattendedServices unattended(printer);
     const int frameWidth = static_cast<int>(geometry.FrameWidth.value_or(kRectangularFrameWidth));
     pelmo::CopyChartToClipboard(picture.GrabPixels({0, 0, picture.PixelWidth(), picture.PixelHeight()}),
                                 static_cast<int>(width), static_cast<int>(height), frameWidth, smith, legend,
-                                services, {}, kScreenDpi);
-    return clipboard.Picture().has_value() && shared::ToQImage(*clipboard.Picture()).save(pngPath);
+                                unattended.services, {}, kScreenDpi);
+    const auto& copied = unattended.clipboard.Picture();
+    return copied.has_value() && shared::ToQImage(*copied).save(pngPath);
 }
 
 bool Report(bool ok, const QString& path) {
