@@ -136,9 +136,13 @@ bool FrmLibrary::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+QSize FrmLibrary::sizeHint() const {
+    return {shared::TwipsToPixels(kFormWidthTwips, logicalDpiX()),
+            shared::TwipsToPixels(kFormHeightTwips, logicalDpiY())};
+}
+
 void FrmLibrary::Form_Load() {
-    resize(shared::TwipsToPixels(kFormWidthTwips, logicalDpiX()),
-           shared::TwipsToPixels(kFormHeightTwips, logicalDpiY()));
+    resize(sizeHint());
     imlCircuit_.SetDotsPerInch(logicalDpiX());
     hsvFreq_->setMaximum(200);
     model_.Form_Load(services_.HelpLanguage, services_.DegreeSign);

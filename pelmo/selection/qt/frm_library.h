@@ -57,6 +57,10 @@ public:
     // The SRF readout text as shown [MHz].
     QString SrfReadout() const;
 
+    // The form's designed size (11630 x 3550 twips at the screen's logical DPI), so a
+    // frame around the window, such as its sub-window in the main window, fits it.
+    QSize sizeHint() const override;
+
     // The beep of refused inputs; the desktop beeps, tests count.
     void SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }
 

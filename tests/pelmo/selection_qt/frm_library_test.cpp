@@ -52,6 +52,7 @@ const CaptionRow kButtons[] = {
 TEST_F(FrmLibraryTest, LoadShowsEveryControlWithItsCaptionAndTheCapacitorLists) {
     EXPECT_EQ(window_->width(), shared::TwipsToPixels(11630, window_->logicalDpiX()));
     EXPECT_EQ(window_->height(), shared::TwipsToPixels(3550, window_->logicalDpiY()));
+    EXPECT_EQ(window_->sizeHint(), window_->size());
     for (const CaptionRow& row : kFixedCaptions) EXPECT_EQ(Text(row.name), QString::fromUtf8(row.caption)) << row.name;
     for (const CaptionRow& row : kFrames)
         EXPECT_EQ(Child<QGroupBox>(row.name)->title(), QString::fromUtf8(row.caption)) << row.name;
