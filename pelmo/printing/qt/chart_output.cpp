@@ -43,11 +43,16 @@ struct RememberedPrinterState {
     std::string FontName;
 };
 
-void RestoreFont(RememberedPrinterState& state) noexcept {
+// Puts the font back and leaves the page in twips with a thin solid pen, as a completed
+// job leaves it, also when the job broke off inside the chart's own scale.
+void RestorePage(RememberedPrinterState& state) noexcept {
     if (state.Page == nullptr) return;
     try {
         state.Page->SetFontSize(state.FontSize);
         state.Page->SetFontName(state.FontName);
+        state.Page->SetScaleMode(shared::ScaleMode::Twips);
+        state.Page->SetDrawWidth(1);
+        state.Page->SetDrawStyle(shared::LineStyle::Solid);
     } catch (...) {
         // Only the printer's own state is lost; the job outcome is reported elsewhere.
     }
@@ -105,7 +110,7 @@ void PrintChartWindow(QWidget* mainWindow, const std::string& caption, ChartWind
         page.SetFontSize(kPrintFontSize);
         page.SetFontName(kPrintFontName);
         PrintChart(page, model, context, legendCaptions);
-        RestoreFont(state);
+        RestorePage(state);
         printer.EndDocument();
     } catch (const std::exception& error) {
         failure = shared::AsRuntimeError(error);
@@ -114,7 +119,7 @@ void PrintChartWindow(QWidget* mainWindow, const std::string& caption, ChartWind
     }
     if (failure) {
         // Nothing of a failed job may reach the printer later as if it had worked.
-        RestoreFont(state);
+        RestorePage(state);
         printer.AbortDocument();
     }
     RestoreOrientation(printer, state.Orientation);

@@ -68,6 +68,55 @@ public:
     std::optional<shared::PageOrientation> orientationAtBegin;
 };
 
+// A page whose job fails: at its first drawing, as a real printer page does when the
+// device refuses the job, or inside the chart's own scale (at the first circle of a
+// Smith chart's grid), as a failure while drawing the chart would.
+class RefusingPage : public shared::RecordingCanvas {
+public:
+    RefusingPage() : RecordingCanvas(6300, 4800, 600.0, true) {}
+    void Box(double x1, double y1, double x2, double y2, shared::Rgb color) override {
+        if (failAtFirstDrawing) Refuse();
+        RecordingCanvas::Box(x1, y1, x2, y2, color);
+    }
+    void Circle(double cx, double cy, double radius, shared::Rgb color) override {
+        Refuse();
+        RecordingCanvas::Circle(cx, cy, radius, color);
+    }
+    void Arc(double cx, double cy, double radius, shared::Rgb color, double start, double end) override {
+        Refuse();
+        RecordingCanvas::Arc(cx, cy, radius, color, start, end);
+    }
+
+    bool failAtFirstDrawing = true;
+
+private:
+    [[noreturn]] static void Refuse() { throw shared::RuntimeError(482, "Printer", "Printer error"); }
+};
+
+class RefusingPrinter : public shared::Printer {
+public:
+    bool HasPrinter() const override { return true; }
+    std::string DeviceName() const override { return "Refusing"; }
+    shared::PageOrientation Orientation() const override { return page.Orientation(); }
+    void SetOrientation(shared::PageOrientation orientation) override { page.SetOrientation(orientation); }
+    shared::PrinterColorMode ColorMode() const override { return page.ColorMode(); }
+    shared::PageCanvas& BeginDocument() override {
+        inDocument = true;
+        return page;
+    }
+    bool InDocument() const override { return inDocument; }
+    void EndDocument() override { ++ended; }
+    void AbortDocument() noexcept override {
+        if (inDocument) ++aborted;
+        inDocument = false;
+    }
+
+    RefusingPage page;
+    bool inDocument = false;
+    int ended = 0;
+    int aborted = 0;
+};
+
 class OutputCommands : public ::testing::Test {
 protected:
     shared::FakeMessages messages;
@@ -229,6 +278,40 @@ TEST_F(PrintCommand, APageThePrinterRefusesIsAbortedNotClaimedAsPrinted) {
     EXPECT_EQ(printer.Orientation(), shared::PageOrientation::Portrait);
     EXPECT_EQ(printer.Canvas().FontName(), "Courier New");
     EXPECT_EQ(printer.Canvas().FontSize(), 12.0);
+}
+
+TEST_F(PrintCommand, AJobThatFailsWhileDrawingIsAbortedAndThePageRestored) {
+    for (const bool atFirstDrawing : {true, false}) {
+        messages.Clear();
+        RefusingPrinter refusing;
+        refusing.page.failAtFirstDrawing = atFirstDrawing;
+        refusing.page.SetFontName("Courier New");
+        refusing.page.SetFontSize(12);
+        // A reference member cannot be rebound, so the bundle is built anew.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+        ProgramServices bundle{.Messages = messages,
+                               .Cursor = cursor,
+                               .Dialogs = dialogs,
+                               .Printer = refusing,
+                               .Clipboard = clipboard,
+                               .Shell = shell,
+                               .Settings = settings,
+                               .ProgramFolder = "/opt/pelmo/"};
+#pragma GCC diagnostic pop
+        PrintChartWindow(&mainWindow, charts->Caption(ChartKind::Smith), charts->Window(ChartKind::Smith),
+                         charts->Context(), charts->Legend(ChartKind::Smith), bundle);
+        ASSERT_EQ(messages.Shown().size(), 2U) << atFirstDrawing;
+        EXPECT_EQ(messages.Shown()[1].text, "Unexpected Error 482\r\nPrinter error");
+        EXPECT_EQ(refusing.aborted, 1);
+        EXPECT_EQ(refusing.ended, 0);
+        EXPECT_FALSE(NoticeShown());
+        EXPECT_EQ(refusing.Orientation(), shared::PageOrientation::Portrait);
+        EXPECT_EQ(refusing.page.FontName(), "Courier New");
+        EXPECT_EQ(refusing.page.FontSize(), 12.0);
+        EXPECT_EQ(refusing.page.GetScaleMode(), shared::ScaleMode::Twips) << atFirstDrawing;
+        EXPECT_EQ(refusing.page.DrawWidth(), 1) << atFirstDrawing;
+    }
 }
 
 // The window's picture at 96 dpi: 5460 x 3640 twips are 364 x 243 pixels.
