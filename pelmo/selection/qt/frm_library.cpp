@@ -56,7 +56,8 @@ bool IsEnter(const QEvent* event) {
 FrmLibrary::FrmLibrary(LibrarySelection& model, const ProgramServices& services, QWidget* parent)
     : QWidget(parent), model_(model), services_(services), beep_([] { QApplication::beep(); }) {
     setObjectName(QStringLiteral("frmLibrary"));
-    setWindowTitle(QString::fromUtf8(kProgramTitle));
+    // Captioned with the product title, as the selection window of the sister program.
+    setWindowTitle(QString::fromUtf8(kProductTitle));
     // The classic form font: its metrics are what the twips layout was made for.
     QFont formFont(QStringLiteral("Arial"));
     formFont.setPointSizeF(8.25);

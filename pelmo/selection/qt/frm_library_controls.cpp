@@ -89,6 +89,10 @@ void FrmLibrary::BuildControls() {
     // keys for the sake of vertical bars; here Right must raise the frequency.
     hsvFreq_->setFocusPolicy(Qt::StrongFocus);
     hsvFreq_->setInvertedControls(false);
+    // A drag changes the frequency when the thumb is let go, as a scroll bar's Change
+    // event does: a refused field then shows its message once, not at every step of
+    // the drag with the mouse still held.
+    hsvFreq_->setTracking(false);
     lblFreqRange_ = label("lblFreqRange", QString(), fraFreq_);
 
     fraConf_ = group("fraConf", QString(), this);

@@ -1,5 +1,6 @@
 #include "frm_library_fixture.h"
 
+#include "pelmo/library/program_identity.h"
 #include "pelmo/selection/frequency_scroll.h"
 #include "pelmo/selection/operating_conditions.h"
 
@@ -53,6 +54,7 @@ TEST_F(FrmLibraryTest, LoadShowsEveryControlWithItsCaptionAndTheCapacitorLists) 
     EXPECT_EQ(window_->width(), shared::TwipsToPixels(11630, window_->logicalDpiX()));
     EXPECT_EQ(window_->height(), shared::TwipsToPixels(3550, window_->logicalDpiY()));
     EXPECT_EQ(window_->sizeHint(), window_->size());
+    EXPECT_EQ(window_->windowTitle(), QString::fromUtf8(kProductTitle));
     for (const CaptionRow& row : kFixedCaptions) EXPECT_EQ(Text(row.name), QString::fromUtf8(row.caption)) << row.name;
     for (const CaptionRow& row : kFrames)
         EXPECT_EQ(Child<QGroupBox>(row.name)->title(), QString::fromUtf8(row.caption)) << row.name;
@@ -195,6 +197,28 @@ TEST_F(FrmLibraryTest, TypedFrequencyMovesTheThumbAndTheScrollBarStepsTheFrequen
     EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(ReadoutTexts(), atLower);
     for (const shared::RecordedMessage& shown : messages_.Shown()) ADD_FAILURE() << shown.text;
+}
+
+// A drag is one user move, taken when the thumb is let go; a refused condition field
+// then shows its message once.
+TEST_F(FrmLibraryTest, DraggingTheThumbChangesTheFrequencyWhenItIsLetGo) {
+    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(ModelledCapacitor()));
+    QLineEdit* bias = Child<QLineEdit>("txtDC");
+    bias->setFocus();
+    bias->selectAll();
+    QTest::keyClicks(bias, QStringLiteral("abc"));  // typed, no Enter
+    const QString lower = Child<QLineEdit>("txtFreq")->text();
+    QScrollBar* bar = Child<QScrollBar>("hsvFreq");
+    bar->setSliderDown(true);
+    for (int position = 10; position <= 120; position += 10) bar->setSliderPosition(position);
+    EXPECT_EQ(Child<QLineEdit>("txtFreq")->text(), lower);
+    EXPECT_TRUE(messages_.Shown().empty());
+    bar->setSliderDown(false);
+    EXPECT_EQ(bar->value(), 120);
+    EXPECT_NE(Child<QLineEdit>("txtFreq")->text(), lower);
+    ASSERT_EQ(messages_.Shown().size(), 1U);
+    EXPECT_EQ(messages_.Shown()[0].text, "DC Bias Voltage is invalid!");
+    EXPECT_EQ(window_->focusWidget(), bias);
 }
 
 // clang-format off
