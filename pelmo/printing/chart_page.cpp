@@ -8,6 +8,8 @@
 #include "shared/canvas/page_canvas.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace pelmo {
 

@@ -20,6 +20,9 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <exception>
+#include <optional>
+#include <string>
 
 namespace pelmo {
 
