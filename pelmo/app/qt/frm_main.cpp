@@ -22,6 +22,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QScreen>
 
 #include <algorithm>
 #include <optional>
@@ -31,9 +32,10 @@ namespace pelmo {
 namespace {
 
 // The frame opens large enough for the selection window across its top and the chart
-// windows that open below it.
-constexpr double kInitialWidthTwips = 12400.0;
-constexpr double kInitialHeightTwips = 9000.0;
+// windows that open below it, side by side where they alternate; a smaller screen
+// gets what it has.
+constexpr double kInitialWidthTwips = 15000.0;
+constexpr double kInitialHeightTwips = 10500.0;
 // MDIForm_Resize leaves this much of the frame's width beside the selection window.
 constexpr double kSelectionWindowMarginTwips = 200.0;
 
@@ -60,7 +62,11 @@ FrmMain::FrmMain(Library& library, const ProgramServices& services, QWidget* par
     connect(area_, &QMdiArea::subWindowActivated, this, &FrmMain::SubWindowActivated);
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
-    resize(shared::TwipsToPixels(kInitialWidthTwips, dpiX), shared::TwipsToPixels(kInitialHeightTwips, dpiY));
+    QSize size(shared::TwipsToPixels(kInitialWidthTwips, dpiX), shared::TwipsToPixels(kInitialHeightTwips, dpiY));
+    if (const QScreen* screen = this->screen()) {
+        size = size.boundedTo(screen->availableSize());
+    }
+    resize(size);
 }
 
 FrmMain::~FrmMain() {
@@ -97,8 +103,12 @@ void FrmMain::BuildWindows() {
 
 void FrmMain::MDIForm_Load() {
     frmLibrary_->Form_Load();
-    librarySubWindow_->adjustSize();
+    // The window sizes itself in its load; its frame in the area adds a title bar and
+    // borders around that size (the frame's contents margins).
+    const QSize loaded = frmLibrary_->size();
+    const QMargins frame = librarySubWindow_->contentsMargins();
     librarySubWindow_->move(0, 0);
+    librarySubWindow_->resize(loaded.grownBy(frame));
     librarySubWindow_->show();
     FitSelectionWindow();
     area_->setActiveSubWindow(librarySubWindow_);

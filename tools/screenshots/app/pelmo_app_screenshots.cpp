@@ -91,6 +91,9 @@ int main(int argc, char** argv) {
                                               shell,    settings, libraryFolder + "/", 2, "\u00B0", "pelmoehlp.pdf"};
         pelmo::FrmMain window(library, services);
         window.SetExitHandler([]() {});
+        // The size the frame opens with on an ordinary desktop; the offscreen screen is
+        // smaller than that and would shrink it.
+        window.resize(1000, 700);
         window.show();
         window.MDIForm_Load();
         pelmo::FrmLibrary& selection = window.SelectionWindow();
