@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -153,15 +154,20 @@ void FrmLibrary::Form_Load() {
     DrawPicture(*picShunt_, "cshunt");
     escShown_ = "cec";
     seriesShown_ = "cseries";
+    const QPointer<FrmLibrary> alive(this);
     ShowState();
     // The main window sets its menus from the loaded state as after any handler.
-    emit selectionChanged();
+    if (alive)
+        emit selectionChanged();
 }
 
 void FrmLibrary::Handle(const std::function<void()>& handler) {
     handler();
+    // mustEnd may make the main window end the program and take this window with it.
+    const QPointer<FrmLibrary> alive(this);
     ShowState();
-    emit selectionChanged();
+    if (alive)
+        emit selectionChanged();
 }
 
 void FrmLibrary::optProduct_Click(int index) {

@@ -85,7 +85,8 @@ signals:
     void selectionChanged();
     // cmdCatalogLink was clicked: the main window opens the catalogue page.
     void catalogLinkRequested();
-    // State().MustEnd became true: the library cannot be used any further.
+    // State().MustEnd became true: the library cannot be used any further. Raised last
+    // in ShowState; a receiver may delete the window.
     void mustEnd();
 
 protected:

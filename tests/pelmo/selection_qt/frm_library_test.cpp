@@ -480,5 +480,40 @@ TEST(FrmLibraryEndTest, DamagedLibraryAsksTheProgramToEndOnce) {
     EXPECT_EQ(cursor.Depth(), 0);
 }
 
+// The program may end by deleting the window as soon as it is told to; the handler
+// that raised the request must not touch the window afterwards.
+TEST(FrmLibraryEndTest, WindowDeletedOnTheEndRequestIsNotTouchedAgain) {
+    Library library = LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.');
+    shared::FakeMessages messages;
+    shared::FakeCursor cursor;
+    shared::ScriptedCommonDialogBackend dialogs;
+    shared::FakePrinter printer;
+    shared::FakeClipboard clipboard;
+    shared::FakeShell shell;
+    shared::MemorySettings settings;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+    ProgramServices services{messages, cursor, dialogs, printer, clipboard, shell, settings};
+#pragma GCC diagnostic pop
+    ScriptedHost host;
+    LibrarySelection model(library, messages, cursor, host);
+    auto* window = new FrmLibrary(model, services);
+    window->Form_Load();
+    // The notation switch of a library that cannot be sorted in JIS asks to end.
+    std::swap(library.CapacitorTable.front(), library.CapacitorTable.back());
+    library.CapacitorTable.push_back(library.CapacitorTable.front());
+    int changes = 0;
+    QObject::connect(window, &FrmLibrary::selectionChanged, [&changes] { ++changes; });
+    QObject::connect(window, &FrmLibrary::mustEnd, [&window] {
+        delete window;
+        window = nullptr;
+    });
+    ASSERT_NE(window, nullptr);
+    model.mnuViewCode_Click(1);
+    window->optProduct_Click(0);
+    EXPECT_EQ(window, nullptr);
+    EXPECT_EQ(changes, 0);
+}
+
 }  // namespace
 }  // namespace pelmo::testing
