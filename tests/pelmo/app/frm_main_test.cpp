@@ -180,6 +180,13 @@ TEST_F(FrmMainTest, ChartWindowMenusTakeTheSameStates) {
     EXPECT_TRUE(Enabled(MenuBarKind::Chart, "mnuGraphQ"));
     EXPECT_FALSE(Enabled(MenuBarKind::Chart, "mnuGraphDF"));
 
+    // Activating the selection window brings its bar back, and a chart window its own.
+    window_->Area().setActiveSubWindow(window_->Area().subWindowList().front());
+    EXPECT_EQ(window_->Menus().Shown(), MenuBarKind::Selection);
+    EXPECT_EQ(window_->ActiveChartWindow(), nullptr);
+    window_->Area().setActiveSubWindow(window_->Area().subWindowList().back());
+    EXPECT_EQ(window_->Menus().Shown(), MenuBarKind::Chart);
+
     Click(MenuBarKind::Chart, "mnuFileReset");
     EXPECT_TRUE(window_->Selection().State().PartNumber.Text.empty());
     EXPECT_EQ(window_->Charts().OpenCount(), 1);
@@ -210,6 +217,33 @@ TEST_F(FrmMainTest, CloseAllClosesEveryChartWindow) {
     EXPECT_EQ(window_->Menus().Shown(), MenuBarKind::Selection);
     EXPECT_FALSE(Enabled(MenuBarKind::Selection, "mnuWindowClose"));
     EXPECT_TRUE(Enabled(MenuBarKind::Selection, "mnuGraphImp"));
+}
+
+// Chart requests from either bar go through the selection's checks: the same chart
+// twice is refused with its message and opens nothing, and switching the notation
+// closes every chart window after saying so.
+TEST_F(FrmMainTest, ChartRequestsAndTheNotationSwitch) {
+    ChooseCapacitor(CapacitorOfClass({2}));
+    Click(MenuBarKind::Selection, "mnuGraphPhaseS11");
+    Click(MenuBarKind::Chart, "mnuGraphPhaseS11");
+    EXPECT_EQ(window_->Charts().OpenCount(), 1);
+    EXPECT_EQ(window_->Slots().InUseCount(), 1);
+    ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake_.messages.Shown()[0].text, "This Chart is already opened!");
+    EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Exclamation);
+    EXPECT_EQ(fake_.messages.Shown()[0].title, "Pelmo");
+    Click(MenuBarKind::Chart, "mnuGraphPhaseS21");
+    EXPECT_EQ(window_->Slots().InUseCount(), 2);
+
+    fake_.messages.Clear();
+    Click(MenuBarKind::Chart, "mnuViewCode1");
+    ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake_.messages.Shown()[0].text, "Close all chart windows");
+    EXPECT_EQ(window_->Charts().OpenCount(), 0);
+    EXPECT_EQ(window_->Slots().InUseCount(), 0);
+    EXPECT_EQ(window_->Menus().Shown(), MenuBarKind::Selection);
+    EXPECT_TRUE(Item(MenuBarKind::Selection, "mnuViewCode1")->isChecked());
+    EXPECT_FALSE(Enabled(MenuBarKind::Selection, "mnuWindowClose"));
 }
 
 // The notation items carry the check mark of the notation in force, and a chart
@@ -376,6 +410,10 @@ TEST_F(FrmMainTest, PrintPrintsTheActiveChartWindow) {
     EXPECT_EQ(fake_.messages.Shown()[0].text, "Would you print Reactance Chart ?");
     EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Question);
     EXPECT_EQ(fake_.printer.DocumentsEnded(), 1);
+    Click(MenuBarKind::Chart, "mnuFilePageSetup");
+    ASSERT_EQ(fake_.dialogs.PrintRequests().size(), 1U);
+    EXPECT_EQ(fake_.dialogs.PrintRequests()[0].flags, 0x14000C);
+    EXPECT_TRUE(fake_.dialogs.PrintRequests()[0].printerDefault);
 }
 
 // A second copy of the program is refused through the lock the program takes at start.
