@@ -225,6 +225,7 @@ void FrmMain::mnuFileSavedataImp_Click() {
 void FrmMain::mnuFileExit_Click() { ExitProgram(); }
 
 void FrmMain::ExitProgram() {
+    exitRequested_ = true;
     if (exitProgram_) {
         exitProgram_();
     }

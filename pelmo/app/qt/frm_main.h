@@ -86,6 +86,10 @@ public:
     // What ends the program (Exit, or a library fault no session can survive); the
     // application's event loop by default.
     void SetExitHandler(std::function<void()> exitProgram) { exitProgram_ = std::move(exitProgram); }
+    // Whether the program was asked to end. An end asked for before the event loop runs
+    // (a library fault met while the selection window loads) cannot stop a loop that has
+    // not started, so Main checks this before starting it.
+    bool ExitRequested() const noexcept { return exitRequested_; }
     // How exports make their files; the toolkit's atomic save file by default.
     void SetFileSinkOpener(shared::FileSinkOpener openSink) { openSink_ = std::move(openSink); }
 
@@ -117,6 +121,7 @@ private:
     std::unique_ptr<ChartWindows> charts_;
     std::unique_ptr<ChartRequests> requests_;
     std::function<void()> exitProgram_;
+    bool exitRequested_ = false;
     shared::FileSinkOpener openSink_;
 };
 

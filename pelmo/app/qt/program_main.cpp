@@ -68,6 +68,9 @@ int Main(int argc, char** argv) {
     messages.SetOwner(&frmMain);
     frmMain.show();
     frmMain.MDIForm_Load();
+    if (frmMain.ExitRequested()) {
+        return 1;
+    }
     return application.exec();
 }
 

@@ -330,8 +330,10 @@ TEST_F(FrmMainTest, ChipSizeNeedsAPart) {
 
 // Exit ends the program from either bar.
 TEST_F(FrmMainTest, ExitEndsTheProgram) {
+    EXPECT_FALSE(window_->ExitRequested());
     Click(MenuBarKind::Selection, "mnuFileExit");
     EXPECT_EQ(exits_, 1);
+    EXPECT_TRUE(window_->ExitRequested());
     ChooseCapacitor(CapacitorOfClass({2}));
     Click(MenuBarKind::Selection, "mnuGraphESR");
     Click(MenuBarKind::Chart, "mnuFileExit");
