@@ -10,12 +10,15 @@
 #include "pelmo/selection/qt/frm_library.h"
 
 #include "shared/dialogs/twips.h"
+#include "shared/parts/capacitance_text.h"
 #include "shared/platform/qt/qt_single_instance.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -249,6 +252,65 @@ TEST_F(FrmMainTest, ChartRequestsAndTheNotationSwitch) {
     EXPECT_EQ(window_->Menus().Shown(), MenuBarKind::Selection);
     EXPECT_TRUE(Item(MenuBarKind::Selection, "mnuViewCode1")->isChecked());
     EXPECT_FALSE(Enabled(MenuBarKind::Selection, "mnuWindowClose"));
+}
+
+// A complete filter choice that matches several capacitors asks through the Select
+// dialog over the main window; the part picked there is the one chosen.
+TEST_F(FrmMainTest, SeveralMatchingPartsAreOfferedInTheSelectDialog) {
+    const auto trimmed = [](std::string text) {
+        text.erase(0, text.find_first_not_of(' '));
+        text.erase(text.find_last_not_of(' ') + 1);
+        return text;
+    };
+    const auto sameChoice = [&](const CapacitorRecord& a, const CapacitorRecord& b) {
+        return a.SizeCode[shared::Eia] == b.SizeCode[shared::Eia] &&
+               trimmed(a.TempChar[shared::Eia]) == trimmed(b.TempChar[shared::Eia]) &&
+               a.NominalCapacitance == b.NominalCapacitance && a.RatedVoltage == b.RatedVoltage;
+    };
+    const std::vector<CapacitorRecord>& table = library_.CapacitorTable;
+    std::vector<std::string> matching;
+    for (std::size_t i = 0; i < table.size() && matching.empty(); ++i) {
+        if (table[i].PartNumber[shared::Eia].empty()) {
+            continue;
+        }
+        for (std::size_t j = 0; j < table.size(); ++j) {
+            if (!table[j].PartNumber[shared::Eia].empty() && sameChoice(table[i], table[j])) {
+                matching.push_back(table[j].PartNumber[shared::Eia]);
+            }
+        }
+        if (matching.size() < 2) {
+            matching.clear();
+        }
+    }
+    ASSERT_GE(matching.size(), 2U) << "the sample library has Select-dialog collisions";
+    const auto u = static_cast<std::size_t>(*library_.PartIndex[shared::Eia].Find(matching.front()));
+    const CapacitorRecord& record = table[u];
+
+    FrmLibrary& selection = window_->SelectionWindow();
+    selection.cboItemA_Click(QString::fromStdString(record.SizeCode[shared::Eia]));
+    selection.cboItemB_Click(QString::fromStdString(trimmed(record.TempChar[shared::Eia])));
+    selection.cboItemC_Click(QString::fromStdString(shared::CapacitanceText(record.NominalCapacitance)));
+    QStringList offered;
+    QString picked;
+    QTimer::singleShot(0, [&]() {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstPartnumber"));
+        ASSERT_NE(list, nullptr);
+        for (int row = 0; row < list->count(); ++row) {
+            offered << list->item(row)->text();
+        }
+        list->setCurrentRow(1);
+        picked = list->currentItem()->text();
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+    });
+    selection.cboItemD_Click(QString::fromStdString(record.RatedVoltage));
+    QApplication::processEvents();
+    EXPECT_EQ(offered.size(), static_cast<int>(matching.size()));
+    ASSERT_FALSE(picked.isEmpty());
+    EXPECT_EQ(picked.toStdString(), matching[1]);
+    EXPECT_EQ(window_->Selection().State().PartNumber.Text, matching[1]);
+    EXPECT_TRUE(Enabled(MenuBarKind::Selection, "mnuGraphImp"));
 }
 
 // The notation items carry the check mark of the notation in force, and a chart
