@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace pelmo {
 
@@ -35,7 +36,15 @@ std::string ScrollFrequencyText(const PartFrequencyRange& range, int position, c
     } else if (range.RangeClass == 4 && std::pow(range.Upper, Fraction(position)) >= 10.0) {
         pattern = "###0";
     }
-    return shared::Format(ScrollFrequency(range, position), pattern, separator);
+    std::string text = shared::Format(ScrollFrequency(range, position), pattern, separator);
+    // A limit that is no round number (a single-precision 8.5 GHz is 8499.999744 MHz)
+    // rounds up past itself at the end of the bar, and the frequency check would then
+    // refuse the very position the user dragged to: the end shows the limit's own text.
+    const std::optional<double> value = shared::ParseNumber(text, separator);
+    if (!value || *value > range.Upper) {
+        text = range.UpperText;
+    }
+    return text;
 }
 
 }  // namespace pelmo

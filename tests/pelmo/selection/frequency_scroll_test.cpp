@@ -29,6 +29,11 @@ INSTANTIATE_TEST_SUITE_P(Classes, ScrollTextTest, ::testing::Values(
     // The ends of the bar are the limits themselves.
     ScrollRow{5, 1.5e9F, 0, '.', "0.030"},
     ScrollRow{5, 1.5e9F, 200, '.', "1500.000"},
+    // A single-precision 8.5 GHz limit (8499.999744 MHz) would round above itself and
+    // be refused by the frequency check; the end of the bar shows the limit's text.
+    ScrollRow{4, 8.5e9F, 200, '.', "8499.999744"},
+    ScrollRow{3, 8.5e9F, 200, ',', "8499,999744"},
+    ScrollRow{5, 8.5e9F, 199, '.', "7982.840"},
     // Halfway is the geometric mean: sqrt(0.03 x 1500) = 6.708...
     ScrollRow{5, 1.5e9F, 100, '.', "6.708"},
     ScrollRow{5, 1.5e9F, 100, ',', "6,708"},

@@ -68,6 +68,31 @@ TEST_P(SampleLibrarySelectionTest, FilterPathAndTypedPathAgree) {
     EXPECT_EQ(cursor_.Depth(), 0);
 }
 
+// Both ends of the scroll bar are frequencies the part accepts: the end of the bar must
+// not round past a limit such as a single-precision 8.5 GHz.
+TEST_P(SampleLibrarySelectionTest, BothEndsOfTheScrollBarAreAccepted) {
+    LibrarySelection model(library_, messages_, cursor_, host_);
+    model.Form_Load(GetParam());
+    const shared::CodeSystem code = model.State().CodeSystem;
+    int moved = 0;
+    for (std::size_t u = 0; u < library_.CapacitorTable.size(); u += 11) {
+        const std::string& partNumber = library_.CapacitorTable[u].PartNumber[code];
+        if (partNumber.empty() || shared::FrequencyRangeClass(partNumber) == 0) {
+            continue;
+        }
+        model.SetPartNumberText(partNumber);
+        model.ApplyPartNumber();
+        for (const int position : {200, 0}) {
+            model.hsvFreq_Change(position);
+            ASSERT_TRUE(messages_.Shown().empty())
+                << partNumber << " at " << position << ": " << messages_.Shown().front().text;
+            EXPECT_FALSE(model.State().Readouts.Imp.empty()) << partNumber;
+        }
+        ++moved;
+    }
+    EXPECT_GT(moved, 20);
+}
+
 // Every inductor chosen by its three filters is the part the dialog was asked for,
 // and its readouts are written.
 TEST_P(SampleLibrarySelectionTest, EveryInductorCanBeChosenByItsFilters) {
