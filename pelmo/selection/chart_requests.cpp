@@ -40,22 +40,6 @@ bool HasSParameter(ChartKind kind) {
     return kind == ChartKind::Smith || kind == ChartKind::Magnitude || kind == ChartKind::Phase;
 }
 
-// Hourglass for the sweep when the program gave a pointer to change.
-class OptionalHourglass {
-public:
-    explicit OptionalHourglass(shared::Cursor* cursor) {
-        if (cursor != nullptr)
-            guard_.emplace(*cursor);
-    }
-    void Release() {
-        if (guard_)
-            guard_->Release();
-    }
-
-private:
-    std::optional<shared::HourglassGuard> guard_;
-};
-
 }  // namespace
 
 ChartRequests::ChartRequests(LibrarySelection& selection, Library& library, ChartSlotTable& slots,
@@ -115,7 +99,7 @@ bool ChartRequests::Draw(const std::string& chartName, const std::string& sParam
         throw shared::RuntimeError(kNoFrequencyRangeClassError,
                                    "No frequency range for " + selection_.State().PartNumber.Text);
 
-    OptionalHourglass hourglass(cursor_);
+    shared::HourglassGuard hourglass(cursor_);
     const char separator = shared::DecimalSeparator();
     ChartSlot request;
     request.ProductKind = capacitor ? kProductCapacitor : kProductInductor;

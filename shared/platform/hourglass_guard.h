@@ -9,7 +9,13 @@ namespace shared {
 // every path out of a command, a thrown error included.
 class HourglassGuard {
 public:
-    explicit HourglassGuard(Cursor& cursor) : cursor_(&cursor) { cursor_->ShowHourglass(); }
+    explicit HourglassGuard(Cursor& cursor) : HourglassGuard(&cursor) {}
+    // A command that may run without a pointer to change (no cursor) shows nothing.
+    explicit HourglassGuard(Cursor* cursor) : cursor_(cursor) {
+        if (cursor_ != nullptr) {
+            cursor_->ShowHourglass();
+        }
+    }
     ~HourglassGuard() { Release(); }
     HourglassGuard(const HourglassGuard&) = delete;
     HourglassGuard& operator=(const HourglassGuard&) = delete;
