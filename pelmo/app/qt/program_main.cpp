@@ -18,7 +18,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLocale>
+#include <QPixmap>
 #include <QPrinter>
+#include <QTimer>
 
 namespace pelmo {
 
@@ -33,6 +35,13 @@ char SystemDecimalSeparator() {
         return static_cast<char>(point.at(0).unicode());
     }
     return '.';
+}
+
+// "--screenshot FILE": the program shows itself, saves a picture of its main window
+// and ends. Lets a newcomer without a display see it start (under Xvfb).
+QString ScreenshotFile(const QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--screenshot"));
+    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
 }
 
 }  // namespace
@@ -70,6 +79,13 @@ int Main(int argc, char** argv) {
     frmMain.MDIForm_Load();
     if (frmMain.ExitRequested()) {
         return 1;
+    }
+    const QString screenshot = ScreenshotFile(QApplication::arguments());
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(1500, &frmMain, [&frmMain, screenshot] {
+            const bool saved = frmMain.grab().save(screenshot);
+            QApplication::exit(saved ? 0 : 1);
+        });
     }
     return application.exec();
 }
