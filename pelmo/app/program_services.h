@@ -26,12 +26,12 @@ struct ProgramServices {
     shared::Clipboard& Clipboard;
     shared::Shell& Shell;
     shared::Settings& Settings;
-    std::string ProgramFolder;  // ends with the path separator
+    std::string ProgramFolder{};  // ends with the path separator
     int HelpLanguage = 2;       // 1 Japanese help file present, 2 English
     std::string DegreeSign = "\u00B0";
     // The help PDF Help > Contents opens ("pelmojhlp.pdf" or "pelmoehlp.pdf"); empty when
     // neither lies in the program folder, so the command says there is no help file.
-    std::string HelpFileName;
+    std::string HelpFileName{};
 };
 
 }  // namespace pelmo
