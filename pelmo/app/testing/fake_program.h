@@ -26,6 +26,15 @@ struct FakeProgram {
     FakeProgram(const FakeProgram&) = delete;
     FakeProgram& operator=(const FakeProgram&) = delete;
 
+    // The same bundle with another printer in place of the fake one, for a run that
+    // prints through a real printer or one that watches the job.
+    ProgramServices ServicesWithPrinter(shared::Printer& other) const {
+        return ProgramServices{
+            services.Messages,     services.Cursor,     services.Dialogs,     other,
+            services.Clipboard,    services.Shell,      services.Settings,    services.ProgramFolder,
+            services.HelpLanguage, services.DegreeSign, services.HelpFileName};
+    }
+
     shared::FakeMessages messages;
     shared::FakeCursor cursor;
     shared::ScriptedCommonDialogBackend dialogs;

@@ -1,19 +1,12 @@
 #ifndef TESTS_PELMO_APP_APP_TEST_SUPPORT_H
 #define TESTS_PELMO_APP_APP_TEST_SUPPORT_H
 
-#include "pelmo/app/program_services.h"
+#include "pelmo/app/testing/fake_program.h"
 #include "pelmo/engine/condition_model.h"
 #include "pelmo/library/records.h"
 #include "pelmo/selection/selection_host.h"
 
 #include "shared/parts/part_number_codes.h"
-#include "shared/platform/testing/fake_clipboard.h"
-#include "shared/platform/testing/fake_cursor.h"
-#include "shared/platform/testing/fake_messages.h"
-#include "shared/platform/testing/fake_printer.h"
-#include "shared/platform/testing/fake_shell.h"
-#include "shared/platform/testing/memory_settings.h"
-#include "shared/platform/testing/scripted_common_dialog_backend.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -25,19 +18,6 @@
 #include <sys/wait.h>
 
 namespace pelmo::testing {
-
-// Every platform service as a scripted fake, bundled the way Main bundles the real ones.
-struct FakeProgram {
-    shared::FakeMessages messages;
-    shared::FakeCursor cursor;
-    shared::ScriptedCommonDialogBackend dialogs;
-    shared::FakePrinter printer;
-    shared::FakeClipboard clipboard;
-    shared::FakeShell shell;
-    shared::MemorySettings settings;
-    ProgramServices services{messages, cursor,  dialogs, printer, clipboard, shell, settings,
-                             std::string(PELMO_SAMPLE_LIBRARY_DIR) + "/", 2, "\u00B0", "pelmoehlp.pdf"};
-};
 
 // A selection host without windows: one chart window count the test sets.
 class NoWindowsHost : public SelectionHost {

@@ -85,7 +85,7 @@ protected:
     }
 
     Library library_;
-    FakeProgram fake_;
+    FakeProgram fake_{std::string(PELMO_SAMPLE_LIBRARY_DIR) + "/", "pelmoehlp.pdf"};
     std::unique_ptr<FrmMain> window_;
     int exits_ = 0;
 };

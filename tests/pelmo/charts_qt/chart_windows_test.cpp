@@ -1,25 +1,17 @@
 #include "pelmo/charts/qt/chart_windows.h"
 
 #include "chart_request_fixture.h"
+#include "chart_windows_session.h"
 
-#include "pelmo/app/program_services.h"
 #include "pelmo/charts/chart_axis.h"
 #include "pelmo/charts/chart_slot_table.h"
 #include "pelmo/charts/qt/frm_graph.h"
 #include "pelmo/engine/condition_model.h"
 #include "pelmo/selection/chart_requests.h"
 #include "pelmo/selection/library_selection.h"
-#include "pelmo/selection/selection_host.h"
 
 #include "shared/canvas/qt/canvas_widget.h"
 #include "shared/dialogs/twips.h"
-#include "shared/platform/testing/fake_clipboard.h"
-#include "shared/platform/testing/fake_cursor.h"
-#include "shared/platform/testing/fake_messages.h"
-#include "shared/platform/testing/fake_printer.h"
-#include "shared/platform/testing/fake_shell.h"
-#include "shared/platform/testing/memory_settings.h"
-#include "shared/platform/testing/scripted_common_dialog_backend.h"
 #include "shared/text/number_text.h"
 
 #include <gtest/gtest.h>
@@ -45,49 +37,24 @@ using testing::FindCapacitor;
 using testing::FindInductor;
 using testing::RangeClassOf;
 
-// The selection window's view of the chart windows.
-class WindowsHost : public SelectionHost {
-public:
-    void ChooseCandidate(std::vector<std::int32_t>& candidates) override { candidates.resize(1); }
-    int OpenChartWindowCount() const override { return windows != nullptr ? windows->OpenCount() : 0; }
-    void CloseAllChartWindows() override {
-        if (windows != nullptr)
-            windows->CloseAll();
-    }
-    ChartWindows* windows = nullptr;
-};
-
 // A main window with its MDI area, the selection model, the chart requests and the
 // chart windows, on the sample library and the scripted services.
-class ChartWindowsTest : public ::testing::Test {
+class ChartWindowsTest : public ::testing::Test, protected testing::ChartWindowsSession {
 protected:
-    ChartWindowsTest() : library_(testing::SampleLibrary()), selection_(library_, messages_, cursor_, host_) {
-        area_ = new QMdiArea;
-        main_.setCentralWidget(area_);
-        main_.resize(1400, 900);
-        main_.show();
-        windows_ = std::make_unique<ChartWindows>(*area_, selection_, library_, slots_, points_, services_, &main_);
-        host_.windows = windows_.get();
-        requests_ = std::make_unique<ChartRequests>(selection_, library_, slots_, points_, *windows_, messages_,
-                                                    &cursor_);
-        selection_.Form_Load(2);
-    }
+    ChartWindowsTest() : ChartWindowsSession(testing::SampleLibrary(), QSize(1400, 900)) {}
 
     void Choose(const std::string& partNumber, bool inductor) {
-        if ((selection_.State().Product == ProductKind::Inductor) != inductor)
-            selection_.optProduct_Click(inductor ? 1 : 0);
-        selection_.SetPartNumberText(partNumber);
-        selection_.cboPartNumber_KeyPress('\r');
-        ASSERT_EQ(selection_.State().PartNumber.Text, partNumber);
-        ASSERT_EQ(selection_.State().Product, inductor ? ProductKind::Inductor : ProductKind::Capacitor);
-        messages_.Clear();
+        ChartWindowsSession::Choose(partNumber, inductor);
+        ASSERT_EQ(selection.State().PartNumber.Text, partNumber);
+        ASSERT_EQ(selection.State().Product, inductor ? ProductKind::Inductor : ProductKind::Capacitor);
+        fake.messages.Clear();
     }
     std::string Inductor(int skip) {
-        return FindInductor(library_, [](const InductorRecord& r) { return r.SelfResonance > 0; }, skip);
+        return FindInductor(library, [](const InductorRecord& r) { return r.SelfResonance > 0; }, skip);
     }
     std::string Capacitor(int skip) {
         return FindCapacitor(
-            library_,
+            library,
             [](const CapacitorRecord& r) {
                 return RangeClassOf(r.PartNumber[shared::Eia]) == 4 && !HasConditionModel(r);
             },
@@ -95,7 +62,7 @@ protected:
     }
 
     static QMdiSubWindow* Frame(FrmGraph* window) { return qobject_cast<QMdiSubWindow*>(window->parentWidget()); }
-    int Px(double twips) const { return shared::TwipsToPixels(twips, main_.logicalDpiX()); }
+    int Px(double twips) const { return shared::TwipsToPixels(twips, mainWindow.logicalDpiX()); }
 
     // The picture pixel of a trace point of a rectangular window.
     QPoint PixelOf(FrmGraph* window, int slot, int point) const {
@@ -123,62 +90,32 @@ protected:
     std::vector<QString> Panels(FrmGraph* window) const {
         return {window->StatusText(1), window->StatusText(2), window->StatusText(3)};
     }
-
-    Library library_;
-    shared::FakeMessages messages_;
-    shared::FakeCursor cursor_;
-    shared::ScriptedCommonDialogBackend dialogs_;
-    shared::FakePrinter printer_;
-    shared::FakeClipboard clipboard_;
-    shared::FakeShell shell_;
-    shared::MemorySettings settings_;
-    // The start-up facts the charts do not read keep their defaults, whatever fields the
-    // bundle grows.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-    ProgramServices services_{.Messages = messages_,
-                              .Cursor = cursor_,
-                              .Dialogs = dialogs_,
-                              .Printer = printer_,
-                              .Clipboard = clipboard_,
-                              .Shell = shell_,
-                              .Settings = settings_,
-                              .ProgramFolder = "/opt/pelmo/"};
-#pragma GCC diagnostic pop
-    WindowsHost host_;
-    LibrarySelection selection_;
-    ChartSlotTable slots_;
-    ChartPointTable points_{};
-    QMainWindow main_;
-    QMdiArea* area_ = nullptr;
-    std::unique_ptr<ChartWindows> windows_;
-    std::unique_ptr<ChartRequests> requests_;
 };
 
 TEST_F(ChartWindowsTest, OpensAWindowPerSmithRequestAndOnePerRectangularKind) {
-    QSignalSpy changed(windows_.get(), &ChartWindows::windowsChanged);
+    QSignalSpy changed(windows.get(), &ChartWindows::windowsChanged);
     const std::string a = Inductor(0);
     const std::string b = Inductor(1);
     Choose(a, true);
-    requests_->Request(ChartKind::Impedance);
-    requests_->Request(ChartKind::Smith, "S11");
-    requests_->Request(ChartKind::Smith, "S21");
+    requests->Request(ChartKind::Impedance);
+    requests->Request(ChartKind::Smith, "S11");
+    requests->Request(ChartKind::Smith, "S21");
     Choose(b, true);
-    requests_->Request(ChartKind::Impedance);
-    requests_->Request(ChartKind::Q);
-    EXPECT_TRUE(messages_.Shown().empty());
-    ASSERT_EQ(windows_->OpenCount(), 4);
+    requests->Request(ChartKind::Impedance);
+    requests->Request(ChartKind::Q);
+    EXPECT_TRUE(fake.messages.Shown().empty());
+    ASSERT_EQ(windows->OpenCount(), 4);
     EXPECT_EQ(changed.count(), 4);  // the second Impedance trace opened nothing
-    EXPECT_EQ(area_->subWindowList().size(), 4);
+    EXPECT_EQ(area->subWindowList().size(), 4);
 
-    const std::vector<FrmGraph*> open = windows_->Windows();
+    const std::vector<FrmGraph*> open = windows->Windows();
     std::vector<QString> captions;
     for (FrmGraph* window : open)
         captions.push_back(window->windowTitle());
     EXPECT_EQ(captions, (std::vector<QString>{"Impedance Chart", QString::fromStdString("Smith Chart-" + a + "-S11-Series"),
                                               QString::fromStdString("Smith Chart-" + a + "-S21-Series"), "Q Chart"}));
-    EXPECT_EQ(windows_->WindowOfKind(ChartKind::Impedance), open[0]);
-    EXPECT_EQ(windows_->WindowOfKind(ChartKind::Smith), nullptr);
+    EXPECT_EQ(windows->WindowOfKind(ChartKind::Impedance), open[0]);
+    EXPECT_EQ(windows->WindowOfKind(ChartKind::Smith), nullptr);
 
     // The rectangular window shows both traces, in the trace colours, framed No.1 ... No.6.
     FrmGraph* impedance = open[0];
@@ -213,13 +150,13 @@ TEST_F(ChartWindowsTest, OpensAWindowPerSmithRequestAndOnePerRectangularKind) {
 TEST_F(ChartWindowsTest, ImpedanceAndEsrGivesOneWindowWithBothTraces) {
     const std::string part = Capacitor(0);
     Choose(part, false);
-    requests_->Request(ChartKind::ImpedanceAndEsr);
-    ASSERT_EQ(windows_->OpenCount(), 1);
-    FrmGraph* window = windows_->Windows()[0];
+    requests->Request(ChartKind::ImpedanceAndEsr);
+    ASSERT_EQ(windows->OpenCount(), 1);
+    FrmGraph* window = windows->Windows()[0];
     EXPECT_EQ(window->windowTitle(), "Impedance & ESR Chart");
     EXPECT_EQ(window->LegendCaption(0).toStdString(), part + "-Impedance");
     EXPECT_EQ(window->LegendCaption(1).toStdString(), part + "-ESR");
-    EXPECT_EQ(slots_.SlotsOfChart("Impedance & ESR"), (std::vector<int>{1, 2}));
+    EXPECT_EQ(slotTable.SlotsOfChart("Impedance & ESR"), (std::vector<int>{1, 2}));
 }
 
 // Moving over a trace shows its point in the status bar and marks it red; a left click
@@ -227,15 +164,15 @@ TEST_F(ChartWindowsTest, ImpedanceAndEsrGivesOneWindowWithBothTraces) {
 // the popup menu.
 TEST_F(ChartWindowsTest, CursorReadoutFollowsTheMouse) {
     Choose(Inductor(0), true);
-    requests_->Request(ChartKind::Impedance);
-    FrmGraph* window = windows_->Windows().at(0);
+    requests->Request(ChartKind::Impedance);
+    FrmGraph* window = windows->Windows().at(0);
     const QPoint at = PixelOf(window, 1, 0);
     const TraceStore& store = window->Model().Store();
     const std::vector<QString> expected{
         QString::fromStdString("Freq=" + shared::Format(store.Value(1, 0, 0) / 1e6, "0.00") + "[MHz]"),
         QString::fromStdString("Z=" + shared::Format(store.Value(1, 1, 0), "0.00") + "[ohm]"),
-        QString::fromStdString("SRF=" + shared::FormatSingle(slots_.Slot(1).Srf, "0.00") + "[MHz]")};
-    ASSERT_NE(slots_.Slot(1).Srf, 0.0F);
+        QString::fromStdString("SRF=" + shared::FormatSingle(slotTable.Slot(1).Srf, "0.00") + "[MHz]")};
+    ASSERT_NE(slotTable.Slot(1).Srf, 0.0F);
 
     Mouse(window, QEvent::MouseMove, at);
     EXPECT_EQ(Panels(window), expected);
@@ -269,13 +206,13 @@ TEST_F(ChartWindowsTest, CursorReadoutFollowsTheMouse) {
 
 TEST_F(ChartWindowsTest, TheClipboardGetsTheChartWithoutTheMarker) {
     Choose(Inductor(0), true);
-    requests_->Request(ChartKind::Impedance);
-    FrmGraph* window = windows_->Windows().at(0);
+    requests->Request(ChartKind::Impedance);
+    FrmGraph* window = windows->Windows().at(0);
     Mouse(window, QEvent::MouseMove, PixelOf(window, 1, 100));
     ASSERT_TRUE(window->Readout().Active());
     window->PopupMenu().actions()[0]->trigger();
-    ASSERT_TRUE(clipboard_.Picture().has_value());
-    const shared::PixelImage& picture = *clipboard_.Picture();
+    ASSERT_TRUE(fake.clipboard.Picture().has_value());
+    const shared::PixelImage& picture = *fake.clipboard.Picture();
     EXPECT_GE(picture.Width(), window->Picture().width());
     EXPECT_GE(picture.Height(), window->Picture().height() - 1);
     // One blue trace: pure red can only be the cursor marker.
@@ -284,13 +221,13 @@ TEST_F(ChartWindowsTest, TheClipboardGetsTheChartWithoutTheMarker) {
         for (int x = 0; x < picture.Width(); ++x)
             red += picture.At(x, y) == shared::Rgb{255, 0, 0} ? 1 : 0;
     EXPECT_EQ(red, 0);
-    EXPECT_TRUE(messages_.Shown().empty());
+    EXPECT_TRUE(fake.messages.Shown().empty());
 }
 
 TEST_F(ChartWindowsTest, MinimisingClearsTheReadout) {
     Choose(Inductor(0), true);
-    requests_->Request(ChartKind::Impedance);
-    FrmGraph* window = windows_->Windows().at(0);
+    requests->Request(ChartKind::Impedance);
+    FrmGraph* window = windows->Windows().at(0);
     const QPoint at = PixelOf(window, 1, 0);
     Mouse(window, QEvent::MouseMove, at);
     Click(window, at, Qt::LeftButton);
@@ -309,67 +246,67 @@ TEST_F(ChartWindowsTest, ClosingFreesTheWindowsSlots) {
     const std::string a = Inductor(0);
     const std::string b = Inductor(1);
     Choose(a, true);
-    requests_->Request(ChartKind::Impedance);
-    requests_->Request(ChartKind::Smith, "S11");
+    requests->Request(ChartKind::Impedance);
+    requests->Request(ChartKind::Smith, "S11");
     Choose(b, true);
-    requests_->Request(ChartKind::Impedance);
-    requests_->Request(ChartKind::Smith, "S11");
-    ASSERT_EQ(slots_.InUseCount(), 4);
-    QSignalSpy changed(windows_.get(), &ChartWindows::windowsChanged);
-    QSignalSpy closed(windows_->Windows()[0], &FrmGraph::closed);
+    requests->Request(ChartKind::Impedance);
+    requests->Request(ChartKind::Smith, "S11");
+    ASSERT_EQ(slotTable.InUseCount(), 4);
+    QSignalSpy changed(windows.get(), &ChartWindows::windowsChanged);
+    QSignalSpy closed(windows->Windows()[0], &FrmGraph::closed);
 
-    Frame(windows_->Windows()[0])->close();
+    Frame(windows->Windows()[0])->close();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(windows_->OpenCount(), 2);
-    EXPECT_FALSE(slots_.Slot(1).InUse());
-    EXPECT_FALSE(slots_.Slot(3).InUse());
-    EXPECT_EQ(windows_->WindowOfKind(ChartKind::Impedance), nullptr);
+    EXPECT_EQ(windows->OpenCount(), 2);
+    EXPECT_FALSE(slotTable.Slot(1).InUse());
+    EXPECT_FALSE(slotTable.Slot(3).InUse());
+    EXPECT_EQ(windows->WindowOfKind(ChartKind::Impedance), nullptr);
 
     // Closing A's Smith window leaves B's counted: the same chart is still a duplicate.
-    Frame(windows_->Windows()[0])->close();
-    EXPECT_EQ(slots_.InUseCount(), 1);
-    EXPECT_TRUE(slots_.Slot(4).InUse());
-    requests_->Request(ChartKind::Smith, "S11");
-    ASSERT_EQ(messages_.Shown().size(), 1U);
-    EXPECT_EQ(messages_.Shown()[0].text, "This Chart is already opened!");
-    messages_.Clear();
+    Frame(windows->Windows()[0])->close();
+    EXPECT_EQ(slotTable.InUseCount(), 1);
+    EXPECT_TRUE(slotTable.Slot(4).InUse());
+    requests->Request(ChartKind::Smith, "S11");
+    ASSERT_EQ(fake.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake.messages.Shown()[0].text, "This Chart is already opened!");
+    fake.messages.Clear();
 
-    requests_->Request(ChartKind::Impedance);
-    EXPECT_EQ(windows_->OpenCount(), 2);
-    EXPECT_EQ(windows_->Windows()[1]->windowTitle(), "Impedance Chart");
-    EXPECT_EQ(windows_->Windows()[1]->Model().SlotNumber(), 1);
+    requests->Request(ChartKind::Impedance);
+    EXPECT_EQ(windows->OpenCount(), 2);
+    EXPECT_EQ(windows->Windows()[1]->windowTitle(), "Impedance Chart");
+    EXPECT_EQ(windows->Windows()[1]->Model().SlotNumber(), 1);
     QApplication::processEvents();
-    EXPECT_EQ(area_->subWindowList().size(), 2);
+    EXPECT_EQ(area->subWindowList().size(), 2);
 }
 
 TEST_F(ChartWindowsTest, CloseAllClosesTheLastOpenedFirst) {
     Choose(Inductor(0), true);
-    requests_->Request(ChartKind::Impedance);
-    requests_->Request(ChartKind::Smith, "S11");
-    requests_->Request(ChartKind::Q);
-    const std::vector<FrmGraph*> open = windows_->Windows();
+    requests->Request(ChartKind::Impedance);
+    requests->Request(ChartKind::Smith, "S11");
+    requests->Request(ChartKind::Q);
+    const std::vector<FrmGraph*> open = windows->Windows();
     ASSERT_EQ(open.size(), 3U);
     std::vector<FrmGraph*> order;
     for (FrmGraph* window : open)
         QObject::connect(window, &FrmGraph::closed, [&order](FrmGraph* w) { order.push_back(w); });
-    windows_->CloseAll();
+    windows->CloseAll();
     EXPECT_EQ(order, (std::vector<FrmGraph*>{open[2], open[1], open[0]}));
-    EXPECT_EQ(windows_->OpenCount(), 0);
-    EXPECT_EQ(slots_.InUseCount(), 0);
-    EXPECT_TRUE(windows_->Registry().Empty());
-    selection_.UpdateMenuState();
-    EXPECT_FALSE(selection_.State().Menus.WindowClose);
+    EXPECT_EQ(windows->OpenCount(), 0);
+    EXPECT_EQ(slotTable.InUseCount(), 0);
+    EXPECT_TRUE(windows->Registry().Empty());
+    selection.UpdateMenuState();
+    EXPECT_FALSE(selection.State().Menus.WindowClose);
 }
 
 // A window that cannot load is reported as the window's load and never shown; the
 // request then keeps no slot.
 TEST_F(ChartWindowsTest, AWindowThatCannotLoadIsNotShown) {
-    EXPECT_THROW(windows_->ShowChart(ChartKind::Impedance), ChartWindowFailure);
-    ASSERT_EQ(messages_.Shown().size(), 1U);
-    EXPECT_EQ(messages_.Shown()[0].title, "pelmo:frmGraph.Form_Load");
-    EXPECT_EQ(windows_->OpenCount(), 0);
-    EXPECT_TRUE(area_->subWindowList().isEmpty());
+    EXPECT_THROW(windows->ShowChart(ChartKind::Impedance), ChartWindowFailure);
+    ASSERT_EQ(fake.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake.messages.Shown()[0].title, "pelmo:frmGraph.Form_Load");
+    EXPECT_EQ(windows->OpenCount(), 0);
+    EXPECT_TRUE(area->subWindowList().isEmpty());
 }
 
 // Printing draws the chart again on paper; it must neither ask for the chart by another
@@ -377,22 +314,22 @@ TEST_F(ChartWindowsTest, AWindowThatCannotLoadIsNotShown) {
 TEST_F(ChartWindowsTest, PrintAsksForTheChartAndChangesNoSlot) {
     const std::string a = Inductor(0);
     Choose(a, true);
-    requests_->Request(ChartKind::Impedance);
+    requests->Request(ChartKind::Impedance);
     Choose(Inductor(3), true);
-    requests_->Request(ChartKind::Esr);
-    const float srfA = slots_.Slot(1).Srf;
-    const float srfB = slots_.Slot(2).Srf;
+    requests->Request(ChartKind::Esr);
+    const float srfA = slotTable.Slot(1).Srf;
+    const float srfB = slotTable.Slot(2).Srf;
     ASSERT_NE(srfA, srfB);
     Choose(Capacitor(0), false);
 
-    FrmGraph* window = windows_->Windows().at(0);
+    FrmGraph* window = windows->Windows().at(0);
     window->mnuFilePrint_Click();
-    ASSERT_FALSE(messages_.Shown().empty());
-    EXPECT_EQ(messages_.Shown()[0].text, "Would you print Impedance Chart ?");
-    EXPECT_EQ(printer_.DocumentsEnded(), 1);
-    EXPECT_EQ(slots_.InUseCount(), 2);
-    EXPECT_EQ(slots_.Slot(1).Srf, srfA);
-    EXPECT_EQ(slots_.Slot(2).Srf, srfB);
+    ASSERT_FALSE(fake.messages.Shown().empty());
+    EXPECT_EQ(fake.messages.Shown()[0].text, "Would you print Impedance Chart ?");
+    EXPECT_EQ(fake.printer.DocumentsEnded(), 1);
+    EXPECT_EQ(slotTable.InUseCount(), 2);
+    EXPECT_EQ(slotTable.Slot(1).Srf, srfA);
+    EXPECT_EQ(slotTable.Slot(2).Srf, srfB);
     EXPECT_EQ(window->LegendCaption(0).toStdString(), a);
 }
 

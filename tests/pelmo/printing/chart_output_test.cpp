@@ -1,6 +1,6 @@
 #include "pelmo/printing/qt/chart_output.h"
 
-#include "pelmo/app/program_services.h"
+#include "pelmo/app/testing/fake_program.h"
 #include "pelmo/charts/chart_style.h"
 #include "sample_charts.h"
 
@@ -8,13 +8,6 @@
 #include "shared/dialogs/twips.h"
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/cls_comdlg.h"
-#include "shared/platform/testing/fake_clipboard.h"
-#include "shared/platform/testing/fake_cursor.h"
-#include "shared/platform/testing/fake_messages.h"
-#include "shared/platform/testing/fake_printer.h"
-#include "shared/platform/testing/fake_shell.h"
-#include "shared/platform/testing/memory_settings.h"
-#include "shared/platform/testing/scripted_common_dialog_backend.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -119,35 +112,18 @@ public:
 
 class OutputCommands : public ::testing::Test {
 protected:
-    shared::FakeMessages messages;
-    shared::FakeCursor cursor;
-    shared::ScriptedCommonDialogBackend dialogs;
+    testing::FakeProgram fake{"/opt/pelmo/"};
     ObservedPrinter printer;
-    shared::FakeClipboard clipboard;
-    shared::FakeShell shell;
-    shared::MemorySettings settings;
-    // The start-up facts the output commands do not read keep their defaults, whatever
-    // fields the bundle grows.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-    ProgramServices services{.Messages = messages,
-                             .Cursor = cursor,
-                             .Dialogs = dialogs,
-                             .Printer = printer,
-                             .Clipboard = clipboard,
-                             .Shell = shell,
-                             .Settings = settings,
-                             .ProgramFolder = "/opt/pelmo/"};
-#pragma GCC diagnostic pop
+    ProgramServices services = fake.ServicesWithPrinter(printer);
 };
 
 TEST_F(OutputCommands, PageSetupAsksForTheProgramsPrinter) {
-    dialogs.QueuePrint({shared::DialogStatus::Ok()});
+    fake.dialogs.QueuePrint({shared::DialogStatus::Ok()});
     PageSetup(services);
-    ASSERT_EQ(dialogs.PrintRequests().size(), 1U);
-    EXPECT_EQ(dialogs.PrintRequests()[0].flags, 0x14000C);
-    EXPECT_TRUE(dialogs.PrintRequests()[0].printerDefault);
-    EXPECT_TRUE(messages.Shown().empty());
+    ASSERT_EQ(fake.dialogs.PrintRequests().size(), 1U);
+    EXPECT_EQ(fake.dialogs.PrintRequests()[0].flags, 0x14000C);
+    EXPECT_TRUE(fake.dialogs.PrintRequests()[0].printerDefault);
+    EXPECT_TRUE(fake.messages.Shown().empty());
 }
 
 TEST_F(OutputCommands, PageSetupIsSilentOnCancelAndReportsOtherFailures) {
@@ -166,19 +142,19 @@ TEST_F(OutputCommands, PageSetupIsSilentOnCancelAndReportsOtherFailures) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        messages.Clear();
-        dialogs.SetPrinterState(c.state);
-        if (c.answer) dialogs.QueuePrint(*c.answer);
+        fake.messages.Clear();
+        fake.dialogs.SetPrinterState(c.state);
+        if (c.answer) fake.dialogs.QueuePrint(*c.answer);
         PageSetup(services);
         if (c.text.empty()) {
-            EXPECT_TRUE(messages.Shown().empty());
+            EXPECT_TRUE(fake.messages.Shown().empty());
             continue;
         }
-        ASSERT_EQ(messages.Shown().size(), 1U) << c.text;
-        EXPECT_EQ(messages.Shown()[0].text, c.text);
-        EXPECT_EQ(messages.Shown()[0].icon, MessageIcon::Critical);
-        EXPECT_EQ(messages.Shown()[0].title, "Pelmo");
-        EXPECT_EQ(messages.Shown()[0].buttons, MessageButtons::Ok);
+        ASSERT_EQ(fake.messages.Shown().size(), 1U) << c.text;
+        EXPECT_EQ(fake.messages.Shown()[0].text, c.text);
+        EXPECT_EQ(fake.messages.Shown()[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(fake.messages.Shown()[0].title, "Pelmo");
+        EXPECT_EQ(fake.messages.Shown()[0].buttons, MessageButtons::Ok);
     }
 }
 
@@ -206,10 +182,10 @@ protected:
 };
 
 TEST_F(PrintCommand, CancelAtTheQuestionPrintsNothing) {
-    messages.QueueAnswer(MessageAnswer::Cancel);
+    fake.messages.QueueAnswer(MessageAnswer::Cancel);
     Print(ChartKind::ImpedanceAndEsr);
-    ASSERT_EQ(messages.Shown().size(), 1U);
-    const RecordedMessage& question = messages.Shown()[0];
+    ASSERT_EQ(fake.messages.Shown().size(), 1U);
+    const RecordedMessage& question = fake.messages.Shown()[0];
     EXPECT_EQ(question.text, "Would you print Impedance & ESR Chart ?");
     EXPECT_EQ(question.icon, MessageIcon::Question);
     EXPECT_EQ(question.title, "Quenzar");
@@ -221,8 +197,8 @@ TEST_F(PrintCommand, CancelAtTheQuestionPrintsNothing) {
 
 TEST_F(PrintCommand, PrintsOneLandscapePageInArialAndRestoresThePrinter) {
     Print(ChartKind::Smith);
-    ASSERT_EQ(messages.Shown().size(), 1U);
-    EXPECT_EQ(messages.Shown()[0].text, "Would you print Smith Chart ?");
+    ASSERT_EQ(fake.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake.messages.Shown()[0].text, "Would you print Smith Chart ?");
     EXPECT_EQ(printer.DocumentsBegun(), 1);
     EXPECT_EQ(printer.DocumentsEnded(), 1);
     EXPECT_EQ(printer.DocumentsAborted(), 0);
@@ -247,8 +223,8 @@ TEST_F(PrintCommand, PrintsOneLandscapePageInArialAndRestoresThePrinter) {
 TEST_F(PrintCommand, APrinterThatCannotStartIsReportedAndNothingIsLeftOpen) {
     printer.FailAtBegin(shared::RuntimeError(482, "Printer", "Printer error"));
     Print(ChartKind::ImpedanceAndEsr);
-    ASSERT_EQ(messages.Shown().size(), 2U);
-    const RecordedMessage& report = messages.Shown()[1];
+    ASSERT_EQ(fake.messages.Shown().size(), 2U);
+    const RecordedMessage& report = fake.messages.Shown()[1];
     EXPECT_EQ(report.text, "Unexpected Error 482\r\nPrinter error");
     EXPECT_EQ(report.icon, MessageIcon::Critical);
     EXPECT_EQ(report.title, "Pelmo");
@@ -260,17 +236,17 @@ TEST_F(PrintCommand, APrinterThatCannotStartIsReportedAndNothingIsLeftOpen) {
 
     // The program goes on: the next job prints.
     printer.ClearFailure();
-    messages.Clear();
+    fake.messages.Clear();
     Print(ChartKind::ImpedanceAndEsr);
-    EXPECT_EQ(messages.Shown().size(), 1U);
+    EXPECT_EQ(fake.messages.Shown().size(), 1U);
     EXPECT_EQ(printer.DocumentsEnded(), 1);
 }
 
 TEST_F(PrintCommand, APageThePrinterRefusesIsAbortedNotClaimedAsPrinted) {
     printer.failAtEnd = true;
     Print(ChartKind::ImpedanceAndEsr);
-    ASSERT_EQ(messages.Shown().size(), 2U);
-    EXPECT_EQ(messages.Shown()[1].text, "Unexpected Error 482\r\nPrinter error");
+    ASSERT_EQ(fake.messages.Shown().size(), 2U);
+    EXPECT_EQ(fake.messages.Shown()[1].text, "Unexpected Error 482\r\nPrinter error");
     EXPECT_EQ(printer.DocumentsAborted(), 1);
     EXPECT_EQ(printer.DocumentsEnded(), 0);
     EXPECT_FALSE(printer.InDocument());
@@ -282,27 +258,16 @@ TEST_F(PrintCommand, APageThePrinterRefusesIsAbortedNotClaimedAsPrinted) {
 
 TEST_F(PrintCommand, AJobThatFailsWhileDrawingIsAbortedAndThePageRestored) {
     for (const bool atFirstDrawing : {true, false}) {
-        messages.Clear();
+        fake.messages.Clear();
         RefusingPrinter refusing;
         refusing.page.failAtFirstDrawing = atFirstDrawing;
         refusing.page.SetFontName("Courier New");
         refusing.page.SetFontSize(12);
-        // A reference member cannot be rebound, so the bundle is built anew.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-        ProgramServices bundle{.Messages = messages,
-                               .Cursor = cursor,
-                               .Dialogs = dialogs,
-                               .Printer = refusing,
-                               .Clipboard = clipboard,
-                               .Shell = shell,
-                               .Settings = settings,
-                               .ProgramFolder = "/opt/pelmo/"};
-#pragma GCC diagnostic pop
+        const ProgramServices bundle = fake.ServicesWithPrinter(refusing);
         PrintChartWindow(&mainWindow, charts->Caption(ChartKind::Smith), charts->Window(ChartKind::Smith),
                          charts->Context(), charts->Legend(ChartKind::Smith), bundle);
-        ASSERT_EQ(messages.Shown().size(), 2U) << atFirstDrawing;
-        EXPECT_EQ(messages.Shown()[1].text, "Unexpected Error 482\r\nPrinter error");
+        ASSERT_EQ(fake.messages.Shown().size(), 2U) << atFirstDrawing;
+        EXPECT_EQ(fake.messages.Shown()[1].text, "Unexpected Error 482\r\nPrinter error");
         EXPECT_EQ(refusing.aborted, 1);
         EXPECT_EQ(refusing.ended, 0);
         EXPECT_FALSE(NoticeShown());
@@ -347,7 +312,7 @@ bool TintedLike(shared::Rgb rgb, shared::Rgb colour) {
 }
 
 // The chart picture as the window holds it: a grey plot area, with a red cursor marker
-// on the overlay that must not reach the clipboard.
+// on the overlay that must not reach the fake.clipboard.
 shared::PixelImage ChartPictureWithMarker() {
     shared::PainterCanvas picture(Px(kChartWidth), Px(kChartHeight), kDpi);
     picture.SetScale(0, 3000, 3000, -3000);
@@ -368,9 +333,9 @@ TEST_F(OutputCommands, ARectangularChartIsCopiedWithALineBeforeEachLegendRow) {
         {"AFTER THE GAP", kTraceColors[3], kFrameLeft, 2100},
     };
     CopyChartToClipboard(chart, kChartWidth, kChartHeight, kFrameWidth, false, legend, services, {}, kDpi);
-    EXPECT_EQ(clipboard.Clears(), 1);
-    ASSERT_TRUE(clipboard.Picture().has_value());
-    const shared::PixelImage& copy = *clipboard.Picture();
+    EXPECT_EQ(fake.clipboard.Clears(), 1);
+    ASSERT_TRUE(fake.clipboard.Picture().has_value());
+    const shared::PixelImage& copy = *fake.clipboard.Picture();
     EXPECT_EQ(copy.Width(), Px(kFrameWidth + kChartWidth + 600));
     EXPECT_EQ(copy.Height(), Px(kChartHeight));
     EXPECT_EQ(copy.Crop({0, 0, chart.Width(), chart.Height()}), chart);
@@ -408,8 +373,8 @@ TEST_F(OutputCommands, ASmithChartIsCopiedWithItsLabelsInBlueAndNoLines) {
         {"", shared::colors::kBlue, left, 1700},
     };
     CopyChartToClipboard(chart, side, side, kFrameWidth, true, legend, services, {}, kDpi);
-    ASSERT_TRUE(clipboard.Picture().has_value());
-    const shared::PixelImage& copy = *clipboard.Picture();
+    ASSERT_TRUE(fake.clipboard.Picture().has_value());
+    const shared::PixelImage& copy = *fake.clipboard.Picture();
     EXPECT_EQ(copy.Width(), Px(kFrameWidth + side));
     EXPECT_EQ(copy.Height(), Px(side));
     EXPECT_EQ(copy.Crop({0, 0, chart.Width(), chart.Height()}), chart);

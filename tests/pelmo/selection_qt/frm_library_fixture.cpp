@@ -16,16 +16,11 @@ void ScriptedHost::ChooseCandidate(std::vector<std::int32_t>& candidates) {
         candidates.assign(1, *preferred);
 }
 
-// The start-up facts after the services keep their defaults; the help language is set
-// below.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 FrmLibraryTest::FrmLibraryTest(int helpLanguage)
     : library_(LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.')),
-      services_{messages_, cursor_, dialogs_, printer_, clipboard_, shell_, settings_},
-      model_(library_, messages_, cursor_, host_) {
-    services_.HelpLanguage = helpLanguage;
-    window_ = std::make_unique<FrmLibrary>(model_, services_);
+      model_(library_, fake_.messages, fake_.cursor, host_) {
+    fake_.services.HelpLanguage = helpLanguage;
+    window_ = std::make_unique<FrmLibrary>(model_, fake_.services);
     window_->SetBeep([this] { ++beeps_; });
     QObject::connect(window_.get(), &FrmLibrary::selectionChanged, [this] { ++selectionChanges_; });
     QObject::connect(window_.get(), &FrmLibrary::catalogLinkRequested, [this] { ++catalogRequests_; });
@@ -35,7 +30,6 @@ FrmLibraryTest::FrmLibraryTest(int helpLanguage)
     selectionChanges_ = 0;
     window_->show();
 }
-#pragma GCC diagnostic pop
 
 FrmLibraryTest::~FrmLibraryTest() = default;
 

@@ -1,20 +1,12 @@
 #ifndef TESTS_PELMO_SELECTION_QT_FRM_LIBRARY_FIXTURE_H
 #define TESTS_PELMO_SELECTION_QT_FRM_LIBRARY_FIXTURE_H
 
-#include "pelmo/app/program_services.h"
+#include "pelmo/app/testing/fake_program.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/records.h"
 #include "pelmo/selection/library_selection.h"
 #include "pelmo/selection/qt/frm_library.h"
 #include "pelmo/selection/selection_host.h"
-
-#include "shared/platform/testing/fake_clipboard.h"
-#include "shared/platform/testing/fake_cursor.h"
-#include "shared/platform/testing/fake_messages.h"
-#include "shared/platform/testing/fake_printer.h"
-#include "shared/platform/testing/fake_shell.h"
-#include "shared/platform/testing/memory_settings.h"
-#include "shared/platform/testing/scripted_common_dialog_backend.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -68,14 +60,7 @@ protected:
     std::vector<std::string> ReadoutTexts() const;
 
     Library library_;
-    shared::FakeMessages messages_;
-    shared::FakeCursor cursor_;
-    shared::ScriptedCommonDialogBackend dialogs_;
-    shared::FakePrinter printer_;
-    shared::FakeClipboard clipboard_;
-    shared::FakeShell shell_;
-    shared::MemorySettings settings_;
-    ProgramServices services_;
+    FakeProgram fake_;
     ScriptedHost host_;
     LibrarySelection model_;
     std::unique_ptr<FrmLibrary> window_;

@@ -77,7 +77,7 @@ TEST_F(FrmLibraryTest, LoadShowsEveryControlWithItsCaptionAndTheCapacitorLists) 
     EXPECT_EQ(Child<QComboBox>("cboPartNumber")->count(), static_cast<int>(model_.State().PartNumber.Items.size()));
     for (const char* picture : {"picESC", "picSeries", "picShunt"}) EXPECT_TRUE(Child<QWidget>(picture)->isVisible());
     for (const char* readout : {"lblFreq", "lblImp", "lblMag0"}) EXPECT_TRUE(Text(readout).isEmpty()) << readout;
-    EXPECT_TRUE(messages_.Shown().empty());
+    EXPECT_TRUE(fake_.messages.Shown().empty());
     EXPECT_EQ(loadChanges_, 1);
 }
 
@@ -128,7 +128,7 @@ TEST_F(FrmLibraryTest, FourFiltersAndTypedPartNumberShowTheSameCapacitor) {
     EXPECT_EQ(Child<QComboBox>("cboItemD")->currentText(), filters[3]);
     // Enter applied the text without adding it to the list.
     EXPECT_EQ(Child<QComboBox>("cboPartNumber")->count(), static_cast<int>(model_.State().PartNumber.Items.size()));
-    EXPECT_TRUE(messages_.Shown().empty());
+    EXPECT_TRUE(fake_.messages.Shown().empty());
     EXPECT_EQ(beeps_, 0);
 }
 
@@ -145,10 +145,10 @@ TEST_F(FrmLibraryTest, KeyboardOnAFilterListChoosesItsEntry) {
 TEST_F(FrmLibraryTest, RefusedPartNumberShowsTheMessageAndKeepsTheFocusInTheBox) {
     QLineEdit* box = Child<QComboBox>("cboPartNumber")->lineEdit();
     TypeAndEnter(box, "NOSUCHPART");
-    ASSERT_EQ(messages_.Shown().size(), 1U);
-    EXPECT_EQ(messages_.Shown()[0].text, "Product Number is invalid or not selected!");
-    EXPECT_EQ(messages_.Shown()[0].icon, shared::MessageIcon::Exclamation);
-    EXPECT_EQ(messages_.Shown()[0].title, "Pelmo");
+    ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake_.messages.Shown()[0].text, "Product Number is invalid or not selected!");
+    EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Exclamation);
+    EXPECT_EQ(fake_.messages.Shown()[0].title, "Pelmo");
     EXPECT_EQ(beeps_, 1);
     EXPECT_EQ(window_->focusWidget(), Child<QComboBox>("cboPartNumber"));
     EXPECT_EQ(box->selectedText(), QStringLiteral("NOSUCHPART"));
@@ -161,7 +161,7 @@ TEST_F(FrmLibraryTest, LowerCaseTypedPartNumberIsShownInTheLibrarySpelling) {
     TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), QString::fromStdString(partNumber).toLower().toStdString());
     EXPECT_EQ(Child<QComboBox>("cboPartNumber")->currentText(), Q(partNumber));
     EXPECT_FALSE(Text("lblImp").isEmpty());
-    EXPECT_TRUE(messages_.Shown().empty());
+    EXPECT_TRUE(fake_.messages.Shown().empty());
 }
 
 TEST_F(FrmLibraryTest, TypedFrequencyMovesTheThumbAndTheScrollBarStepsTheFrequency) {
@@ -196,7 +196,7 @@ TEST_F(FrmLibraryTest, TypedFrequencyMovesTheThumbAndTheScrollBarStepsTheFrequen
     QTest::keyClick(bar, Qt::Key_Home);
     EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(ReadoutTexts(), atLower);
-    for (const shared::RecordedMessage& shown : messages_.Shown()) ADD_FAILURE() << shown.text;
+    for (const shared::RecordedMessage& shown : fake_.messages.Shown()) ADD_FAILURE() << shown.text;
 }
 
 // A drag is one user move, taken when the thumb is let go; a refused condition field
@@ -212,12 +212,12 @@ TEST_F(FrmLibraryTest, DraggingTheThumbChangesTheFrequencyWhenItIsLetGo) {
     bar->setSliderDown(true);
     for (int position = 10; position <= 120; position += 10) bar->setSliderPosition(position);
     EXPECT_EQ(Child<QLineEdit>("txtFreq")->text(), lower);
-    EXPECT_TRUE(messages_.Shown().empty());
+    EXPECT_TRUE(fake_.messages.Shown().empty());
     bar->setSliderDown(false);
     EXPECT_EQ(bar->value(), 120);
     EXPECT_NE(Child<QLineEdit>("txtFreq")->text(), lower);
-    ASSERT_EQ(messages_.Shown().size(), 1U);
-    EXPECT_EQ(messages_.Shown()[0].text, "DC Bias Voltage is invalid!");
+    ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake_.messages.Shown()[0].text, "DC Bias Voltage is invalid!");
     EXPECT_EQ(window_->focusWidget(), bias);
 }
 
@@ -246,17 +246,18 @@ TEST_F(FrmLibraryTest, RefusedOperatingPointInputsShowTheirMessageAndRestoreTheF
     ASSERT_FALSE(shown[1].empty());
     for (const RefusalRow& row : kFrequencyRefusals) {
         SCOPED_TRACE(std::string(row.box) + " <- " + row.typed);
-        messages_.Clear();
+        fake_.messages.Clear();
         const int beeps = beeps_;
         QLineEdit* box = Child<QLineEdit>(row.box);
         const QString before = box->text();
         TypeAndEnter(box, row.typed);
-        ASSERT_EQ(messages_.Shown().size(), 1U);
-        EXPECT_EQ(messages_.Shown()[0].text.rfind(row.message, 0), 0U) << messages_.Shown()[0].text;
+        ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+        EXPECT_EQ(fake_.messages.Shown()[0].text.rfind(row.message, 0), 0U) << fake_.messages.Shown()[0].text;
         if (std::string(row.box) == "txtDC") {
-            EXPECT_EQ(messages_.Shown()[0].text, std::string(row.message) + record.RatedVoltage + " [V]");
+            EXPECT_EQ(fake_.messages.Shown()[0].text,
+                      std::string(row.message) + record.RatedVoltage + " [V]");
         }
-        EXPECT_EQ(messages_.Shown()[0].icon, shared::MessageIcon::Exclamation);
+        EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Exclamation);
         EXPECT_EQ(beeps_, beeps + 1);
         EXPECT_EQ(window_->focusWidget(), box);
         EXPECT_EQ(box->selectedText(), box->text());
@@ -276,8 +277,8 @@ TEST_F(FrmLibraryTest, EnterInOneFieldChecksTheOtherFieldToo) {
     bias->selectAll();
     QTest::keyClicks(bias, QStringLiteral("abc"));  // typed, no Enter
     TypeAndEnter("txtTemp", "30");
-    ASSERT_EQ(messages_.Shown().size(), 1U);
-    EXPECT_EQ(messages_.Shown()[0].text, "DC Bias Voltage is invalid!");
+    ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake_.messages.Shown()[0].text, "DC Bias Voltage is invalid!");
     EXPECT_EQ(window_->focusWidget(), bias);
     EXPECT_EQ(ReadoutTexts(), shown);
 }
@@ -349,8 +350,8 @@ TEST_F(FrmLibraryTest, NotationSwitchShowsTheSamePartInTheOtherNotation) {
     EXPECT_EQ(Child<QComboBox>("cboItemA")->currentText(), Q(record.SizeCode[shared::Jis]));
     EXPECT_EQ(Child<QLineEdit>("txtTemp")->text(), QStringLiteral("20"));
     EXPECT_EQ(host_.chartWindows, 0);
-    ASSERT_FALSE(messages_.Shown().empty());
-    EXPECT_EQ(messages_.Shown().back().text, "Close all chart windows");
+    ASSERT_FALSE(fake_.messages.Shown().empty());
+    EXPECT_EQ(fake_.messages.Shown().back().text, "Close all chart windows");
     QComboBox* sizes = Child<QComboBox>("cboItemA");
     ASSERT_EQ(sizes->count(), static_cast<int>(model_.State().ItemA.Items.size()));
     for (int row = 0; row < sizes->count(); ++row)
@@ -438,7 +439,7 @@ TEST_F(FrmLibraryTest, TypingWithoutEnterOnlyChangesTheTextAndAClickSelectsTheFi
     EXPECT_EQ(model_.State().Frequency, "12.5");
     EXPECT_EQ(ReadoutTexts(), shown);
     EXPECT_EQ(selectionChanges_, changes);
-    EXPECT_TRUE(messages_.Shown().empty());
+    EXPECT_TRUE(fake_.messages.Shown().empty());
 
     QLineEdit* temperature = Child<QLineEdit>("txtTemp");
     window_->activateWindow();
@@ -454,50 +455,31 @@ TEST_F(FrmLibraryTest, TypingWithoutEnterOnlyChangesTheTextAndAClickSelectsTheFi
 TEST(FrmLibraryEndTest, DamagedLibraryAsksTheProgramToEndOnce) {
     Library library = LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.');
     library.CapacitorTable.push_back(library.CapacitorTable.back());
-    shared::FakeMessages messages;
-    shared::FakeCursor cursor;
-    shared::ScriptedCommonDialogBackend dialogs;
-    shared::FakePrinter printer;
-    shared::FakeClipboard clipboard;
-    shared::FakeShell shell;
-    shared::MemorySettings settings;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-    ProgramServices services{messages, cursor, dialogs, printer, clipboard, shell, settings};
-#pragma GCC diagnostic pop
+    FakeProgram fake;
     ScriptedHost host;
-    LibrarySelection model(library, messages, cursor, host);
-    FrmLibrary window(model, services);
+    LibrarySelection model(library, fake.messages, fake.cursor, host);
+    FrmLibrary window(model, fake.services);
     int ends = 0;
     QObject::connect(&window, &FrmLibrary::mustEnd, [&ends] { ++ends; });
     window.Form_Load();
     EXPECT_EQ(ends, 1);
-    ASSERT_FALSE(messages.Shown().empty());
-    EXPECT_EQ(messages.Shown().front().icon, shared::MessageIcon::Critical);
-    EXPECT_NE(messages.Shown().front().text.find("457"), std::string::npos) << messages.Shown().front().text;
+    ASSERT_FALSE(fake.messages.Shown().empty());
+    EXPECT_EQ(fake.messages.Shown().front().icon, shared::MessageIcon::Critical);
+    EXPECT_NE(fake.messages.Shown().front().text.find("457"), std::string::npos)
+        << fake.messages.Shown().front().text;
     window.ShowState();
     EXPECT_EQ(ends, 1);
-    EXPECT_EQ(cursor.Depth(), 0);
+    EXPECT_EQ(fake.cursor.Depth(), 0);
 }
 
 // The program may end by deleting the window as soon as it is told to; the handler
 // that raised the request must not touch the window afterwards.
 TEST(FrmLibraryEndTest, WindowDeletedOnTheEndRequestIsNotTouchedAgain) {
     Library library = LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.');
-    shared::FakeMessages messages;
-    shared::FakeCursor cursor;
-    shared::ScriptedCommonDialogBackend dialogs;
-    shared::FakePrinter printer;
-    shared::FakeClipboard clipboard;
-    shared::FakeShell shell;
-    shared::MemorySettings settings;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-    ProgramServices services{messages, cursor, dialogs, printer, clipboard, shell, settings};
-#pragma GCC diagnostic pop
+    FakeProgram fake;
     ScriptedHost host;
-    LibrarySelection model(library, messages, cursor, host);
-    auto* window = new FrmLibrary(model, services);
+    LibrarySelection model(library, fake.messages, fake.cursor, host);
+    auto* window = new FrmLibrary(model, fake.services);
     window->Form_Load();
     // The notation switch of a library that cannot be sorted in JIS asks to end.
     std::swap(library.CapacitorTable.front(), library.CapacitorTable.back());

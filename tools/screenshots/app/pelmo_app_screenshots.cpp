@@ -3,19 +3,11 @@
 // The frame with the selection window (a capacitor chosen; an inductor chosen), and with
 // several chart windows open, each with the menu bar of its active window, over the
 // generated sample library.
-#include "pelmo/app/program_services.h"
+#include "pelmo/app/testing/fake_program.h"
 #include "pelmo/app/qt/frm_main.h"
 #include "pelmo/app/qt/program_menus.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/selection/qt/frm_library.h"
-
-#include "shared/platform/testing/fake_clipboard.h"
-#include "shared/platform/testing/fake_cursor.h"
-#include "shared/platform/testing/fake_messages.h"
-#include "shared/platform/testing/fake_printer.h"
-#include "shared/platform/testing/fake_shell.h"
-#include "shared/platform/testing/memory_settings.h"
-#include "shared/platform/testing/scripted_common_dialog_backend.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,16 +72,8 @@ int main(int argc, char** argv) {
     try {
         const std::string libraryFolder = argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER;
         pelmo::Library library = pelmo::LoadLibrary(libraryFolder, '.');
-        shared::FakeMessages messages;
-        shared::FakeCursor cursor;
-        shared::ScriptedCommonDialogBackend dialogs;
-        shared::FakePrinter printer;
-        shared::FakeClipboard clipboard;
-        shared::FakeShell shell;
-        shared::MemorySettings settings;
-        const pelmo::ProgramServices services{messages, cursor,   dialogs,         printer,        clipboard,
-                                              shell,    settings, libraryFolder + "/", 2, "\u00B0", "pelmoehlp.pdf"};
-        pelmo::FrmMain window(library, services);
+        pelmo::testing::FakeProgram fake(libraryFolder + "/", "pelmoehlp.pdf");
+        pelmo::FrmMain window(library, fake.services);
         window.SetExitHandler([]() {});
         // The size the frame opens with on an ordinary desktop; the offscreen screen is
         // smaller than that and would shrink it.
@@ -138,7 +122,7 @@ int main(int argc, char** argv) {
                       QStringLiteral("pelmo-app-inductor-chart-menu.png"))) {
             return 1;
         }
-        for (const shared::RecordedMessage& shown : messages.Shown()) {
+        for (const shared::RecordedMessage& shown : fake.messages.Shown()) {
             std::fprintf(stderr, "message: %s\n", shown.text.c_str());
         }
     } catch (const std::exception& failure) {

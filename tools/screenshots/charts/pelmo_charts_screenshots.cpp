@@ -4,34 +4,20 @@
 // them, several traces per rectangular kind, into real chart windows of an MDI area;
 // each window is saved with its frame, legend and status bar. Two more pictures show
 // the cursor readout over a trace.
-#include "pelmo/app/program_services.h"
+#include "chart_windows_session.h"
+
 #include "pelmo/charts/chart_axis.h"
-#include "pelmo/charts/chart_slot_table.h"
-#include "pelmo/charts/qt/chart_windows.h"
 #include "pelmo/charts/qt/frm_graph.h"
 #include "pelmo/engine/chart_sweep.h"
 #include "pelmo/engine/condition_model.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/records.h"
-#include "pelmo/selection/chart_requests.h"
-#include "pelmo/selection/library_selection.h"
-#include "pelmo/selection/selection_host.h"
 
 #include "shared/canvas/qt/canvas_widget.h"
 #include "shared/parts/part_number_codes.h"
-#include "shared/platform/testing/fake_clipboard.h"
-#include "shared/platform/testing/fake_cursor.h"
-#include "shared/platform/testing/fake_messages.h"
-#include "shared/platform/testing/fake_printer.h"
-#include "shared/platform/testing/fake_shell.h"
-#include "shared/platform/testing/memory_settings.h"
-#include "shared/platform/testing/scripted_common_dialog_backend.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QMainWindow>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -44,17 +30,6 @@
 namespace {
 
 using pelmo::ChartKind;
-
-class ScreenshotHost : public pelmo::SelectionHost {
-public:
-    void ChooseCandidate(std::vector<std::int32_t>& candidates) override { candidates.resize(1); }
-    int OpenChartWindowCount() const override { return windows != nullptr ? windows->OpenCount() : 0; }
-    void CloseAllChartWindows() override {
-        if (windows != nullptr)
-            windows->CloseAll();
-    }
-    pelmo::ChartWindows* windows = nullptr;
-};
 
 // One part of the sample library, as the user would type it.
 struct Part {
@@ -83,42 +58,29 @@ Part Inductor(const pelmo::Library& library, const std::string& prefix, int skip
 class ChartScreens {
 public:
     explicit ChartScreens(const std::string& libraryFolder)
-        : library_(pelmo::LoadLibrary(libraryFolder, '.')), selection_(library_, messages_, cursor_, host_) {
-        area_ = new QMdiArea;
-        main_.setCentralWidget(area_);
-        main_.resize(1600, 1000);
-        main_.show();
-        windows_ = std::make_unique<pelmo::ChartWindows>(*area_, selection_, library_, slots_, points_, services_,
-                                                         &main_);
-        host_.windows = windows_.get();
-        requests_ = std::make_unique<pelmo::ChartRequests>(selection_, library_, slots_, points_, *windows_,
-                                                           messages_, &cursor_);
-        selection_.Form_Load(2);
-    }
+        : session_(pelmo::LoadLibrary(libraryFolder, '.'), QSize(1600, 1000)) {}
 
-    const pelmo::Library& Parts() const { return library_; }
+    const pelmo::Library& Parts() const { return session_.library; }
 
     // Chooses the part, its connection, and requests the chart.
     void Request(const Part& part, ChartKind kind, const std::string& sParameter = "", int mode = 0) {
         if (part.Number.empty())
             return;
-        if ((selection_.State().Product == pelmo::ProductKind::Inductor) != part.Inductor)
-            selection_.optProduct_Click(part.Inductor ? 1 : 0);
-        selection_.SetPartNumberText(part.Number);
-        selection_.cboPartNumber_KeyPress('\r');
+        session_.Choose(part.Number, part.Inductor);
         if (!part.Inductor)
-            selection_.optMode_Click(mode);
-        messages_.Clear();
-        requests_->Request(kind, sParameter);
-        for (const shared::RecordedMessage& message : messages_.Shown())
+            session_.selection.optMode_Click(mode);
+        shared::FakeMessages& messages = session_.fake.messages;
+        messages.Clear();
+        session_.requests->Request(kind, sParameter);
+        for (const shared::RecordedMessage& message : messages.Shown())
             std::printf("  %s %s: %s\n", part.Number.c_str(), std::string(pelmo::ChartName(kind)).c_str(),
                         message.text.c_str());
-        messages_.Clear();
+        messages.Clear();
     }
 
-    std::vector<pelmo::FrmGraph*> Windows() const { return windows_->Windows(); }
+    std::vector<pelmo::FrmGraph*> Windows() const { return session_.windows->Windows(); }
     void CloseAll() {
-        windows_->CloseAll();
+        session_.windows->CloseAll();
         QApplication::processEvents();
     }
 
@@ -146,33 +108,7 @@ public:
     }
 
 private:
-    pelmo::Library library_;
-    shared::FakeMessages messages_;
-    shared::FakeCursor cursor_;
-    shared::ScriptedCommonDialogBackend dialogs_;
-    shared::FakePrinter printer_;
-    shared::FakeClipboard clipboard_;
-    shared::FakeShell shell_;
-    shared::MemorySettings settings_;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-    pelmo::ProgramServices services_{.Messages = messages_,
-                                     .Cursor = cursor_,
-                                     .Dialogs = dialogs_,
-                                     .Printer = printer_,
-                                     .Clipboard = clipboard_,
-                                     .Shell = shell_,
-                                     .Settings = settings_,
-                                     .ProgramFolder = "./"};
-#pragma GCC diagnostic pop
-    ScreenshotHost host_;
-    pelmo::LibrarySelection selection_;
-    pelmo::ChartSlotTable slots_;
-    pelmo::ChartPointTable points_{};
-    QMainWindow main_;
-    QMdiArea* area_ = nullptr;
-    std::unique_ptr<pelmo::ChartWindows> windows_;
-    std::unique_ptr<pelmo::ChartRequests> requests_;
+    pelmo::testing::ChartWindowsSession session_;
 };
 
 QString FileName(const pelmo::FrmGraph& window, int index) {

@@ -2,7 +2,7 @@
 // object, renders every page to PNG with pdftoppm, and saves the clipboard pictures of
 // the same windows, for a person to look at:
 //   pelmo-printing-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]
-#include "pelmo/app/program_services.h"
+#include "pelmo/app/testing/fake_program.h"
 #include "pelmo/charts/chart_window_geometry.h"
 #include "pelmo/charts/chart_window_model.h"
 #include "pelmo/printing/qt/chart_output.h"
@@ -12,13 +12,6 @@
 #include "shared/canvas/qt/qt_pixel_image.h"
 #include "shared/dialogs/twips.h"
 #include "shared/platform/qt/qt_printer.h"
-#include "shared/platform/testing/fake_clipboard.h"
-#include "shared/platform/testing/fake_cursor.h"
-#include "shared/platform/testing/fake_messages.h"
-#include "shared/platform/testing/fake_printer.h"
-#include "shared/platform/testing/fake_shell.h"
-#include "shared/platform/testing/memory_settings.h"
-#include "shared/platform/testing/scripted_common_dialog_backend.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,32 +38,6 @@ constexpr int kFramePitch = 580;
 constexpr int kLabelTop = 240;
 constexpr int kRectangularFrameWidth = 4300;
 
-// The services of a run nobody attends: the print question is answered OK and the
-// clipboard keeps the picture for saving. The start-up facts the output commands do not
-// read keep their defaults, whatever fields the bundle grows.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-struct UnattendedServices {
-    explicit UnattendedServices(shared::Printer& printer)
-        : services{.Messages = messages,
-                   .Cursor = cursor,
-                   .Dialogs = dialogs,
-                   .Printer = printer,
-                   .Clipboard = clipboard,
-                   .Shell = shell,
-                   .Settings = settings,
-                   .ProgramFolder = "./"} {}
-
-    shared::FakeMessages messages;
-    shared::FakeCursor cursor;
-    shared::ScriptedCommonDialogBackend dialogs;
-    shared::FakeClipboard clipboard;
-    shared::FakeShell shell;
-    shared::MemorySettings settings;
-    pelmo::ProgramServices services;
-};
-#pragma GCC diagnostic pop
-
 // Prints one window into pdfPath and renders its page to pngPath.
 bool PrintToPng(QWidget& mainWindow, pelmo::testing::SampleCharts& charts, ChartKind kind,
                 const QString& pdfPath, const QString& pngPath, bool blackOnly) {
@@ -83,12 +50,13 @@ bool PrintToPng(QWidget& mainWindow, pelmo::testing::SampleCharts& charts, Chart
     device.setPageSize(QPageSize(QPageSize::Letter));
     device.setColorMode(blackOnly ? QPrinter::GrayScale : QPrinter::Color);
     shared::QtPrinter printer(device);
-    UnattendedServices unattended(printer);
+    // Nobody attends the run: the fake messages answer the print question OK.
+    pelmo::testing::FakeProgram fake("./");
     pelmo::PrintChartWindow(&mainWindow, charts.Caption(kind), charts.Window(kind), charts.Context(),
-                            charts.Legend(kind), unattended.services);
-    for (const shared::RecordedMessage& message : unattended.messages.Shown())
+                            charts.Legend(kind), fake.ServicesWithPrinter(printer));
+    for (const shared::RecordedMessage& message : fake.messages.Shown())
         std::printf("  message: %s\n", message.text.c_str());
-    if (unattended.messages.Shown().size() != 1) return false;
+    if (fake.messages.Shown().size() != 1) return false;
     QString prefix = pngPath;
     prefix.chop(4);
     return QProcess::execute(QStringLiteral("pdftoppm"),
@@ -112,13 +80,13 @@ bool CopyToPng(pelmo::testing::SampleCharts& charts, ChartKind kind, const QStri
         const int top = kFrameTop + kFramePitch * static_cast<int>(k) + kLabelTop;
         legend.push_back({captions[k], pelmo::LegendFrameColor(kind, static_cast<int>(k)), left, top});
     }
-    shared::FakePrinter printer;
-    UnattendedServices unattended(printer);
+    // The fake clipboard keeps the picture for saving.
+    pelmo::testing::FakeProgram fake("./");
     const int frameWidth = static_cast<int>(geometry.FrameWidth.value_or(kRectangularFrameWidth));
     pelmo::CopyChartToClipboard(picture.GrabPixels({0, 0, picture.PixelWidth(), picture.PixelHeight()}),
                                 static_cast<int>(width), static_cast<int>(height), frameWidth, smith, legend,
-                                unattended.services, {}, kScreenDpi);
-    const auto& copied = unattended.clipboard.Picture();
+                                fake.services, {}, kScreenDpi);
+    const auto& copied = fake.clipboard.Picture();
     return copied.has_value() && shared::ToQImage(*copied).save(pngPath);
 }
 

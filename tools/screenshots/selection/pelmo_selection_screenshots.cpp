@@ -2,19 +2,11 @@
 //   pelmo-selection-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]
 // One picture with a capacitor chosen through its part number, one with an inductor
 // chosen through its three filters, both over the generated sample library.
-#include "pelmo/app/program_services.h"
+#include "pelmo/app/testing/fake_program.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/selection/library_selection.h"
 #include "pelmo/selection/qt/frm_library.h"
 #include "pelmo/selection/selection_host.h"
-
-#include "shared/platform/testing/fake_clipboard.h"
-#include "shared/platform/testing/fake_cursor.h"
-#include "shared/platform/testing/fake_messages.h"
-#include "shared/platform/testing/fake_printer.h"
-#include "shared/platform/testing/fake_shell.h"
-#include "shared/platform/testing/memory_settings.h"
-#include "shared/platform/testing/scripted_common_dialog_backend.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -69,21 +61,10 @@ int main(int argc, char** argv) {
     }
     try {
         pelmo::Library library = pelmo::LoadLibrary(argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER, '.');
-        shared::FakeMessages messages;
-        shared::FakeCursor cursor;
-        shared::ScriptedCommonDialogBackend dialogs;
-        shared::FakePrinter printer;
-        shared::FakeClipboard clipboard;
-        shared::FakeShell shell;
-        shared::MemorySettings settings;
-// The start-up facts after the services keep their defaults (English help, degree sign).
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-        pelmo::ProgramServices services{messages, cursor, dialogs, printer, clipboard, shell, settings};
-#pragma GCC diagnostic pop
+        pelmo::testing::FakeProgram fake;
         ScreenshotHost host;
-        pelmo::LibrarySelection model(library, messages, cursor, host);
-        pelmo::FrmLibrary window(model, services);
+        pelmo::LibrarySelection model(library, fake.messages, fake.cursor, host);
+        pelmo::FrmLibrary window(model, fake.services);
         window.Form_Load();
         window.show();
 
@@ -105,7 +86,7 @@ int main(int argc, char** argv) {
         window.cboItemC_Click(FirstOf(model.State().ItemC.Items));
         if (!Save(window, folder, QStringLiteral("pelmo-selection-inductor.png")))
             return 1;
-        for (const shared::RecordedMessage& shown : messages.Shown())
+        for (const shared::RecordedMessage& shown : fake.messages.Shown())
             std::fprintf(stderr, "message: %s\n", shown.text.c_str());
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "pelmo-selection-screenshots: %s\n", failure.what());
