@@ -12,6 +12,7 @@
 #include "shared/dialogs/frm_about.h"
 #include "shared/dialogs/frm_printing.h"
 #include "shared/dialogs/frm_select.h"
+#include "tools/screenshots/output_folder.h"
 
 namespace {
 
@@ -30,15 +31,11 @@ bool Save(QWidget& window, const QDir& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: shared-screenshots OUTPUT_FOLDER\n");
+    const std::optional<QDir> outputFolder = OutputFolder(argc, argv, "shared-screenshots", "OUTPUT_FOLDER");
+    if (!outputFolder) {
         return 2;
     }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
+    const QDir& folder = *outputFolder;
 
     bool ok = true;
     shared::frmAbout aboutPelmo({QStringLiteral("About Pelmo"), QStringLiteral("Quenzar"), {}, shared::kProgramVersion});

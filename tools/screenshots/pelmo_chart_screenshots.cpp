@@ -30,6 +30,7 @@
 #include "shared/canvas/qt/painter_canvas.h"
 #include "shared/parts/part_number_codes.h"
 #include "shared/text/number_text.h"
+#include "tools/screenshots/output_folder.h"
 
 namespace {
 
@@ -195,15 +196,11 @@ std::string FileName(ChartKind kind) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: pelmo-chart-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]\n");
+    const std::optional<QDir> outputFolder = OutputFolder(argc, argv, "pelmo-chart-screenshots");
+    if (!outputFolder) {
         return 2;
     }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
+    const QDir& folder = *outputFolder;
     const std::string libraryFolder = argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER;
     try {
         pelmo::Library library = pelmo::LoadLibrary(libraryFolder, '.');

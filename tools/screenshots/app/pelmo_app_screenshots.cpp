@@ -8,6 +8,7 @@
 #include "pelmo/app/qt/program_menus.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/selection/qt/frm_library.h"
+#include "tools/screenshots/output_folder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,15 +61,11 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: pelmo-app-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]\n");
+    const std::optional<QDir> outputFolder = OutputFolder(argc, argv, "pelmo-app-screenshots");
+    if (!outputFolder) {
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "pelmo-app-screenshots: cannot create %s\n", argv[1]);
-        return 1;
-    }
+    const QDir& folder = *outputFolder;
     try {
         const std::string libraryFolder = argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER;
         pelmo::Library library = pelmo::LoadLibrary(libraryFolder, '.');

@@ -15,6 +15,7 @@
 
 #include "shared/canvas/qt/canvas_widget.h"
 #include "shared/parts/part_number_codes.h"
+#include "tools/screenshots/output_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -135,15 +136,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: pelmo-charts-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]\n");
+    const std::optional<QDir> outputFolder = OutputFolder(argc, argv, "pelmo-charts-screenshots");
+    if (!outputFolder) {
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.exists() && !QDir().mkpath(folder.path())) {
-        std::fprintf(stderr, "pelmo-charts-screenshots: cannot create %s\n", argv[1]);
-        return 1;
-    }
+    const QDir& folder = *outputFolder;
     try {
         ChartScreens screens(argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER);
         const pelmo::Library& library = screens.Parts();

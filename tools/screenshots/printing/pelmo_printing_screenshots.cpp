@@ -12,6 +12,7 @@
 #include "shared/canvas/qt/qt_pixel_image.h"
 #include "shared/dialogs/twips.h"
 #include "shared/platform/qt/qt_printer.h"
+#include "tools/screenshots/output_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -99,15 +100,11 @@ bool Report(bool ok, const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: pelmo-printing-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]\n");
+    const std::optional<QDir> outputFolder = OutputFolder(argc, argv, "pelmo-printing-screenshots");
+    if (!outputFolder) {
         return 2;
     }
-    QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
+    const QDir& folder = *outputFolder;
     const std::string libraryFolder = argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER;
     try {
         pelmo::testing::SampleCharts charts(libraryFolder);

@@ -7,6 +7,7 @@
 #include "pelmo/selection/library_selection.h"
 #include "pelmo/selection/qt/frm_library.h"
 #include "pelmo/selection/selection_host.h"
+#include "tools/screenshots/output_folder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -50,15 +51,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: pelmo-selection-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]\n");
+    const std::optional<QDir> outputFolder = OutputFolder(argc, argv, "pelmo-selection-screenshots");
+    if (!outputFolder) {
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "pelmo-selection-screenshots: cannot create %s\n", argv[1]);
-        return 1;
-    }
+    const QDir& folder = *outputFolder;
     try {
         pelmo::Library library = pelmo::LoadLibrary(argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER, '.');
         pelmo::testing::FakeProgram fake;

@@ -2,13 +2,14 @@
 // for an inductor, plus each outline drawing on its own at three times the size, so a
 // person can check that every letter is legible and nothing is cut off.
 //
-//   pelmo-size-screenshots <output folder> [library folder]
+//   pelmo-size-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/records.h"
 #include "pelmo/size/chip_outline_drawing.h"
 #include "pelmo/size/qt/frm_size.h"
 
 #include "shared/canvas/qt/painter_canvas.h"
+#include "tools/screenshots/output_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,12 +64,11 @@ int main(int argc, char** argv) {
                                                                     : qgetenv("QT_QPA_PLATFORM"));
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: pelmo-size-screenshots <output folder> [library folder]\n");
+    const std::optional<QDir> outputFolder = OutputFolder(argc, argv, "pelmo-size-screenshots");
+    if (!outputFolder) {
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(folder);
+    const QString folder = outputFolder->path();
     const std::string libraryFolder = argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER;
     try {
         const pelmo::Library library = pelmo::LoadLibrary(libraryFolder, '.');
