@@ -74,9 +74,9 @@ QAbstractPrintDialog::PrintDialogOptions PrintDialogOptions(std::int32_t flags) 
     if (flags & kNoPageNums) {
         options &= ~QAbstractPrintDialog::PrintPageRange;
     }
-    if (flags & (kHidePrintToFile | kDisablePrintToFile)) {
-        options &= ~QAbstractPrintDialog::PrintToFile;
-    }
+    // The hide/disable print-to-file flags are about a raw printer-language file. Qt's
+    // print-to-file is its PDF printer instead, the only printer a machine without a
+    // printer has, so the flags leave it offered.
     if (flags & kNoCurrentPage) {
         options &= ~QAbstractPrintDialog::PrintCurrentPage;
     }

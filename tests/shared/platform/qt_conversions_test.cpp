@@ -67,11 +67,13 @@ TEST(QtDialogConversionsTest, ColoursAndFontsSurviveTheRoundTrip) {
     EXPECT_EQ(FromQFont(ToQFont({"Arial", 90, 400, false, true, false})).weight, 400);
 }
 
-TEST(QtDialogConversionsTest, PrintSetupFlagsHideSelectionPagesAndFileOutput) {
+// Print setup hides selection and page ranges but keeps the PDF printer, which is Qt's
+// print-to-file: without it a machine with no printer could not print at all.
+TEST(QtDialogConversionsTest, PrintSetupFlagsHideSelectionAndPagesButKeepPdf) {
     const auto setup = PrintDialogOptions(0x14000C);
     EXPECT_FALSE(setup.testFlag(QAbstractPrintDialog::PrintSelection));
     EXPECT_FALSE(setup.testFlag(QAbstractPrintDialog::PrintPageRange));
-    EXPECT_FALSE(setup.testFlag(QAbstractPrintDialog::PrintToFile));
+    EXPECT_TRUE(setup.testFlag(QAbstractPrintDialog::PrintToFile));
     EXPECT_TRUE(setup.testFlag(QAbstractPrintDialog::PrintCollateCopies));
     EXPECT_TRUE(PrintDialogOptions(0).testFlag(QAbstractPrintDialog::PrintPageRange));
     // clang-format off
