@@ -20,7 +20,9 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
 
@@ -30,6 +32,9 @@
 namespace pelmo {
 
 namespace {
+
+// Marks the items ListWindows adds, so the next opening replaces them.
+constexpr const char* kWindowListItem = "pelmoWindowListItem";
 
 // The frame opens large enough for the selection window across its top and the chart
 // windows that open below it, side by side where they alternate; a smaller screen
@@ -60,6 +65,11 @@ FrmMain::FrmMain(Library& library, const ProgramServices& services, QWidget* par
     menus_->ShowOn(MenuBarKind::Selection, *menuBar());
     connect(menus_, &ProgramMenus::commandTriggered, this, &FrmMain::RunCommand);
     connect(area_, &QMdiArea::subWindowActivated, this, &FrmMain::SubWindowActivated);
+    for (const MenuBarKind bar : {MenuBarKind::Selection, MenuBarKind::Chart}) {
+        if (QMenu* menu = menus_->Menu(bar, QStringLiteral("mnuWindow"))) {
+            connect(menu, &QMenu::aboutToShow, this, [this, menu]() { ListWindows(*menu); });
+        }
+    }
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     QSize size(shared::TwipsToPixels(kInitialWidthTwips, dpiX), shared::TwipsToPixels(kInitialHeightTwips, dpiY));
@@ -151,6 +161,36 @@ void FrmMain::ShowMenuBarOfCurrentWindow() {
     const MenuBarKind bar = ActiveChartWindow() != nullptr ? MenuBarKind::Chart : MenuBarKind::Selection;
     if (bar != menus_->Shown()) {
         menus_->ShowOn(bar, *menuBar());
+    }
+}
+
+void FrmMain::ListWindows(QMenu& menu) {
+    for (QAction* action : menu.actions()) {
+        if (action->property(kWindowListItem).toBool()) {
+            menu.removeAction(action);
+            delete action;
+        }
+    }
+    const QList<QMdiSubWindow*> windows = area_->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) {
+        return;
+    }
+    menu.addSeparator()->setProperty(kWindowListItem, true);
+    int number = 0;
+    for (QMdiSubWindow* window : windows) {
+        ++number;
+        QString caption = window->widget() != nullptr ? window->widget()->windowTitle() : window->windowTitle();
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = menu.addAction(number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);
+        item->setProperty(kWindowListItem, true);
+        item->setCheckable(true);
+        item->setChecked(window == area_->currentSubWindow());
+        const QPointer<QMdiSubWindow> target(window);
+        connect(item, &QAction::triggered, this, [this, target]() {
+            if (target) {
+                area_->setActiveSubWindow(target);
+            }
+        });
     }
 }
 

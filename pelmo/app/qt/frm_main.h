@@ -15,6 +15,7 @@
 #include <memory>
 
 class QMdiArea;
+class QMenu;
 class QMdiSubWindow;
 
 namespace pelmo {
@@ -103,6 +104,10 @@ private:
     void BuildWindows();
     void SubWindowActivated(QMdiSubWindow* window);
     void ShowMenuBarOfCurrentWindow();
+    // After the Window menu's own items, the open windows in opening order, the active
+    // one checked, as a multiple-document program lists them: a chart hidden behind
+    // others is one click away.
+    void ListWindows(QMenu& menu);
     // After a command that may have changed the selection: the controls and the menus.
     void ShowSelection();
     void FitSelectionWindow();

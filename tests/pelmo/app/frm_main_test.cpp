@@ -227,6 +227,47 @@ TEST_F(FrmMainTest, CloseAllClosesEveryChartWindow) {
     EXPECT_TRUE(Enabled(MenuBarKind::Selection, "mnuGraphImp"));
 }
 
+// The Window menu lists the open windows after its own item, in opening order with the
+// active one checked; choosing one brings it forward, even from behind other charts.
+TEST_F(FrmMainTest, TheWindowMenuListsTheOpenWindows) {
+    ChooseCapacitor(CapacitorOfClass({2}));
+    Click(MenuBarKind::Selection, "mnuGraphImp");
+    Click(MenuBarKind::Chart, "mnuGraphImpESR");
+    QMenu* menu = window_->Menus().Menu(MenuBarKind::Chart, QStringLiteral("mnuWindow"));
+    ASSERT_NE(menu, nullptr);
+    const auto listed = [menu]() {
+        std::vector<std::string> texts;
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator() && action->objectName() != QLatin1String("mnuWindowClose")) {
+                texts.push_back(action->text().toStdString() + (action->isChecked() ? " *" : ""));
+            }
+        }
+        return texts;
+    };
+    emit menu->aboutToShow();
+    EXPECT_EQ(listed(), (std::vector<std::string>{"&1 Quenzar", "&2 Impedance Chart",
+                                                  "&3 Impedance && ESR Chart *"}));
+    // Opening the menu again lists the windows once, not twice.
+    emit menu->aboutToShow();
+    ASSERT_EQ(listed().size(), 3U);
+    for (QAction* action : menu->actions()) {
+        if (action->text() == QLatin1String("&2 Impedance Chart")) {
+            action->trigger();
+        }
+    }
+    QApplication::processEvents();
+    ASSERT_NE(window_->ActiveChartWindow(), nullptr);
+    EXPECT_EQ(window_->ActiveChartWindow()->windowTitle(), QStringLiteral("Impedance Chart"));
+    Click(MenuBarKind::Chart, "mnuWindowClose");
+    QMenu* selectionMenu = window_->Menus().Menu(MenuBarKind::Selection, QStringLiteral("mnuWindow"));
+    emit selectionMenu->aboutToShow();
+    int items = 0;
+    for (const QAction* action : selectionMenu->actions()) {
+        items += action->isSeparator() ? 0 : 1;
+    }
+    EXPECT_EQ(items, 2);  // Close All and the selection window
+}
+
 // Chart requests from either bar go through the selection's checks: the same chart
 // twice is refused with its message and opens nothing, and switching the notation
 // closes every chart window after saying so.
