@@ -79,10 +79,12 @@ FontDialogAnswer QtCommonDialogBackend::ShowFontDialog(const FontDialogRequest& 
 }
 
 PrinterState QtCommonDialogBackend::ProgramPrinterState() {
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
+    // Qt's PDF printer is there on every machine, with or without installed printers,
+    // so a program that has a printer object always has something to print to.
+    if (printer_ == nullptr) {
         return PrinterState::None;
     }
-    if (printer_ == nullptr || !printer_->isValid()) {
+    if (!printer_->isValid()) {
         return PrinterState::Unavailable;
     }
     return PrinterState::Ready;
