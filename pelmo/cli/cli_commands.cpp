@@ -5,6 +5,7 @@
 #include "pelmo/cli/cli_part.h"
 #include "pelmo/cli/export_job.h"
 #include "pelmo/selection/operating_conditions.h"
+#include "pelmo/selection/selection_menu_state.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/chart_kind.h"
 #include "pelmo/engine/chart_sweep.h"
@@ -76,21 +77,14 @@ void ReportNoClass(shared::ConsoleMessages& messages) {
     shared::ErrorReport(messages, kProgramTitle, shared::RuntimeError(kNoFrequencyRangeClassError));
 }
 
-// The chart menu items the window enables for a chosen part: inductors have no
-// Reactance, DF or Apparent Capacitance; capacitors of class 3 and 5 offer DF instead
-// of Q, the others Q instead of DF.
+// The chart menu items the window enables for the chosen part.
 bool ChartOffered(ChartKind kind, const CliPart& part) {
-    if (part.Kind == ExportProduct::Inductor) {
-        return kind != ChartKind::Reactance && kind != ChartKind::DF && kind != ChartKind::ApparentCapacitance;
-    }
-    const bool dfClass = part.RangeClass == 3 || part.RangeClass == 5;
-    if (kind == ChartKind::Q) {
-        return !dfClass;
-    }
-    if (kind == ChartKind::DF) {
-        return dfClass;
-    }
-    return true;
+    MenuInputs inputs;
+    inputs.AnySelection = true;
+    inputs.PartChosen = true;
+    inputs.Inductor = part.Kind == ExportProduct::Inductor;
+    inputs.RangeClass = part.RangeClass;
+    return pelmo::ChartOffered(kind, ComputeMenuState(inputs));
 }
 
 bool TakesSParameter(ChartKind kind) {

@@ -1,6 +1,8 @@
 #ifndef PELMO_SELECTION_SELECTION_MENU_STATE_H
 #define PELMO_SELECTION_SELECTION_MENU_STATE_H
 
+#include "pelmo/engine/chart_kind.h"
+
 namespace pelmo {
 
 // The enabled state of the selection window's commands. Chart windows carry items of
@@ -38,6 +40,10 @@ struct MenuInputs {
 };
 
 SelectionMenuState ComputeMenuState(const MenuInputs& inputs) noexcept;
+
+// Whether the Chart menu item of kind is enabled under state, so a request from
+// anywhere else (the command-line tool) is refused exactly when the menu would be.
+bool ChartOffered(ChartKind kind, const SelectionMenuState& state) noexcept;
 
 }  // namespace pelmo
 
