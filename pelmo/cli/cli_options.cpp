@@ -38,6 +38,10 @@ std::vector<std::string_view> AllowedOptions(CliCommand command, ExportFormat fo
         if (format == ExportFormat::Impedance) {
             return {"--library", "--part", "--code", "--freq", "--temp", "--bias", "--mode", "-o"};
         }
+        // A SPICE model is the part alone; the circuit around it is the user's.
+        if (format == ExportFormat::Spice) {
+            return {"--library", "--part", "--code", "--freq", "--temp", "--bias", "-o"};
+        }
         return {"--library", "--part", "--code", "--temp", "--bias", "--mode", "-o"};
     case CliCommand::ExportAll:
         return {"--library", "--out", "--kind", "--code", "--jobs"};
@@ -92,7 +96,10 @@ ExportFormat ParseFormat(const std::string& value) {
     if (value == "impedance") {
         return ExportFormat::Impedance;
     }
-    throw CliUsageError("the export format is s2p or impedance, not \"" + value + "\"");
+    if (value == "spice") {
+        return ExportFormat::Spice;
+    }
+    throw CliUsageError("the export format is s2p, impedance or spice, not \"" + value + "\"");
 }
 
 void Store(CliOptions& options, std::string_view name, const std::string& value) {
@@ -151,7 +158,7 @@ CliOptions ParseCliOptions(std::span<const std::string> arguments) {
     std::size_t next = 1;
     if (options.Command == CliCommand::Export || options.Command == CliCommand::ExportAll) {
         if (arguments.size() < 2) {
-            throw CliUsageError(CommandText(options.Command) + " needs the format s2p or impedance");
+            throw CliUsageError(CommandText(options.Command) + " needs the format s2p, impedance or spice");
         }
         options.Format = ParseFormat(arguments[1]);
         next = 2;

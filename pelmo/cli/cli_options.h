@@ -18,8 +18,8 @@ namespace pelmo {
 // window, so that a script gets the numbers, messages and files the window would give.
 enum class CliCommand { Help, List, Evaluate, Sweep, Export, ExportAll };
 
-// The two save commands of the File menu.
-enum class ExportFormat { Touchstone, Impedance };
+// The save commands of the File menu.
+enum class ExportFormat { Touchstone, Impedance, Spice };
 
 // The command line, read but not yet checked against the library. The condition texts
 // stay texts: the checks and the files need them exactly as typed, as the window's
@@ -50,12 +50,14 @@ inline constexpr std::string_view kCliUsage =
     "        [--mode series|shunt]\n"
     "  export s2p|impedance --part PN [--code eia|jis] [--freq MHZ] [--temp C] [--bias V]\n"
     "        [--mode series|shunt] -o FILE\n"
-    "  export-all s2p|impedance --out DIR [--kind cap|ind] [--code eia|jis] [--jobs N]\n"
+    "  export spice --part PN [--code eia|jis] [--freq MHZ] [--temp C] [--bias V] -o FILE\n"
+    "  export-all s2p|impedance|spice --out DIR [--kind cap|ind] [--code eia|jis] [--jobs N]\n"
     "  help\n"
     "Every command takes --library DIR (default: the folder of pelmo-cli).\n"
     "Defaults are those of the selection window: the lowest frequency of the part's class,\n"
     "the reference temperature of the notation (25 C EIA, 20 C JIS), 0 V and series.\n"
-    "--freq applies to evaluate and to export impedance (the header's readouts).\n"
+    "--freq applies to evaluate, to export impedance (the header's readouts) and to\n"
+    "export spice (the element values where the simulator has no frequency).\n"
     "Exit status: 0 done, 1 failed while working, 2 refused input (nothing written).\n";
 
 // Reads the arguments after the program name. Raises CliUsageError.

@@ -22,6 +22,15 @@ namespace pelmo {
 
 namespace {
 
+std::string FileNameOf(ExportFormat format, const ExportSubject& subject) {
+    switch (format) {
+    case ExportFormat::Touchstone: return TouchstoneFileName(subject);
+    case ExportFormat::Impedance: return ImpedanceFileName(subject);
+    case ExportFormat::Spice: return SpiceFileName(subject);
+    }
+    return {};
+}
+
 struct PartOutcome {
     std::optional<std::string> FileName;  // set when written
     std::string Messages;
@@ -45,8 +54,7 @@ PartOutcome ExportOne(const Library& library, const ExportAllRequest& request, c
     PartOutcome outcome;
     std::string fileName;
     const auto pathFor = [&](const ExportSubject& subject) {
-        fileName = request.Format == ExportFormat::Touchstone ? TouchstoneFileName(subject)
-                                                              : ImpedanceFileName(subject);
+        fileName = FileNameOf(request.Format, subject);
         // A part number is a file name here, never a path into another folder.
         if (fileName.find('/') != std::string::npos || fileName.find('\\') != std::string::npos) {
             throw shared::RuntimeError(shared::error::kBadFileNameOrNumber, fileName);

@@ -8,6 +8,7 @@
 #include "pelmo/engine/temperature_range.h"
 #include "pelmo/export/export_evaluators.h"
 #include "pelmo/export/readout_captions.h"
+#include "pelmo/export/spice_model.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/library/records.h"
 
@@ -49,12 +50,10 @@ CapacitorConditions ConditionsOf(const ExportJob& job, const ExportPlan& plan, c
     return conditions;
 }
 
-// The header's SRF, ESC and ESL as the window shows them after Enter in the frequency
-// field at the table's own conditions; nothing when the frequency is refused or the
-// evaluation fails (its message has been shown).
-std::optional<ImpedanceReadouts> RefreshedReadouts(const Library& library, const ExportJob& job,
-                                                   const ExportPlan& plan, char separator,
-                                                   shared::Messages& messages) {
+// The frequency field [MHz] once it has passed the window's check; nothing when it is
+// refused (its message has been shown).
+std::optional<double> CheckedFrequency(const ExportJob& job, const ExportPlan& plan, char separator,
+                                       shared::Messages& messages) {
     const std::optional<PartFrequencyRange> range =
         FrequencyRangeOf(plan.Subject.RangeClass, plan.Subject.UpperFrequency, separator);
     if (!range) {
@@ -68,6 +67,15 @@ std::optional<ImpedanceReadouts> RefreshedReadouts(const Library& library, const
         ShowRefusal(messages, *refusal);
         return std::nullopt;
     }
+    return frequency;
+}
+
+// The header's SRF, ESC and ESL as the window shows them after Enter in the frequency
+// field [MHz] at the table's own conditions; nothing when the evaluation fails (its
+// message has been shown).
+std::optional<ImpedanceReadouts> RefreshedReadouts(const Library& library, const ExportJob& job,
+                                                   const ExportPlan& plan, double frequency, char separator,
+                                                   shared::Messages& messages) {
     std::optional<ImpedanceReadouts> readouts;
     shared::RunReportingErrors(
         messages, kProgramTitle,
@@ -109,17 +117,41 @@ ExportJobResult RunExportJob(const Library& library, const ExportJob& job, const
         return ExportJobResult::Refused;
     }
 
+    // The impedance header's readouts and a SPICE model's element values both depend on
+    // the frequency field; the Touchstone file covers the whole range and ignores it.
+    std::optional<double> frequency;
+    if (job.Format != ExportFormat::Touchstone) {
+        frequency = CheckedFrequency(job, *plan, separator, messages);
+        if (!frequency) {
+            return ExportJobResult::Refused;
+        }
+    }
     std::optional<ImpedanceReadouts> readouts;
     if (job.Format == ExportFormat::Impedance) {
-        readouts = RefreshedReadouts(library, job, *plan, separator, messages);
+        readouts = RefreshedReadouts(library, job, *plan, *frequency, separator, messages);
         if (!readouts) {
             return ExportJobResult::Refused;
         }
     }
 
+    const CapacitorConditions conditions = ConditionsOf(job, *plan, separator);
+    if (job.Format == ExportFormat::Spice) {
+        SpiceModel model;
+        if (!shared::RunReportingErrors(
+                messages, kProgramTitle,
+                [&] {
+                    model = SubjectSpiceModel(library, plan->Subject, conditions.Temperature, conditions.Bias,
+                                              job.Selection.CodeSystem, *frequency * 1e6);
+                },
+                kReportForm)) {
+            return ExportJobResult::Failed;
+        }
+        return SaveSpiceExport(*plan, model, pathFor(plan->Subject), openSink, messages) ? ExportJobResult::Saved
+                                                                                          : ExportJobResult::Failed;
+    }
+
     OperatingPointResult result;
     GridPointEvaluator evaluate;
-    const CapacitorConditions conditions = ConditionsOf(job, *plan, separator);
     if (!shared::RunReportingErrors(
             messages, kProgramTitle,
             [&] {

@@ -26,9 +26,9 @@ struct ExportJob {
     // The window's state: the part number in the library's spelling, the notation, the
     // connection and the condition texts as typed.
     ExportSelection Selection;
-    // The frequency field [MHz] the impedance header's readouts are evaluated at;
-    // nothing for the part's lower limit, the value the window shows after choosing the
-    // part.
+    // The frequency field [MHz]: the impedance header's readouts are evaluated at it, a
+    // SPICE model takes it where the simulator has no frequency; nothing for the part's
+    // lower limit, the value the window shows after choosing the part.
     std::optional<std::string> FrequencyText;
 };
 
@@ -37,9 +37,9 @@ enum class ExportJobResult { Saved, Refused, Failed };
 // Where the file goes once the part is settled; export-all names it after the subject.
 using ExportPathFor = std::function<std::string(const ExportSubject& subject)>;
 
-// Runs the job: the checks (part, conditions, class; for the impedance table also the
-// frequency, whose readouts head the table and are refreshed at the table's conditions
-// first), then writes through openSink and confirms. Refused: a check failed and its
+// Runs the job: the checks (part, conditions, class; for the impedance table and the
+// SPICE model also the frequency; the readouts heading the table are refreshed at the
+// table's conditions first), then writes through openSink and confirms. Refused: a check failed and its
 // message was shown, nothing was opened. Failed: the "Unexpected Error " report was
 // shown and no file was made or replaced. messages receives everything the window
 // would show; it must belong to the calling thread.

@@ -1,6 +1,7 @@
 #include "pelmo/export/export_command.h"
 
 #include "pelmo/engine/condition_model.h"
+#include "pelmo/export/spice_model_writer.h"
 #include "pelmo/export/touchstone_writer.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/library/records.h"
@@ -57,6 +58,10 @@ std::string TouchstoneSavedText(const std::string& path) {
 
 std::string ImpedanceSavedText(const std::string& path) {
     return "Impedance Data saved to " + path;
+}
+
+std::string SpiceSavedText(const std::string& path) {
+    return "SPICE Model saved to " + path;
 }
 
 std::optional<ExportPlan> PrepareExport(const Library& library, const ExportSelection& selection,
@@ -127,6 +132,17 @@ bool SaveImpedanceExport(const ExportPlan& plan, const ImpedanceReadouts& readou
     });
     if (saved) {
         messages.Show(ImpedanceSavedText(path), shared::MessageIcon::Information, kProgramTitle);
+    }
+    return saved;
+}
+
+bool SaveSpiceExport(const ExportPlan& plan, const SpiceModel& model, const std::string& path,
+                     const shared::FileSinkOpener& openSink, shared::Messages& messages) {
+    const bool saved = WriteAndCommit(path, openSink, messages, [&](shared::FileSink& sink) {
+        WriteSpiceModel(plan.Subject, model, sink);
+    });
+    if (saved) {
+        messages.Show(SpiceSavedText(path), shared::MessageIcon::Information, kProgramTitle);
     }
     return saved;
 }

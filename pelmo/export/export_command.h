@@ -6,6 +6,7 @@
 #include "pelmo/export/export_subject.h"
 #include "pelmo/export/grid_point_evaluator.h"
 #include "pelmo/export/impedance_table_writer.h"
+#include "pelmo/export/spice_model.h"
 
 #include "shared/parts/code_system.h"
 #include "shared/platform/file_sink.h"
@@ -23,7 +24,7 @@ namespace pelmo {
 
 struct Library;
 
-// The parts of the two save commands that need no window: the checks before the save
+// The parts of the save commands that need no window: the checks before the save
 // dialog, the dialog's settings, and writing, committing and confirming the file. The
 // desktop program shows the dialog and the hourglass in between; the command-line
 // export calls the same pieces with names of its own choosing.
@@ -32,13 +33,16 @@ struct Library;
 inline constexpr const char* kPartNotSelectedText = "Product Number is invalid or not selected!";
 inline constexpr const char* kTouchstoneFilter = "S parameter Data Files (*.s2p)|*.s2p|All Files (*.*)|*.*|";
 inline constexpr const char* kImpedanceFilter = "Impedance Data Files (*.txt)|*.txt|All Files (*.*)|*.*|";
+inline constexpr const char* kSpiceFilter = "SPICE Model Files (*.cir)|*.cir|All Files (*.*)|*.*|";
 // Ask before overwriting, hide the read-only check box.
 inline constexpr std::int32_t kExportDialogFlags = 6;
 inline constexpr std::int32_t kExportFilterIndex = 1;
 
-// "S Parameter Data saved to " / "Impedance Data saved to " + the full path.
+// "S Parameter Data saved to " / "Impedance Data saved to " / "SPICE Model saved to " +
+// the full path.
 std::string TouchstoneSavedText(const std::string& path);
 std::string ImpedanceSavedText(const std::string& path);
+std::string SpiceSavedText(const std::string& path);
 
 // The selection window's state when a save command starts.
 struct ExportSelection {
@@ -85,6 +89,10 @@ bool SaveTouchstoneExport(const ExportPlan& plan, const GridPointEvaluator& eval
 bool SaveImpedanceExport(const ExportPlan& plan, const ImpedanceReadouts& readouts,
                          const GridPointEvaluator& evaluate, char separator, const std::string& path,
                          const shared::FileSinkOpener& openSink, shared::Messages& messages);
+
+// The same for the SPICE model of the part; confirms with "SPICE Model saved to " + path.
+bool SaveSpiceExport(const ExportPlan& plan, const SpiceModel& model, const std::string& path,
+                     const shared::FileSinkOpener& openSink, shared::Messages& messages);
 
 }  // namespace pelmo
 

@@ -28,4 +28,8 @@ std::string ImpedanceFileName(const ExportSubject& subject) {
     return subject.PartNumber + ".txt";
 }
 
+std::string SpiceFileName(const ExportSubject& subject) {
+    return subject.PartNumber + ".cir";
+}
+
 }  // namespace pelmo

@@ -20,6 +20,10 @@ std::string TouchstoneFileName(const ExportSubject& subject);
 // ".txt". The connection plays no part in an impedance table.
 std::string ImpedanceFileName(const ExportSubject& subject);
 
+// Every part: part + ".cir". The file holds one model whatever the conditions; they are
+// in its header and in the parameters' defaults.
+std::string SpiceFileName(const ExportSubject& subject);
+
 }  // namespace pelmo
 
 #endif

@@ -33,6 +33,11 @@ TEST(CliOptionsTest, ReadsEveryOptionOfEachCommand) {
     EXPECT_EQ(exportOne.Format, ExportFormat::Impedance);
     EXPECT_EQ(exportOne.OutputPath, "a.txt");
 
+    const CliOptions spice = Parse({"export", "spice", "--part", "PN", "--freq", "500", "--temp", "85", "-o", "a.cir"});
+    EXPECT_EQ(spice.Format, ExportFormat::Spice);
+    EXPECT_EQ(spice.FrequencyText, "500");
+    EXPECT_EQ(Parse({"export-all", "spice", "--out", "dir"}).Format, ExportFormat::Spice);
+
     const CliOptions exportAll = Parse({"export-all", "s2p", "--out", "dir", "--kind", "ind", "--jobs", "3"});
     EXPECT_EQ(exportAll.Format, ExportFormat::Touchstone);
     EXPECT_EQ(exportAll.Kind, ExportProduct::Inductor);
@@ -74,7 +79,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, CliOptionsRefusalTest, ::testing::Values(
     RefusedLine{{"sweep", "--part", "PN", "--chart", "Q", "--freq", "10"}, "sweep does not take \"--freq\""},
     RefusedLine{{"export", "s2p", "--part", "PN", "--freq", "10", "-o", "f"}, "does not take \"--freq\""},
     RefusedLine{{"export", "s2p", "--part", "PN"}, "export needs -o FILE"},
-    RefusedLine{{"export", "csv", "--part", "PN", "-o", "f"}, "s2p or impedance, not \"csv\""},
+    RefusedLine{{"export", "csv", "--part", "PN", "-o", "f"}, "s2p, impedance or spice, not \"csv\""},
+    // A SPICE model is the part alone: the connection belongs to the user's circuit.
+    RefusedLine{{"export", "spice", "--part", "PN", "--mode", "shunt", "-o", "f"}, "does not take \"--mode\""},
+    RefusedLine{{"export", "spice", "--part", "PN"}, "export needs -o FILE"},
     RefusedLine{{"export"}, "needs the format"},
     RefusedLine{{"export-all", "s2p"}, "export-all needs --out DIR"},
     RefusedLine{{"export-all", "s2p", "--out", "d", "--part", "PN"}, "does not take \"--part\""},
