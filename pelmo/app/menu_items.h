@@ -20,6 +20,7 @@ enum class MenuCommand {
     FilePrint,
     FileSavedataSpara,
     FileSavedataImp,
+    FileSavedataSpice,
     FileExit,
     ViewCodeEia,
     ViewCodeJis,

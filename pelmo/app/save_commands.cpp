@@ -6,6 +6,7 @@
 #include "pelmo/export/export_command.h"
 #include "pelmo/export/export_evaluators.h"
 #include "pelmo/export/export_file_names.h"
+#include "pelmo/export/spice_model.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/selection/library_selection.h"
 
@@ -66,10 +67,22 @@ std::optional<DialogChoice> AskForFile(SaveFormat format, const ExportSubject& s
                                        bool& cancelled) {
     shared::clsComdlg dialog(services.Dialogs, kProgramTitle);
     dialog.SetFlags(kExportDialogFlags);
-    dialog.SetFilter(format == SaveFormat::Touchstone ? kTouchstoneFilter : kImpedanceFilter);
+    switch (format) {
+    case SaveFormat::Touchstone:
+        dialog.SetFilter(kTouchstoneFilter);
+        dialog.SetFileName(TouchstoneFileName(subject));
+        break;
+    case SaveFormat::Impedance:
+        dialog.SetFilter(kImpedanceFilter);
+        dialog.SetFileName(ImpedanceFileName(subject));
+        break;
+    case SaveFormat::Spice:
+        dialog.SetFilter(kSpiceFilter);
+        dialog.SetFileName(SpiceFileName(subject));
+        break;
+    }
     dialog.SetFilterIndex(kExportFilterIndex);
     dialog.SetInitDir(shared::ReadSaveFolder(services.Settings, currentFolder));
-    dialog.SetFileName(format == SaveFormat::Touchstone ? TouchstoneFileName(subject) : ImpedanceFileName(subject));
     try {
         dialog.ShowSave();
     } catch (const shared::RuntimeError& failure) {
@@ -97,7 +110,7 @@ SaveOutcome RunSaveCommand(SaveFormat format, LibrarySelection& selection, const
         return SaveOutcome::Refused;
     }
     ImpedanceReadouts readouts;
-    if (format == SaveFormat::Impedance) {
+    if (format != SaveFormat::Touchstone) {
         if (!selection.RefreshReadoutsForExport()) {
             return SaveOutcome::Refused;
         }
@@ -121,6 +134,22 @@ SaveOutcome RunSaveCommand(SaveFormat format, LibrarySelection& selection, const
     const double temperature = shared::ParseNumber(request.TemperatureText, separator)
                                    .value_or(ReferenceTemperature(request.CodeSystem));
     const double bias = shared::ParseNumber(request.BiasText, separator).value_or(0.0);
+    if (format == SaveFormat::Spice) {
+        // The frequency field passed its check in step 1.
+        const double frequency = shared::ParseNumber(selection.State().Frequency, separator).value_or(0.0) * 1e6;
+        SpiceModel model;
+        if (!shared::RunReportingErrors(
+                messages, kProgramTitle,
+                [&] {
+                    model = SubjectSpiceModel(library, plan->Subject, temperature, bias, request.CodeSystem,
+                                              frequency);
+                },
+                kReportForm)) {
+            return SaveOutcome::Failed;
+        }
+        return SaveSpiceExport(*plan, model, choice->FileName, environment.OpenSink, messages) ? SaveOutcome::Saved
+                                                                                                : SaveOutcome::Failed;
+    }
     OperatingPointResult result;
     GridPointEvaluator evaluate;
     if (!shared::RunReportingErrors(

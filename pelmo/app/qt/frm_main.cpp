@@ -228,6 +228,7 @@ void FrmMain::RunCommand(MenuCommand command) {
     case MenuCommand::FilePrint: mnuFilePrint_Click(); break;
     case MenuCommand::FileSavedataSpara: mnuFileSavedataSpara_Click(); break;
     case MenuCommand::FileSavedataImp: mnuFileSavedataImp_Click(); break;
+    case MenuCommand::FileSavedataSpice: mnuFileSavedataSpice_Click(); break;
     case MenuCommand::FileExit: mnuFileExit_Click(); break;
     case MenuCommand::ViewCodeEia: mnuViewCode_Click(0); break;
     case MenuCommand::ViewCodeJis: mnuViewCode_Click(1); break;
@@ -250,14 +251,14 @@ void FrmMain::mnuFileReset_Click() {
     ShowSelection();
 }
 
-void FrmMain::mnuFileSavedataSpara_Click() {
-    RunSaveCommand(SaveFormat::Touchstone, selection_, library_, services_,
-                   SaveEnvironment{QDir::currentPath().toStdString(), openSink_});
-    ShowSelection();
-}
+void FrmMain::mnuFileSavedataSpara_Click() { SaveData(SaveFormat::Touchstone); }
 
-void FrmMain::mnuFileSavedataImp_Click() {
-    RunSaveCommand(SaveFormat::Impedance, selection_, library_, services_,
+void FrmMain::mnuFileSavedataImp_Click() { SaveData(SaveFormat::Impedance); }
+
+void FrmMain::mnuFileSavedataSpice_Click() { SaveData(SaveFormat::Spice); }
+
+void FrmMain::SaveData(SaveFormat format) {
+    RunSaveCommand(format, selection_, library_, services_,
                    SaveEnvironment{QDir::currentPath().toStdString(), openSink_});
     ShowSelection();
 }

@@ -3,6 +3,7 @@
 
 #include "pelmo/app/menu_items.h"
 #include "pelmo/app/qt/program_selection_host.h"
+#include "pelmo/app/save_commands.h"
 #include "pelmo/charts/chart_slot_table.h"
 #include "pelmo/engine/chart_sweep.h"
 #include "pelmo/selection/library_selection.h"
@@ -54,6 +55,7 @@ public:
     void mnuFileReset_Click();
     void mnuFileSavedataSpara_Click();
     void mnuFileSavedataImp_Click();
+    void mnuFileSavedataSpice_Click();
     void mnuFileExit_Click();
     void mnuViewCode_Click(int index);
     void mnuViewSize_Click();
@@ -102,6 +104,8 @@ protected:
 
 private:
     void BuildWindows();
+    // The three save commands, then the selection window shows what the checks changed.
+    void SaveData(SaveFormat format);
     void SubWindowActivated(QMdiSubWindow* window);
     void ShowMenuBarOfCurrentWindow();
     // After the Window menu's own items, the open windows in opening order, the active
