@@ -19,6 +19,23 @@ namespace {
 
 constexpr const char* kTouchstoneFilterText = "S parameter Data Files (*.s2p)|*.s2p|All Files (*.*)|*.*|";
 constexpr const char* kImpedanceFilterText = "Impedance Data Files (*.txt)|*.txt|All Files (*.*)|*.*|";
+constexpr const char* kSpiceFilterText = "SPICE Model Files (*.cir)|*.cir|All Files (*.*)|*.*|";
+
+// What each format's dialog and confirmation say, and what pelmo-cli calls it.
+struct FormatTexts {
+    const char* filter;
+    const char* saved;
+    const char* cliName;
+    const char* extension;
+};
+FormatTexts TextsOf(SaveFormat format) {
+    switch (format) {
+    case SaveFormat::Touchstone: return {kTouchstoneFilterText, "S Parameter Data saved to ", "s2p", ".s2p"};
+    case SaveFormat::Impedance: return {kImpedanceFilterText, "Impedance Data saved to ", "impedance", ".txt"};
+    case SaveFormat::Spice: break;
+    }
+    return {kSpiceFilterText, "SPICE Model saved to ", "spice", ".cir"};
+}
 
 // The selection window over the generated sample library, in EIA notation, with the
 // save commands run as the File menu runs them.
@@ -64,9 +81,10 @@ struct ExportCase {
 class ExportFileTest : public SaveCommandTest, public ::testing::WithParamInterface<ExportCase> {};
 
 // The file the window writes is byte for byte the file pelmo-cli writes for the same part
-// and conditions, for both formats, both connections, parts with and without condition
+// and conditions, for every format, both connections, parts with and without condition
 // model and inductors; a temperature or frequency typed without Enter counts, and the
-// impedance header's readouts describe those conditions.
+// impedance header's readouts describe those conditions. A SPICE model does not depend
+// on the connection: pelmo-cli is not told it.
 TEST_P(ExportFileTest, TheFileEqualsTheCommandLineExport) {
     const ExportCase& c = GetParam();
     std::string partNumber;
@@ -95,7 +113,9 @@ TEST_P(ExportFileTest, TheFileEqualsTheCommandLineExport) {
     const std::string bias = selection_.State().Bias;
     const std::string frequency = selection_.State().Frequency;
     const bool touchstone = c.format == SaveFormat::Touchstone;
-    const std::string path = folder_.File(std::string("chosen") + (touchstone ? ".s2p" : ".txt"));
+    const bool spice = c.format == SaveFormat::Spice;
+    const FormatTexts texts = TextsOf(c.format);
+    const std::string path = folder_.File(std::string("chosen") + texts.extension);
     fake_.dialogs.QueueFile(path);
 
     ASSERT_EQ(Save(c.format), SaveOutcome::Saved);
@@ -104,21 +124,24 @@ TEST_P(ExportFileTest, TheFileEqualsTheCommandLineExport) {
     const shared::FileDialogRequest& request = fake_.dialogs.FileRequests().front();
     EXPECT_TRUE(request.save);
     EXPECT_EQ(request.flags, 6);
-    EXPECT_EQ(request.filter, touchstone ? kTouchstoneFilterText : kImpedanceFilterText);
+    EXPECT_EQ(request.filter, texts.filter);
     EXPECT_EQ(request.filterIndex, 1);
     EXPECT_EQ(request.initDir, folder_.Path());
     EXPECT_EQ(request.fileName, partNumber + c.proposedSuffix);
     ASSERT_EQ(fake_.messages.Shown().size(), 1U);
     const shared::RecordedMessage& shown = fake_.messages.Shown().front();
-    EXPECT_EQ(shown.text, (touchstone ? "S Parameter Data saved to " : "Impedance Data saved to ") + path);
+    EXPECT_EQ(shown.text, texts.saved + path);
     EXPECT_EQ(shown.icon, shared::MessageIcon::Information);
     EXPECT_EQ(shown.title, "Pelmo");
     EXPECT_EQ(fake_.cursor.Depth(), 0);
     EXPECT_EQ(fake_.settings.Read("Settings", "FilePath", "none"), folder_.Path());
 
     const std::string cliPath = folder_.File("cli.out");
-    std::string arguments = std::string("export ") + (touchstone ? "s2p" : "impedance") + " --part '" + partNumber +
-                            "' --code eia --mode " + (c.mode == 1 ? "shunt" : "series") + " -o '" + cliPath + "'";
+    std::string arguments =
+        std::string("export ") + texts.cliName + " --part '" + partNumber + "' --code eia -o '" + cliPath + "'";
+    if (!spice) {
+        arguments += std::string(" --mode ") + (c.mode == 1 ? "shunt" : "series");
+    }
     if (product == 0) {
         arguments += " --temp " + temperature + " --bias " + bias;
     }
@@ -140,7 +163,11 @@ INSTANTIATE_TEST_SUITE_P(Exports, ExportFileTest, ::testing::Values(
     ExportCase{"ImpedanceModel", SaveFormat::Impedance, ExportCase::ModelCapacitor, 0, nullptr, nullptr, "(25,0).txt"},
     ExportCase{"ImpedanceTypedConditions", SaveFormat::Impedance, ExportCase::ModelCapacitor, 1, "60", "500", "(60,0).txt"},
     ExportCase{"ImpedancePlain", SaveFormat::Impedance, ExportCase::PlainCapacitor, 0, nullptr, nullptr, ".txt"},
-    ExportCase{"ImpedanceInductor", SaveFormat::Impedance, ExportCase::Inductor, 0, nullptr, "300", ".txt"}),
+    ExportCase{"ImpedanceInductor", SaveFormat::Impedance, ExportCase::Inductor, 0, nullptr, "300", ".txt"},
+    ExportCase{"SpiceModelTypedInShunt", SaveFormat::Spice, ExportCase::ModelCapacitor, 1, "60", "500", ".cir"},
+    ExportCase{"SpiceModelDefaults", SaveFormat::Spice, ExportCase::ModelCapacitor, 0, nullptr, nullptr, ".cir"},
+    ExportCase{"SpicePlain", SaveFormat::Spice, ExportCase::PlainCapacitor, 0, nullptr, nullptr, ".cir"},
+    ExportCase{"SpiceInductor", SaveFormat::Spice, ExportCase::Inductor, 0, nullptr, "300", ".cir"}),
     [](const ::testing::TestParamInfo<ExportCase>& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -161,7 +188,7 @@ TEST_F(SaveCommandTest, TheNextDialogOpensInTheFolderOfTheLastSave) {
 // Cancel ends the command without a message, a file or a changed setting.
 TEST_F(SaveCommandTest, CancelWritesNothing) {
     Choose(library_.InductorTable.front().PartNumber, 1);
-    for (const SaveFormat format : {SaveFormat::Touchstone, SaveFormat::Impedance}) {
+    for (const SaveFormat format : {SaveFormat::Touchstone, SaveFormat::Impedance, SaveFormat::Spice}) {
         fake_.dialogs.QueueFileCancel();
         EXPECT_EQ(Save(format), SaveOutcome::Cancelled);
     }
@@ -176,7 +203,7 @@ TEST_F(SaveCommandTest, CancelWritesNothing) {
 TEST_F(SaveCommandTest, NoPartStopsBeforeTheDialog) {
     for (const std::string& text : {std::string(), std::string("NOSUCHPART")}) {
         selection_.SetPartNumberText(text);
-        for (const SaveFormat format : {SaveFormat::Touchstone, SaveFormat::Impedance}) {
+        for (const SaveFormat format : {SaveFormat::Touchstone, SaveFormat::Impedance, SaveFormat::Spice}) {
             fake_.messages.Clear();
             EXPECT_EQ(Save(format), SaveOutcome::Refused);
             ASSERT_EQ(fake_.messages.Shown().size(), 1U) << text;
@@ -216,6 +243,25 @@ TEST_F(SaveCommandTest, AFailedWriteKeepsTheOldFile) {
     EXPECT_EQ(ReadBytes(path), "previous contents\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
     EXPECT_EQ(fake_.cursor.Depth(), 0);
+}
+
+// The SPICE model takes the frequency field for the elements' values where a simulator
+// has no frequency, so a frequency typed outside the part's range without Enter is
+// refused before the dialog, as Enter would refuse it; so is one that is no number.
+TEST_F(SaveCommandTest, TheSpiceModelChecksTheFrequencyBeforeTheDialog) {
+    Choose(library_.InductorTable.front().PartNumber, 1);
+    for (const std::string typed : {"5", "abc", "99999"}) {
+        selection_.SetFrequencyText(typed);
+        fake_.messages.Clear();
+        EXPECT_EQ(Save(SaveFormat::Spice), SaveOutcome::Refused) << typed;
+        ASSERT_EQ(fake_.messages.Shown().size(), 1U) << typed;
+        const std::string& text = fake_.messages.Shown()[0].text;
+        const std::string expected =
+            typed == "abc" ? "Operating Frequency is invalid!" : "Operating Frequency is out of Range!";
+        EXPECT_EQ(text.rfind(expected + "\nPlease enter a Number from 10 - ", 0), 0U) << text;
+    }
+    EXPECT_EQ(fake_.dialogs.DialogsShown(), 0);
+    EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
 }
 
 // A save dialog that fails (rather than being cancelled) is reported the same way.
