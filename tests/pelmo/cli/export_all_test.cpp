@@ -19,15 +19,18 @@ namespace pelmo::testing {
 namespace {
 
 // The names the save dialog proposes right after a part is chosen, from the library's
-// own records: conditions in brackets only for parts with a model.
-std::vector<std::string> ProposedNames(ExportProduct kind, shared::CodeSystem code, bool touchstone) {
+// own records: conditions in brackets only for parts with a model, never for a SPICE
+// model, which carries them inside.
+std::vector<std::string> ProposedNames(ExportProduct kind, shared::CodeSystem code, const std::string& format) {
+    const bool touchstone = format == "s2p";
+    const bool spice = format == "spice";
     Library library = LoadLibrary(SmallLibraryFolder(), '.');
     EXPECT_TRUE(SortCapacitors(library, code));
     const std::string conditions = code == shared::Eia ? "(25,0)" : "(20,0)";
     std::vector<std::string> names;
     if (kind == ExportProduct::Inductor) {
         for (const InductorRecord& record : library.InductorTable) {
-            names.push_back(record.PartNumber + (touchstone ? ".s2p" : ".txt"));
+            names.push_back(record.PartNumber + (touchstone ? ".s2p" : spice ? ".cir" : ".txt"));
         }
     } else {
         for (const CapacitorRecord& record : library.CapacitorTable) {
@@ -36,7 +39,9 @@ std::vector<std::string> ProposedNames(ExportProduct kind, shared::CodeSystem co
                 continue;
             }
             const std::string bracket = HasConditionModel(record) ? conditions : "";
-            names.push_back(touchstone ? number + "series" + bracket + ".s2p" : number + bracket + ".txt");
+            names.push_back(touchstone ? number + "series" + bracket + ".s2p"
+                            : spice    ? number + ".cir"
+                                       : number + bracket + ".txt");
         }
     }
     std::sort(names.begin(), names.end());
@@ -50,7 +55,7 @@ TEST(ExportAllTest, EveryPartNamedAsTheSaveDialogProposes) {
         std::string code;
     };
     const std::vector<Row> rows = {{"s2p", "cap", "eia"}, {"impedance", "cap", "jis"}, {"s2p", "ind", "eia"},
-                                   {"impedance", "ind", "jis"}};
+                                   {"impedance", "ind", "jis"}, {"spice", "cap", "jis"}, {"spice", "ind", "eia"}};
     for (const Row& row : rows) {
         TemporaryFolder folder;
         const CliRun run = RunCli({"export-all", row.format, "--out", folder.Path(), "--kind", row.kind, "--code",
@@ -59,7 +64,7 @@ TEST(ExportAllTest, EveryPartNamedAsTheSaveDialogProposes) {
         ASSERT_EQ(run.Exit, kCliDone) << run.Err;
         const std::vector<std::string> expected =
             ProposedNames(row.kind == "ind" ? ExportProduct::Inductor : ExportProduct::Capacitor,
-                          row.code == "eia" ? shared::Eia : shared::Jis, row.format == "s2p");
+                          row.code == "eia" ? shared::Eia : shared::Jis, row.format);
         EXPECT_EQ(folder.Names(), expected);
         EXPECT_EQ(run.Out, std::to_string(expected.size()) + " of " + std::to_string(expected.size()) +
                                " files written to " + folder.Path() + "\n");
@@ -82,6 +87,29 @@ TEST(ExportAllTest, EachFileIsTheSingleExportOfItsPart) {
         ASSERT_NE(name, names.end()) << part;
         EXPECT_EQ(ReadBytes(all.File(*name)), ReadBytes(target)) << part;
     }
+}
+
+// A SPICE model of export-all is the single export at the part's lowest frequency; a
+// frequency outside the part's range is refused with the window's message and exit 2,
+// and nothing is written.
+TEST(ExportAllTest, SpiceModelsAreTheSingleExportAtTheLowestFrequency) {
+    TemporaryFolder all;
+    ASSERT_EQ(RunCli({"export-all", "spice", "--out", all.Path(), "--kind", "ind"}, SmallLibraryFolder()).Exit,
+              kCliDone);
+    const std::string part = Lines(RunCli({"list", "--kind", "ind"}, SmallLibraryFolder()).Out).back();
+    TemporaryFolder one;
+    ASSERT_EQ(RunCli({"export", "spice", "--part", part, "--freq", "10", "-o", one.File("a.cir")},
+                     SmallLibraryFolder())
+                  .Exit,
+              kCliDone);
+    EXPECT_EQ(ReadBytes(all.File(part + ".cir")), ReadBytes(one.File("a.cir")));
+
+    const CliRun refused =
+        RunCli({"export", "spice", "--part", part, "--freq", "9.5", "-o", one.File("b.cir")}, SmallLibraryFolder());
+    EXPECT_EQ(refused.Exit, kCliRefused);
+    EXPECT_EQ(refused.Err.rfind("Operating Frequency is out of Range!\nPlease enter a Number from 10 - ", 0), 0U)
+        << refused.Err;
+    EXPECT_EQ(one.Names(), std::vector<std::string>{"a.cir"});
 }
 
 TEST(ExportAllTest, OneWorkerAndManyWriteTheSameFiles) {
