@@ -8,8 +8,13 @@ namespace shared {
 class Settings;
 
 // The folder the save dialogs open in: the remembered one, or currentFolder when no
-// save has been remembered yet.
+// save has been remembered yet or the remembered folder may not be offered.
 std::string ReadSaveFolder(const Settings& settings, const std::string& currentFolder);
+
+// Whether a save dialog may open in folder: an existing, writable folder outside the
+// kernel's virtual file systems (/proc, /sys, /dev, also reached through a link). A
+// dialog listing such a folder reads device files and may never paint.
+bool IsOfferedSaveFolder(const std::string& folder);
 
 // The folder of a chosen file: its full path without the file title and the separator
 // before it (the first length(fileName) - length(fileTitle) - 1 characters). Empty when

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
+
+#include <unistd.h>
 
 #include "shared/platform/file_filter.h"
 #include "shared/platform/hourglass_guard.h"
@@ -11,6 +14,7 @@
 #include "shared/platform/testing/memory_file_sink.h"
 #include "shared/platform/testing/memory_settings.h"
 #include "shared/platform/testing/scripted_single_instance.h"
+#include "support/temporary_folder.h"
 
 namespace shared {
 namespace {
@@ -56,12 +60,14 @@ TEST(HourglassGuardTest, RestoresThePointerOnEveryPath) {
 }
 
 TEST(SaveFolderTest, RemembersTheFolderOfTheChosenFile) {
+    testing::TemporaryFolder home;
+    std::filesystem::create_directory(home.File("exports"));
     MemorySettings settings;
-    EXPECT_EQ(ReadSaveFolder(settings, "/home/user"), "/home/user");
-    RememberSaveFolder(settings, "/home/user/exports/GRM155.s2p", "GRM155.s2p");
+    EXPECT_EQ(ReadSaveFolder(settings, home.Path()), home.Path());
+    RememberSaveFolder(settings, home.File("exports") + "/GRM155.s2p", "GRM155.s2p");
     EXPECT_TRUE(settings.Contains("Settings", "FilePath"));
-    EXPECT_EQ(settings.Read("Settings", "FilePath", ""), "/home/user/exports");
-    EXPECT_EQ(ReadSaveFolder(settings, "/home/user"), "/home/user/exports");
+    EXPECT_EQ(settings.Read("Settings", "FilePath", ""), home.File("exports"));
+    EXPECT_EQ(ReadSaveFolder(settings, home.Path()), home.File("exports"));
     // clang-format off
     struct Row { std::string fileName; std::string fileTitle; std::string folder; };
     const Row rows[] = {
@@ -73,6 +79,35 @@ TEST(SaveFolderTest, RemembersTheFolderOfTheChosenFile) {
     // clang-format on
     for (const Row& row : rows) {
         EXPECT_EQ(SaveFolderOf(row.fileName, row.fileTitle), row.folder) << row.fileName;
+    }
+}
+
+// A dialog opened in /proc reads device files and never paints: such a remembered
+// folder, or one that went away, is not offered again.
+TEST(SaveFolderTest, AFolderThatCannotTakeTheFileIsNotOffered) {
+    testing::TemporaryFolder home;
+    home.Write("plain.txt", "x");
+    std::filesystem::create_directory_symlink("/proc/self", home.File("to-proc"));
+    std::filesystem::create_directory(home.File("gone"));
+    const std::string gone = home.File("gone");
+    std::filesystem::remove(gone);
+    for (const std::string& refused : {std::string("/proc"), std::string("/proc/self/fd"), std::string("/sys"),
+                                       std::string("/dev"), std::string("/dev/"), home.File("to-proc"), gone,
+                                       home.File("plain.txt"), std::string()}) {
+        MemorySettings settings;
+        RememberSaveFolder(settings, refused + "/part.s2p", "part.s2p");
+        EXPECT_EQ(ReadSaveFolder(settings, home.Path()), home.Path()) << refused;
+    }
+    // Only the whole name counts: a folder named like a virtual root is a folder.
+    std::filesystem::create_directory(home.File("dev"));
+    MemorySettings settings;
+    RememberSaveFolder(settings, home.File("dev") + "/part.s2p", "part.s2p");
+    EXPECT_EQ(ReadSaveFolder(settings, "/elsewhere"), home.File("dev"));
+    if (::geteuid() != 0) {  // root may write anywhere
+        std::filesystem::permissions(home.File("dev"), std::filesystem::perms::owner_read |
+                                                           std::filesystem::perms::owner_exec);
+        EXPECT_EQ(ReadSaveFolder(settings, "/elsewhere"), "/elsewhere");
+        std::filesystem::permissions(home.File("dev"), std::filesystem::perms::owner_all);
     }
 }
 
