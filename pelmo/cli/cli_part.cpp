@@ -3,21 +3,13 @@
 #include "pelmo/library/records.h"
 
 #include "shared/parts/part_number_codes.h"
+#include "shared/text/blanks.h"
 
 #include <cstddef>
 
 namespace pelmo {
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 template <class Record>
 const Record* RecordAt(const std::vector<Record>& table, std::int32_t index) {
@@ -30,7 +22,7 @@ const Record* RecordAt(const std::vector<Record>& table, std::int32_t index) {
 }  // namespace
 
 std::optional<CliPart> FindCliPart(const Library& library, std::string_view typed, shared::CodeSystem codeSystem) {
-    const std::string_view key = Trimmed(typed);
+    const std::string_view key = shared::TrimBlanks(typed);
     if (key.empty()) {
         return std::nullopt;
     }

@@ -14,6 +14,7 @@
 #include "shared/platform/error_report.h"
 #include "shared/platform/hourglass_guard.h"
 #include "shared/platform/messages.h"
+#include "shared/text/blanks.h"
 #include "shared/text/number_text.h"
 
 #include <optional>
@@ -23,14 +24,6 @@ namespace pelmo {
 namespace {
 
 constexpr const char* kStartDrawChartTitle = "pelmo:frmLibrary.StartDrawChart";
-
-// The box text without the blanks around it, as the request reads a part number.
-std::string TrimBlanks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool HasConnection(const std::string& chartName) {
     return chartName == "Smith" || chartName == "Magnitude" || chartName == "Phase";
@@ -54,7 +47,7 @@ ChartRequests::ChartRequests(LibrarySelection& selection, Library& library, Char
       cursor_(cursor) {}
 
 bool ChartRequests::StartDrawChart(const std::string& chartName, const std::string& sParameter) {
-    selection_.SetPartNumberText(TrimBlanks(selection_.State().PartNumber.Text));
+    selection_.SetPartNumberText(std::string(shared::TrimBlanks(selection_.State().PartNumber.Text)));
     if (!selection_.LookUpPartNumber()) {
         messages_.Show(kSpecifyPartNumberText, shared::MessageIcon::None, kProgramTitle);
         return false;

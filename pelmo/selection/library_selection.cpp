@@ -20,6 +20,7 @@
 #include "shared/platform/error_report.h"
 #include "shared/platform/hourglass_guard.h"
 #include "shared/platform/messages.h"
+#include "shared/text/blanks.h"
 #include "shared/text/number_text.h"
 
 namespace pelmo {
@@ -395,7 +396,8 @@ bool LibrarySelection::cboPartNumber_KeyPress(char key) {
 }
 
 std::optional<std::int32_t> LibrarySelection::LookUpPartNumber() {
-    const std::string& text = state_.PartNumber.Text;
+    // Blanks around a typed or pasted number are not part of it.
+    const std::string text(shared::TrimBlanks(state_.PartNumber.Text));
     if (text.empty()) {
         return std::nullopt;
     }

@@ -2,6 +2,7 @@
 
 #include "pelmo/library/records.h"
 
+#include "shared/text/blanks.h"
 #include "shared/text/number_text.h"
 
 #include <algorithm>
@@ -17,13 +18,7 @@ void AddDistinct(std::vector<std::string>& list, const std::string& value) {
 }
 
 std::string TrimmedTempChar(const CapacitorRecord& record, shared::CodeSystem codeSystem) {
-    const std::string& text = record.TempChar[codeSystem];
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
+    return std::string(shared::TrimBlanks(record.TempChar[codeSystem]));
 }
 
 bool SameNumber(std::string_view filterText, std::string_view libraryText, char separator) {

@@ -25,7 +25,9 @@ namespace pelmo {
 
 namespace {
 
-constexpr int kFormWidthTwips = 11630;
+// Wider than the classic 11630 twips, which cut off long ranges and readouts; the main
+// window stretches the selection window to its own width in any case.
+constexpr int kFormWidthTwips = 12340;
 constexpr int kFormHeightTwips = 3550;
 
 QString Q(const std::string& text) {
@@ -104,7 +106,10 @@ void FrmLibrary::ConnectControls() {
             [this](const QString& text) { model_.SetBiasText(text.toStdString()); });
     connect(hsvFreq_, &QScrollBar::valueChanged, this, &FrmLibrary::hsvFreq_Change);
     connect(cmdCatalogLink_, &QPushButton::clicked, this, &FrmLibrary::cmdCatalogLink_Click);
-    for (QObject* watched : {static_cast<QObject*>(cboPartNumber_->lineEdit()), static_cast<QObject*>(txtFreq_),
+    // The editable box is its line edit's focus proxy: keys reach the box first, and
+    // the box hands Return to its line edit without passing any filter there, applying
+    // only texts that are entries of its list. Enter is therefore taken at the box.
+    for (QObject* watched : {static_cast<QObject*>(cboPartNumber_), static_cast<QObject*>(txtFreq_),
                              static_cast<QObject*>(txtTemp_), static_cast<QObject*>(txtDC_)})
         watched->installEventFilter(this);
 }
@@ -112,7 +117,7 @@ void FrmLibrary::ConnectControls() {
 bool FrmLibrary::eventFilter(QObject* watched, QEvent* event) {
     // Enter is swallowed by the boxes: it applies the box, it never reaches a button.
     if (IsEnter(event)) {
-        if (watched == cboPartNumber_->lineEdit()) {
+        if (watched == cboPartNumber_) {
             cboPartNumber_KeyPress();
             return true;
         }

@@ -16,8 +16,9 @@ void ScriptedHost::ChooseCandidate(std::vector<std::int32_t>& candidates) {
         candidates.assign(1, *preferred);
 }
 
-FrmLibraryTest::FrmLibraryTest(int helpLanguage)
-    : library_(LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.')),
+FrmLibraryTest::FrmLibraryTest(int helpLanguage, char separator)
+    : separator_(separator),
+      library_(LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, separator)),
       model_(library_, fake_.messages, fake_.cursor, host_) {
     fake_.services.HelpLanguage = helpLanguage;
     window_ = std::make_unique<FrmLibrary>(model_, fake_.services);
@@ -47,6 +48,16 @@ void FrmLibraryTest::TypeAndEnter(QLineEdit* edit, const std::string& text) {
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, QString::fromStdString(text));
     QTest::keyClick(edit, Qt::Key_Return);
+}
+
+void FrmLibraryTest::TypePartNumberAndEnter(const std::string& text) {
+    QComboBox* box = Child<QComboBox>("cboPartNumber");
+    box->setFocus();
+    box->lineEdit()->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, QString::fromStdString(text));
+    ASSERT_EQ(box->currentText(), QString::fromStdString(text));
+    QTest::keyClick(box, Qt::Key_Return);
 }
 
 void FrmLibraryTest::TypeAndEnter(const char* edit, const std::string& text) {

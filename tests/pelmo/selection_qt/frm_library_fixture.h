@@ -7,6 +7,7 @@
 #include "pelmo/selection/library_selection.h"
 #include "pelmo/selection/qt/frm_library.h"
 #include "pelmo/selection/selection_host.h"
+#include "shared/text/number_text.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -38,7 +39,8 @@ public:
 // shown offscreen, with its beeps and signals counted.
 class FrmLibraryTest : public ::testing::Test {
 protected:
-    explicit FrmLibraryTest(int helpLanguage = 2);
+    // The library is read, and the window shows numbers, with the given separator.
+    explicit FrmLibraryTest(int helpLanguage = 2, char separator = '.');
     ~FrmLibraryTest() override;
 
     template <typename T>
@@ -53,12 +55,16 @@ protected:
     // Types into a box as the user would (replacing what it held) and presses Enter.
     void TypeAndEnter(QLineEdit* edit, const std::string& text);
     void TypeAndEnter(const char* edit, const std::string& text);
+    // The same in the part-number box: the keys go to the box itself, which has the
+    // focus and hands them to its line edit, as they arrive from the keyboard.
+    void TypePartNumberAndEnter(const std::string& text);
     // A capacitor of the current notation with a temperature and bias model, a frequency
     // class and the characteristic asked for (empty: any).
     std::int32_t ModelledCapacitor(const std::string& characteristic = {}) const;
     const std::string& PartNumberOf(std::int32_t index) const;
     std::vector<std::string> ReadoutTexts() const;
 
+    shared::ScopedDecimalSeparator separator_;
     Library library_;
     FakeProgram fake_;
     ScriptedHost host_;

@@ -51,7 +51,7 @@ const CaptionRow kButtons[] = {
 // clang-format on
 
 TEST_F(FrmLibraryTest, LoadShowsEveryControlWithItsCaptionAndTheCapacitorLists) {
-    EXPECT_EQ(window_->width(), shared::TwipsToPixels(11630, window_->logicalDpiX()));
+    EXPECT_EQ(window_->width(), shared::TwipsToPixels(12340, window_->logicalDpiX()));
     EXPECT_EQ(window_->height(), shared::TwipsToPixels(3550, window_->logicalDpiY()));
     EXPECT_EQ(window_->sizeHint(), window_->size());
     EXPECT_EQ(window_->windowTitle(), QString::fromUtf8(kProductTitle));
@@ -116,7 +116,7 @@ TEST_F(FrmLibraryTest, FourFiltersAndTypedPartNumberShowTheSameCapacitor) {
     EXPECT_TRUE(Child<QComboBox>("cboPartNumber")->currentText().isEmpty());
     EXPECT_TRUE(Text("lblImp").isEmpty());
 
-    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), partNumber);
+    TypePartNumberAndEnter(partNumber);
     EXPECT_EQ(ReadoutTexts(), filtered);
     EXPECT_EQ(Child<QLineEdit>("txtFreq")->text(), frequency);
     EXPECT_EQ(Child<QLineEdit>("txtTemp")->text(), QStringLiteral("25"));
@@ -144,7 +144,7 @@ TEST_F(FrmLibraryTest, KeyboardOnAFilterListChoosesItsEntry) {
 
 TEST_F(FrmLibraryTest, RefusedPartNumberShowsTheMessageAndKeepsTheFocusInTheBox) {
     QLineEdit* box = Child<QComboBox>("cboPartNumber")->lineEdit();
-    TypeAndEnter(box, "NOSUCHPART");
+    TypePartNumberAndEnter("NOSUCHPART");
     ASSERT_EQ(fake_.messages.Shown().size(), 1U);
     EXPECT_EQ(fake_.messages.Shown()[0].text, "Product Number is invalid or not selected!");
     EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Exclamation);
@@ -156,9 +156,73 @@ TEST_F(FrmLibraryTest, RefusedPartNumberShowsTheMessageAndKeepsTheFocusInTheBox)
     EXPECT_FALSE(Child<QPushButton>("cmdCatalogLink")->isEnabled());
 }
 
+// Enter applies whatever the box holds, entry of its current list or not: a number the
+// list lacks must never leave the previous part's readouts beside it.
+TEST_F(FrmLibraryTest, EnterAppliesTheTypedTextWhetherOrNotTheListHoldsIt) {
+    const std::int32_t first = ModelledCapacitor();
+    const std::string firstSize = library_.CapacitorTable[static_cast<std::size_t>(first)].SizeCode[shared::Eia];
+    std::int32_t other = -1;  // a capacitor of another size, outside a size-filtered list
+    for (std::size_t u = 0; u < library_.CapacitorTable.size() && other < 0; ++u) {
+        const CapacitorRecord& record = library_.CapacitorTable[u];
+        if (record.SizeCode[shared::Eia] != firstSize && !record.PartNumber[shared::Eia].empty() &&
+            shared::FrequencyRangeClass(record.PartNumber[shared::Eia]) != 0)
+            other = static_cast<std::int32_t>(u);
+    }
+    ASSERT_GE(other, 0);
+    const std::string& otherNumber = PartNumberOf(other);
+    const std::string otherSize = library_.CapacitorTable[static_cast<std::size_t>(other)].SizeCode[shared::Eia];
+    TypePartNumberAndEnter(otherNumber);
+    const std::vector<std::string> otherReadouts = ReadoutTexts();
+    ASSERT_FALSE(Text("lblImp").isEmpty());
+
+    const std::string lower = QString::fromStdString(otherNumber).toLower().toStdString();
+    const std::string inductor = library_.InductorTable.front().PartNumber;
+    struct Case {
+        const char* what;
+        std::string typed;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"unknown number", "XYZ123", true},
+        {"lower case", lower, false},
+        {"leading and trailing blanks", "  " + otherNumber + " ", false},
+        {"an inductor while Capacitor is chosen", inductor, true},
+        {"a capacitor the size filter left out of the list", otherNumber, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake_.messages.Clear();
+        beeps_ = 0;
+        TypePartNumberAndEnter(PartNumberOf(first));
+        ASSERT_FALSE(Text("lblImp").isEmpty());
+        ASSERT_NE(ReadoutTexts(), otherReadouts);
+        // The list now holds only parts of the first part's size.
+        Choose("cboItemA", firstSize);
+        ASSERT_EQ(Child<QComboBox>("cboPartNumber")->findText(Q(otherNumber)), -1);
+        TypePartNumberAndEnter(PartNumberOf(first));
+        ASSERT_FALSE(Text("lblImp").isEmpty());
+
+        TypePartNumberAndEnter(c.typed);
+        if (c.refused) {
+            ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+            EXPECT_EQ(fake_.messages.Shown()[0].text, "Product Number is invalid or not selected!");
+            EXPECT_EQ(beeps_, 1);
+            for (const std::string& readout : ReadoutTexts())
+                EXPECT_TRUE(readout.empty()) << readout;
+        } else {
+            EXPECT_TRUE(fake_.messages.Shown().empty());
+            EXPECT_EQ(beeps_, 0);
+            EXPECT_EQ(Child<QComboBox>("cboPartNumber")->currentText(), Q(otherNumber));
+            EXPECT_EQ(ReadoutTexts(), otherReadouts);
+            EXPECT_EQ(Child<QComboBox>("cboItemA")->currentText(), Q(otherSize));
+            EXPECT_TRUE(Child<QPushButton>("cmdCatalogLink")->isEnabled());
+        }
+    }
+}
+
 TEST_F(FrmLibraryTest, LowerCaseTypedPartNumberIsShownInTheLibrarySpelling) {
     const std::string& partNumber = PartNumberOf(ModelledCapacitor());
-    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), QString::fromStdString(partNumber).toLower().toStdString());
+    TypePartNumberAndEnter(QString::fromStdString(partNumber).toLower().toStdString());
     EXPECT_EQ(Child<QComboBox>("cboPartNumber")->currentText(), Q(partNumber));
     EXPECT_FALSE(Text("lblImp").isEmpty());
     EXPECT_TRUE(fake_.messages.Shown().empty());
@@ -167,7 +231,7 @@ TEST_F(FrmLibraryTest, LowerCaseTypedPartNumberIsShownInTheLibrarySpelling) {
 TEST_F(FrmLibraryTest, TypedFrequencyMovesTheThumbAndTheScrollBarStepsTheFrequency) {
     const std::int32_t index = ModelledCapacitor();
     const std::string& partNumber = PartNumberOf(index);
-    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), partNumber);
+    TypePartNumberAndEnter(partNumber);
     const std::optional<PartFrequencyRange> range =
         FrequencyRangeOf(shared::FrequencyRangeClass(partNumber),
                          library_.CapacitorTable[static_cast<std::size_t>(index)].UpperFrequency, '.');
@@ -202,7 +266,7 @@ TEST_F(FrmLibraryTest, TypedFrequencyMovesTheThumbAndTheScrollBarStepsTheFrequen
 // A drag is one user move, taken when the thumb is let go; a refused condition field
 // then shows its message once.
 TEST_F(FrmLibraryTest, DraggingTheThumbChangesTheFrequencyWhenItIsLetGo) {
-    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(ModelledCapacitor()));
+    TypePartNumberAndEnter(PartNumberOf(ModelledCapacitor()));
     QLineEdit* bias = Child<QLineEdit>("txtDC");
     bias->setFocus();
     bias->selectAll();
@@ -241,7 +305,7 @@ const RefusalRow kFrequencyRefusals[] = {
 TEST_F(FrmLibraryTest, RefusedOperatingPointInputsShowTheirMessageAndRestoreTheFocus) {
     const std::int32_t index = ModelledCapacitor("X7R");
     const CapacitorRecord& record = library_.CapacitorTable[static_cast<std::size_t>(index)];
-    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(index));
+    TypePartNumberAndEnter(PartNumberOf(index));
     const std::vector<std::string> shown = ReadoutTexts();
     ASSERT_FALSE(shown[1].empty());
     for (const RefusalRow& row : kFrequencyRefusals) {
@@ -270,7 +334,7 @@ TEST_F(FrmLibraryTest, RefusedOperatingPointInputsShowTheirMessageAndRestoreTheF
 // evaluating: the faulty field is named and gets the focus.
 TEST_F(FrmLibraryTest, EnterInOneFieldChecksTheOtherFieldToo) {
     const std::int32_t index = ModelledCapacitor("X7R");
-    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(index));
+    TypePartNumberAndEnter(PartNumberOf(index));
     const std::vector<std::string> shown = ReadoutTexts();
     QLineEdit* bias = Child<QLineEdit>("txtDC");
     bias->setFocus();
@@ -284,7 +348,7 @@ TEST_F(FrmLibraryTest, EnterInOneFieldChecksTheOtherFieldToo) {
 }
 
 TEST_F(FrmLibraryTest, ShuntConnectionChangesTheSParameterReadouts) {
-    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(ModelledCapacitor()));
+    TypePartNumberAndEnter(PartNumberOf(ModelledCapacitor()));
     const std::vector<std::string> series = ReadoutTexts();
     QTest::mouseClick(Child<QRadioButton>("optMode1"), Qt::LeftButton);
     EXPECT_TRUE(Child<QRadioButton>("optMode1")->isChecked());
@@ -342,7 +406,7 @@ TEST_F(FrmLibraryTest, NotationSwitchShowsTheSamePartInTheOtherNotation) {
     }
     ASSERT_GE(index, 0);
     const CapacitorRecord record = library_.CapacitorTable[static_cast<std::size_t>(index)];
-    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), record.PartNumber[shared::Eia]);
+    TypePartNumberAndEnter(record.PartNumber[shared::Eia]);
     host_.chartWindows = 2;
     model_.mnuViewCode_Click(1);
     window_->ShowState();
@@ -367,7 +431,7 @@ TEST_F(FrmLibraryJisTest, JapaneseHelpStartsInJisNotationAtTwentyDegrees) {
     EXPECT_EQ(model_.State().CodeSystem, shared::Jis);
     EXPECT_EQ(Child<QLineEdit>("txtTemp")->text(), QStringLiteral("20"));
     const std::string& partNumber = PartNumberOf(ModelledCapacitor());
-    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), partNumber);
+    TypePartNumberAndEnter(partNumber);
     EXPECT_EQ(Child<QComboBox>("cboPartNumber")->currentText(), Q(partNumber));
     EXPECT_FALSE(Text("lblImp").isEmpty());
 }
@@ -376,7 +440,7 @@ TEST_F(FrmLibraryTest, CatalogButtonAsksTheMainWindowForTheLink) {
     QPushButton* button = Child<QPushButton>("cmdCatalogLink");
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(catalogRequests_, 0);  // disabled while nothing is chosen
-    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(ModelledCapacitor()));
+    TypePartNumberAndEnter(PartNumberOf(ModelledCapacitor()));
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(catalogRequests_, 1);
     EXPECT_EQ(mustEnds_, 0);
@@ -429,7 +493,7 @@ namespace {
 // Typing alone changes only the text the model will check: no evaluation, no message,
 // until Enter or a command. A click into a field selects its whole text.
 TEST_F(FrmLibraryTest, TypingWithoutEnterOnlyChangesTheTextAndAClickSelectsTheField) {
-    TypeAndEnter(Child<QComboBox>("cboPartNumber")->lineEdit(), PartNumberOf(ModelledCapacitor()));
+    TypePartNumberAndEnter(PartNumberOf(ModelledCapacitor()));
     const std::vector<std::string> shown = ReadoutTexts();
     const int changes = selectionChanges_;
     QLineEdit* frequency = Child<QLineEdit>("txtFreq");
