@@ -18,6 +18,7 @@ namespace pelmo {
 namespace {
 
 constexpr double kChartUnits = 3000.0;
+constexpr double kLabelEdgeMargin = 15.0;
 
 void PrintAt(shared::ChartCanvas& canvas, double x, double y, const std::string& text) {
     canvas.SetCurrentX(x);
@@ -65,10 +66,15 @@ void DrawFrameAndGrid(shared::ChartCanvas& canvas, const ChartAxis& axis) {
 }
 
 void PrintLabels(shared::ChartCanvas& canvas, const std::vector<AxisLabel>& labels) {
+    // The last frequency line of a 20 GHz axis lies so close to the picture's right
+    // edge that its centred label ("100,000") would run past it: such a label ends at
+    // the edge instead.
+    const double visibleRight = canvas.ScaleLeft() + canvas.ScaleWidth() - kLabelEdgeMargin;
     for (const AxisLabel& label : labels) {
         const double width = canvas.TextWidth(label.Text);
-        const double x = label.Alignment == AxisLabel::Align::Centre ? label.AnchorX - width / 2
-                                                                     : label.AnchorX - width;
+        double x = label.Alignment == AxisLabel::Align::Centre ? label.AnchorX - width / 2 : label.AnchorX - width;
+        if (label.Alignment == AxisLabel::Align::Centre)
+            x = std::min(x, visibleRight - width);
         PrintAt(canvas, x, label.Top, label.Text);
     }
 }

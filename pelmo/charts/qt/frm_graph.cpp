@@ -135,16 +135,18 @@ void FrmGraph::PlaceControls() {
                                : PixelsX(geometry_.Width - kRightMarginTwips) - frameLeft;
     const int frameHeight = pictureHeight / kLegendFrames;
     const int lineHeight = lblStatus_[0]->fontMetrics().height();
-    // A titled frame ("No.k") keeps its label below the title; an untitled Smith
-    // frame centres it.
-    const int labelTop = model_.IsSmith() ? std::max(0, (frameHeight - lineHeight) / 2)
-                                          : std::min(lineHeight, std::max(0, frameHeight - lineHeight));
     const int labelLeft = PixelsX(kLabelIndentTwips);
     const int labelWidth = geometry_.LabelWidth ? PixelsX(*geometry_.LabelWidth) : frameWidth - 2 * labelLeft;
     for (int k = 0; k < kLegendFrames; ++k) {
         const auto u = static_cast<std::size_t>(k);
-        fraStatus_[u]->setGeometry(frameLeft, k * frameHeight, frameWidth,
-                                   frameHeight - PixelsY(kFrameSpacingTwips));
+        QGroupBox* frame = fraStatus_[u];
+        frame->setGeometry(frameLeft, k * frameHeight, frameWidth, frameHeight - PixelsY(kFrameSpacingTwips));
+        // The style draws a titled frame's top border through the middle of its title
+        // ("No.k") and keeps the space below it as the frame's contents; the caption is
+        // centred in that space, so neither title nor border runs through it.
+        frame->ensurePolished();
+        const QRect inside = frame->contentsRect();
+        const int labelTop = inside.top() + std::max(0, (inside.height() - lineHeight) / 2);
         lblStatus_[u]->setGeometry(labelLeft, labelTop, labelWidth, lineHeight);
     }
     chartArea_->setMinimumSize(frameLeft + frameWidth, pictureHeight);

@@ -46,7 +46,7 @@ public:
     FrmLibrary(const FrmLibrary&) = delete;
     FrmLibrary& operator=(const FrmLibrary&) = delete;
 
-    // Window load: size 11630 x 3550 twips, the model's load with the program's help
+    // Window load: size 12340 x 3550 twips, the model's load with the program's help
     // language and degree sign, the circuit pictures, then ShowState() and
     // selectionChanged() so the menus start from the loaded state.
     void Form_Load();
@@ -57,7 +57,7 @@ public:
     // The SRF readout text as shown [MHz].
     QString SrfReadout() const;
 
-    // The form's designed size (11630 x 3550 twips at the screen's logical DPI), so a
+    // The form's designed size (12340 x 3550 twips at the screen's logical DPI), so a
     // frame around the window, such as its sub-window in the main window, fits it.
     QSize sizeHint() const override;
 

@@ -193,52 +193,55 @@ void FrmLibrary::PlaceControls() {
     place(fraSelect_, 60, 1360, 2840, 2130);
     for (std::size_t i = 0; i < 4; ++i) {
         const int top = 1560 + static_cast<int>(i) * 460;
-        place(lblItem_[i], 180, top + 30, 1400, 270);
-        place(cboItem_[i], 1560, top, 1220, 330);
+        place(lblItem_[i], 180, top + 30, 1460, 270);
+        place(cboItem_[i], 1640, top, 1140, 330);
     }
 
-    place(fraFreq_, 2960, 0, 2440, 1330);
-    place(txtFreq_, 3080, 270, 1100, 310);
-    place(hsvFreq_, 3080, 650, 2200, 250);
-    place(lblFreqRange_, 3080, 980, 2200, 270);
-    place(fraConf_, 2960, 1360, 2440, 1130);
-    place(lblTemp_, 3080, 1640, 1500, 270);
-    place(txtTemp_, 4600, 1620, 700, 310);
-    place(lblDC_, 3080, 2060, 1500, 270);
-    place(txtDC_, 4600, 2040, 700, 310);
-    place(fraSRF_, 2960, 2520, 2440, 970);
+    // The columns are as wide as their longest texts at 144 DPI: the range of a part
+    // that ends at 17999.998976 MHz, an impedance in the ten thousand megohms, a phase
+    // of -179.9999 degrees.
+    place(fraFreq_, 2960, 0, 2570, 1330);
+    place(txtFreq_, 3080, 270, 1300, 310);
+    place(hsvFreq_, 3080, 650, 2330, 250);
+    place(lblFreqRange_, 3020, 980, 2490, 270);
+    place(fraConf_, 2960, 1360, 2570, 1130);
+    place(lblTemp_, 3080, 1640, 1560, 270);
+    place(txtTemp_, 4700, 1620, 700, 310);
+    place(lblDC_, 3080, 2060, 1560, 270);
+    place(txtDC_, 4700, 2040, 700, 310);
+    place(fraSRF_, 2960, 2520, 2570, 970);
     place(lblSRF_, 3080, 2900, 420, 270);
-    place(lblFreq_, 3500, 2900, 1000, 270);
-    place(lblMHz_, 4580, 2900, 700, 270);
+    place(lblFreq_, 3500, 2900, 1080, 270);
+    place(lblMHz_, 4640, 2900, 700, 270);
 
-    place(fraSpice_, 5460, 0, 3300, 2800);
-    place(lblESC_, 5580, 250, 3000, 270);
+    place(fraSpice_, 5590, 0, 3680, 2800);
+    place(lblESC_, 5710, 250, 3000, 270);
     const TwipsSize esc = CircuitPictureTwips(CircuitPicture::CapacitorCircuit);
-    place(picESC_, 5580, 540, esc.Width, esc.Height);
+    place(picESC_, 5710, 540, esc.Width, esc.Height);
     const std::array<QLabel*, 4> values{lblImp_, lblCap_, lblInd_, lblRes_};
     for (std::size_t i = 0; i < 4; ++i) {
         const int top = 1500 + static_cast<int>(i) * 300;
-        place(lblCaption_[i], 5580, top, 2100, 270);
-        place(values[i], 7680, top, 960, 270);
+        place(lblCaption_[i], 5710, top, 2150, 270);
+        place(values[i], 7860, top, 1350, 270);
     }
-    place(cmdCatalogLink_, 5460, 2900, 1500, 450);
-    place(picLogo_, 7060, 2860, 1700, 560);
+    place(cmdCatalogLink_, 5590, 2900, 1500, 450);
+    place(picLogo_, 7190, 2860, 2080, 560);
 
-    place(fraSparameter_, 8820, 0, 2750, 3490);
-    place(fraMode_, 8900, 230, 2590, 1330);
+    place(fraSparameter_, 9330, 0, 2950, 3490);
+    place(fraMode_, 9410, 230, 2790, 1330);
     const TwipsSize connection = CircuitPictureTwips(CircuitPicture::CapacitorSeries);
-    place(optMode_[0], 9020, 480, 1200, 270);
-    place(picSeries_, 9020, 790, connection.Width, connection.Height);
-    place(optMode_[1], 10260, 480, 1200, 270);
-    place(picShunt_, 10260, 790, connection.Width, connection.Height);
-    place(lblSCaption_[4], 10110, 1660, 700, 270);
-    place(lblSCaption_[5], 10830, 1660, 700, 270);
+    place(optMode_[0], 9530, 480, 1200, 270);
+    place(picSeries_, 9530, 790, connection.Width, connection.Height);
+    place(optMode_[1], 10770, 480, 1200, 270);
+    place(picShunt_, 10770, 790, connection.Width, connection.Height);
+    place(lblSCaption_[4], 10620, 1660, 800, 270);
+    place(lblSCaption_[5], 11420, 1660, 800, 270);
     const std::array<std::array<QLabel*, 2>*, 4> rows{&lblMag_, &lblPhase_, &lblReal_, &lblImag_};
     for (std::size_t i = 0; i < 4; ++i) {
         const int top = 1960 + static_cast<int>(i) * 320;
-        place(lblSCaption_[i], 8940, top, 1170, 270);
-        place((*rows[i])[0], 10110, top, 700, 270);
-        place((*rows[i])[1], 10830, top, 700, 270);
+        place(lblSCaption_[i], 9450, top, 1170, 270);
+        place((*rows[i])[0], 10620, top, 800, 270);
+        place((*rows[i])[1], 11420, top, 800, 270);
     }
     // The canvases must have their picture size before the pictures are drawn at load.
     for (shared::CanvasWidget* box : {picESC_, picSeries_, picShunt_})
