@@ -4,8 +4,10 @@
 #include "pelmo/engine/operating_point_result.h"
 #include "pelmo/selection/operating_conditions.h"
 #include "pelmo/selection/selection_window_state.h"
+#include "shared/platform/prelude_messages.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +44,9 @@ public:
     const OperatingPointResult& Result() const noexcept { return result_; }
     // The focus request of the last handler, cleared by taking it.
     FocusTarget TakeFocus() noexcept;
+    // Runs before each message box the model shows, so the window can show the state
+    // so far (emptied readouts, the beep) while the box waits.
+    void SetBeforeMessage(std::function<void()> show) { messages_.SetPrelude(std::move(show)); }
 
     // Typing changes only the text; nothing is checked until Enter or a command.
     void SetPartNumberText(const std::string& text) { state_.PartNumber.Text = text; }
@@ -139,7 +144,7 @@ private:
     bool Is(ProductKind kind) const noexcept { return state_.Product == kind; }
 
     Library& library_;
-    shared::Messages& messages_;
+    shared::PreludeMessages messages_;
     shared::Cursor& cursor_;
     SelectionHost& host_;
     SelectionWindowState state_;

@@ -69,9 +69,14 @@ FrmLibrary::FrmLibrary(LibrarySelection& model, const ProgramServices& services,
     PlaceControls();
     SetTabOrder();
     ConnectControls();
+    // A message box waits modally; the window shows what the handler has changed so
+    // far (emptied readouts, the beep) before it, not the previous part's texts.
+    model_.SetBeforeMessage([this] { ShowControls(); });
 }
 
-FrmLibrary::~FrmLibrary() = default;
+FrmLibrary::~FrmLibrary() {
+    model_.SetBeforeMessage({});
+}
 
 void FrmLibrary::ConnectControls() {
     for (int index = 0; index < 2; ++index) {
@@ -258,6 +263,15 @@ void FrmLibrary::ShowCombo(QComboBox& box, const ComboBoxState& state, std::vect
 }
 
 void FrmLibrary::ShowState() {
+    ShowControls();
+    ApplyFocus();
+    if (model_.State().MustEnd && !mustEndSent_) {
+        mustEndSent_ = true;
+        emit mustEnd();
+    }
+}
+
+void FrmLibrary::ShowControls() {
     const SelectionWindowState& state = model_.State();
     {
         const QSignalBlocker product0(optProduct_[0]);
@@ -317,11 +331,6 @@ void FrmLibrary::ShowState() {
     while (beepsHeard_ < state.Beeps) {
         ++beepsHeard_;
         beep_();
-    }
-    ApplyFocus();
-    if (state.MustEnd && !mustEndSent_) {
-        mustEndSent_ = true;
-        emit mustEnd();
     }
 }
 

@@ -53,6 +53,9 @@ public:
     // Copies model.State() into the controls without raising their change events,
     // applies the model's focus request and beeps once per increase of State().Beeps.
     void ShowState();
+    // The controls and beeps of ShowState alone: what the window shows before a
+    // message box, in the middle of a handler.
+    void ShowControls();
     LibrarySelection& Model() noexcept { return model_; }
     // The SRF readout text as shown [MHz].
     QString SrfReadout() const;

@@ -2,6 +2,7 @@
 #define SHARED_PLATFORM_FAKE_MESSAGES_H
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,10 +30,13 @@ public:
 
     const std::vector<RecordedMessage>& Shown() const noexcept { return shown_; }
     void Clear() { shown_.clear(); }
+    // Runs while each box is up, as a user would look at the window behind it.
+    void WhileShown(std::function<void()> look) { whileShown_ = std::move(look); }
 
 private:
     std::vector<RecordedMessage> shown_;
     std::deque<MessageAnswer> answers_;
+    std::function<void()> whileShown_;
 };
 
 }  // namespace shared

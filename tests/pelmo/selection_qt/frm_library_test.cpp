@@ -202,13 +202,23 @@ TEST_F(FrmLibraryTest, EnterAppliesTheTypedTextWhetherOrNotTheListHoldsIt) {
         TypePartNumberAndEnter(PartNumberOf(first));
         ASSERT_FALSE(Text("lblImp").isEmpty());
 
+        // What the window shows behind the box while it waits.
+        std::vector<std::string> behindTheBox;
+        int beepsBeforeTheBox = -1;
+        fake_.messages.WhileShown([&] {
+            behindTheBox = ReadoutTexts();
+            beepsBeforeTheBox = beeps_;
+        });
         TypePartNumberAndEnter(c.typed);
+        fake_.messages.WhileShown({});
         if (c.refused) {
             ASSERT_EQ(fake_.messages.Shown().size(), 1U);
             EXPECT_EQ(fake_.messages.Shown()[0].text, "Product Number is invalid or not selected!");
             EXPECT_EQ(beeps_, 1);
+            EXPECT_EQ(beepsBeforeTheBox, 1);
             for (const std::string& readout : ReadoutTexts())
                 EXPECT_TRUE(readout.empty()) << readout;
+            EXPECT_EQ(behindTheBox, ReadoutTexts());
         } else {
             EXPECT_TRUE(fake_.messages.Shown().empty());
             EXPECT_EQ(beeps_, 0);
