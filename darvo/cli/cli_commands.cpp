@@ -1,6 +1,7 @@
 #include "darvo/cli/cli_commands.h"
 
-#include "darvo/cli/plot_conditions.h"
+#include "darvo/selection/condition_checks.h"
+#include "darvo/selection/plot_conditions.h"
 #include "darvo/engine/chart_table.h"
 #include "darvo/export/chart_data_output.h"
 
