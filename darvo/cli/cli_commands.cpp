@@ -1,10 +1,12 @@
 #include "darvo/cli/cli_commands.h"
 
-#include "darvo/cli/cli_usage_error.h"
-#include "darvo/cli/plot_conditions.h"
+#include "darvo/selection/condition_checks.h"
+#include "darvo/selection/plot_conditions.h"
 #include "darvo/engine/chart_table.h"
 #include "darvo/export/chart_data_output.h"
 
+#include "shared/cli/cli_program.h"
+#include "shared/cli/cli_usage_error.h"
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/console_messages.h"
 
@@ -51,7 +53,7 @@ std::string Quoted(const std::vector<std::string>& names) {
 
 void RequireChoice(const std::string& value, const std::vector<std::string>& choices, const std::string& what) {
     if (std::find(choices.begin(), choices.end(), value) == choices.end()) {
-        throw CliUsageError(what + " takes " + Quoted(choices) + ", not \"" + value + "\"");
+        throw shared::CliUsageError(what + " takes " + Quoted(choices) + ", not \"" + value + "\"");
     }
 }
 
@@ -59,7 +61,7 @@ void RequireChoice(const std::string& value, const std::vector<std::string>& cho
 void RequireEnabled(const std::optional<std::string>& text, bool enabled, const std::string& option,
                     int chartType) {
     if (text && !enabled) {
-        throw CliUsageError(option + " is not a condition of chart type " + std::to_string(chartType) +
+        throw shared::CliUsageError(option + " is not a condition of chart type " + std::to_string(chartType) +
                             " with this X axis");
     }
 }
@@ -157,7 +159,7 @@ int RunCurve(const CliOptions& options, const ProductLibrary& library, char sepa
     try {
         record = ComputeOutputRecord(table, library, request->Header, messages);
     } catch (const shared::RuntimeError& failure) {
-        err << shared::ConsoleText(shared::ErrorReportText(failure.Number(), failure.Description())) << '\n';
+        shared::CliProgram::ReportFailure(err, failure);
         return kCliRefused;
     }
     if (!record) {

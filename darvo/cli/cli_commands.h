@@ -5,6 +5,7 @@
 #include "darvo/engine/chart_data_record.h"
 #include "darvo/library/product_library.h"
 
+#include "shared/cli/cli_program.h"
 #include "shared/platform/file_sink.h"
 
 #include <iosfwd>
@@ -12,10 +13,9 @@
 
 namespace darvo {
 
-// Exit statuses of darvo-cli.
-inline constexpr int kCliDone = 0;
-inline constexpr int kCliFailed = 1;   // the library or a file could not be read or written
-inline constexpr int kCliRefused = 2;  // the input was refused; nothing computed or written
+using shared::kCliDone;
+using shared::kCliFailed;
+using shared::kCliRefused;
 
 // What the save command stamps and writes with, besides the options.
 struct SaveContext {

@@ -1,22 +1,14 @@
 #include "darvo/cli/cli_options.h"
 
-#include "darvo/cli/cli_usage_error.h"
-
 #include "shared/cli/cli_option_reader.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace darvo {
 
 namespace {
 
-struct CommandName {
-    std::string_view name;
-    CliCommand command;
-};
-
-constexpr CommandName kCommands[] = {
+constexpr shared::CliCommandName<CliCommand> kCommands[] = {
     {"help", CliCommand::Help}, {"--help", CliCommand::Help}, {"-h", CliCommand::Help},
     {"list", CliCommand::List}, {"curve", CliCommand::Curve}, {"save", CliCommand::Save},
 };
@@ -34,20 +26,11 @@ std::vector<std::string_view> AllowedOptions(CliCommand command) {
     return allowed;
 }
 
-std::string CommandText(CliCommand command) {
-    for (const CommandName& entry : kCommands) {
-        if (entry.command == command) {
-            return std::string(entry.name);
-        }
-    }
-    return {};
-}
-
 int ParseChartType(const std::string& value) {
     if (value.size() == 1 && value[0] >= '0' && value[0] <= '4') {
         return value[0] - '0';
     }
-    throw CliUsageError("--chart-type takes 0, 1, 2, 3 or 4, not \"" + value + "\"");
+    throw shared::CliUsageError("--chart-type takes 0, 1, 2, 3 or 4, not \"" + value + "\"");
 }
 
 void Store(CliOptions& options, std::string_view name, const std::string& value) {
@@ -84,38 +67,24 @@ void Store(CliOptions& options, std::string_view name, const std::string& value)
 
 CliOptions ParseCliOptions(std::span<const std::string> arguments) {
     CliOptions options;
-    if (arguments.empty()) {
-        throw CliUsageError("no command given");
-    }
-    const auto command = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                      [&](const CommandName& entry) { return entry.name == arguments[0]; });
-    if (command == std::end(kCommands)) {
-        throw CliUsageError("unknown command \"" + arguments[0] + "\"");
-    }
-    options.Command = command->command;
+    options.Command = shared::FindCliCommand(arguments, kCommands);
     if (options.Command == CliCommand::Help) {
         return options;
     }
+    const std::string command = shared::CliCommandText(options.Command, kCommands);
 
     const auto allowed = AllowedOptions(options.Command);
-    std::vector<std::string> seen;
-    for (std::size_t next = 1; next < arguments.size(); ++next) {
-        const shared::CliOption option =
-            shared::ReadCliOption(arguments, next, allowed, CommandText(options.Command));
-        const std::string& name = option.Name;
-        Store(options, name, option.Value);
-        seen.push_back(name);
-    }
+    const std::vector<std::string> seen =
+        shared::ReadCliOptions(arguments, 1, allowed, command,
+                               [&](const std::string& name, const std::string& value) { Store(options, name, value); });
 
     if (options.Command == CliCommand::Curve || options.Command == CliCommand::Save) {
         for (const std::string_view required : {"--part", "--chart-type", "--x", "--y"}) {
-            if (std::find(seen.begin(), seen.end(), required) == seen.end()) {
-                throw CliUsageError(CommandText(options.Command) + " needs " + std::string(required));
-            }
+            shared::RequireCliOption(shared::CliOptionSeen(seen, required), command, required);
         }
     }
-    if (options.Command == CliCommand::Save && options.OutputPath.empty()) {
-        throw CliUsageError("save needs -o FILE");
+    if (options.Command == CliCommand::Save) {
+        shared::RequireCliOption(!options.OutputPath.empty(), command, "-o FILE");
     }
     return options;
 }

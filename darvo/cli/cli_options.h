@@ -49,7 +49,7 @@ inline constexpr std::string_view kCliUsage =
     "the part's own heat resistance, 25 C (EIA) or 20 C (JIS), Current at 0.1.\n"
     "Exit status: 0 done, 1 failed while working, 2 refused input (nothing written).\n";
 
-// Reads the arguments after the program name. Raises CliUsageError.
+// Reads the arguments after the program name. Raises shared::CliUsageError.
 CliOptions ParseCliOptions(std::span<const std::string> arguments);
 
 }  // namespace darvo

@@ -3,7 +3,7 @@
 
 #include "darvo/export/date_time_text.h"
 
-#include "shared/platform/file_sink.h"
+#include "shared/cli/cli_environment.h"
 
 #include <iosfwd>
 #include <locale>
@@ -12,20 +12,12 @@
 
 namespace darvo {
 
-// What darvo-cli takes from its process rather than from its arguments; tests pass
-// their own.
-struct CliEnvironment {
-    // The folder of the executable: the product files are read from there unless
-    // --library names another, as the desktop program reads them from its own folder.
-    std::string ProgramFolder;
-    // The locale's decimal separator, for typed numbers, messages and the data file. JSON
-    // always uses ".".
-    char DecimalSeparator = '.';
-    // The clock and the locale of the data file's date line.
+// What darvo-cli takes from its process rather than from its arguments: the tools'
+// common environment (the data file is written in the locale's separator; JSON always
+// uses ".") and the clock and locale of the data file's date line.
+struct CliEnvironment : shared::CliEnvironment {
     WallClock Clock = [] { return std::chrono::system_clock::now(); };
     std::locale TimeLocale = std::locale::classic();
-    // How a data file is written; the atomic writer unless a test fails it on purpose.
-    shared::FileSinkOpener Open;
 };
 
 // The whole program after the program name: reads the arguments, loads and sorts the

@@ -1,8 +1,7 @@
 #include "darvo/cli/darvo_cli.h"
 #include "darvo/export/date_time_text.h"
 
-#include "shared/cli/executable_folder.h"
-#include "shared/text/number_text.h"
+#include "shared/cli/cli_environment.h"
 
 #include <iostream>
 #include <string>
@@ -11,8 +10,7 @@
 int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     darvo::CliEnvironment environment;
-    environment.ProgramFolder = shared::ExecutableFolder(argc > 0 ? argv[0] : nullptr);
-    environment.DecimalSeparator = shared::DecimalSeparatorFromEnvironment();
+    static_cast<shared::CliEnvironment&>(environment) = shared::CliEnvironmentOfProcess(argc > 0 ? argv[0] : nullptr);
     environment.TimeLocale = darvo::EnvironmentLocale();
     return darvo::RunDarvoCli(arguments, std::cout, std::cerr, environment);
 }

@@ -4,11 +4,16 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace darvo {
 
 // Every curve has this many points; the data files write exactly this many rows.
 inline constexpr int kChartPoints = 200;
+
+// The X quantity of the temperature rise over frequency, whose fixed load is the
+// parameter instead of the frequency box, and of every allowable-power chart.
+inline constexpr std::string_view kFrequencyAxis = "Frequency";
 
 // One curve: the request that produced it and its computed series. The header is what
 // the selection window's boxes held at the time of the request, for every chart type,

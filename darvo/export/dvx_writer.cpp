@@ -1,5 +1,6 @@
 #include "darvo/export/dvx_writer.h"
 
+#include "darvo/engine/chart_data_record.h"
 #include "darvo/engine/parameter_limit.h"
 #include "darvo/export/chart_names.h"
 #include "darvo/library/product_record.h"
@@ -12,7 +13,6 @@ namespace darvo {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-constexpr const char* kFrequencyAxis = "Frequency";
 
 class DvxText {
 public:

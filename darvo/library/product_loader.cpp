@@ -3,7 +3,7 @@
 #include "darvo/library/derived_values.h"
 #include "darvo/library/product_files.h"
 #include "darvo/library/product_reader.h"
-#include "darvo/library/start_failure.h"
+#include "shared/errors/start_failure.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/files/field_reader.h"
@@ -99,10 +99,10 @@ ProductLibrary LoadProducts(const std::string& programFolder) {
             }
         }
         return library;
-    } catch (const StartFailure&) {
+    } catch (const shared::StartFailure&) {
         throw;
     } catch (const std::exception& failure) {
-        throw StartFailure(kStartFailureTitle, shared::AsRuntimeError(failure));
+        throw shared::StartFailure(kStartFailureTitle, shared::AsRuntimeError(failure));
     }
 }
 

@@ -8,12 +8,16 @@
 
 namespace darvo {
 
+// The error-report title of the start-up procedure. Every failure to read the product
+// files is reported under it, so the help desk knows the start stopped on the data.
+inline constexpr const char* kStartFailureTitle = "darvo:mdlPublic.Main";
+
 // Reading the product files at start, in the order the start has always read them:
 // product.idx is counted, product.dat is read for that many records, then product.idx
 // is read again into the table, and finally the derived values are computed under the
 // notation in force at start (EIA). Each file is read whole and closed before the next.
 //
-// Every failure raises StartFailure titled "darvo:mdlPublic.Main" with its classic
+// Every failure raises shared::StartFailure titled "darvo:mdlPublic.Main" with its classic
 // number and a description naming the file or the part: a missing or unreadable file
 // (53, 70, 75), a product.idx whose last record has fewer than six fields (62), more
 // than 32767 products (6 "Overflow"), a product.dat shorter than count x 290 bytes (62,

@@ -1,10 +1,10 @@
 #include "pelmo/app/program_start.h"
 
 #include "pelmo/library/library_loader.h"
-#include "pelmo/library/load_failure.h"
 #include "pelmo/library/program_identity.h"
 
 #include "shared/errors/runtime_error.h"
+#include "shared/errors/start_failure.h"
 #include "shared/platform/error_report.h"
 #include "shared/platform/program_folder.h"
 #include "shared/platform/single_instance.h"
@@ -27,7 +27,7 @@ std::optional<StartedProgram> StartProgram(shared::SingleInstance& instance, sha
         program.Facts.Help = shared::DetectHelp(program.Facts.ProgramFolder, "pelmo");
         program.Facts.DegreeSign = SystemDegreeSign();
         program.Parts = LoadLibrary(program.Facts.ProgramFolder, decimalSeparator);
-    } catch (const LoadFailure& failure) {
+    } catch (const shared::StartFailure& failure) {
         shared::ErrorReport(messages, failure.Title(), failure);
         return std::nullopt;
     } catch (const shared::RuntimeError& failure) {

@@ -18,7 +18,6 @@
 #include "pelmo/library/records.h"
 
 #include "shared/errors/runtime_error.h"
-#include "shared/platform/atomic_file_writer.h"
 #include "shared/platform/console_messages.h"
 #include "shared/platform/error_report.h"
 #include "shared/text/number_text.h"
@@ -229,8 +228,8 @@ int RunSweep(const CliOptions& options, const Library& library, char separator, 
     return kCliDone;
 }
 
-int RunExport(const CliOptions& options, const Library& library, char separator, std::ostream& out,
-              std::ostream& err) {
+int RunExport(const CliOptions& options, const Library& library, char separator,
+              const shared::FileSinkOpener& open, std::ostream& out, std::ostream& err) {
     shared::ConsoleMessages messages(out, err);
     const std::optional<CliPart> part = FindCliPart(library, options.PartNumber, options.CodeSystem);
     if (!part) {
@@ -248,7 +247,7 @@ int RunExport(const CliOptions& options, const Library& library, char separator,
     job.Selection.BiasText = texts.Bias;
     job.FrequencyText = options.FrequencyText;
     const auto pathFor = [&](const ExportSubject&) { return options.OutputPath; };
-    switch (RunExportJob(library, job, pathFor, separator, shared::OpenAtomicFileWriter, messages)) {
+    switch (RunExportJob(library, job, pathFor, separator, open, messages)) {
     case ExportJobResult::Saved:
         return kCliDone;
     case ExportJobResult::Refused:

@@ -1,6 +1,9 @@
 #ifndef PELMO_CLI_CLI_COMMANDS_H
 #define PELMO_CLI_CLI_COMMANDS_H
 
+#include "shared/cli/cli_program.h"
+#include "shared/platform/file_sink.h"
+
 #include <iosfwd>
 
 namespace pelmo {
@@ -8,12 +11,9 @@ namespace pelmo {
 struct CliOptions;
 struct Library;
 
-// Exit statuses: a script tells refused input (nothing was computed or written, the
-// window's message is on the error stream) from a failure while working (an "Unexpected
-// Error" report: a calculation or a file write failed).
-inline constexpr int kCliDone = 0;
-inline constexpr int kCliFailed = 1;
-inline constexpr int kCliRefused = 2;
+using shared::kCliDone;
+using shared::kCliFailed;
+using shared::kCliRefused;
 
 // The commands on a loaded library whose capacitors are in the order of
 // options.CodeSystem. Results go to out, the window's messages to err (confirmations to
@@ -34,9 +34,10 @@ int RunSweep(const CliOptions& options, const Library& library, char separator, 
              std::ostream& err);
 
 // A save command with the file name given instead of chosen: the bytes the window's
-// command writes, through a temporary file that replaces the target only when complete.
-int RunExport(const CliOptions& options, const Library& library, char separator, std::ostream& out,
-              std::ostream& err);
+// command writes, through open (the tool's atomic writer: a temporary file that replaces
+// the target only when complete).
+int RunExport(const CliOptions& options, const Library& library, char separator,
+              const shared::FileSinkOpener& open, std::ostream& out, std::ostream& err);
 
 }  // namespace pelmo
 

@@ -2,7 +2,6 @@
 
 #include "shared/cli/cli_option_reader.h"
 
-#include <algorithm>
 #include <charconv>
 #include <string>
 #include <vector>
@@ -11,12 +10,7 @@ namespace pelmo {
 
 namespace {
 
-struct CommandName {
-    std::string_view name;
-    CliCommand command;
-};
-
-constexpr CommandName kCommands[] = {
+constexpr shared::CliCommandName<CliCommand> kCommands[] = {
     {"help", CliCommand::Help},       {"--help", CliCommand::Help},    {"-h", CliCommand::Help},
     {"list", CliCommand::List},       {"evaluate", CliCommand::Evaluate},
     {"sweep", CliCommand::Sweep},     {"export", CliCommand::Export},  {"export-all", CliCommand::ExportAll},
@@ -51,15 +45,6 @@ std::vector<std::string_view> AllowedOptions(CliCommand command, ExportFormat fo
     return {};
 }
 
-std::string CommandText(CliCommand command) {
-    for (const CommandName& entry : kCommands) {
-        if (entry.command == command) {
-            return std::string(entry.name);
-        }
-    }
-    return {};
-}
-
 ExportProduct ParseKind(const std::string& value) {
     if (value == "cap") {
         return ExportProduct::Capacitor;
@@ -67,7 +52,7 @@ ExportProduct ParseKind(const std::string& value) {
     if (value == "ind") {
         return ExportProduct::Inductor;
     }
-    throw CliUsageError("--kind takes cap or ind, not \"" + value + "\"");
+    throw shared::CliUsageError("--kind takes cap or ind, not \"" + value + "\"");
 }
 
 CircuitMode ParseMode(const std::string& value) {
@@ -77,14 +62,14 @@ CircuitMode ParseMode(const std::string& value) {
     if (value == "shunt") {
         return CircuitMode::Shunt;
     }
-    throw CliUsageError("--mode takes series or shunt, not \"" + value + "\"");
+    throw shared::CliUsageError("--mode takes series or shunt, not \"" + value + "\"");
 }
 
 unsigned ParseJobs(const std::string& value) {
     unsigned jobs = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), jobs);
     if (error != std::errc() || end != value.data() + value.size() || jobs < 1 || jobs > 256) {
-        throw CliUsageError("--jobs takes a whole number from 1 to 256, not \"" + value + "\"");
+        throw shared::CliUsageError("--jobs takes a whole number from 1 to 256, not \"" + value + "\"");
     }
     return jobs;
 }
@@ -99,7 +84,7 @@ ExportFormat ParseFormat(const std::string& value) {
     if (value == "spice") {
         return ExportFormat::Spice;
     }
-    throw CliUsageError("the export format is s2p, impedance or spice, not \"" + value + "\"");
+    throw shared::CliUsageError("the export format is s2p, impedance or spice, not \"" + value + "\"");
 }
 
 void Store(CliOptions& options, std::string_view name, const std::string& value) {
@@ -132,68 +117,47 @@ void Store(CliOptions& options, std::string_view name, const std::string& value)
     }
 }
 
-void Require(bool present, CliCommand command, std::string_view option) {
-    if (!present) {
-        throw CliUsageError(CommandText(command) + " needs " + std::string(option));
-    }
-}
-
 }  // namespace
 
 CliOptions ParseCliOptions(std::span<const std::string> arguments) {
     CliOptions options;
-    if (arguments.empty()) {
-        throw CliUsageError("no command given");
-    }
-    const auto command = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                      [&](const CommandName& entry) { return entry.name == arguments[0]; });
-    if (command == std::end(kCommands)) {
-        throw CliUsageError("unknown command \"" + arguments[0] + "\"");
-    }
-    options.Command = command->command;
+    options.Command = shared::FindCliCommand(arguments, kCommands);
     if (options.Command == CliCommand::Help) {
         return options;
     }
+    const std::string command = shared::CliCommandText(options.Command, kCommands);
 
-    std::size_t next = 1;
+    std::size_t first = 1;
     if (options.Command == CliCommand::Export || options.Command == CliCommand::ExportAll) {
         if (arguments.size() < 2) {
-            throw CliUsageError(CommandText(options.Command) + " needs the format s2p, impedance or spice");
+            throw shared::CliUsageError(command + " needs the format s2p, impedance or spice");
         }
         options.Format = ParseFormat(arguments[1]);
-        next = 2;
+        first = 2;
     }
 
     const auto allowed = AllowedOptions(options.Command, options.Format);
-    bool seenPart = false;
-    bool seenChart = false;
-    bool seenOutput = false;
-    bool seenFolder = false;
-    for (; next < arguments.size(); ++next) {
-        const shared::CliOption option =
-            shared::ReadCliOption(arguments, next, allowed, CommandText(options.Command));
-        const std::string& name = option.Name;
-        Store(options, name, option.Value);
-        seenPart = seenPart || name == "--part";
-        seenChart = seenChart || name == "--chart";
-        seenOutput = seenOutput || name == "-o";
-        seenFolder = seenFolder || name == "--out";
-    }
+    const std::vector<std::string> seen =
+        shared::ReadCliOptions(arguments, first, allowed, command,
+                               [&](const std::string& name, const std::string& value) { Store(options, name, value); });
+    const auto require = [&](std::string_view option, std::string_view what, bool filled = true) {
+        shared::RequireCliOption(shared::CliOptionSeen(seen, option) && filled, command, what);
+    };
 
     switch (options.Command) {
     case CliCommand::Evaluate:
-        Require(seenPart, options.Command, "--part");
+        require("--part", "--part");
         break;
     case CliCommand::Sweep:
-        Require(seenPart, options.Command, "--part");
-        Require(seenChart, options.Command, "--chart");
+        require("--part", "--part");
+        require("--chart", "--chart");
         break;
     case CliCommand::Export:
-        Require(seenPart, options.Command, "--part");
-        Require(seenOutput && !options.OutputPath.empty(), options.Command, "-o FILE");
+        require("--part", "--part");
+        require("-o", "-o FILE", !options.OutputPath.empty());
         break;
     case CliCommand::ExportAll:
-        Require(seenFolder && !options.OutputFolder.empty(), options.Command, "--out DIR");
+        require("--out", "--out DIR", !options.OutputFolder.empty());
         break;
     case CliCommand::Help:
     case CliCommand::List:

@@ -1,7 +1,6 @@
 #ifndef PELMO_CLI_CLI_OPTIONS_H
 #define PELMO_CLI_CLI_OPTIONS_H
 
-#include "pelmo/cli/cli_usage_error.h"
 #include "pelmo/engine/circuit_mode.h"
 #include "pelmo/export/export_subject.h"
 
@@ -60,7 +59,7 @@ inline constexpr std::string_view kCliUsage =
     "export spice (the element values where the simulator has no frequency).\n"
     "Exit status: 0 done, 1 failed while working, 2 refused input (nothing written).\n";
 
-// Reads the arguments after the program name. Raises CliUsageError.
+// Reads the arguments after the program name. Raises shared::CliUsageError.
 CliOptions ParseCliOptions(std::span<const std::string> arguments);
 
 }  // namespace pelmo

@@ -5,12 +5,10 @@
 #include "pelmo/cli/export_all.h"
 #include "pelmo/library/capacitor_order.h"
 #include "pelmo/library/library_loader.h"
-#include "pelmo/library/load_failure.h"
 
+#include "shared/cli/cli_program.h"
 #include "shared/errors/runtime_error.h"
 #include "shared/parts/part_sort.h"
-#include "shared/platform/atomic_file_writer.h"
-#include "shared/platform/console_messages.h"
 #include "shared/text/number_text.h"
 
 #include <filesystem>
@@ -23,29 +21,21 @@ namespace pelmo {
 
 namespace {
 
-void ReportFailure(std::ostream& err, const shared::RuntimeError& failure) {
-    err << shared::ConsoleText(shared::ErrorReportText(failure.Number(), failure.Description())) << '\n';
-}
-
 // The library in the notation's catalogue order, or nothing after reporting why not.
 std::optional<Library> LoadSortedLibrary(const std::string& folder, shared::CodeSystem codeSystem, char separator,
                                          std::ostream& err) {
-    try {
-        Library library = LoadLibrary(folder, separator);
-        if (!SortCapacitors(library, codeSystem)) {
-            err << shared::kSortErrorMessage << '\n';
-            return std::nullopt;
-        }
-        return library;
-    } catch (const shared::RuntimeError& failure) {
-        ReportFailure(err, failure);
-        err << "(library folder " << folder << ")\n";
+    std::optional<Library> library;
+    if (!shared::CliProgram::LoadLibrary(folder, err, [&] {
+            library = LoadLibrary(folder, separator);
+            return SortCapacitors(*library, codeSystem);
+        })) {
         return std::nullopt;
     }
+    return library;
 }
 
-int RunExportAll(const CliOptions& options, const Library& library, char separator, std::ostream& out,
-                 std::ostream& err) {
+int RunExportAll(const CliOptions& options, const Library& library, char separator,
+                 const shared::FileSinkOpener& open, std::ostream& out, std::ostream& err) {
     std::error_code error;
     const std::filesystem::path folder(options.OutputFolder);
     if (std::filesystem::exists(folder, error) && !std::filesystem::is_directory(folder, error)) {
@@ -54,7 +44,7 @@ int RunExportAll(const CliOptions& options, const Library& library, char separat
     }
     std::filesystem::create_directories(folder, error);
     if (error) {
-        ReportFailure(err, shared::RuntimeError(shared::error::kPathFileAccessError, options.OutputFolder));
+        shared::CliProgram::ReportFailure(err, shared::RuntimeError(shared::error::kPathFileAccessError, options.OutputFolder));
         return kCliFailed;
     }
 
@@ -65,7 +55,7 @@ int RunExportAll(const CliOptions& options, const Library& library, char separat
     request.Folder = options.OutputFolder;
     request.Separator = separator;
     request.Jobs = options.Jobs != 0 ? options.Jobs : std::max(1U, std::thread::hardware_concurrency());
-    const ExportAllOutcome outcome = ExportAllParts(library, request, shared::OpenAtomicFileWriter);
+    const ExportAllOutcome outcome = ExportAllParts(library, request, open);
     for (const ExportAllFailure& failure : outcome.Failures) {
         err << failure.PartNumber << ": " << failure.Messages;
     }
@@ -78,40 +68,36 @@ int RunExportAll(const CliOptions& options, const Library& library, char separat
 
 int RunPelmoCli(std::span<const std::string> arguments, std::ostream& out, std::ostream& err,
                 const CliEnvironment& environment) {
-    CliOptions options;
-    try {
-        options = ParseCliOptions(arguments);
-    } catch (const CliUsageError& usage) {
-        err << "pelmo-cli: " << usage.what() << '\n' << kCliUsage;
-        return kCliRefused;
-    }
-    if (options.Command == CliCommand::Help) {
-        out << kCliUsage;
-        return kCliDone;
-    }
+    const shared::CliProgram program("pelmo-cli", kCliUsage);
+    return program.Run(err, [&] {
+        const CliOptions options = ParseCliOptions(arguments);
+        if (options.Command == CliCommand::Help) {
+            return program.ShowUsage(out);
+        }
 
-    const shared::ScopedDecimalSeparator separatorInForce(environment.DecimalSeparator);
-    const char separator = environment.DecimalSeparator;
-    const std::optional<Library> library = LoadSortedLibrary(
-        options.LibraryFolder.value_or(environment.ProgramFolder), options.CodeSystem, separator, err);
-    if (!library) {
-        return kCliFailed;
-    }
-    switch (options.Command) {
-    case CliCommand::List:
-        return RunList(options, *library, out);
-    case CliCommand::Evaluate:
-        return RunEvaluate(options, *library, separator, out, err);
-    case CliCommand::Sweep:
-        return RunSweep(options, *library, separator, out, err);
-    case CliCommand::Export:
-        return RunExport(options, *library, separator, out, err);
-    case CliCommand::ExportAll:
-        return RunExportAll(options, *library, separator, out, err);
-    case CliCommand::Help:
-        break;
-    }
-    return kCliDone;
+        const shared::ScopedDecimalSeparator separatorInForce(environment.DecimalSeparator);
+        const char separator = environment.DecimalSeparator;
+        const std::optional<Library> library = LoadSortedLibrary(
+            options.LibraryFolder.value_or(environment.ProgramFolder), options.CodeSystem, separator, err);
+        if (!library) {
+            return kCliFailed;
+        }
+        switch (options.Command) {
+        case CliCommand::List:
+            return RunList(options, *library, out);
+        case CliCommand::Evaluate:
+            return RunEvaluate(options, *library, separator, out, err);
+        case CliCommand::Sweep:
+            return RunSweep(options, *library, separator, out, err);
+        case CliCommand::Export:
+            return RunExport(options, *library, separator, environment.Open, out, err);
+        case CliCommand::ExportAll:
+            return RunExportAll(options, *library, separator, environment.Open, out, err);
+        case CliCommand::Help:
+            break;
+        }
+        return kCliDone;
+    });
 }
 
 }  // namespace pelmo

@@ -2,8 +2,8 @@
 
 #include "pelmo/library/library_files.h"
 #include "pelmo/library/library_reader.h"
-#include "pelmo/library/load_failure.h"
 #include "shared/errors/runtime_error.h"
+#include "shared/errors/start_failure.h"
 #include "shared/files/field_reader.h"
 #include "shared/files/fixed_record_reader.h"
 #include "shared/platform/error_report.h"
@@ -27,12 +27,12 @@ template <class Body>
 void RunTitled(const char* title, Body body) {
     try {
         body();
-    } catch (const LoadFailure&) {
+    } catch (const shared::StartFailure&) {
         throw;
     } catch (const std::exception& failure) {
-        throw LoadFailure(title, shared::AsRuntimeError(failure));
+        throw shared::StartFailure(title, shared::AsRuntimeError(failure));
     } catch (...) {
-        throw LoadFailure(title, shared::RuntimeError(shared::error::kInvalidProcedureCall));
+        throw shared::StartFailure(title, shared::RuntimeError(shared::error::kInvalidProcedureCall));
     }
 }
 

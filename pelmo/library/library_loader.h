@@ -10,6 +10,12 @@
 
 namespace pelmo {
 
+// The error-report titles of the two start-up procedures. Which one a failure carries
+// tells the help desk whether an index file (Main) or a model file or the second
+// reading of an index (GetData) is at fault.
+inline constexpr const char* kMainFailureTitle = "pelmo:Public.Main";
+inline constexpr const char* kGetDataFailureTitle = "pelmo:Public.GetData";
+
 // Loading the component library at start: cap.idx and ind.idx are counted first, then
 // the model files and the index files are read into tables of exactly that size. The
 // files are opened in the order cap.idx, ind.idx, cap.dat, cap.idx, ind.dat, ind.idx,
@@ -19,7 +25,7 @@ namespace pelmo {
 // doubled when the folder already ends in one).
 
 // Loads the whole library and converts its displayed number texts to decimalSeparator.
-// A failure raises LoadFailure: titled "pelmo:Public.Main" while the index files are
+// A failure raises shared::StartFailure: titled "pelmo:Public.Main" while the index files are
 // counted (a missing or unreadable index, 53/70/75; an incomplete last record, 62; a
 // chip shape that is no number, 13; more than 32767 records of a kind, 6 "Overflow"),
 // "pelmo:Public.GetData" while the tables are filled (a missing model file, 53; a model

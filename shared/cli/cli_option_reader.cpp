@@ -3,6 +3,7 @@
 #include "shared/cli/cli_usage_error.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace shared {
 
@@ -30,6 +31,28 @@ CliOption ReadCliOption(std::span<const std::string> arguments, std::size_t& nex
         option.Value = arguments[++next];
     }
     return option;
+}
+
+std::vector<std::string> ReadCliOptions(std::span<const std::string> arguments, std::size_t first,
+                                        std::span<const std::string_view> allowed, const std::string& commandText,
+                                        const CliOptionStore& store) {
+    std::vector<std::string> seen;
+    for (std::size_t next = first; next < arguments.size(); ++next) {
+        CliOption option = ReadCliOption(arguments, next, allowed, commandText);
+        store(option.Name, option.Value);
+        seen.push_back(std::move(option.Name));
+    }
+    return seen;
+}
+
+bool CliOptionSeen(std::span<const std::string> seen, std::string_view name) {
+    return std::find(seen.begin(), seen.end(), name) != seen.end();
+}
+
+void RequireCliOption(bool present, const std::string& commandText, std::string_view what) {
+    if (!present) {
+        throw CliUsageError(commandText + " needs " + std::string(what));
+    }
 }
 
 CodeSystem ParseCliCodeSystem(const std::string& value) {

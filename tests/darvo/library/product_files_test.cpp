@@ -4,7 +4,7 @@
 
 #include "darvo/library/product_loader.h"
 #include "darvo/library/product_writer.h"
-#include "darvo/library/start_failure.h"
+#include "shared/errors/start_failure.h"
 #include "tests/darvo/library/product_fixtures.h"
 
 #include "shared/files/little_endian.h"
@@ -138,7 +138,7 @@ TEST_P(ProductLoaderFailure, ReportsUnderTheStartTitleAndNamesTheCulprit) {
     try {
         (void)LoadProducts(folder.Path());
         FAIL() << "no failure";
-    } catch (const StartFailure& failure) {
+    } catch (const shared::StartFailure& failure) {
         EXPECT_EQ(failure.Title(), "darvo:mdlPublic.Main");
         EXPECT_EQ(failure.Number(), c.number);
         EXPECT_NE(failure.Description().find(c.descriptionPart), std::string::npos) << failure.Description();
@@ -181,7 +181,7 @@ TEST(ProductLoader, RefusesMoreProductsThanTheWindowsCanCount) {
     try {
         (void)LoadProducts(folder.Path());
         FAIL() << "no failure";
-    } catch (const StartFailure& failure) {
+    } catch (const shared::StartFailure& failure) {
         EXPECT_EQ(failure.Number(), 6);
         EXPECT_EQ(failure.Title(), kStartFailureTitle);
     }

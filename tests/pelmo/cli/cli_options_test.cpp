@@ -1,5 +1,7 @@
 #include "pelmo/cli/cli_options.h"
 
+#include "shared/cli/cli_usage_error.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -61,7 +63,7 @@ TEST_P(CliOptionsRefusalTest, RefusesWithTheReason) {
     try {
         Parse(GetParam().arguments);
         FAIL() << "accepted";
-    } catch (const CliUsageError& error) {
+    } catch (const shared::CliUsageError& error) {
         EXPECT_NE(std::string(error.what()).find(GetParam().reason), std::string::npos) << error.what();
     }
 }

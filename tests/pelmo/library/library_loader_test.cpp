@@ -1,7 +1,7 @@
 #include "pelmo/library/library_files.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/library_writer.h"
-#include "pelmo/library/load_failure.h"
+#include "shared/errors/start_failure.h"
 #include "library_fixtures.h"
 
 #include "shared/errors/runtime_error.h"
@@ -37,10 +37,10 @@ void WriteLibrary(const TemporaryFolder& folder,
 }
 
 // The failure LoadLibrary raises, or nothing.
-std::optional<LoadFailure> LoadFailureOf(const std::string& folder) {
+std::optional<shared::StartFailure> LoadFailureOf(const std::string& folder) {
     try {
         (void)LoadLibrary(folder, '.');
-    } catch (const LoadFailure& failure) {
+    } catch (const shared::StartFailure& failure) {
         return failure;
     }
     return std::nullopt;

@@ -1,5 +1,5 @@
-#ifndef DARVO_CLI_PLOT_CONDITIONS_H
-#define DARVO_CLI_PLOT_CONDITIONS_H
+#ifndef DARVO_SELECTION_PLOT_CONDITIONS_H
+#define DARVO_SELECTION_PLOT_CONDITIONS_H
 
 #include "darvo/engine/chart_data_record.h"
 #include "darvo/library/product_record.h"
@@ -10,11 +10,11 @@
 #include <string_view>
 #include <vector>
 
-namespace shared {
-class Messages;
-}
-
 namespace darvo {
+
+// The rules of darvo's selection window without the window: which condition boxes a
+// chart type enables, the quantities it lists, the texts it starts with and the record
+// header a plot request hands over. The window and darvo-cli both ask them.
 
 // The texts of the selection window's condition boxes and its parameter choice. They
 // stay texts until a check or the record reads them, because the checks' messages and
@@ -58,41 +58,6 @@ ConditionTexts DefaultConditions(const ProductRecord& part, shared::CodeSystem c
 // only disabled boxes, which no check reads, can hold one.
 ChartDataRecord ChartRequestHeader(int chartType, const std::string& xAxisName, const std::string& yAxisName,
                                    std::int32_t productIndex, const ConditionTexts& texts, char separator);
-
-// The selection window's checks of the condition boxes for one chosen part, with their
-// exact messages (exclamation icon, the program title). A check that fails shows its
-// message and returns false.
-class ConditionChecks {
-public:
-    ConditionChecks(const ProductRecord& part, int chartType, shared::CodeSystem codeSystem,
-                    shared::Messages& messages, char separator) noexcept;
-
-    bool CheckDCBiasVol(std::string_view text);
-    bool CheckFrequency(std::string_view text);
-    bool CheckHeatResistance(std::string_view text);
-    bool CheckParameter1(std::string_view text);
-    // From the characteristic's minimum up to, but not including, its maximum.
-    bool CheckAmbientTemp1(std::string_view text);
-    // The whole range of the characteristic.
-    bool CheckAmbientTemp2(std::string_view text);
-
-    // The plot request's validation: the enabled boxes in the window's order, stopping
-    // at the first failure, so at most one message is shown.
-    bool CheckAllConditions(const ConditionTexts& texts, std::string_view xAxisName);
-    // The data output's validation: every check its chart type needs is run, each
-    // showing its own message, and all must pass.
-    bool CheckConditions(const ConditionTexts& texts, std::string_view xAxisName);
-
-private:
-    bool Refuse(const std::string& text);
-    bool CheckAmbient(std::string_view text, bool includeMaximum);
-
-    const ProductRecord& part_;
-    int chartType_;
-    shared::CodeSystem codeSystem_;
-    shared::Messages& messages_;
-    char separator_;
-};
 
 }  // namespace darvo
 

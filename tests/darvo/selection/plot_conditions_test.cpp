@@ -1,4 +1,5 @@
-#include "darvo/cli/plot_conditions.h"
+#include "darvo/selection/condition_checks.h"
+#include "darvo/selection/plot_conditions.h"
 
 #include "shared/platform/testing/fake_messages.h"
 

@@ -1,0 +1,46 @@
+#include "shared/cli/cli_program.h"
+
+#include "shared/cli/cli_usage_error.h"
+#include "shared/errors/runtime_error.h"
+#include "shared/parts/part_sort.h"
+#include "shared/platform/console_messages.h"
+
+#include <ostream>
+
+namespace shared {
+
+CliProgram::CliProgram(std::string_view name, std::string_view usage) noexcept : name_(name), usage_(usage) {}
+
+int CliProgram::Run(std::ostream& err, const std::function<int()>& work) const {
+    try {
+        return work();
+    } catch (const CliUsageError& usage) {
+        err << name_ << ": " << usage.what() << '\n' << usage_;
+        return kCliRefused;
+    }
+}
+
+int CliProgram::ShowUsage(std::ostream& out) const {
+    out << usage_;
+    return kCliDone;
+}
+
+bool CliProgram::LoadLibrary(const std::string& folder, std::ostream& err, const std::function<bool()>& loadAndSort) {
+    try {
+        if (!loadAndSort()) {
+            err << kSortErrorMessage << '\n';
+            return false;
+        }
+        return true;
+    } catch (const RuntimeError& failure) {
+        ReportFailure(err, failure);
+        err << "(library folder " << folder << ")\n";
+        return false;
+    }
+}
+
+void CliProgram::ReportFailure(std::ostream& err, const RuntimeError& failure) {
+    err << ConsoleText(ErrorReportText(failure.Number(), failure.Description())) << '\n';
+}
+
+}  // namespace shared
