@@ -1,12 +1,13 @@
 #include "pelmo/app/help_and_links.h"
 
-#include "pelmo/app/program_services.h"
+#include "pelmo/library/program_facts.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/selection/selection_window_state.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/help_file.h"
 #include "shared/platform/messages.h"
+#include "shared/platform/services.h"
 #include "shared/platform/shell.h"
 #include "shared/platform/web_link.h"
 
@@ -14,12 +15,13 @@
 
 namespace pelmo {
 
-void WebLink(int kind, const SelectionWindowState& selection, const ProgramServices& services) {
+void WebLink(int kind, const SelectionWindowState& selection, const shared::Services& services,
+             const ProgramFacts& facts) {
     try {
         shared::WebLinkRequest request;
         request.kind = kind;
         request.program = shared::WebLinkProgram::Pelmo;
-        request.helpLanguage = services.HelpLanguage;
+        request.helpLanguage = facts.Help.language;
         request.partNumberText = selection.PartNumber.Text;
         request.codeSystem = selection.CodeSystem == shared::Jis ? 1 : 0;
         services.Shell.OpenUrl(shared::BuildWebLinkUrl(request));
@@ -30,9 +32,9 @@ void WebLink(int kind, const SelectionWindowState& selection, const ProgramServi
     }
 }
 
-void OpenHelp(const ProgramServices& services) {
-    shared::OpenHelpContents(services.Shell, services.Messages, kProgramTitle, services.ProgramFolder,
-                             services.HelpFileName);
+void OpenHelp(const shared::Services& services, const ProgramFacts& facts) {
+    shared::OpenHelpContents(services.Shell, services.Messages, kProgramTitle, facts.ProgramFolder,
+                             facts.Help.fileName);
 }
 
 }  // namespace pelmo

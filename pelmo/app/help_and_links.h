@@ -1,9 +1,13 @@
 #ifndef PELMO_APP_HELP_AND_LINKS_H
 #define PELMO_APP_HELP_AND_LINKS_H
 
+namespace shared {
+struct Services;
+}  // namespace shared
+
 namespace pelmo {
 
-struct ProgramServices;
+struct ProgramFacts;
 struct SelectionWindowState;
 
 // The maker's web pages and the help file, opened through the desktop's default handler.
@@ -18,10 +22,11 @@ inline constexpr int kVersionCheck = 3;
 // Opens the product-search page of kind for the selection window's part-number box as
 // typed (its text before the first "_"), notation, help language and the program version.
 // A request that cannot even be prepared shows its description in a box without icon.
-void WebLink(int kind, const SelectionWindowState& selection, const ProgramServices& services);
+void WebLink(int kind, const SelectionWindowState& selection, const shared::Services& services,
+             const ProgramFacts& facts);
 
 // Help > Contents: the program's help PDF, or "There is no Help File." without one.
-void OpenHelp(const ProgramServices& services);
+void OpenHelp(const shared::Services& services, const ProgramFacts& facts);
 
 }  // namespace pelmo
 

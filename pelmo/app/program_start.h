@@ -1,9 +1,8 @@
 #ifndef PELMO_APP_PROGRAM_START_H
 #define PELMO_APP_PROGRAM_START_H
 
+#include "pelmo/library/program_facts.h"
 #include "pelmo/library/records.h"
-
-#include "shared/platform/help_file.h"
 
 #include <optional>
 #include <string>
@@ -15,15 +14,8 @@ class SingleInstance;
 
 namespace pelmo {
 
-// What Main settles before any window appears, kept for the whole run.
-struct ProgramStartFacts {
-    std::string ProgramFolder;  // the program's folder with its separator appended
-    shared::HelpChoice Help;    // help language (1 Japanese, 2 English) and help file name
-    std::string DegreeSign;     // "[" + DegreeSign + "C]" on screen and in prints
-};
-
 struct StartedProgram {
-    ProgramStartFacts Facts;
+    ProgramFacts Facts;
     Library Parts;  // both tables filled; the capacitor order is the selection window's
 };
 

@@ -5,11 +5,14 @@
 
 #include <string>
 
+namespace shared {
+struct Services;
+}  // namespace shared
+
 namespace pelmo {
 
 class LibrarySelection;
 struct Library;
-struct ProgramServices;
 
 enum class SaveFormat { Touchstone, Impedance, Spice };
 
@@ -47,7 +50,7 @@ struct SaveEnvironment {
 // The selection's readouts may change in step 1 (impedance and SPICE model only);
 // nothing else does.
 SaveOutcome RunSaveCommand(SaveFormat format, LibrarySelection& selection, const Library& library,
-                           const ProgramServices& services, const SaveEnvironment& environment);
+                           const shared::Services& services, const SaveEnvironment& environment);
 
 }  // namespace pelmo
 

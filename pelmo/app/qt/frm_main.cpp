@@ -1,109 +1,88 @@
 #include "pelmo/app/qt/frm_main.h"
 
 #include "pelmo/app/help_and_links.h"
-#include "pelmo/app/program_services.h"
+#include "pelmo/app/public.h"
+#include "pelmo/app/qt/program_selection_host.h"
 #include "pelmo/app/qt/program_menus.h"
 #include "pelmo/app/save_commands.h"
 #include "pelmo/charts/qt/chart_windows.h"
 #include "pelmo/charts/qt/frm_graph.h"
+#include "pelmo/library/program_facts.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/selection/chart_requests.h"
 #include "pelmo/selection/qt/frm_library.h"
 #include "pelmo/size/qt/frm_size.h"
 
+#include "shared/desktop/window_entry.h"
 #include "shared/dialogs/frm_about.h"
-#include "shared/dialogs/twips.h"
 #include "shared/platform/qt/qt_save_file_sink.h"
+#include "shared/platform/services.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
-#include <QResizeEvent>
-#include <QScreen>
 
-#include <algorithm>
 #include <optional>
 
 namespace pelmo {
 
 namespace {
 
-// Marks the items ListWindows adds, so the next opening replaces them.
-constexpr const char* kWindowListItem = "pelmoWindowListItem";
-
 // The frame opens large enough for the selection window across its top and the chart
 // windows that open below it, side by side where they alternate; a smaller screen
 // gets what it has.
 constexpr double kInitialWidthTwips = 15000.0;
 constexpr double kInitialHeightTwips = 10500.0;
-// MDIForm_Resize leaves this much of the frame's width beside the selection window.
-constexpr double kSelectionWindowMarginTwips = 200.0;
 
 }  // namespace
 
-FrmMain::FrmMain(Library& library, const ProgramServices& services, QWidget* parent)
-    : QMainWindow(parent),
-      library_(library),
+FrmMain::FrmMain(Public& state, const shared::Services& services, const ProgramFacts& facts, QWidget* parent)
+    : DesktopFrame(services.Messages, kProgramTitle, parent),
+      state_(state),
       services_(services),
-      host_(library, this),
-      selection_(library, services.Messages, services.Cursor, host_),
-      area_(new QMdiArea(this)),
+      facts_(facts),
       menus_(new ProgramMenus(*this)),
       exitProgram_([]() { QCoreApplication::exit(0); }),
       openSink_(shared::OpenQtSaveFile) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
-    area_->setObjectName(QStringLiteral("mdiArea"));
-    setCentralWidget(area_);
-    host_.SetSelection(&selection_);
+    SetMenuBars(*menus_);
     BuildWindows();
     menus_->ShowOn(MenuBarKind::Selection, *menuBar());
-    connect(menus_, &ProgramMenus::commandTriggered, this, &FrmMain::RunCommand);
-    connect(area_, &QMdiArea::subWindowActivated, this, &FrmMain::SubWindowActivated);
     for (const MenuBarKind bar : {MenuBarKind::Selection, MenuBarKind::Chart}) {
-        if (QMenu* menu = menus_->Menu(bar, QStringLiteral("mnuWindow"))) {
-            connect(menu, &QMenu::aboutToShow, this, [this, menu]() { ListWindows(*menu); });
-        }
+        ListWindowsIn(static_cast<int>(bar), QStringLiteral("mnuWindow"));
     }
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    QSize size(shared::TwipsToPixels(kInitialWidthTwips, dpiX), shared::TwipsToPixels(kInitialHeightTwips, dpiY));
-    if (const QScreen* screen = this->screen()) {
-        size = size.boundedTo(screen->availableSize());
-    }
-    resize(size);
+    SetInitialSizeTwips(kInitialWidthTwips, kInitialHeightTwips);
 }
 
 FrmMain::~FrmMain() {
-    // The windows inside the frame go first, while the selection, the slots and the
-    // chart registry they report to still exist.
-    disconnect(area_, nullptr, this, nullptr);
+    // The chart windows report to the registry and the requests of this window: they go
+    // first, and the selection stops asking for windows that are gone.
+    state_.AttachWindows(nullptr);
     if (charts_) {
         disconnect(charts_.get(), nullptr, this, nullptr);
         charts_->CloseAll();
     }
-    delete area_;
-    area_ = nullptr;
+    CloseChildWindows();
 }
 
 void FrmMain::BuildWindows() {
-    frmLibrary_ = new FrmLibrary(selection_, services_);
-    librarySubWindow_ = area_->addSubWindow(frmLibrary_, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                                             Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
-    librarySubWindow_->setObjectName(QStringLiteral("frmLibraryWindow"));
-    librarySubWindow_->installEventFilter(this);
-    charts_ = std::make_unique<ChartWindows>(*area_, selection_, library_, slots_, points_, services_, this);
-    requests_ = std::make_unique<ChartRequests>(selection_, library_, slots_, points_, *charts_, services_.Messages,
-                                                &services_.Cursor);
-    host_.SetChartWindows([this]() { return charts_->OpenCount(); }, [this]() { charts_->CloseAll(); });
+    LibrarySelection& selection = state_.Selection();
+    frmLibrary_ = new FrmLibrary(selection, services_, facts_);
+    AddHomeWindow(*frmLibrary_, QStringLiteral("frmLibraryWindow"));
+    charts_ = std::make_unique<ChartWindows>(Area(), selection, state_.Parts(), state_.Slots(), state_.Points(),
+                                             services_, facts_, this);
+    requests_ = std::make_unique<ChartRequests>(selection, state_.Parts(), state_.Slots(), state_.Points(), *charts_,
+                                                services_.Messages, &services_.Cursor);
+    host_ = std::make_unique<ProgramSelectionHost>(state_.Parts(), selection, *charts_, this);
+    state_.AttachWindows(host_.get());
 
     connect(frmLibrary_, &FrmLibrary::selectionChanged, this, &FrmMain::UpdateMenuState);
-    connect(frmLibrary_, &FrmLibrary::catalogLinkRequested, this, &FrmMain::cmdCatalogLink_Click);
+    connect(frmLibrary_, &FrmLibrary::catalogLinkRequested, this,
+            shared::GuardedEntry(services_.Messages, kProgramTitle, [this] { cmdCatalogLink_Click(); }));
     connect(frmLibrary_, &FrmLibrary::mustEnd, this, &FrmMain::ExitProgram);
     connect(charts_.get(), &ChartWindows::windowsChanged, this, [this]() {
         UpdateMenuState();
@@ -113,100 +92,34 @@ void FrmMain::BuildWindows() {
 
 void FrmMain::MDIForm_Load() {
     frmLibrary_->Form_Load();
-    // The window sizes itself in its load; its frame in the area adds a title bar and
-    // borders around that size (the frame's contents margins).
-    const QSize loaded = frmLibrary_->size();
-    const QMargins frame = librarySubWindow_->contentsMargins();
-    librarySubWindow_->move(0, 0);
-    librarySubWindow_->resize(loaded.grownBy(frame));
-    librarySubWindow_->show();
-    FitSelectionWindow();
-    area_->setActiveSubWindow(librarySubWindow_);
+    PlaceHomeWindow();
     UpdateMenuState();
     ShowMenuBarOfCurrentWindow();
 }
 
-void FrmMain::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    FitSelectionWindow();
-}
+LibrarySelection& FrmMain::Selection() noexcept { return state_.Selection(); }
 
-bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == librarySubWindow_ && event->type() == QEvent::Close) {
-        event->ignore();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
+const ChartSlotTable& FrmMain::Slots() const noexcept { return state_.Slots(); }
 
-void FrmMain::FitSelectionWindow() {
-    if (librarySubWindow_ == nullptr || isMinimized() || librarySubWindow_->isMinimized()) {
-        return;
-    }
-    const int width = this->width() - shared::TwipsToPixels(kSelectionWindowMarginTwips, logicalDpiX());
-    librarySubWindow_->resize(std::max(width, librarySubWindow_->minimumWidth()), librarySubWindow_->height());
-}
-
-// ---------------------------------------------------------------------------------
-// Menus.
-
-void FrmMain::SubWindowActivated(QMdiSubWindow* window) {
-    // The frame losing the focus to a dialog activates no window: keep the bar shown.
-    if (window != nullptr) {
-        ShowMenuBarOfCurrentWindow();
-    }
-}
-
-void FrmMain::ShowMenuBarOfCurrentWindow() {
-    const MenuBarKind bar = ActiveChartWindow() != nullptr ? MenuBarKind::Chart : MenuBarKind::Selection;
-    if (bar != menus_->Shown()) {
-        menus_->ShowOn(bar, *menuBar());
-    }
-}
-
-void FrmMain::ListWindows(QMenu& menu) {
-    for (QAction* action : menu.actions()) {
-        if (action->property(kWindowListItem).toBool()) {
-            menu.removeAction(action);
-            delete action;
-        }
-    }
-    const QList<QMdiSubWindow*> windows = area_->subWindowList(QMdiArea::CreationOrder);
-    if (windows.isEmpty()) {
-        return;
-    }
-    menu.addSeparator()->setProperty(kWindowListItem, true);
-    int number = 0;
-    for (QMdiSubWindow* window : windows) {
-        ++number;
-        QString caption = window->widget() != nullptr ? window->widget()->windowTitle() : window->windowTitle();
-        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* item = menu.addAction(number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);
-        item->setProperty(kWindowListItem, true);
-        item->setCheckable(true);
-        item->setChecked(window == area_->currentSubWindow());
-        const QPointer<QMdiSubWindow> target(window);
-        connect(item, &QAction::triggered, this, [this, target]() {
-            if (target) {
-                area_->setActiveSubWindow(target);
-            }
-        });
-    }
+int FrmMain::MenuBarOf(QMdiSubWindow* window) const {
+    const bool chart = window != nullptr && window != HomeSubWindow() && qobject_cast<FrmGraph*>(window->widget());
+    return static_cast<int>(chart ? MenuBarKind::Chart : MenuBarKind::Selection);
 }
 
 FrmGraph* FrmMain::ActiveChartWindow() const {
-    const QMdiSubWindow* current = area_ != nullptr ? area_->currentSubWindow() : nullptr;
-    if (current == nullptr || current == librarySubWindow_) {
+    const QMdiSubWindow* current = CurrentChildWindow();
+    if (current == nullptr || current == HomeSubWindow()) {
         return nullptr;
     }
     return qobject_cast<FrmGraph*>(current->widget());
 }
 
 void FrmMain::UpdateMenuState() {
-    selection_.UpdateMenuState();
-    const SelectionMenuState& state = selection_.State().Menus;
+    LibrarySelection& selection = state_.Selection();
+    selection.UpdateMenuState();
+    const SelectionMenuState& state = selection.State().Menus;
     menus_->Apply(state);
-    menus_->SetCodeSystem(selection_.State().CodeSystem);
+    menus_->SetCodeSystem(selection.State().CodeSystem);
     if (auto* button = frmLibrary_->findChild<QAbstractButton*>(QStringLiteral("cmdCatalogLink"))) {
         button->setEnabled(state.CatalogLink);
     }
@@ -247,7 +160,7 @@ void FrmMain::RunCommand(MenuCommand command) {
 // The selection window's commands.
 
 void FrmMain::mnuFileReset_Click() {
-    selection_.mnuFileReset_Click();
+    state_.Selection().mnuFileReset_Click();
     ShowSelection();
 }
 
@@ -258,7 +171,7 @@ void FrmMain::mnuFileSavedataImp_Click() { SaveData(SaveFormat::Impedance); }
 void FrmMain::mnuFileSavedataSpice_Click() { SaveData(SaveFormat::Spice); }
 
 void FrmMain::SaveData(SaveFormat format) {
-    RunSaveCommand(format, selection_, library_, services_,
+    RunSaveCommand(format, state_.Selection(), state_.Parts(), services_,
                    SaveEnvironment{QDir::currentPath().toStdString(), openSink_});
     ShowSelection();
 }
@@ -273,23 +186,23 @@ void FrmMain::ExitProgram() {
 }
 
 void FrmMain::mnuViewCode_Click(int index) {
-    selection_.mnuViewCode_Click(index);
+    state_.Selection().mnuViewCode_Click(index);
     ShowSelection();
 }
 
 void FrmMain::mnuViewSize_Click() {
-    const std::optional<std::int32_t> index = selection_.PartForCommand();
+    const std::optional<std::int32_t> index = state_.Selection().PartForCommand();
     ShowSelection();
     if (!index) {
         return;
     }
-    FrmSize::ShowModal(library_, selection_.State().Product, *index, selection_.State().CodeSystem,
+    FrmSize::ShowModal(state_.Parts(), state_.Selection().State().Product, *index, state_.Selection().State().CodeSystem,
                        services_.Messages, this);
 }
 
-void FrmMain::mnuCatalogLink_Click() { WebLink(kCatalogLink, selection_.State(), services_); }
+void FrmMain::mnuCatalogLink_Click() { WebLink(kCatalogLink, state_.Selection().State(), services_, facts_); }
 
-void FrmMain::cmdCatalogLink_Click() { WebLink(kCatalogLink, selection_.State(), services_); }
+void FrmMain::cmdCatalogLink_Click() { WebLink(kCatalogLink, state_.Selection().State(), services_, facts_); }
 
 void FrmMain::mnuWindowClose_Click() {
     charts_->CloseAll();
@@ -297,11 +210,11 @@ void FrmMain::mnuWindowClose_Click() {
     ShowMenuBarOfCurrentWindow();
 }
 
-void FrmMain::mnuHelpContents_Click() { OpenHelp(services_); }
+void FrmMain::mnuHelpContents_Click() { OpenHelp(services_, facts_); }
 
-void FrmMain::mnuVersionCheck_Click() { WebLink(kVersionCheck, selection_.State(), services_); }
+void FrmMain::mnuVersionCheck_Click() { WebLink(kVersionCheck, state_.Selection().State(), services_, facts_); }
 
-void FrmMain::mnuContactUs_Click() { WebLink(kContactUs, selection_.State(), services_); }
+void FrmMain::mnuContactUs_Click() { WebLink(kContactUs, state_.Selection().State(), services_, facts_); }
 
 void FrmMain::mnuHelpAbout_Click() {
     shared::AboutContent content;

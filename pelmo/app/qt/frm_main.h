@@ -2,46 +2,46 @@
 #define PELMO_APP_QT_FRM_MAIN_H
 
 #include "pelmo/app/menu_items.h"
-#include "pelmo/app/qt/program_selection_host.h"
 #include "pelmo/app/save_commands.h"
-#include "pelmo/charts/chart_slot_table.h"
-#include "pelmo/engine/chart_sweep.h"
-#include "pelmo/selection/library_selection.h"
 
+#include "shared/desktop/desktop_frame.h"
 #include "shared/platform/file_sink.h"
-
-#include <QMainWindow>
 
 #include <functional>
 #include <memory>
 
-class QMdiArea;
-class QMenu;
 class QMdiSubWindow;
+
+namespace shared {
+struct Services;
+}  // namespace shared
 
 namespace pelmo {
 
 class ChartRequests;
+class ChartSlotTable;
 class ChartWindows;
 class FrmGraph;
 class FrmLibrary;
+class LibrarySelection;
 class ProgramMenus;
-struct ProgramServices;
+class ProgramSelectionHost;
+class Public;
+struct ProgramFacts;
 
 // The program's main window: a multiple-document frame holding the selection window and
-// the chart windows. It owns the program-wide state of a session (the selection, the
-// chart slots and the sweep table) and carries the menus: the selection window's bar
-// while that window is active, the chart windows' bar while a chart window is. Every
-// command of both bars is handled here; a chart window's item runs the selection
-// window's command of the same name, so an export or a chart request from a chart window
-// always works on the part chosen in the selection window.
+// the chart windows. It carries the menus: the selection window's bar while that window
+// is active, the chart windows' bar while a chart window is. Every command of both bars
+// is handled here; a chart window's item runs the selection window's command of the same
+// name, so an export or a chart request from a chart window always works on the part
+// chosen in the selection window. The session's state is the Public object's.
 //
-// Library and services must outlive the window. One GUI thread.
-class FrmMain : public QMainWindow {
+// Program state, services and facts must outlive the window. One GUI thread.
+class FrmMain : public shared::DesktopFrame {
     Q_OBJECT
 
 public:
-    FrmMain(Library& library, const ProgramServices& services, QWidget* parent = nullptr);
+    FrmMain(Public& state, const shared::Services& services, const ProgramFacts& facts, QWidget* parent = nullptr);
     ~FrmMain() override;
     FrmMain(const FrmMain&) = delete;
     FrmMain& operator=(const FrmMain&) = delete;
@@ -50,7 +50,7 @@ public:
     void MDIForm_Load();
 
     // The commands, as the menus run them (public so tests and tools can run them as
-    // the user would).
+    // the user would; the menus run them guarded).
     void RunCommand(MenuCommand command);
     void mnuFileReset_Click();
     void mnuFileSavedataSpara_Click();
@@ -77,11 +77,10 @@ public:
     void UpdateMenuState();
 
     FrmLibrary& SelectionWindow() noexcept { return *frmLibrary_; }
-    LibrarySelection& Selection() noexcept { return selection_; }
+    LibrarySelection& Selection() noexcept;
     ChartWindows& Charts() noexcept { return *charts_; }
     ProgramMenus& Menus() noexcept { return *menus_; }
-    QMdiArea& Area() noexcept { return *area_; }
-    const ChartSlotTable& Slots() const noexcept { return slots_; }
+    const ChartSlotTable& Slots() const noexcept;
     // The chart window whose menu bar is shown, or null while the selection window is
     // the active one.
     FrmGraph* ActiveChartWindow() const;
@@ -97,38 +96,25 @@ public:
     void SetFileSinkOpener(shared::FileSinkOpener openSink) { openSink_ = std::move(openSink); }
 
 protected:
-    // MDIForm_Resize: the selection window spans the frame, 200 twips narrower.
-    void resizeEvent(QResizeEvent* event) override;
-    // The selection window lives as long as the program: its frame cannot close it.
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    int MenuBarOf(QMdiSubWindow* window) const override;
+    void RunCommand(int command) override { RunCommand(static_cast<MenuCommand>(command)); }
 
 private:
     void BuildWindows();
     // The three save commands, then the selection window shows what the checks changed.
     void SaveData(SaveFormat format);
-    void SubWindowActivated(QMdiSubWindow* window);
-    void ShowMenuBarOfCurrentWindow();
-    // After the Window menu's own items, the open windows in opening order, the active
-    // one checked, as a multiple-document program lists them: a chart hidden behind
-    // others is one click away.
-    void ListWindows(QMenu& menu);
     // After a command that may have changed the selection: the controls and the menus.
     void ShowSelection();
-    void FitSelectionWindow();
     void ExitProgram();
 
-    Library& library_;
-    const ProgramServices& services_;
-    ProgramSelectionHost host_;
-    LibrarySelection selection_;
-    ChartSlotTable slots_;
-    ChartPointTable points_{};
-    QMdiArea* area_;
+    Public& state_;
+    const shared::Services& services_;
+    const ProgramFacts& facts_;
     ProgramMenus* menus_;
     FrmLibrary* frmLibrary_ = nullptr;
-    QMdiSubWindow* librarySubWindow_ = nullptr;
     std::unique_ptr<ChartWindows> charts_;
     std::unique_ptr<ChartRequests> requests_;
+    std::unique_ptr<ProgramSelectionHost> host_;
     std::function<void()> exitProgram_;
     bool exitRequested_ = false;
     shared::FileSinkOpener openSink_;

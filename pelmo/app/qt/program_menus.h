@@ -3,12 +3,8 @@
 
 #include "pelmo/app/menu_items.h"
 
+#include "shared/desktop/menu_bars.h"
 #include "shared/parts/code_system.h"
-
-#include <QObject>
-
-#include <map>
-#include <vector>
 
 class QAction;
 class QMenu;
@@ -18,11 +14,10 @@ class QWidget;
 namespace pelmo {
 
 // The two menu bars of the program, built from their tables: the selection window's and
-// the chart windows'. The main window shows one of them at a time, the one of its active
-// child window, as a multiple-document program does. Every chart window shares the one
-// chart bar: their items take the same states, and the output commands act on the
-// active chart window.
-class ProgramMenus : public QObject {
+// the chart windows'. Every chart window shares the one chart bar: their items take the
+// same states, and the output commands act on the active chart window. A triggered item
+// sends its MenuCommand as the number commandTriggered carries.
+class ProgramMenus : public shared::MenuBars {
     Q_OBJECT
 
 public:
@@ -30,13 +25,15 @@ public:
     explicit ProgramMenus(QWidget& owner);
 
     // Puts the menus of bar onto menuBar in place of what it showed.
-    void ShowOn(MenuBarKind bar, QMenuBar& menuBar);
-    MenuBarKind Shown() const noexcept { return shown_; }
+    void ShowOn(MenuBarKind bar, QMenuBar& menuBar) { MenuBars::ShowOn(static_cast<int>(bar), menuBar); }
+    MenuBarKind Shown() const noexcept { return static_cast<MenuBarKind>(ShownBar()); }
 
     // The item or menu of a bar by its name ("mnuFilePrint"); null when the bar has none.
-    QAction* Action(MenuBarKind bar, const QString& name) const;
+    QAction* Action(MenuBarKind bar, const QString& name) const {
+        return MenuBars::Action(static_cast<int>(bar), name);
+    }
     // The menu a level-0 or submenu entry opens; null for a plain item.
-    QMenu* Menu(MenuBarKind bar, const QString& name) const;
+    QMenu* Menu(MenuBarKind bar, const QString& name) const { return MenuBars::Menu(static_cast<int>(bar), name); }
 
     // Enables every item of both bars by its rule.
     void Apply(const SelectionMenuState& state);
@@ -44,24 +41,8 @@ public:
     // copies them when it opens.
     void SetCodeSystem(shared::CodeSystem codeSystem);
 
-signals:
-    void commandTriggered(pelmo::MenuCommand command);
-
 private:
-    struct Bar {
-        std::vector<QAction*> TopLevel;          // what the menu bar shows, in order
-        std::map<QString, QAction*> Actions;     // every item and menu by name
-        std::map<QString, QMenu*> Menus;
-        std::vector<std::pair<QAction*, MenuEnable>> Rules;
-    };
-    void Build(MenuBarKind kind, QWidget& owner);
-    Bar& BarOf(MenuBarKind kind) { return kind == MenuBarKind::Chart ? chart_ : selection_; }
-    const Bar& BarOf(MenuBarKind kind) const { return kind == MenuBarKind::Chart ? chart_ : selection_; }
     void CopyCodeChecksToChartBar();
-
-    Bar selection_;
-    Bar chart_;
-    MenuBarKind shown_ = MenuBarKind::Selection;
 };
 
 }  // namespace pelmo

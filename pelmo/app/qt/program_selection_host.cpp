@@ -1,5 +1,6 @@
 #include "pelmo/app/qt/program_selection_host.h"
 
+#include "pelmo/charts/qt/chart_windows.h"
 #include "pelmo/library/records.h"
 #include "pelmo/selection/library_selection.h"
 
@@ -8,21 +9,16 @@
 #include <QString>
 
 #include <cstddef>
-#include <utility>
 
 namespace pelmo {
 
-ProgramSelectionHost::ProgramSelectionHost(const Library& library, QWidget* dialogParent)
-    : library_(library), dialogParent_(dialogParent) {}
-
-void ProgramSelectionHost::SetChartWindows(std::function<int()> openCount, std::function<void()> closeAll) {
-    openCount_ = std::move(openCount);
-    closeAll_ = std::move(closeAll);
-}
+ProgramSelectionHost::ProgramSelectionHost(const Library& library, const LibrarySelection& selection,
+                                           ChartWindows& charts, QWidget* dialogParent)
+    : library_(library), selection_(selection), charts_(charts), dialogParent_(dialogParent) {}
 
 void ProgramSelectionHost::ChooseCandidate(std::vector<std::int32_t>& candidates) {
-    const bool inductor = selection_ != nullptr && selection_->State().Product == ProductKind::Inductor;
-    const shared::CodeSystem code = selection_ != nullptr ? selection_->State().CodeSystem : shared::Eia;
+    const bool inductor = selection_.State().Product == ProductKind::Inductor;
+    const shared::CodeSystem code = selection_.State().CodeSystem;
     const auto partNumberOf = [this, inductor, code](std::int32_t index) {
         const auto u = static_cast<std::size_t>(index);
         if (inductor) {
@@ -37,12 +33,8 @@ void ProgramSelectionHost::ChooseCandidate(std::vector<std::int32_t>& candidates
     dialog.exec();
 }
 
-int ProgramSelectionHost::OpenChartWindowCount() const { return openCount_ ? openCount_() : 0; }
+int ProgramSelectionHost::OpenChartWindowCount() const { return charts_.OpenCount(); }
 
-void ProgramSelectionHost::CloseAllChartWindows() {
-    if (closeAll_) {
-        closeAll_();
-    }
-}
+void ProgramSelectionHost::CloseAllChartWindows() { charts_.CloseAll(); }
 
 }  // namespace pelmo

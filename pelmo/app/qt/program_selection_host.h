@@ -3,26 +3,22 @@
 
 #include "pelmo/selection/selection_host.h"
 
-#include <functional>
-
 class QWidget;
 
 namespace pelmo {
 
+class ChartWindows;
 class LibrarySelection;
 struct Library;
 
-// The selection model's view of the program around it: the Select dialog over the main
-// window when several parts match a filter choice, and the chart windows. The chart
-// windows are made after the model (they need it), so they are handed in later; until
-// then there are none.
+// The selection model's view of the main window around it: the Select dialog over the
+// main window when several parts match a filter choice, and the chart windows. All
+// given must outlive the host.
 class ProgramSelectionHost : public SelectionHost {
 public:
-    ProgramSelectionHost(const Library& library, QWidget* dialogParent);
-
-    // The model whose product kind and notation name the candidates in the dialog.
-    void SetSelection(const LibrarySelection* selection) noexcept { selection_ = selection; }
-    void SetChartWindows(std::function<int()> openCount, std::function<void()> closeAll);
+    // selection names the candidates in the dialog by its product kind and notation.
+    ProgramSelectionHost(const Library& library, const LibrarySelection& selection, ChartWindows& charts,
+                         QWidget* dialogParent);
 
     // The Select dialog, modal; OK leaves only the chosen candidate.
     void ChooseCandidate(std::vector<std::int32_t>& candidates) override;
@@ -31,10 +27,9 @@ public:
 
 private:
     const Library& library_;
+    const LibrarySelection& selection_;
+    ChartWindows& charts_;
     QWidget* dialogParent_;
-    const LibrarySelection* selection_ = nullptr;
-    std::function<int()> openCount_;
-    std::function<void()> closeAll_;
 };
 
 }  // namespace pelmo

@@ -1,8 +1,9 @@
 #include "pelmo/charts/qt/chart_windows.h"
 
-#include "pelmo/app/program_services.h"
 #include "pelmo/charts/qt/frm_graph.h"
+
 #include "shared/platform/error_report.h"
+#include "shared/platform/services.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,13 +20,15 @@ constexpr const char* kFormLoadTitle = "pelmo:frmGraph.Form_Load";
 }  // namespace
 
 ChartWindows::ChartWindows(QMdiArea& area, LibrarySelection& selection, Library& library, ChartSlotTable& slotTable,
-                           const ChartPointTable& points, const ProgramServices& services, QWidget* mainWindow)
+                           const ChartPointTable& points, const shared::Services& services, const ProgramFacts& facts,
+                           QWidget* mainWindow)
     : area_(area),
       selection_(selection),
       library_(library),
       slots_(slotTable),
       points_(points),
       services_(services),
+      facts_(facts),
       mainWindow_(mainWindow) {}
 
 ChartWindows::~ChartWindows() {
@@ -49,7 +52,7 @@ void ChartWindows::ShowChart(ChartKind kind) {
 
     std::unique_ptr<FrmGraph> created;
     try {
-        created = std::make_unique<FrmGraph>(slots_, points_, library_, selection_, registry_, services_,
+        created = std::make_unique<FrmGraph>(slots_, points_, library_, selection_, registry_, services_, facts_,
                                              mainWindow_);
         created->Form_Load();
     } catch (const shared::RuntimeError& failure) {

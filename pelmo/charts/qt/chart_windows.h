@@ -14,13 +14,17 @@ class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
 
+namespace shared {
+struct Services;
+}  // namespace shared
+
 namespace pelmo {
 
 class ChartSlotTable;
 class FrmGraph;
 class LibrarySelection;
 struct Library;
-struct ProgramServices;
+struct ProgramFacts;
 
 // The program's open chart windows, in the order they were opened: the registry that
 // gives each rectangular chart kind its one window, the list that Close All, the menu
@@ -33,7 +37,8 @@ class ChartWindows : public QObject, public ChartWindowHost {
 
 public:
     ChartWindows(QMdiArea& area, LibrarySelection& selection, Library& library, ChartSlotTable& slotTable,
-                 const ChartPointTable& points, const ProgramServices& services, QWidget* mainWindow);
+                 const ChartPointTable& points, const shared::Services& services, const ProgramFacts& facts,
+                 QWidget* mainWindow);
     ~ChartWindows() override;
     ChartWindows(const ChartWindows&) = delete;
     ChartWindows& operator=(const ChartWindows&) = delete;
@@ -67,7 +72,8 @@ private:
     Library& library_;
     ChartSlotTable& slots_;
     const ChartPointTable& points_;
-    const ProgramServices& services_;
+    const shared::Services& services_;
+    const ProgramFacts& facts_;
     QWidget* mainWindow_;
     ChartWindowList registry_;
     std::vector<FrmGraph*> windows_;

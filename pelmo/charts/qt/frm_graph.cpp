@@ -1,13 +1,14 @@
 #include "pelmo/charts/qt/frm_graph.h"
 
-#include "pelmo/app/program_services.h"
 #include "pelmo/charts/chart_slot_table.h"
+#include "pelmo/library/program_facts.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/printing/qt/chart_output.h"
 #include "pelmo/selection/library_selection.h"
 #include "shared/canvas/qt/canvas_widget.h"
 #include "shared/dialogs/twips.h"
 #include "shared/platform/error_report.h"
+#include "shared/platform/services.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -45,8 +46,8 @@ QColor ToQColor(shared::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); 
 }  // namespace
 
 FrmGraph::FrmGraph(ChartSlotTable& slotTable, const ChartPointTable& points, const Library& library,
-                   LibrarySelection& selection, ChartWindowList& registry, const ProgramServices& services,
-                   QWidget* mainWindow, QWidget* parent)
+                   LibrarySelection& selection, ChartWindowList& registry, const shared::Services& services,
+                   const ProgramFacts& facts, QWidget* mainWindow, QWidget* parent)
     : QWidget(parent),
       slots_(slotTable),
       points_(points),
@@ -54,6 +55,7 @@ FrmGraph::FrmGraph(ChartSlotTable& slotTable, const ChartPointTable& points, con
       selection_(selection),
       registry_(registry),
       services_(services),
+      facts_(facts),
       mainWindow_(mainWindow),
       model_(slotTable, SelectionConnection(selection)),
       geometry_(NewChartWindowGeometry(model_.Kind(), model_.SlotNumber())) {
@@ -200,7 +202,7 @@ ChartContext FrmGraph::Context() const {
                         points_,
                         library_,
                         selection_.State().CodeSystem,
-                        services_.DegreeSign,
+                        facts_.DegreeSign,
                         &services_.Messages,
                         kProgramTitle};
 }

@@ -20,6 +20,7 @@ class QStatusBar;
 
 namespace shared {
 class CanvasWidget;
+struct Services;
 }
 
 namespace pelmo {
@@ -27,7 +28,7 @@ namespace pelmo {
 class ChartSlotTable;
 class LibrarySelection;
 struct Library;
-struct ProgramServices;
+struct ProgramFacts;
 
 // A chart window: one Smith trace, or every trace of one rectangular chart kind. It
 // lives in a QMdiSubWindow of the main window. The chart, its own copy of the traces
@@ -36,7 +37,7 @@ struct ProgramServices;
 // readout, and the popup menu. Its menu bar is the main window's (the app forwards
 // the chart-window commands to the public handlers below).
 //
-// The slot table, point table, library, selection, registry and services must outlive
+// The slot table, point table, library, selection, registry, services and facts must outlive
 // the window. Closing the window frees its slots and leaves the registry.
 class FrmGraph : public QWidget {
     Q_OBJECT
@@ -46,8 +47,8 @@ public:
     // selection window's connection for charts without an S-parameter. RuntimeError 5
     // when the current slot names no chart.
     FrmGraph(ChartSlotTable& slotTable, const ChartPointTable& points, const Library& library,
-             LibrarySelection& selection, ChartWindowList& registry, const ProgramServices& services,
-             QWidget* mainWindow, QWidget* parent = nullptr);
+             LibrarySelection& selection, ChartWindowList& registry, const shared::Services& services,
+             const ProgramFacts& facts, QWidget* mainWindow, QWidget* parent = nullptr);
     ~FrmGraph() override;
     FrmGraph(const FrmGraph&) = delete;
     FrmGraph& operator=(const FrmGraph&) = delete;
@@ -117,7 +118,8 @@ private:
     const Library& library_;
     LibrarySelection& selection_;
     ChartWindowList& registry_;
-    const ProgramServices& services_;
+    const shared::Services& services_;
+    const ProgramFacts& facts_;
     QWidget* mainWindow_;
     ChartWindowModel model_;
     ChartWindowGeometry geometry_;

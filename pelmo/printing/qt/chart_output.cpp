@@ -1,6 +1,5 @@
 #include "pelmo/printing/qt/chart_output.h"
 
-#include "pelmo/app/program_services.h"
 #include "pelmo/charts/chart_window_model.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/printing/chart_page.h"
@@ -14,14 +13,15 @@
 #include "shared/platform/cls_comdlg.h"
 #include "shared/platform/error_report.h"
 #include "shared/platform/messages.h"
+#include "shared/platform/print_job.h"
 #include "shared/platform/printer.h"
+#include "shared/platform/services.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <algorithm>
 #include <exception>
-#include <optional>
 #include <string>
 
 namespace pelmo {
@@ -38,41 +38,9 @@ double ScreenDotsPerInch() {
     return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
 }
 
-// What a print job changes on the printer and puts back on every path out of it.
-struct RememberedPrinterState {
-    shared::PageOrientation Orientation = shared::PageOrientation::Portrait;
-    shared::PageCanvas* Page = nullptr;  // set once the document has begun
-    double FontSize = 0.0;
-    std::string FontName;
-};
-
-// Puts the font back and leaves the page in twips with a thin solid pen, as a completed
-// job leaves it, also when the job broke off inside the chart's own scale.
-void RestorePage(RememberedPrinterState& state) noexcept {
-    if (state.Page == nullptr) return;
-    try {
-        state.Page->SetFontSize(state.FontSize);
-        state.Page->SetFontName(state.FontName);
-        state.Page->SetScaleMode(shared::ScaleMode::Twips);
-        state.Page->SetDrawWidth(1);
-        state.Page->SetDrawStyle(shared::LineStyle::Solid);
-    } catch (...) {
-        // Only the printer's own state is lost; the job outcome is reported elsewhere.
-    }
-    state.Page = nullptr;
-}
-
-void RestoreOrientation(shared::Printer& printer, shared::PageOrientation orientation) noexcept {
-    try {
-        printer.SetOrientation(orientation);
-    } catch (...) {
-        // The next job sets its own orientation; nothing else depends on this one.
-    }
-}
-
 }  // namespace
 
-void PageSetup(const ProgramServices& services) {
+void PageSetup(const shared::Services& services) {
     try {
         shared::clsComdlg dialog(services.Dialogs, kProgramTitle);
         dialog.SetFlags(kPageSetupFlags);
@@ -90,51 +58,29 @@ void PageSetup(const ProgramServices& services) {
 
 void PrintChartWindow(QWidget* mainWindow, const std::string& caption, ChartWindowModel& model,
                       ChartContext& context, const std::vector<std::string>& legendCaptions,
-                      const ProgramServices& services) {
+                      const shared::Services& services) {
     const std::string chartName = PrintChartName(caption);
     if (services.Messages.Show(PrintQuestionText(chartName), shared::MessageIcon::Question, kProductTitle,
                                shared::MessageButtons::OkCancel) != shared::MessageAnswer::Ok)
         return;
 
-    shared::Printer& printer = services.Printer;
-    RememberedPrinterState state;
-    state.Orientation = printer.Orientation();
     shared::frmPrinting notice(mainWindow);
     notice.ShowNow();
-    std::optional<shared::RuntimeError> failure;
-    try {
-        printer.SetOrientation(shared::PageOrientation::Landscape);
-        shared::PageCanvas& page = printer.BeginDocument();
-        state.Page = &page;
-        state.FontSize = page.FontSize();
-        state.FontName = page.FontName();
-        page.SetScaleMode(shared::ScaleMode::Twips);
-        page.SetDrawStyle(shared::LineStyle::Solid);
-        page.SetFontSize(kPrintFontSize);
-        page.SetFontName(kPrintFontName);
-        PrintChart(page, model, context, legendCaptions);
-        RestorePage(state);
-        printer.EndDocument();
-    } catch (const std::exception& error) {
-        failure = shared::AsRuntimeError(error);
-    } catch (...) {
-        failure = shared::RuntimeError(shared::error::kInvalidProcedureCall);
-    }
-    if (failure) {
-        // Nothing of a failed job may reach the printer later as if it had worked.
-        RestorePage(state);
-        printer.AbortDocument();
-    }
-    RestoreOrientation(printer, state.Orientation);
-    notice.close();
-    if (failure)
-        shared::ErrorReport(services.Messages, kProgramTitle, *failure,
-                            shared::ErrorNumberForm::TrailingBlank);
+    shared::RunPrintJob(
+        services.Printer, shared::PageOrientation::Landscape,
+        [&](shared::PageCanvas& page) {
+            page.SetScaleMode(shared::ScaleMode::Twips);
+            page.SetDrawStyle(shared::LineStyle::Solid);
+            page.SetFontSize(kPrintFontSize);
+            page.SetFontName(kPrintFontName);
+            PrintChart(page, model, context, legendCaptions);
+        },
+        [&notice] { notice.close(); }, services.Messages, kProgramTitle);
 }
 
 void CopyChartToClipboard(const shared::PixelImage& chartPicture, int chartWidthTwips, int chartHeightTwips,
                           int legendFrameWidthTwips, bool smith, const std::vector<LegendRow>& legend,
-                          const ProgramServices& services, const shared::FontSpec& legendFont,
+                          const shared::Services& services, const shared::FontSpec& legendFont,
                           double dotsPerInch) {
     const double dpi = dotsPerInch > 0.0 ? dotsPerInch : ScreenDotsPerInch();
     ClipboardPictureSource source;

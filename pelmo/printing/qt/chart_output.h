@@ -11,11 +11,14 @@
 
 class QWidget;
 
+namespace shared {
+struct Services;
+}  // namespace shared
+
 namespace pelmo {
 
 class ChartWindowModel;
 struct ChartContext;
-struct ProgramServices;
 
 // The three output commands of a chart window. The window's handlers call them with
 // what the window holds; none of them changes the window's picture or trace copy.
@@ -24,7 +27,7 @@ struct ProgramServices;
 // printer settings and no print-to-file box, the choice becoming the program's printer.
 // Cancel ends silently; any other failure is reported ("Unexpected Error " + number)
 // under the program title and the command ends.
-void PageSetup(const ProgramServices& services);
+void PageSetup(const shared::Services& services);
 
 // The print command. Asks "Would you print <name> Chart ?" (OK/Cancel, titled with the
 // product title); on OK prints the chart on one landscape page in Arial 9 while the
@@ -35,7 +38,7 @@ void PageSetup(const ProgramServices& services);
 // legendCaptions are the window's legend texts (one per trace; six labels on Smith).
 void PrintChartWindow(QWidget* mainWindow, const std::string& caption, ChartWindowModel& model,
                       ChartContext& context, const std::vector<std::string>& legendCaptions,
-                      const ProgramServices& services);
+                      const shared::Services& services);
 
 // The clipboard command: the chart picture (persistent image only) beside its legend,
 // as a bitmap at the screen's resolution. legendFrameWidthTwips is the width of the
@@ -44,7 +47,7 @@ void PrintChartWindow(QWidget* mainWindow, const std::string& caption, ChartWind
 // primary screen's logical resolution, which the window's twips are converted with.
 void CopyChartToClipboard(const shared::PixelImage& chartPicture, int chartWidthTwips, int chartHeightTwips,
                           int legendFrameWidthTwips, bool smith, const std::vector<LegendRow>& legend,
-                          const ProgramServices& services, const shared::FontSpec& legendFont = {},
+                          const shared::Services& services, const shared::FontSpec& legendFont = {},
                           double dotsPerInch = 0.0);
 
 }  // namespace pelmo

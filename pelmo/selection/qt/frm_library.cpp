@@ -1,12 +1,14 @@
 #include "pelmo/selection/qt/frm_library.h"
 
-#include "pelmo/app/program_services.h"
+#include "pelmo/library/program_facts.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/selection/library_selection.h"
 
 #include "shared/canvas/draw_masked.h"
 #include "shared/canvas/qt/canvas_widget.h"
+#include "shared/desktop/window_entry.h"
 #include "shared/dialogs/twips.h"
+#include "shared/platform/services.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -56,8 +58,9 @@ bool IsEnter(const QEvent* event) {
 
 }  // namespace
 
-FrmLibrary::FrmLibrary(LibrarySelection& model, const ProgramServices& services, QWidget* parent)
-    : QWidget(parent), model_(model), services_(services), beep_([] { QApplication::beep(); }) {
+FrmLibrary::FrmLibrary(LibrarySelection& model, const shared::Services& services, const ProgramFacts& facts,
+                       QWidget* parent)
+    : QWidget(parent), model_(model), services_(services), facts_(facts), beep_([] { QApplication::beep(); }) {
     setObjectName(QStringLiteral("frmLibrary"));
     // Captioned with the product title, as the selection window of the sister program.
     setWindowTitle(QString::fromUtf8(kProductTitle));
@@ -157,7 +160,7 @@ void FrmLibrary::Form_Load() {
     resize(sizeHint());
     imlCircuit_.SetDotsPerInch(logicalDpiX());
     hsvFreq_->setMaximum(200);
-    model_.Form_Load(services_.HelpLanguage, services_.DegreeSign);
+    model_.Form_Load(facts_.Help.language, facts_.DegreeSign);
     // All three pictures are drawn at load; the shunt picture never changes afterwards.
     DrawPicture(*picESC_, "cec");
     DrawPicture(*picSeries_, "cseries");
@@ -172,12 +175,14 @@ void FrmLibrary::Form_Load() {
 }
 
 void FrmLibrary::Handle(const std::function<void()>& handler) {
-    handler();
-    // mustEnd may make the main window end the program and take this window with it.
-    const QPointer<FrmLibrary> alive(this);
-    ShowState();
-    if (alive)
-        emit selectionChanged();
+    shared::RunWindowEntry(services_.Messages, kProgramTitle, [&] {
+        handler();
+        // mustEnd may make the main window end the program and take this window with it.
+        const QPointer<FrmLibrary> alive(this);
+        ShowState();
+        if (alive)
+            emit selectionChanged();
+    });
 }
 
 void FrmLibrary::optProduct_Click(int index) {

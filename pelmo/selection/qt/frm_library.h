@@ -21,13 +21,14 @@ class QScrollBar;
 
 namespace shared {
 class CanvasWidget;
+struct Services;
 }
 
 namespace pelmo {
 
 class LibrarySelection;
 struct ComboBoxState;
-struct ProgramServices;
+struct ProgramFacts;
 
 // The selection window: where the user picks a capacitor or inductor of the library,
 // its operating point and connection, and reads what the part does there. It is a thin
@@ -36,12 +37,13 @@ struct ProgramServices;
 // their change signals blocked, so only real user actions ever reach the handlers.
 //
 // Menus belong to the main window; it listens to selectionChanged() and reapplies the
-// menu states of State().Menus. Model and services must outlive the window.
+// menu states of State().Menus. Model, services and facts must outlive the window.
 class FrmLibrary : public QWidget {
     Q_OBJECT
 
 public:
-    FrmLibrary(LibrarySelection& model, const ProgramServices& services, QWidget* parent = nullptr);
+    FrmLibrary(LibrarySelection& model, const shared::Services& services, const ProgramFacts& facts,
+               QWidget* parent = nullptr);
     ~FrmLibrary() override;
     FrmLibrary(const FrmLibrary&) = delete;
     FrmLibrary& operator=(const FrmLibrary&) = delete;
@@ -108,7 +110,8 @@ private:
     void ApplyFocus();
 
     LibrarySelection& model_;
-    const ProgramServices& services_;
+    const shared::Services& services_;
+    const ProgramFacts& facts_;
     CircuitImageList imlCircuit_;
     std::function<void()> beep_;
     int beepsHeard_ = 0;

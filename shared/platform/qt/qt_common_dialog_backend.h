@@ -19,6 +19,8 @@ class QtCommonDialogBackend : public CommonDialogBackend {
 public:
     QtCommonDialogBackend(QWidget* owner, QPrinter* printer);
 
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
     FileDialogAnswer ShowFileDialog(const FileDialogRequest& request) override;
     ColorDialogAnswer ShowColorDialog(const ColorDialogRequest& request) override;
     FontDialogAnswer ShowFontDialog(const FontDialogRequest& request) override;

@@ -2,6 +2,7 @@
 #include "support/temporary_folder.h"
 
 #include "pelmo/app/program_start.h"
+#include "pelmo/app/public.h"
 #include "pelmo/app/qt/frm_main.h"
 #include "pelmo/app/qt/program_menus.h"
 #include "pelmo/charts/qt/chart_windows.h"
@@ -38,8 +39,8 @@ namespace {
 // loaded as the program shows it, in EIA notation (English help).
 class FrmMainTest : public ::testing::Test {
 protected:
-    FrmMainTest() : library_(LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.')) {
-        window_ = std::make_unique<FrmMain>(library_, fake_.services);
+    FrmMainTest() {
+        window_ = std::make_unique<FrmMain>(state_, fake_.services, fake_.facts);
         window_->SetExitHandler([this]() { ++exits_; });
         window_->show();
         window_->MDIForm_Load();
@@ -84,8 +85,9 @@ protected:
         });
     }
 
-    Library library_;
     FakeProgram fake_{std::string(PELMO_SAMPLE_LIBRARY_DIR) + "/", "pelmoehlp.pdf"};
+    Public state_{LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.'), fake_.messages, fake_.cursor};
+    Library& library_ = state_.Parts();
     std::unique_ptr<FrmMain> window_;
     int exits_ = 0;
 };
@@ -407,7 +409,7 @@ TEST_F(FrmMainTest, HelpAndWebLinks) {
 
 // Without a help file, Help > Contents says so and opens nothing.
 TEST_F(FrmMainTest, NoHelpFile) {
-    fake_.services.HelpFileName.clear();
+    fake_.facts.Help.fileName.clear();
     Click(MenuBarKind::Selection, "mnuHelpContents");
     EXPECT_TRUE(fake_.shell.OpenedDocuments().empty());
     ASSERT_EQ(fake_.messages.Shown().size(), 1U);

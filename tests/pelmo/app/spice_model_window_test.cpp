@@ -4,6 +4,7 @@
 #include "app_test_support.h"
 #include "support/temporary_folder.h"
 
+#include "pelmo/app/public.h"
 #include "pelmo/app/qt/frm_main.h"
 #include "pelmo/app/qt/program_menus.h"
 #include "pelmo/library/library_loader.h"
@@ -30,8 +31,8 @@ namespace {
 
 class SpiceModelWindowTest : public ::testing::Test {
 protected:
-    SpiceModelWindowTest() : library_(LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.')) {
-        window_ = std::make_unique<FrmMain>(library_, fake_.services);
+    SpiceModelWindowTest() {
+        window_ = std::make_unique<FrmMain>(state_, fake_.services, fake_.facts);
         window_->SetExitHandler([]() {});
         window_->show();
         window_->MDIForm_Load();
@@ -87,8 +88,9 @@ protected:
         });
     }
 
-    Library library_;
     FakeProgram fake_{std::string(PELMO_SAMPLE_LIBRARY_DIR) + "/", "pelmoehlp.pdf"};
+    Public state_{LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.'), fake_.messages, fake_.cursor};
+    Library& library_ = state_.Parts();
     std::unique_ptr<FrmMain> window_;
     shared::testing::TemporaryFolder folder_;
 };

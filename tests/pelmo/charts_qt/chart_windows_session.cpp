@@ -11,7 +11,7 @@ ChartWindowsSession::ChartWindowsSession(Library parts, QSize size)
     mainWindow.resize(size);
     mainWindow.show();
     windows = std::make_unique<ChartWindows>(*area, selection, library, slotTable, pointTable, fake.services,
-                                             &mainWindow);
+                                             fake.facts, &mainWindow);
     host.windows = windows.get();
     requests = std::make_unique<ChartRequests>(selection, library, slotTable, pointTable, *windows,
                                                fake.messages, &fake.cursor);

@@ -1,6 +1,5 @@
 #include "pelmo/printing/qt/chart_output.h"
 
-#include "pelmo/app/testing/fake_program.h"
 #include "pelmo/charts/chart_style.h"
 #include "sample_charts.h"
 
@@ -8,6 +7,7 @@
 #include "shared/dialogs/twips.h"
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/cls_comdlg.h"
+#include "shared/platform/testing/fake_services.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -112,9 +112,9 @@ public:
 
 class OutputCommands : public ::testing::Test {
 protected:
-    testing::FakeProgram fake{"/opt/pelmo/"};
+    shared::FakeServices fake;
     ObservedPrinter printer;
-    ProgramServices services = fake.ServicesWithPrinter(printer);
+    shared::Services services = fake.services.WithPrinter(printer);
 };
 
 TEST_F(OutputCommands, PageSetupAsksForTheProgramsPrinter) {
@@ -263,7 +263,7 @@ TEST_F(PrintCommand, AJobThatFailsWhileDrawingIsAbortedAndThePageRestored) {
         refusing.page.failAtFirstDrawing = atFirstDrawing;
         refusing.page.SetFontName("Courier New");
         refusing.page.SetFontSize(12);
-        const ProgramServices bundle = fake.ServicesWithPrinter(refusing);
+        const shared::Services bundle = fake.services.WithPrinter(refusing);
         PrintChartWindow(&mainWindow, charts->Caption(ChartKind::Smith), charts->Window(ChartKind::Smith),
                          charts->Context(), charts->Legend(ChartKind::Smith), bundle);
         ASSERT_EQ(fake.messages.Shown().size(), 2U) << atFirstDrawing;

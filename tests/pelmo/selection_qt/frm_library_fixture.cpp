@@ -20,8 +20,8 @@ FrmLibraryTest::FrmLibraryTest(int helpLanguage, char separator)
     : separator_(separator),
       library_(LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, separator)),
       model_(library_, fake_.messages, fake_.cursor, host_) {
-    fake_.services.HelpLanguage = helpLanguage;
-    window_ = std::make_unique<FrmLibrary>(model_, fake_.services);
+    fake_.facts.Help.language = helpLanguage;
+    window_ = std::make_unique<FrmLibrary>(model_, fake_.services, fake_.facts);
     window_->SetBeep([this] { ++beeps_; });
     QObject::connect(window_.get(), &FrmLibrary::selectionChanged, [this] { ++selectionChanges_; });
     QObject::connect(window_.get(), &FrmLibrary::catalogLinkRequested, [this] { ++catalogRequests_; });

@@ -532,7 +532,7 @@ TEST(FrmLibraryEndTest, DamagedLibraryAsksTheProgramToEndOnce) {
     FakeProgram fake;
     ScriptedHost host;
     LibrarySelection model(library, fake.messages, fake.cursor, host);
-    FrmLibrary window(model, fake.services);
+    FrmLibrary window(model, fake.services, fake.facts);
     int ends = 0;
     QObject::connect(&window, &FrmLibrary::mustEnd, [&ends] { ++ends; });
     window.Form_Load();
@@ -553,7 +553,7 @@ TEST(FrmLibraryEndTest, WindowDeletedOnTheEndRequestIsNotTouchedAgain) {
     FakeProgram fake;
     ScriptedHost host;
     LibrarySelection model(library, fake.messages, fake.cursor, host);
-    auto* window = new FrmLibrary(model, fake.services);
+    auto* window = new FrmLibrary(model, fake.services, fake.facts);
     window->Form_Load();
     // The notation switch of a library that cannot be sorted in JIS asks to end.
     std::swap(library.CapacitorTable.front(), library.CapacitorTable.back());

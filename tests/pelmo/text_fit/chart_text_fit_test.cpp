@@ -87,7 +87,7 @@ protected:
         MeasuringCanvas canvas(shown.PixelWidth(), shown.PixelHeight(), shown.DotsPerInch());
         ChartWindowModel copy = window.Model();
         ChartContext context{session.slotTable, session.pointTable, session.library, shared::Eia,
-                             session.fake.services.DegreeSign, &session.fake.messages, "Pelmo"};
+                             session.fake.facts.DegreeSign, &session.fake.messages, "Pelmo"};
         copy.Draw(canvas, false, context, "");
         ASSERT_FALSE(canvas.placed.empty());
         const double left = canvas.ScaleLeft();

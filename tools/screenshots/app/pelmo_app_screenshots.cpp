@@ -3,8 +3,9 @@
 // The frame with the selection window (a capacitor chosen; an inductor chosen), and with
 // several chart windows open, each with the menu bar of its active window, over the
 // generated sample library.
-#include "pelmo/app/testing/fake_program.h"
+#include "pelmo/app/public.h"
 #include "pelmo/app/qt/frm_main.h"
+#include "pelmo/app/testing/fake_program.h"
 #include "pelmo/app/qt/program_menus.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/selection/qt/frm_library.h"
@@ -68,9 +69,9 @@ int main(int argc, char** argv) {
     const QDir& folder = *outputFolder;
     try {
         const std::string libraryFolder = argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER;
-        pelmo::Library library = pelmo::LoadLibrary(libraryFolder, '.');
         pelmo::testing::FakeProgram fake(libraryFolder + "/", "pelmoehlp.pdf");
-        pelmo::FrmMain window(library, fake.services);
+        pelmo::Public program(pelmo::LoadLibrary(libraryFolder, '.'), fake.messages, fake.cursor);
+        pelmo::FrmMain window(program, fake.services, fake.facts);
         window.SetExitHandler([]() {});
         // The size the frame opens with on an ordinary desktop; the offscreen screen is
         // smaller than that and would shrink it.

@@ -2,7 +2,6 @@
 // object, renders every page to PNG with pdftoppm, and saves the clipboard pictures of
 // the same windows, for a person to look at:
 //   pelmo-printing-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]
-#include "pelmo/app/testing/fake_program.h"
 #include "pelmo/charts/chart_window_geometry.h"
 #include "pelmo/charts/chart_window_model.h"
 #include "pelmo/printing/qt/chart_output.h"
@@ -12,6 +11,7 @@
 #include "shared/canvas/qt/qt_pixel_image.h"
 #include "shared/dialogs/twips.h"
 #include "shared/platform/qt/qt_printer.h"
+#include "shared/platform/testing/fake_services.h"
 #include "tools/screenshots/output_folder.h"
 
 #include <QApplication>
@@ -52,9 +52,9 @@ bool PrintToPng(QWidget& mainWindow, pelmo::testing::SampleCharts& charts, Chart
     device.setColorMode(blackOnly ? QPrinter::GrayScale : QPrinter::Color);
     shared::QtPrinter printer(device);
     // Nobody attends the run: the fake messages answer the print question OK.
-    pelmo::testing::FakeProgram fake("./");
+    shared::FakeServices fake;
     pelmo::PrintChartWindow(&mainWindow, charts.Caption(kind), charts.Window(kind), charts.Context(),
-                            charts.Legend(kind), fake.ServicesWithPrinter(printer));
+                            charts.Legend(kind), fake.services.WithPrinter(printer));
     for (const shared::RecordedMessage& message : fake.messages.Shown())
         std::printf("  message: %s\n", message.text.c_str());
     if (fake.messages.Shown().size() != 1) return false;
@@ -82,7 +82,7 @@ bool CopyToPng(pelmo::testing::SampleCharts& charts, ChartKind kind, const QStri
         legend.push_back({captions[k], pelmo::LegendFrameColor(kind, static_cast<int>(k)), left, top});
     }
     // The fake clipboard keeps the picture for saving.
-    pelmo::testing::FakeProgram fake("./");
+    shared::FakeServices fake;
     const int frameWidth = static_cast<int>(geometry.FrameWidth.value_or(kRectangularFrameWidth));
     pelmo::CopyChartToClipboard(picture.GrabPixels({0, 0, picture.PixelWidth(), picture.PixelHeight()}),
                                 static_cast<int>(width), static_cast<int>(height), frameWidth, smith, legend,

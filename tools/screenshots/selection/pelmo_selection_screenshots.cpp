@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         pelmo::testing::FakeProgram fake;
         ScreenshotHost host;
         pelmo::LibrarySelection model(library, fake.messages, fake.cursor, host);
-        pelmo::FrmLibrary window(model, fake.services);
+        pelmo::FrmLibrary window(model, fake.services, fake.facts);
         window.Form_Load();
         window.show();
 
