@@ -6,6 +6,7 @@
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/fake_messages.h"
+#include "support/test_names.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -164,7 +165,11 @@ INSTANTIATE_TEST_SUITE_P(Engine, CapAxis, ::testing::Values(
     CapAxisCase{3, "Capacitance Change", 6.3F, 0, -3, -12, 6.3F, 0, 0, -20},   // no X rounding
     CapAxisCase{4, "Capacitance", 2, 0, 105000, 20000, 2, 0, 200000, 20000},
     CapAxisCase{3, "Capacitance", 16, 0, 47.3F, 8.2F, 16, 0, 50, 8},
-    CapAxisCase{3, "Capacitance", 16, 0, 0.45F, 0.3F, 16, 0, 1, 0}));
+    CapAxisCase{3, "Capacitance", 16, 0, 0.45F, 0.3F, 16, 0, 1, 0}),
+    [](const auto& info) {
+        const CapAxisCase& c = info.param;
+        return ::shared::testing::TestName("Type" + std::to_string(c.chartType), c.y, c.xe, c.xs, c.yhi, c.ylo);
+    });
 // clang-format on
 
 TEST(SetCapAxisRange, ACapacitanceOfZeroHasNoScale) {

@@ -5,6 +5,7 @@
 #include "engine_test_parts.h"
 
 #include "shared/text/number_text.h"
+#include "support/test_names.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -47,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(Engine, Allowance, ::testing::Values(
     AllowanceCase{120.0F, 125.0F, 5.0F},    // Tmax - 5
     AllowanceCase{125.0F, 125.0F, 0.0F},
     AllowanceCase{125.5F, 125.0F, 0.0F},    // above Tmax
-    AllowanceCase{80.0F, 85.0F, 5.0F}));
+    AllowanceCase{80.0F, 85.0F, 5.0F}),
+    [](const auto& info) { return ::shared::testing::TestName("Ambient", info.param.ambient, "Tmax", info.param.tmax); });
 // clang-format on
 
 // ---------------------------------------------------------------------------------
@@ -77,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Engine, ThermalAxis, ::testing::Values(
     ThermalAxisCase{3.0F, 40.0F, 4.0F, 50.0F},        // whole numbers still go one step up
     ThermalAxisCase{0.8F, 74.9F, 1.0F, 80.0F},
     ThermalAxisCase{2.5F, 75.0F, 3.0F, 100.0F},
-    ThermalAxisCase{0.0F, 0.0F, 1.0F, 10.0F}));
+    ThermalAxisCase{0.0F, 0.0F, 1.0F, 10.0F}),
+    [](const auto& info) { return ::shared::testing::TestName("End", info.param.xe, "Top", info.param.yhi); });
 // clang-format on
 
 // ---------------------------------------------------------------------------------
@@ -233,7 +236,8 @@ INSTANTIATE_TEST_SUITE_P(Engine, ParameterBound, ::testing::Values(
     // S = V·I at 80 C, but never beyond the rated voltage's own start value.
     LimitCase{"Apparent Power", 100.0F, 100.0 * std::sqrt(0.5 / 4.0)},
     LimitCase{"Apparent Power", 3000.0F, 80.0 / (30.0 * std::sqrt(0.5 * 4.0))},
-    LimitCase{"Effective Power", 200.0F, 0.4}));
+    LimitCase{"Effective Power", 200.0F, 0.4}),
+    [](const auto& info) { return ::shared::testing::TestName(info.param.name, "Rth", info.param.rth); });
 // clang-format on
 
 TEST(ParameterLimitMessage, CutsTheBoundToTwoDecimalsInTheLocaleSeparator) {

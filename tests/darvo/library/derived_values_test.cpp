@@ -8,6 +8,7 @@
 
 #include "shared/errors/runtime_error.h"
 #include "shared/text/number_text.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -44,7 +45,8 @@ TEST_P(DerivedFromCodes, CapacitanceAndVoltageUnderEitherSeparator) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, DerivedFromCodes, ::testing::Values('.', ','));
+INSTANTIATE_TEST_SUITE_P(Separators, DerivedFromCodes, ::testing::Values('.', ','),
+    [](const auto& info) { return ::shared::testing::NameOfSeparator(info.param); });
 
 TEST(DerivedValues, EmptyPartNumberFallsBackToTheOtherNotation) {
     ProductRecord record = SampleProduct(2, "", "KTA18XB11A475KJ01", "", "B");

@@ -2,6 +2,7 @@
 #include "darvo/selection/plot_conditions.h"
 
 #include "shared/platform/testing/fake_messages.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,18 @@ const char* const kAmbientJis = "Ambient Temperature is invalid!\r\nPlease enter
 
 constexpr shared::CodeSystem E = shared::Eia;
 constexpr shared::CodeSystem J = shared::Jis;
+
+const char* CheckName(Check check) {
+    switch (check) {
+    case Check::DCBias: return "DCBias";
+    case Check::Frequency: return "Frequency";
+    case Check::Heat: return "Heat";
+    case Check::Parameter: return "Parameter";
+    case Check::Ambient1: return "Ambient1";
+    case Check::Ambient2: return "Ambient2";
+    }
+    return "Unknown";
+}
 
 // clang-format off
 const CheckCase kCheckCases[] = {
@@ -103,7 +116,13 @@ TEST_P(ConditionCheckTest, AcceptsOrShowsTheWindowsMessage) {
     EXPECT_EQ(messages.Shown()[0].title, "darvo");
 }
 
-INSTANTIATE_TEST_SUITE_P(Checks, ConditionCheckTest, ::testing::ValuesIn(kCheckCases));
+INSTANTIATE_TEST_SUITE_P(Checks, ConditionCheckTest, ::testing::ValuesIn(kCheckCases),
+    [](const auto& info) {
+        const CheckCase& c = info.param;
+        return ::shared::testing::TestName(CheckName(c.check), "Type" + std::to_string(c.chartType),
+                                           ::shared::testing::NameOfSeparator(c.separator),
+                                           c.code == shared::Eia ? "Eia" : "Jis", c.text);
+    });
 
 TEST(ConditionChecks, AnUnknownCharacteristicIsRefusedWithTheRangeMessage) {
     const ProductRecord part = CheckedPart("Z9Q");

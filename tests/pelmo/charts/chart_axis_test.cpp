@@ -2,6 +2,7 @@
 #include "pelmo/charts/chart_axis.h"
 
 #include "shared/errors/runtime_error.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -108,7 +109,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, MagnitudeAxisTest, ::testing::Values(
     MagnitudeRow{-40.0, 5, 480, {"-50", "-40", "-30", "-20", "-10", "0"}},
     MagnitudeRow{-6.0, 1, 2400, {"-10", "0"}},
     MagnitudeRow{-0.2, 1, 2400, {"-10", "0"}},
-    MagnitudeRow{-65.5, 7, 343, {"-70", "-60", "-50", "-40", "-30", "-20", "-10", "0"}}));
+    MagnitudeRow{-65.5, 7, 343, {"-70", "-60", "-50", "-40", "-30", "-20", "-10", "0"}}),
+    [](const auto& info) {
+        return ::shared::testing::TestName("Min", info.param.vmin, "Divisions", info.param.divisions);
+    });
 // clang-format on
 
 struct LogRow {
@@ -137,7 +141,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, LogAxisTest, ::testing::Values(
     LogRow{0.05, 300, 5, 2, {"0.01", "0.1", "1", "10", "100", "1,000"}},
     LogRow{2, 7, 1, 0, {"1", "10"}},
     LogRow{1e-5, 0.002, 3, 5, {"0.00001", "0.0001", "0.001", "0.01"}},
-    LogRow{50, 2e6, 6, -1, {"10", "100", "1,000", "10,000", "1E+05", "1E+06", "1E+07"}}));
+    LogRow{50, 2e6, 6, -1, {"10", "100", "1,000", "10,000", "1E+05", "1E+06", "1E+07"}}),
+    [](const auto& info) {
+        return ::shared::testing::TestName(info.param.vmin, "To", info.param.vmax, "Divisions", info.param.divisions);
+    });
 // clang-format on
 
 TEST(ValueAxis, LogarithmicKindsMapDecadesAndReactanceItsMagnitude) {

@@ -1,4 +1,5 @@
 #include "pelmo/cli/cli_options.h"
+#include "support/test_names.h"
 
 #include "shared/cli/cli_usage_error.h"
 
@@ -92,7 +93,11 @@ INSTANTIATE_TEST_SUITE_P(Lines, CliOptionsRefusalTest, ::testing::Values(
     RefusedLine{{"export-all", "s2p", "--out", "d", "--jobs", "2x"}, "--jobs takes a whole number"},
     RefusedLine{{"list", "--kind", "res"}, "--kind takes cap or ind"},
     RefusedLine{{"list", "--code", "EIA"}, "--code takes eia or jis"},
-    RefusedLine{{"evaluate", "--part", "PN", "--mode", "parallel"}, "--mode takes series or shunt"}));
+    RefusedLine{{"evaluate", "--part", "PN", "--mode", "parallel"}, "--mode takes series or shunt"}),
+    [](const auto& info) {
+        return info.param.arguments.empty() ? std::string("NoArguments")
+                                            : ::shared::testing::TestName(info.param.arguments);
+    });
 // clang-format on
 
 }  // namespace

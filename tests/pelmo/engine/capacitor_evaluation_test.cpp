@@ -6,6 +6,7 @@
 
 #include "shared/errors/runtime_error.h"
 #include "shared/text/number_text.h"
+#include "support/test_names.h"
 
 #include <cmath>
 #include <complex>
@@ -97,7 +98,10 @@ TEST_P(SeriesResonance, LiesAtOneOverTwoPiRootLc) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Engine, SeriesResonance, ::testing::Values(
     ResonanceCase{0.1F, 0.5F, 100.0F}, ResonanceCase{0.01F, 0.3F, 10000.0F},
-    ResonanceCase{1.0F, 1.0F, 1.0F},    ResonanceCase{0.005F, 0.8F, 1e6F}));
+    ResonanceCase{1.0F, 1.0F, 1.0F},    ResonanceCase{0.005F, 0.8F, 1e6F}),
+    [](const auto& info) {
+        return ::shared::testing::TestName(info.param.r, "Ohm", info.param.nh, "nH", info.param.pf, "pF");
+    });
 // clang-format on
 
 TEST(EvaluateCapacitor, ImpedanceAndSParametersMatchTheComplexNetwork) {
@@ -156,7 +160,8 @@ TEST_P(CharacterizationFrequencyRows, DropADecadeFromOneMicrofarad) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Engine, CharacterizationFrequencyRows, ::testing::Values(
     CharacterizationCase{0.5, 1e6, 1e7}, CharacterizationCase{999999.0, 1e6, 1e7},
-    CharacterizationCase{1e6, 1e5, 1e6}, CharacterizationCase{2.2e7, 1e5, 1e6}));
+    CharacterizationCase{1e6, 1e5, 1e6}, CharacterizationCase{2.2e7, 1e5, 1e6}),
+    [](const auto& info) { return ::shared::testing::TestName(info.param.nominal, "pF"); });
 // clang-format on
 
 // Equivalent series C and L are the series model through the network's reactance at

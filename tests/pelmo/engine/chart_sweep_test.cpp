@@ -7,6 +7,7 @@
 #include "pelmo/engine/operating_point_result.h"
 
 #include "shared/errors/runtime_error.h"
+#include "support/test_names.h"
 
 #include <cmath>
 #include <cstring>
@@ -64,7 +65,11 @@ INSTANTIATE_TEST_SUITE_P(Engine, ChartSpans, ::testing::Values(
     // 6 GHz in single precision, so the SRF counts as reaching the data limit.
     SpanCase{5, "Apparent Capacitance", 6e9 - 100.0, 1e3, -1},
     SpanCase{5, "Apparent Capacitance", 6e9 + 100.0, 1e3, -1},
-    SpanCase{5, "Apparent Capacitance", 6e9 - 1e3,   30e3, 0.9 * (6e9 - 1e3)}));
+    SpanCase{5, "Apparent Capacitance", 6e9 - 1e3,   30e3, 0.9 * (6e9 - 1e3)}),
+    [](const auto& info) {
+        return ::shared::testing::TestName("Class" + std::to_string(info.param.rangeClass), info.param.chart,
+                                           ::shared::testing::NamePart(info.param.srf / 1e9) + "GHz");
+    });
 // clang-format on
 
 TEST(ChartSpans, AClassOutsideOneToSixHasNoSpan) {

@@ -4,6 +4,7 @@
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/operating_point_result.h"
 #include "pelmo/engine/temperature_range.h"
+#include "support/test_names.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -39,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(Engine, TemperatureRanges, ::testing::Values(
     RangeCase{"X5R", true, -55, 85},  RangeCase{"B",   true, -25, 85},
     RangeCase{"F",   true, -25, 85},  RangeCase{"Y5V", true, -30, 85},
     RangeCase{"x7r", false, 0, 0},    RangeCase{"C0G", false, 0, 0},
-    RangeCase{"",    false, 0, 0},    RangeCase{"X7R ", false, 0, 0}));
+    RangeCase{"",    false, 0, 0},    RangeCase{"X7R ", false, 0, 0}),
+    [](const auto& info) { return ::shared::testing::SpelledText(info.param.name); });
 // clang-format on
 
 TEST(ConditionModel, HasAModelOnlyForModelTypesTwoAndFour) {

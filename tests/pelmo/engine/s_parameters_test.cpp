@@ -4,6 +4,7 @@
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/fake_messages.h"
+#include "support/test_names.h"
 
 #include <cmath>
 #include <complex>
@@ -132,7 +133,8 @@ TEST_P(PhaseAngles, FollowTheQuadrantsAndGiveZeroOnTheImaginaryAxis) {
 INSTANTIATE_TEST_SUITE_P(Engine, PhaseAngles, ::testing::Values(
     PhaseCase{1.0, 1.0, 45.0},   PhaseCase{-1.0, -1.0, -135.0}, PhaseCase{-1.0, 0.0, 180.0},
     PhaseCase{0.0, 5.0, 0.0},    PhaseCase{0.0, -5.0, 0.0},     PhaseCase{-1.0, 1.0, 135.0},
-    PhaseCase{1.0, -1.0, -45.0}, PhaseCase{2.0, 0.0, 0.0}));
+    PhaseCase{1.0, -1.0, -45.0}, PhaseCase{2.0, 0.0, 0.0}),
+    [](const auto& info) { return ::shared::testing::TestName("Re", info.param.re, "Im", info.param.im); });
 // clang-format on
 
 TEST(SParameters, ANonFiniteParameterIsAnOverflowWithoutALog10Message) {

@@ -1,4 +1,5 @@
 #include "pelmo/selection/frequency_scroll.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +46,14 @@ INSTANTIATE_TEST_SUITE_P(Classes, ScrollTextTest, ::testing::Values(
     // 3000^(58/200) = 10.19.
     ScrollRow{4, 3e9F, 57, '.', "4.1"},
     ScrollRow{4, 3e9F, 58, '.', "4"},
-    ScrollRow{4, 3e9F, 200, '.', "3000"}));
+    ScrollRow{4, 3e9F, 200, '.', "3000"}),
+    [](const auto& info) {
+        const ScrollRow& row = info.param;
+        return ::shared::testing::TestName("Class" + std::to_string(row.rangeClass),
+                                           ::shared::testing::NamePart(row.upperFrequency / 1e9) + "GHz",
+                                           "Position" + std::to_string(row.position),
+                                           ::shared::testing::NameOfSeparator(row.separator));
+    });
 // clang-format on
 
 TEST(ScrollPositionTest, FollowsATypedFrequencyAndStaysOnTheBar) {

@@ -9,6 +9,7 @@
 
 #include "shared/platform/testing/fake_cursor.h"
 #include "shared/platform/testing/fake_messages.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -338,7 +339,8 @@ INSTANTIATE_TEST_SUITE_P(Class5, FrequencyFieldTest, ::testing::Values(
     FrequencyRow{"8500", "Operating Frequency is out of Range!" + kClass5Range},
     FrequencyRow{"0.03", ""},
     FrequencyRow{"8499.999744", ""},
-    FrequencyRow{"1", ""}));
+    FrequencyRow{"1", ""}),
+    [](const auto& info) { return ::shared::testing::SpelledText(info.param.typed); });
 // clang-format on
 
 TEST_F(SelectionTest, ScrollBarWritesTheFrequencyAndRecalculates) {
@@ -466,7 +468,12 @@ INSTANTIATE_TEST_SUITE_P(Parts, MenuStateTest, ::testing::Values(
     MenuRow{testing::kClass5A, false, true, false, true, true},
     MenuRow{testing::kClass3, false, true, false, true, true},
     MenuRow{testing::kClass2, false, true, true, false, true},
-    MenuRow{testing::kInductorA, true, false, true, false, false}));
+    MenuRow{testing::kInductorA, true, false, true, false, false}),
+    [](const auto& info) {
+        const std::string product = info.param.inductor ? "Inductor" : "Capacitor";
+        return product + "_" + (info.param.partNumber.empty() ? std::string("NothingChosen")
+                                                              : ::shared::testing::TestName(info.param.partNumber));
+    });
 // clang-format on
 
 TEST_F(SelectionTest, ClearingTheSelectionKeepsCloseAllWhileChartsAreOpen) {

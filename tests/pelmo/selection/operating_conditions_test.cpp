@@ -1,5 +1,6 @@
 #include "pelmo/selection/operating_conditions.h"
 #include "pelmo/library/records.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,13 @@ INSTANTIATE_TEST_SUITE_P(Classes, FrequencyRangeTest, ::testing::Values(
     RangeRow{5, 1.5e9F, '.', "0.03", "1500"},
     RangeRow{6, 6e9F, ',', "0,3", "6000"},
     // The other classes show U as the double value of the stored single.
-    RangeRow{3, 8.5e9F, ',', "0,3", "8499,999744"}));
+    RangeRow{3, 8.5e9F, ',', "0,3", "8499,999744"}),
+    [](const auto& info) {
+        const RangeRow& row = info.param;
+        return ::shared::testing::TestName("Class" + std::to_string(row.rangeClass),
+                                           ::shared::testing::NamePart(row.upperFrequency / 1e9) + "GHz",
+                                           ::shared::testing::NameOfSeparator(row.separator));
+    });
 // clang-format on
 
 TEST(FrequencyRangeTest, NoRangeOutsideTheClasses) {
@@ -84,7 +91,13 @@ INSTANTIATE_TEST_SUITE_P(Fields, FrequencyCheckTest, ::testing::Values(
     FrequencyRow{3, "0,3", ',', std::nullopt},
     FrequencyRow{3, "0.29999", '.', "Operating Frequency is out of Range!\nPlease enter a Number from 0.3 - 1500 [MHz]"},
     FrequencyRow{1, "9.99", '.', "Operating Frequency is out of Range!\nPlease enter a Number from 10 - 1500 [MHz]"},
-    FrequencyRow{1, " 10 ", '.', std::nullopt}));
+    FrequencyRow{1, " 10 ", '.', std::nullopt}),
+    [](const auto& info) {
+        const FrequencyRow& row = info.param;
+        return ::shared::testing::TestName("Class" + std::to_string(row.rangeClass),
+                                           ::shared::testing::SpelledText(row.typed),
+                                           ::shared::testing::NameOfSeparator(row.separator));
+    });
 // clang-format on
 
 // One capacitor under test in a library of its own, found by its part number.

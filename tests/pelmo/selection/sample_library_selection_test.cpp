@@ -7,6 +7,7 @@
 #include "shared/parts/part_number_codes.h"
 #include "shared/platform/testing/fake_cursor.h"
 #include "shared/platform/testing/fake_messages.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +114,8 @@ TEST_P(SampleLibrarySelectionTest, EveryInductorCanBeChosenByItsFilters) {
     EXPECT_TRUE(messages_.Shown().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Notations, SampleLibrarySelectionTest, ::testing::Values(2, 1));
+INSTANTIATE_TEST_SUITE_P(Notations, SampleLibrarySelectionTest, ::testing::Values(2, 1),
+    [](const auto& info) { return "HelpLanguage" + std::to_string(info.param); });
 
 }  // namespace
 }  // namespace pelmo

@@ -1,6 +1,7 @@
 #include "shared/errors/runtime_error.h"
 #include "shared/files/fixed_record_reader.h"
 #include "shared/files/little_endian.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +113,11 @@ INSTANTIATE_TEST_SUITE_P(Lengths, FixedRecordLengths, ::testing::Values(
     LengthCase{0, 44, 0, 0},                 // an empty library
     LengthCase{0, 44, 1, 62},                // an empty model file for one part
     LengthCase{10, 0, 1, 5},                 // no record length
-    LengthCase{100, 2, std::numeric_limits<std::size_t>::max() / 2 + 1, 62}));  // count x size wraps
+    LengthCase{100, 2, std::numeric_limits<std::size_t>::max() / 2 + 1, 62}),  // count x size wraps
+    [](const auto& info) {
+        const LengthCase& c = info.param;
+        return ::shared::testing::TestName(c.bytes, "Bytes", c.count, "Records", "Of", c.recordSize);
+    });
 // clang-format on
 
 TEST(FixedRecordReader, RecordsAreTheirOwnSlices) {

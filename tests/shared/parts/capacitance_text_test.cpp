@@ -4,6 +4,7 @@
 #include "shared/parts/numeric_list.h"
 #include "shared/platform/messages.h"
 #include "shared/text/number_text.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, CapacitanceNotation, ::testing::Values(
     NotationCase{'.', "", ""},
     NotationCase{',', "0,5", "500 f"},
     NotationCase{',', "2200000", "2,2 u"},
-    NotationCase{',', "4700", "4,7 n"}));
+    NotationCase{',', "4700", "4,7 n"}),
+    [](const auto& info) {
+        return ::shared::testing::TestName(::shared::testing::NameOfSeparator(info.param.separator),
+                                           info.param.picofarads, "pF");
+    });
 // clang-format on
 
 TEST(CapacitanceNotation, TextThatIsNoNumberIsATypeMismatch) {
@@ -80,7 +85,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, CapacitanceValues, ::testing::Values(
     ValueCase{'.', "5", "5000000000000"},      // no blank: a plain number without suffix
     ValueCase{'.', "abc", "abc"},
     ValueCase{',', "4,7 n", "4700"},
-    ValueCase{',', "470 f", "0,47"}));
+    ValueCase{',', "470 f", "0,47"}),
+    [](const auto& info) {
+        return ::shared::testing::TestName(::shared::testing::NameOfSeparator(info.param.separator),
+                                           info.param.notation);
+    });
 // clang-format on
 
 TEST(LastIndexOf, SearchesBackwardsAndReportsTheStartItUsed) {

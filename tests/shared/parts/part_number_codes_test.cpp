@@ -1,6 +1,7 @@
 #include "shared/errors/runtime_error.h"
 #include "shared/parts/part_number_codes.h"
 #include "shared/text/number_text.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, FrequencyRangeClassCases, ::testing::Values(
     ClassCase{"VSK1D5R71H104KA88", 0},
     ClassCase{"kta155r71h104ka88", 0},      // lower case: the windows canonicalise first
     ClassCase{"KTA15", 0},
-    ClassCase{"", 0}));
+    ClassCase{"", 0}),
+    [](const auto& info) { return ::shared::testing::TestName(info.param.partNumber); });
 // clang-format on
 
 TEST(PartNumberCodes, InductorAndLowInductanceSizes) {
@@ -107,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, CapacitanceCodes, ::testing::Values(
     CapacitanceCodeCase{"104", "100000", "100000"},
     CapacitanceCodeCase{"220", "22", "22"},
     CapacitanceCodeCase{"475", "4700000", "4700000"},
-    CapacitanceCodeCase{"999", "9.9E+10", "9,9E+10"}));
+    CapacitanceCodeCase{"999", "9.9E+10", "9,9E+10"}),
+    [](const auto& info) { return ::shared::testing::TestName(info.param.code); });
 // clang-format on
 
 TEST(PartNumberCodes, CapacitanceCodeThatIsNoNumberIsATypeMismatch) {

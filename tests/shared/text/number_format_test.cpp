@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <limits>
 #include <ostream>
@@ -8,6 +9,7 @@
 #include "shared/errors/runtime_error.h"
 #include "shared/text/number_text.h"
 #include "shared/text/separator_swap.h"
+#include "support/test_names.h"
 
 namespace shared {
 namespace {
@@ -23,6 +25,25 @@ struct FormatRow {
 void PrintTo(const FormatRow& row, std::ostream* os)
 {
     *os << "Format(" << row.value << ", \"" << row.pattern << "\")";
+}
+
+// The value and the pattern, the pattern spelled out: "#" is "H", "." and "," are "p"
+// and "c", "+" and "-" are "Plus" and "Minus"; "1234_0p00", "1000_HEPlusH".
+std::string FormatRowName(const ::testing::TestParamInfo<FormatRow>& info)
+{
+    std::string pattern;
+    for (const char c : std::string(info.param.pattern)) {
+        switch (c) {
+        case '#': pattern += 'H'; break;
+        case '.': pattern += 'p'; break;
+        case ',': pattern += 'c'; break;
+        case '+': pattern += "Plus"; break;
+        case '-': pattern += "Minus"; break;
+        case '%': pattern += "Percent"; break;
+        default: pattern += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+        }
+    }
+    return testing::TestName(info.param.value, pattern);
 }
 
 class FormatTest : public ::testing::TestWithParam<FormatRow> {};
@@ -77,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(FixedDecimals, FormatTest, ::testing::Values(
     FormatRow{123.456, "000000000000.00", "000000000123.46"},
     FormatRow{1e13, "000000000000.00", "10000000000000.00"},
     FormatRow{7, "00", "07"},
-    FormatRow{123, "00", "123"}));
+    FormatRow{123, "00", "123"}),
+    FormatRowName);
 
 INSTANTIATE_TEST_SUITE_P(Integers, FormatTest, ::testing::Values(
     FormatRow{2.5, "####0", "3"},            // half away from zero, unlike RoundHalfEven
@@ -91,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(Integers, FormatTest, ::testing::Values(
     FormatRow{1234567890123.0, "##########", "1234567890123"},
     FormatRow{1e9 + 0.5, "##########", "1000000001"},
     FormatRow{0, "##########", ""},
-    FormatRow{0.4, "##########", ""}));
+    FormatRow{0.4, "##########", ""}),
+    FormatRowName);
 
 INSTANTIATE_TEST_SUITE_P(OptionalDecimals, FormatTest, ::testing::Values(
     FormatRow{0.5, "##.###", ".5"},          // no digit before the separator
@@ -106,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(OptionalDecimals, FormatTest, ::testing::Values(
     FormatRow{3.14159265, "0.#####", "3.14159"},
     FormatRow{0.00001, "0.#####", "0.00001"},
     FormatRow{0.000001, "0.#####", "0."},
-    FormatRow{12.5, ".00", "12.50"}));
+    FormatRow{12.5, ".00", "12.50"}),
+    FormatRowName);
 
 INSTANTIATE_TEST_SUITE_P(Grouping, FormatTest, ::testing::Values(
     FormatRow{0, "#,###", ""},
@@ -117,7 +141,8 @@ INSTANTIATE_TEST_SUITE_P(Grouping, FormatTest, ::testing::Values(
     FormatRow{999.5, "#,###", "1,000"},      // the carry of the rounding is grouped too
     FormatRow{-1234, "#,###", "-1,234"},
     FormatRow{1234.5, "#,##0.00", "1,234.50"},
-    FormatRow{1234567, "#,##0,", "1,235"}));  // a trailing comma divides by 1000
+    FormatRow{1234567, "#,##0,", "1,235"}),  // a trailing comma divides by 1000
+    FormatRowName);
 
 INSTANTIATE_TEST_SUITE_P(Exponent, FormatTest, ::testing::Values(
     FormatRow{1000, "#E+#", "1E+3"},
@@ -149,13 +174,15 @@ INSTANTIATE_TEST_SUITE_P(Exponent, FormatTest, ::testing::Values(
     FormatRow{0.5, "#.00E+##", "5.00E-1"},
     FormatRow{1.125, "#.00E+##", "1.13E+0"},  // an exponent shows at least one digit
     FormatRow{0.00125, "0.00E-00", "1.25E-03"},
-    FormatRow{125, "0.00E-00", "1.25E02"}));   // "E-": sign only when negative
+    FormatRow{125, "0.00E-00", "1.25E02"}),   // "E-": sign only when negative
+    FormatRowName);
 
 INSTANTIATE_TEST_SUITE_P(Literals, FormatTest, ::testing::Values(
     FormatRow{-5, "0.0 MHz", "-5.0 MHz"},    // the minus sign leads the whole text
     FormatRow{5, "\"x\"0\\y", "x5y"},
     FormatRow{0.5, "0%", "50%"},
-    FormatRow{1234567, "(###) ###-####", "() 123-4567"}));
+    FormatRow{1234567, "(###) ###-####", "() 123-4567"}),
+    FormatRowName);
 // clang-format on
 
 TEST(FormatSingle, UsesTheSevenDigitsTheFloatDisplaysAs)

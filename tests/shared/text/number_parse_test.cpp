@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shared/text/number_text.h"
+#include "support/test_names.h"
 
 namespace shared {
 namespace {
@@ -57,7 +58,11 @@ INSTANTIATE_TEST_SUITE_P(Accepted, ParseNumberTest, ::testing::Values(
     ParseRow{"007", '.', 7.0},
     ParseRow{"-0", '.', 0.0},
     ParseRow{"1,000", ',', 1.0},              // under "," this is one with three decimals
-    ParseRow{"1e-400", '.', 0.0}));           // below the smallest double: zero
+    ParseRow{"1e-400", '.', 0.0}),           // below the smallest double: zero
+    [](const auto& info) {
+        return ::shared::testing::TestName(::shared::testing::NameOfSeparator(info.param.separator),
+                                           ::shared::testing::SpelledText(info.param.text));
+    });
 
 INSTANTIATE_TEST_SUITE_P(Refused, ParseNumberTest, ::testing::Values(
     ParseRow{"", '.', kRefused},
@@ -80,7 +85,11 @@ INSTANTIATE_TEST_SUITE_P(Refused, ParseNumberTest, ::testing::Values(
     ParseRow{"inf", '.', kRefused},
     ParseRow{"nan", '.', kRefused},
     ParseRow{"1e400", '.', kRefused},         // too large for a double
-    ParseRow{"- 5", '.', kRefused}));
+    ParseRow{"- 5", '.', kRefused}),
+    [](const auto& info) {
+        return ::shared::testing::TestName(::shared::testing::NameOfSeparator(info.param.separator),
+                                           ::shared::testing::SpelledText(info.param.text));
+    });
 // clang-format on
 
 TEST(ParseSingle, GivesTheNearestFloatOfTheDecimalText)

@@ -1,6 +1,7 @@
 #include "tools/libgen/command_line.h"
 
 #include "shared/errors/runtime_error.h"
+#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -55,7 +56,11 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineTest, ::testing::Values(
     ArgumentCase{{"--records", "10"}, false, "", 0},
     ArgumentCase{{}, false, "", 0},
     ArgumentCase{{"--out", ""}, false, "", 0},
-    ArgumentCase{{"--out", "d", "--seed", "4"}, false, "", 0}));
+    ArgumentCase{{"--out", "d", "--seed", "4"}, false, "", 0}),
+    [](const auto& info) {
+        return info.param.arguments.empty() ? std::string("NoArguments")
+                                            : ::shared::testing::TestName(info.param.arguments);
+    });
 // clang-format on
 
 TEST(CommandLine, HelpNeedsNoFolder) {

@@ -5,6 +5,7 @@
 #include "pelmo/library/capacitor_order.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/library_writer.h"
+#include "support/test_names.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -117,7 +118,8 @@ TEST_P(ScaleLibraryTest, RecordsGivesExactlyThatManyCapacitors) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, ScaleLibraryTest,
-                         ::testing::Values(ScaleCase{1}, ScaleCase{500}, ScaleCase{32767}));
+                         ::testing::Values(ScaleCase{1}, ScaleCase{500}, ScaleCase{32767}),
+    [](const auto& info) { return "Records" + std::to_string(info.param.records); });
 
 TEST_F(LibraryFilesTest, RefusesBadArgumentsAndWritesNothing) {
     EXPECT_NE(RunLibgen("--records 32768", folder_), 0);

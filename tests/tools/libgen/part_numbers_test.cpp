@@ -11,6 +11,7 @@
 #include "shared/parts/part_number_codes.h"
 #include "shared/parts/sort_key.h"
 #include "shared/text/number_text.h"
+#include "support/test_names.h"
 
 #include <algorithm>
 #include <cctype>
@@ -45,7 +46,8 @@ TEST_P(SortKeyUnderSeparator, EveryCapacitorHasAClassAndASortKey) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSeparators, SortKeyUnderSeparator, ::testing::Values('.', ','));
+INSTANTIATE_TEST_SUITE_P(BothSeparators, SortKeyUnderSeparator, ::testing::Values('.', ','),
+    [](const auto& info) { return ::shared::testing::NameOfSeparator(info.param); });
 
 TEST(PartNumbers, IndexTextsAgreeWithTheCodes) {
     const shared::ScopedDecimalSeparator dot('.');

@@ -1,0 +1,1 @@
+// An empty unit: the check reads where the sources lie, not what they hold.
