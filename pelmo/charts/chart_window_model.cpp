@@ -66,9 +66,6 @@ std::vector<std::string> ChartWindowModel::Draw(shared::ChartCanvas& canvas, boo
     return DrawRectangularChart(canvas, kind_, traces, store_, axis_, context.DegreeSign, log10);
 }
 
-void ChartWindowModel::Close(ChartSlotTable& slots, ChartWindowList& windows, ChartWindowList::WindowId id) const {
-    slots.FreeForClosedWindow(chartName_, slotNumber_);
-    windows.Remove(id);
-}
+void ChartWindowModel::Close(ChartSlotTable& slots) const { slots.FreeForClosedWindow(chartName_, slotNumber_); }
 
 }  // namespace pelmo

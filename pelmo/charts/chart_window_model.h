@@ -2,7 +2,6 @@
 #define PELMO_CHARTS_CHART_WINDOW_MODEL_H
 
 #include "pelmo/charts/chart_axis.h"
-#include "pelmo/charts/chart_window_list.h"
 #include "pelmo/charts/trace_store.h"
 #include "pelmo/engine/chart_kind.h"
 #include "pelmo/engine/chart_sweep.h"
@@ -67,9 +66,8 @@ public:
     std::vector<std::string> Draw(shared::ChartCanvas& canvas, bool ownPicture, ChartContext& context,
                                   std::string_view srfReadout);
 
-    // The window closes: its slots are freed (a Smith window frees only its own) and it
-    // leaves the list of open windows.
-    void Close(ChartSlotTable& slots, ChartWindowList& windows, ChartWindowList::WindowId id) const;
+    // The window closes: its slots are freed (a Smith window frees only its own).
+    void Close(ChartSlotTable& slots) const;
 
 private:
     void CopyCurrentSlot(ChartContext& context, std::string_view srfReadout);

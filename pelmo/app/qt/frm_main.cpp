@@ -171,10 +171,10 @@ void FrmMain::ListWindows(QMenu& menu) {
             delete action;
         }
     }
-    const QList<QMdiSubWindow*> windows = area_->subWindowList(QMdiArea::CreationOrder);
-    if (windows.isEmpty()) {
-        return;
-    }
+    // The selection window opens first and stays; the chart windows follow as their
+    // registry has them.
+    std::vector<QMdiSubWindow*> windows = charts_->Frames();
+    windows.insert(windows.begin(), librarySubWindow_);
     menu.addSeparator()->setProperty(kWindowListItem, true);
     int number = 0;
     for (QMdiSubWindow* window : windows) {

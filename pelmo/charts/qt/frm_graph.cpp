@@ -45,14 +45,13 @@ QColor ToQColor(shared::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); 
 }  // namespace
 
 FrmGraph::FrmGraph(ChartSlotTable& slotTable, const ChartPointTable& points, const Library& library,
-                   LibrarySelection& selection, ChartWindowList& registry, const ProgramServices& services,
+                   LibrarySelection& selection, const ProgramServices& services,
                    QWidget* mainWindow, QWidget* parent)
     : QWidget(parent),
       slots_(slotTable),
       points_(points),
       library_(library),
       selection_(selection),
-      registry_(registry),
       services_(services),
       mainWindow_(mainWindow),
       model_(slotTable, SelectionConnection(selection)),
@@ -306,13 +305,11 @@ void FrmGraph::closeEvent(QCloseEvent* event) {
 
 void FrmGraph::Form_Unload() {
     unloaded_ = true;
-    model_.Close(slots_, registry_, Id());
+    model_.Close(slots_);
     emit closed(this);
 }
 
 const ChartWindowModel& FrmGraph::Model() const { return model_; }
-
-ChartWindowList::WindowId FrmGraph::Id() const noexcept { return reinterpret_cast<ChartWindowList::WindowId>(this); }
 
 QSize FrmGraph::WindowSize() const { return QSize(PixelsX(geometry_.Width), PixelsY(geometry_.Height)); }
 

@@ -51,8 +51,7 @@ protected:
     }
 
     void Close(ChartKind kind) {
-        ChartWindowList list;
-        windows.at(kind)->Close(slots, list, 1);
+        windows.at(kind)->Close(slots);
         windows.erase(kind);
     }
 

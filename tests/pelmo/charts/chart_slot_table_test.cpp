@@ -150,23 +150,49 @@ TEST(SlotReservation, AFailedRequestFreesItsSlot) {
     EXPECT_TRUE(table.Slot(1).InUse());
 }
 
+// Handles are plain numbers here; 0 stands for a window deleted without closing.
 TEST(ChartWindowList, KeepsOpeningOrderAndOneWindowPerRectangularKind) {
-    ChartWindowList windows;
-    windows.Add(10, ChartKind::Impedance, 1);
-    windows.Add(11, ChartKind::Smith, 2);
-    windows.Add(12, ChartKind::Smith, 3);
-    windows.Add(13, ChartKind::Magnitude, 4);
-    EXPECT_THROW(windows.Add(14, ChartKind::Impedance, 5), shared::RuntimeError);
-    EXPECT_EQ(windows.WindowOfKind(ChartKind::Impedance), 10U);
-    EXPECT_EQ(windows.WindowOfKind(ChartKind::Smith), std::nullopt);
-    windows.Remove(11);
-    windows.Remove(11);
-    std::vector<ChartWindowList::WindowId> order;
-    for (const auto& entry : windows.Windows())
-        order.push_back(entry.Id);
-    EXPECT_EQ(order, (std::vector<ChartWindowList::WindowId>{10, 12, 13}));
-    windows.Remove(10);
-    EXPECT_EQ(windows.WindowOfKind(ChartKind::Impedance), std::nullopt);
+    using List = ChartWindowList<int>;
+    List windows;
+    const List::WindowId impedance = windows.Add(ChartKind::Impedance, 1, 10);
+    const List::WindowId smith = windows.Add(ChartKind::Smith, 2, 11);
+    windows.Add(ChartKind::Smith, 3, 12);
+    windows.Add(ChartKind::Magnitude, 4, 13);
+    EXPECT_THROW(windows.Add(ChartKind::Impedance, 5, 14), shared::RuntimeError);
+    EXPECT_EQ(windows.OpenCount(), 4);
+    EXPECT_EQ(windows.OfKind(ChartKind::Impedance)->Window, 10);
+    EXPECT_EQ(windows.OfKind(ChartKind::Smith), std::nullopt);
+    windows.Remove(smith);
+    windows.Remove(smith);
+    std::vector<int> order;
+    for (const List::Entry& entry : windows.Open())
+        order.push_back(entry.Window);
+    EXPECT_EQ(order, (std::vector<int>{10, 12, 13}));
+    windows.Remove(impedance);
+    EXPECT_EQ(windows.OfKind(ChartKind::Impedance), std::nullopt);
+    EXPECT_FALSE(windows.IsOpenId(impedance));
+}
+
+// Ids count on and are never reused, so a late close of an old window cannot remove
+// the window opened after it; a window gone without closing frees its kind.
+TEST(ChartWindowList, IdsAreNeverReusedAndGoneWindowsCountAsClosed) {
+    using List = ChartWindowList<int>;
+    List windows;
+    const List::WindowId first = windows.Add(ChartKind::Phase, 1, 20);
+    windows.Remove(first);
+    const List::WindowId second = windows.Add(ChartKind::Phase, 2, 21);
+    EXPECT_NE(first, second);
+    windows.Remove(first);
+    EXPECT_TRUE(windows.IsOpenId(second));
+    EXPECT_EQ(windows.OfKind(ChartKind::Phase)->SlotNumber, 2);
+
+    const List::WindowId gone = windows.Add(ChartKind::Q, 3, 0);
+    EXPECT_FALSE(windows.IsOpenId(gone));
+    EXPECT_EQ(windows.OpenCount(), 1);
+    EXPECT_EQ(windows.OfKind(ChartKind::Q), std::nullopt);
+    EXPECT_NO_THROW(windows.Add(ChartKind::Q, 4, 22));
+    EXPECT_EQ(windows.Open().size(), 2u);
+    EXPECT_FALSE(windows.Empty());
 }
 
 }  // namespace

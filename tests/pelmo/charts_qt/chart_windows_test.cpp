@@ -294,9 +294,27 @@ TEST_F(ChartWindowsTest, CloseAllClosesTheLastOpenedFirst) {
     EXPECT_EQ(order, (std::vector<FrmGraph*>{open[2], open[1], open[0]}));
     EXPECT_EQ(windows->OpenCount(), 0);
     EXPECT_EQ(slotTable.InUseCount(), 0);
-    EXPECT_TRUE(windows->Registry().Empty());
+    EXPECT_TRUE(windows->OpenWindows().Empty());
     selection.UpdateMenuState();
     EXPECT_FALSE(selection.State().Menus.WindowClose);
+}
+
+// A window deleted without closing (its frame torn down with the area) drops out of
+// every derived view at once; its kind opens a new window on the next request.
+TEST_F(ChartWindowsTest, AWindowDeletedWithoutClosingCountsAsGone) {
+    Choose(Inductor(0), true);
+    requests->Request(ChartKind::Impedance);
+    requests->Request(ChartKind::Q);
+    ASSERT_EQ(windows->OpenCount(), 2);
+    QMdiSubWindow* frame = Frame(windows->WindowOfKind(ChartKind::Impedance));
+    FrmGraph* q = windows->WindowOfKind(ChartKind::Q);
+    delete frame;
+    EXPECT_EQ(windows->OpenCount(), 1);
+    EXPECT_EQ(windows->Windows(), std::vector<FrmGraph*>{q});
+    EXPECT_EQ(windows->Frames(), std::vector<QMdiSubWindow*>{Frame(q)});
+    EXPECT_EQ(windows->WindowOfKind(ChartKind::Impedance), nullptr);
+    windows->CloseAll();
+    EXPECT_EQ(windows->OpenCount(), 0);
 }
 
 // A window that cannot load is reported as the window's load and never shown; the
