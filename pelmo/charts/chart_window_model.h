@@ -5,6 +5,8 @@
 #include "pelmo/charts/trace_store.h"
 #include "pelmo/engine/chart_kind.h"
 #include "pelmo/engine/chart_sweep.h"
+#include "pelmo/engine/circuit_mode.h"
+#include "pelmo/engine/s_parameter.h"
 #include "shared/parts/code_system.h"
 
 #include <array>
@@ -38,17 +40,17 @@ struct ChartContext {
 // owns one and hands it the canvas of its picture, a printer page or a clipboard picture.
 class ChartWindowModel {
 public:
-    // Loads from the current slot. For charts without an S-parameter connection the
-    // slot holds "", and the window records the connection chosen in the selection
+    // Loads from the current slot. Charts without an S-parameter record no connection
+    // in their slot, and the window records the connection chosen in the selection
     // window (selectionConnection) instead. RuntimeError 5 when the current slot is
     // not in use or names no chart kind.
-    ChartWindowModel(const ChartSlotTable& slots, std::string selectionConnection);
+    ChartWindowModel(const ChartSlotTable& slots, CircuitMode selectionConnection);
 
     ChartKind Kind() const noexcept { return kind_; }
     bool IsSmith() const noexcept { return kind_ == ChartKind::Smith; }
-    const std::string& ChartName() const noexcept { return chartName_; }
-    const std::string& SParameter() const noexcept { return sParameter_; }
-    const std::string& Connection() const noexcept { return connection_; }
+    std::string_view ChartName() const noexcept { return pelmo::ChartName(kind_); }
+    pelmo::SParameter SParameter() const noexcept { return sParameter_; }
+    CircuitMode Connection() const noexcept { return connection_; }
     int SlotNumber() const noexcept { return slotNumber_; }
     const TraceStore& Store() const noexcept { return store_; }
     const ChartAxis& Axis() const noexcept { return axis_; }
@@ -73,9 +75,8 @@ private:
     void CopyCurrentSlot(ChartContext& context, std::string_view srfReadout);
 
     ChartKind kind_ = ChartKind::Smith;
-    std::string chartName_;
-    std::string sParameter_;
-    std::string connection_;
+    pelmo::SParameter sParameter_ = pelmo::SParameter::None;
+    CircuitMode connection_ = CircuitMode::Series;
     int slotNumber_ = 0;
     TraceStore store_;
     ChartAxis axis_;

@@ -36,10 +36,6 @@ constexpr double kLabelIndentTwips = 60.0;
 // this size; a larger desktop font would cut them off.
 constexpr double kLegendPointSize = 8.0;
 
-std::string SelectionConnection(const LibrarySelection& selection) {
-    return selection.State().Mode == 0 ? "Series" : "Shunt";
-}
-
 QColor ToQColor(shared::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 }  // namespace
@@ -54,7 +50,7 @@ FrmGraph::FrmGraph(ChartSlotTable& slotTable, const ChartPointTable& points, con
       selection_(selection),
       services_(services),
       mainWindow_(mainWindow),
-      model_(slotTable, SelectionConnection(selection)),
+      model_(slotTable, selection.State().Connection()),
       geometry_(NewChartWindowGeometry(model_.Kind(), model_.SlotNumber())) {
     setObjectName(QStringLiteral("frmGraph"));
     BuildControls();

@@ -49,7 +49,7 @@ void ModelWindows::ShowChart(ChartKind kind) {
         window.Legends = window.Model->Draw(canvas, true, context, srf);
         return;
     }
-    Window window{std::make_unique<ChartWindowModel>(slots_, "Series"), {}};
+    Window window{std::make_unique<ChartWindowModel>(slots_, CircuitMode::Series), {}};
     window.Legends = window.Model->Draw(canvas, true, context, srf);
     windows.push_back(std::move(window));
     ids_.push_back(list_.Add(kind, slots_.CurrentSlot(), windows.size()));

@@ -98,8 +98,8 @@ TEST_F(ChartWindowsTest, OpensAWindowPerSmithRequestAndOnePerRectangularKind) {
     const std::string b = Inductor(1);
     Choose(a, true);
     requests->Request(ChartKind::Impedance);
-    requests->Request(ChartKind::Smith, "S11");
-    requests->Request(ChartKind::Smith, "S21");
+    requests->Request(ChartKind::Smith, SParameter::S11);
+    requests->Request(ChartKind::Smith, SParameter::S21);
     Choose(b, true);
     requests->Request(ChartKind::Impedance);
     requests->Request(ChartKind::Q);
@@ -156,7 +156,7 @@ TEST_F(ChartWindowsTest, ImpedanceAndEsrGivesOneWindowWithBothTraces) {
     EXPECT_EQ(window->windowTitle(), "Impedance & ESR Chart");
     EXPECT_EQ(window->LegendCaption(0).toStdString(), part + "-Impedance");
     EXPECT_EQ(window->LegendCaption(1).toStdString(), part + "-ESR");
-    EXPECT_EQ(slotTable.SlotsOfChart("Impedance & ESR"), (std::vector<int>{1, 2}));
+    EXPECT_EQ(slotTable.SlotsOfChart(ChartKind::ImpedanceAndEsr), (std::vector<int>{1, 2}));
 }
 
 // Moving over a trace shows its point in the status bar and marks it red; a left click
@@ -247,10 +247,10 @@ TEST_F(ChartWindowsTest, ClosingFreesTheWindowsSlots) {
     const std::string b = Inductor(1);
     Choose(a, true);
     requests->Request(ChartKind::Impedance);
-    requests->Request(ChartKind::Smith, "S11");
+    requests->Request(ChartKind::Smith, SParameter::S11);
     Choose(b, true);
     requests->Request(ChartKind::Impedance);
-    requests->Request(ChartKind::Smith, "S11");
+    requests->Request(ChartKind::Smith, SParameter::S11);
     ASSERT_EQ(slotTable.InUseCount(), 4);
     QSignalSpy changed(windows.get(), &ChartWindows::windowsChanged);
     QSignalSpy closed(windows->Windows()[0], &FrmGraph::closed);
@@ -267,7 +267,7 @@ TEST_F(ChartWindowsTest, ClosingFreesTheWindowsSlots) {
     Frame(windows->Windows()[0])->close();
     EXPECT_EQ(slotTable.InUseCount(), 1);
     EXPECT_TRUE(slotTable.Slot(4).InUse());
-    requests->Request(ChartKind::Smith, "S11");
+    requests->Request(ChartKind::Smith, SParameter::S11);
     ASSERT_EQ(fake.messages.Shown().size(), 1U);
     EXPECT_EQ(fake.messages.Shown()[0].text, "This Chart is already opened!");
     fake.messages.Clear();
@@ -283,7 +283,7 @@ TEST_F(ChartWindowsTest, ClosingFreesTheWindowsSlots) {
 TEST_F(ChartWindowsTest, CloseAllClosesTheLastOpenedFirst) {
     Choose(Inductor(0), true);
     requests->Request(ChartKind::Impedance);
-    requests->Request(ChartKind::Smith, "S11");
+    requests->Request(ChartKind::Smith, SParameter::S11);
     requests->Request(ChartKind::Q);
     const std::vector<FrmGraph*> open = windows->Windows();
     ASSERT_EQ(open.size(), 3U);
