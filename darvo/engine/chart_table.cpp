@@ -5,28 +5,33 @@
 namespace darvo {
 
 namespace {
+
 constexpr const char* kSource = "darvo:mdlPublic.ChartTable";
-}
+
+// A misuse of the table is reported as the table's own procedure failing.
+[[noreturn]] void Raise(int number) { throw shared::RuntimeError(number, kSource).WithReportTitle(kSource); }
+
+}  // namespace
 
 ChartTable::ChartTable() : records_(1) {}
 
 const ChartDataRecord& ChartTable::At(std::size_t index) const {
     if (index >= records_.size()) {
-        throw shared::RuntimeError(shared::error::kSubscriptOutOfRange, kSource);
+        Raise(shared::error::kSubscriptOutOfRange);
     }
     return records_[index];
 }
 
 ChartDataRecord& ChartTable::At(std::size_t index) {
     if (index >= records_.size()) {
-        throw shared::RuntimeError(shared::error::kSubscriptOutOfRange, kSource);
+        Raise(shared::error::kSubscriptOutOfRange);
     }
     return records_[index];
 }
 
 ChartDataRecord& ChartTable::Prepare() {
     if (preparing_) {
-        throw shared::RuntimeError(shared::error::kInvalidProcedureCall, kSource);
+        Raise(shared::error::kInvalidProcedureCall);
     }
     const auto index = static_cast<std::size_t>(chartCount_);
     records_.resize(index + 1);
@@ -37,14 +42,14 @@ ChartDataRecord& ChartTable::Prepare() {
 
 ChartDataRecord& ChartTable::Prepared() {
     if (!preparing_) {
-        throw shared::RuntimeError(shared::error::kSubscriptOutOfRange, kSource);
+        Raise(shared::error::kSubscriptOutOfRange);
     }
     return records_[static_cast<std::size_t>(chartCount_)];
 }
 
 void ChartTable::AdoptPrepared() {
     if (!preparing_) {
-        throw shared::RuntimeError(shared::error::kSubscriptOutOfRange, kSource);
+        Raise(shared::error::kSubscriptOutOfRange);
     }
     preparing_ = false;
     ++chartCount_;

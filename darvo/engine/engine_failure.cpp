@@ -17,9 +17,11 @@ std::string ProcedureName(const std::string& source) {
 }  // namespace
 
 void RaiseNumericalFailure(int number, const std::string& source, const std::string& reason) {
+    // The routine also titles the report, in the window and the data output.
     throw shared::RuntimeError(
         number, source,
-        shared::StandardErrorDescription(number) + " in " + ProcedureName(source) + ": " + reason);
+        shared::StandardErrorDescription(number) + " in " + ProcedureName(source) + ": " + reason)
+        .WithReportTitle(source);
 }
 
 void RaiseUnknownQuantity(const std::string& source, std::string_view name) {

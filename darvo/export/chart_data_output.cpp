@@ -15,10 +15,14 @@
 
 namespace darvo {
 
+namespace {
+constexpr const char* kComputeSource = "darvo:ComputeOutputRecord";
+}  // namespace
+
 std::optional<ChartDataRecord> ComputeOutputRecord(ChartTable& table, const ProductLibrary& library,
                                                    const ChartDataRecord& header, shared::Messages& messages) {
     if (header.ProductIndex < 0 || static_cast<std::size_t>(header.ProductIndex) >= library.ProductTable.size()) {
-        throw shared::RuntimeError(shared::error::kSubscriptOutOfRange, "darvo:ComputeOutputRecord");
+        throw shared::RuntimeError(shared::error::kSubscriptOutOfRange, kComputeSource).WithReportTitle(kComputeSource);
     }
     const ProductRecord& part = library.ProductTable[static_cast<std::size_t>(header.ProductIndex)];
 
@@ -50,9 +54,9 @@ DataOutputOutcome SaveChartData(ChartTable& table, const ProductLibrary& library
     try {
         record = ComputeOutputRecord(table, library, request.Header, messages);
     } catch (const shared::RuntimeError& failure) {
-        // The engine names its routine as the source, which tells the user what failed.
-        const std::string title = failure.Source().empty() ? kDataOutputTitle : failure.Source();
-        shared::ErrorReport(messages, title, failure, shared::ErrorNumberForm::TrailingBlank);
+        // The engine titles its reports with its routine, which tells the user what failed.
+        shared::ErrorReport(messages, shared::ReportTitleOf(failure, kDataOutputTitle), failure,
+                            shared::ErrorNumberForm::TrailingBlank);
         return DataOutputOutcome::Refused;
     }
     if (!record) {

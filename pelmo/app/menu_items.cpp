@@ -143,20 +143,20 @@ bool IsEnabled(MenuEnable rule, const SelectionMenuState& state) noexcept {
 
 std::optional<ChartMenuRequest> ChartRequestOf(MenuCommand command) {
     switch (command) {
-    case C::GraphSmithS11: return ChartMenuRequest{ChartKind::Smith, "S11"};
-    case C::GraphSmithS21: return ChartMenuRequest{ChartKind::Smith, "S21"};
-    case C::GraphMagS11: return ChartMenuRequest{ChartKind::Magnitude, "S11"};
-    case C::GraphMagS21: return ChartMenuRequest{ChartKind::Magnitude, "S21"};
-    case C::GraphPhaseS11: return ChartMenuRequest{ChartKind::Phase, "S11"};
-    case C::GraphPhaseS21: return ChartMenuRequest{ChartKind::Phase, "S21"};
-    case C::GraphImp: return ChartMenuRequest{ChartKind::Impedance, ""};
-    case C::GraphESR: return ChartMenuRequest{ChartKind::Esr, ""};
-    case C::GraphReac: return ChartMenuRequest{ChartKind::Reactance, ""};
-    case C::GraphQ: return ChartMenuRequest{ChartKind::Q, ""};
-    case C::GraphDF: return ChartMenuRequest{ChartKind::DF, ""};
-    case C::GraphApcapa: return ChartMenuRequest{ChartKind::ApparentCapacitance, ""};
-    case C::GraphApindu: return ChartMenuRequest{ChartKind::ApparentInductance, ""};
-    case C::GraphImpESR: return ChartMenuRequest{ChartKind::ImpedanceAndEsr, ""};
+    case C::GraphSmithS11: return ChartMenuRequest{ChartKind::Smith, SParameter::S11};
+    case C::GraphSmithS21: return ChartMenuRequest{ChartKind::Smith, SParameter::S21};
+    case C::GraphMagS11: return ChartMenuRequest{ChartKind::Magnitude, SParameter::S11};
+    case C::GraphMagS21: return ChartMenuRequest{ChartKind::Magnitude, SParameter::S21};
+    case C::GraphPhaseS11: return ChartMenuRequest{ChartKind::Phase, SParameter::S11};
+    case C::GraphPhaseS21: return ChartMenuRequest{ChartKind::Phase, SParameter::S21};
+    case C::GraphImp: return ChartMenuRequest{ChartKind::Impedance, SParameter::None};
+    case C::GraphESR: return ChartMenuRequest{ChartKind::Esr, SParameter::None};
+    case C::GraphReac: return ChartMenuRequest{ChartKind::Reactance, SParameter::None};
+    case C::GraphQ: return ChartMenuRequest{ChartKind::Q, SParameter::None};
+    case C::GraphDF: return ChartMenuRequest{ChartKind::DF, SParameter::None};
+    case C::GraphApcapa: return ChartMenuRequest{ChartKind::ApparentCapacitance, SParameter::None};
+    case C::GraphApindu: return ChartMenuRequest{ChartKind::ApparentInductance, SParameter::None};
+    case C::GraphImpESR: return ChartMenuRequest{ChartKind::ImpedanceAndEsr, SParameter::None};
     default: return std::nullopt;
     }
 }

@@ -2,6 +2,7 @@
 #define PELMO_APP_MENU_ITEMS_H
 
 #include "pelmo/engine/chart_kind.h"
+#include "pelmo/engine/s_parameter.h"
 #include "pelmo/selection/selection_menu_state.h"
 
 #include <optional>
@@ -90,7 +91,7 @@ bool IsEnabled(MenuEnable rule, const SelectionMenuState& state) noexcept;
 // kinds without one). Nothing for every other command.
 struct ChartMenuRequest {
     ChartKind Kind = ChartKind::Smith;
-    std::string SParameter;
+    pelmo::SParameter SParameter = pelmo::SParameter::None;
 };
 std::optional<ChartMenuRequest> ChartRequestOf(MenuCommand command);
 

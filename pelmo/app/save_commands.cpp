@@ -31,7 +31,7 @@ ExportSelection ExportSelectionOf(const SelectionWindowState& state) {
     selection.Product = state.Product == ProductKind::Inductor ? ExportProduct::Inductor : ExportProduct::Capacitor;
     selection.PartNumber = state.PartNumber.Text;
     selection.CodeSystem = state.CodeSystem;
-    selection.Connection = state.Mode == 0 ? CircuitMode::Series : CircuitMode::Shunt;
+    selection.Connection = state.Connection();
     selection.TemperatureText = state.Temperature;
     selection.BiasText = state.Bias;
     return selection;

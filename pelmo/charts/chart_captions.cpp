@@ -11,6 +11,12 @@ std::string Conditions(const ChartTrace& trace, const std::string& degreeSign) {
            shared::GeneralNumberTextSingle(trace.Slot.DcBias) + "[V]";
 }
 
+std::string ParameterText(const ChartSlot& slot) { return std::string(SParameterName(slot.Parameter)); }
+
+std::string ConnectionText(const ChartSlot& slot) {
+    return slot.Connection ? std::string(CircuitModeName(*slot.Connection)) : std::string();
+}
+
 }  // namespace
 
 std::string RectangularChartCaption(ChartKind kind) { return std::string(ChartName(kind)) + " Chart"; }
@@ -20,7 +26,7 @@ std::string SmithChartCaption(const ChartTrace& trace) {
     if (trace.DependsOnConditions)
         caption += shared::GeneralNumberTextSingle(trace.Slot.Temperature) + "[C]" + "-" +
                    shared::GeneralNumberTextSingle(trace.Slot.DcBias) + "[V]" + "-";
-    return caption + trace.Slot.SParameter + "-" + trace.Slot.Connection;
+    return caption + ParameterText(trace.Slot) + "-" + ConnectionText(trace.Slot);
 }
 
 std::array<std::string, 6> SmithLegendLabels(const ChartTrace& trace, const std::string& degreeSign) {
@@ -29,11 +35,11 @@ std::array<std::string, 6> SmithLegendLabels(const ChartTrace& trace, const std:
     if (trace.DependsOnConditions) {
         labels[1] = shared::GeneralNumberTextSingle(trace.Slot.Temperature) + "[" + degreeSign + "C]";
         labels[2] = shared::GeneralNumberTextSingle(trace.Slot.DcBias) + "[V]";
-        labels[3] = trace.Slot.SParameter;
-        labels[4] = trace.Slot.Connection;
+        labels[3] = ParameterText(trace.Slot);
+        labels[4] = ConnectionText(trace.Slot);
     } else {
-        labels[1] = trace.Slot.SParameter;
-        labels[2] = trace.Slot.Connection;
+        labels[1] = ParameterText(trace.Slot);
+        labels[2] = ConnectionText(trace.Slot);
     }
     return labels;
 }
@@ -50,10 +56,10 @@ std::string LegendCaption(ChartKind kind, const ChartTrace& trace, bool holdsEsr
     } else if (trace.DependsOnConditions) {
         caption = p + " (" + Conditions(trace, degreeSign);
         if (sParameterKind)
-            caption += "," + trace.Slot.SParameter + "," + trace.Slot.Connection;
+            caption += "," + ParameterText(trace.Slot) + "," + ConnectionText(trace.Slot);
         caption += ")";
     } else if (sParameterKind) {
-        caption = p + " (" + trace.Slot.SParameter + "," + trace.Slot.Connection + ")";
+        caption = p + " (" + ParameterText(trace.Slot) + "," + ConnectionText(trace.Slot) + ")";
     } else {
         caption = p;
     }

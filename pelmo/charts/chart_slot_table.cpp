@@ -32,11 +32,11 @@ int ChartSlotTable::InUseCount() const noexcept {
     return count;
 }
 
-int ChartSlotTable::CountOfChart(std::string_view chartName) const noexcept {
+int ChartSlotTable::CountOfChart(ChartKind kind) const noexcept {
     int count = 0;
     for (int n = 1; n <= kChartSlots; ++n) {
         const ChartSlot& slot = slots_[static_cast<std::size_t>(n)];
-        if (slot.InUse() && slot.ChartName == chartName)
+        if (slot.InUse() && slot.Kind == kind)
             ++count;
     }
     return count;
@@ -50,20 +50,20 @@ int ChartSlotTable::LowestFreeSlot() const noexcept {
 }
 
 ChartOpenRefusal ChartSlotTable::CheckChartOpen(const ChartSlot& request) const {
-    if (CountOfChart(request.ChartName) >= kMaxTracesPerChart)
+    if (request.Kind && CountOfChart(*request.Kind) >= kMaxTracesPerChart)
         return ChartOpenRefusal::TooManyOfThisKind;
     if (LowestFreeSlot() == 0)
         return ChartOpenRefusal::TooManyCharts;
     if (secondPass_)
         return ChartOpenRefusal::None;
     // Free slots take part as the original check had it: a freed slot keeps its
-    // temperature and bias but has no part and an empty name, so it never matches a
-    // real request.
+    // temperature and bias but has no part and no kind, so it never matches a real
+    // request.
     for (int n = 1; n <= kChartSlots; ++n) {
         const ChartSlot& slot = slots_[static_cast<std::size_t>(n)];
         if (slot.Temperature == request.Temperature && slot.DcBias == request.DcBias &&
-            slot.ChartName == request.ChartName && slot.PartIndexPlusOne == request.PartIndexPlusOne &&
-            slot.ProductKind == request.ProductKind && slot.SParameter == request.SParameter &&
+            slot.Kind == request.Kind && slot.PartIndexPlusOne == request.PartIndexPlusOne &&
+            slot.Product == request.Product && slot.Parameter == request.Parameter &&
             slot.Connection == request.Connection)
             return ChartOpenRefusal::AlreadyOpened;
     }
@@ -83,31 +83,31 @@ int ChartSlotTable::Reserve(const ChartSlot& request) {
 
 void ChartSlotTable::Free(int number) {
     ChartSlot& slot = Slot(number);
-    slot.ProductKind = 0;
+    slot.Product.reset();
     slot.PartIndexPlusOne = 0;
     slot.SlotNumber = 0;
     slot.UpperFrequency = 0.0F;
-    slot.ChartName.clear();
-    slot.SParameter.clear();
-    slot.Connection.clear();
+    slot.Kind.reset();
+    slot.Parameter = SParameter::None;
+    slot.Connection.reset();
 }
 
-void ChartSlotTable::FreeForClosedWindow(std::string_view chartName, int ownSlot) {
-    if (chartName == "Smith") {
-        if (ownSlot >= 1 && ownSlot <= kChartSlots && Slot(ownSlot).ChartName == chartName)
+void ChartSlotTable::FreeForClosedWindow(ChartKind kind, int ownSlot) {
+    if (kind == ChartKind::Smith) {
+        if (ownSlot >= 1 && ownSlot <= kChartSlots && Slot(ownSlot).Kind == kind)
             Free(ownSlot);
         return;
     }
     for (int n = 1; n <= kChartSlots; ++n)
-        if (slots_[static_cast<std::size_t>(n)].ChartName == chartName)
+        if (slots_[static_cast<std::size_t>(n)].Kind == kind)
             Free(n);
 }
 
-std::vector<int> ChartSlotTable::SlotsOfChart(std::string_view chartName) const {
+std::vector<int> ChartSlotTable::SlotsOfChart(ChartKind kind) const {
     std::vector<int> numbers;
     for (int n = 1; n <= kChartSlots; ++n) {
         const ChartSlot& slot = slots_[static_cast<std::size_t>(n)];
-        if (slot.InUse() && slot.ChartName == chartName)
+        if (slot.InUse() && slot.Kind == kind)
             numbers.push_back(n);
     }
     return numbers;

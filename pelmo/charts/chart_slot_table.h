@@ -39,16 +39,16 @@ public:
     bool ImpedanceEsrSecondPass() const noexcept { return secondPass_; }
     void SetImpedanceEsrSecondPass(bool set) noexcept { secondPass_ = set; }
 
-    // Slots in use, and slots in use carrying chartName, over all twenty slots. Gaps
+    // Slots in use, and slots in use of one chart kind, over all twenty slots. Gaps
     // left by closed windows do not hide the slots after them.
     int InUseCount() const noexcept;
-    int CountOfChart(std::string_view chartName) const noexcept;
+    int CountOfChart(ChartKind kind) const noexcept;
     // The lowest free slot number, or 0 when all twenty are in use.
     int LowestFreeSlot() const noexcept;
 
     // The limit and duplicate checks a chart request passes before it takes a slot.
-    // request carries what the slot would hold (chart name, part, kind, S-parameter,
-    // connection, temperature, bias). The per-kind limit counts every slot in use; a
+    // request carries what the slot would hold (chart kind, part, product kind,
+    // S-parameter, connection, temperature, bias). The per-kind limit counts every slot in use; a
     // limit refusal is final. While the Impedance & ESR second pass runs, only the
     // duplicate test is skipped, so the pair can never push a kind past its limit.
     ChartOpenRefusal CheckChartOpen(const ChartSlot& request) const;
@@ -57,17 +57,18 @@ public:
     // current slot. Returns the number, or 0 (nothing changed) when every slot is taken.
     int Reserve(const ChartSlot& request);
 
-    // Frees one slot: kind, part, number and upper frequency 0, texts empty. The
-    // temperature, bias and SRF are left as they were; nothing reads them while free.
+    // Frees one slot: product, part, chart kind, S-parameter, connection, number and
+    // upper frequency cleared. The temperature, bias and SRF are left as they were;
+    // nothing reads them while free.
     void Free(int number);
 
     // What closing a chart window releases. A rectangular window shows every slot of
-    // its chart name and frees them all; a Smith window shows only its own slot, and
+    // its chart kind and frees them all; a Smith window shows only its own slot, and
     // freeing the other Smith slots would drop charts that are still open.
-    void FreeForClosedWindow(std::string_view chartName, int ownSlot);
+    void FreeForClosedWindow(ChartKind kind, int ownSlot);
 
-    // Every slot in use carrying chartName, in slot order: the traces of that kind.
-    std::vector<int> SlotsOfChart(std::string_view chartName) const;
+    // Every slot in use of one chart kind, in slot order: the traces of that kind.
+    std::vector<int> SlotsOfChart(ChartKind kind) const;
 
 private:
     std::array<ChartSlot, kChartSlots + 1> slots_{};

@@ -22,12 +22,12 @@ const typename Table::value_type& RecordOf(const Table& table, std::int32_t inde
 ChartTrace ChartTraceOf(const ChartSlot& slot, const Library& library, shared::CodeSystem codeSystem) {
     ChartTrace trace;
     trace.Slot = slot;
-    if (slot.ProductKind == kProductCapacitor) {
+    if (slot.Product == ProductKind::Capacitor) {
         const CapacitorRecord& record = RecordOf(library.CapacitorTable, slot.PartIndexPlusOne);
         trace.Capacitor = true;
         trace.PartNumber = record.PartNumber[static_cast<std::size_t>(codeSystem)];
         trace.DependsOnConditions = HasConditionModel(record);
-    } else if (slot.ProductKind == kProductInductor) {
+    } else if (slot.Product == ProductKind::Inductor) {
         trace.PartNumber = RecordOf(library.InductorTable, slot.PartIndexPlusOne).PartNumber;
     } else {
         throw shared::RuntimeError(shared::error::kSubscriptOutOfRange);
@@ -39,7 +39,7 @@ ChartTrace ChartTraceOf(const ChartSlot& slot, const Library& library, shared::C
 std::vector<ChartTrace> CollectTraces(const ChartSlotTable& slots, ChartKind kind, const Library& library,
                                       shared::CodeSystem codeSystem) {
     std::vector<ChartTrace> traces;
-    for (const int number : slots.SlotsOfChart(ChartName(kind)))
+    for (const int number : slots.SlotsOfChart(kind))
         traces.push_back(ChartTraceOf(slots.Slot(number), library, codeSystem));
     return traces;
 }

@@ -11,15 +11,14 @@
 
 namespace pelmo {
 
-ChartWindowModel::ChartWindowModel(const ChartSlotTable& slots, std::string selectionConnection) {
+ChartWindowModel::ChartWindowModel(const ChartSlotTable& slots, CircuitMode selectionConnection) {
     const ChartSlot& slot = slots.Slot(slots.CurrentSlot());
-    const std::optional<ChartKind> kind = ChartKindFromName(slot.ChartName);
-    if (!slot.InUse() || !kind)
+    if (!slot.InUse() || !slot.Kind)
         throw shared::RuntimeError(shared::error::kInvalidProcedureCall);
-    kind_ = *kind;
-    chartName_ = slot.ChartName;
-    sParameter_ = slot.SParameter;
-    connection_ = slot.SParameter.empty() ? std::move(selectionConnection) : slot.Connection;
+    kind_ = *slot.Kind;
+    sParameter_ = slot.Parameter;
+    connection_ = slot.Parameter == pelmo::SParameter::None ? selectionConnection
+                                                            : slot.Connection.value_or(selectionConnection);
     slotNumber_ = slot.SlotNumber;
     axis_ = InitialChartAxis(kind_);
 }
@@ -35,7 +34,7 @@ void ChartWindowModel::CopyCurrentSlot(ChartContext& context, std::string_view s
     ChartSlot& slot = context.Slots.Slot(current);
     // Only the slot just requested for this kind has its sweep in the point table; any
     // other current slot belongs to another window (for Smith, every other slot does).
-    if (!slot.InUse() || slot.ChartName != chartName_ || store_.HasTrace(current) ||
+    if (!slot.InUse() || slot.Kind != kind_ || store_.HasTrace(current) ||
         (IsSmith() && current != slotNumber_))
         return;
     store_.CopyTrace(kind_, current, context.Points, context.Slots.ImpedanceEsrSecondPass());
@@ -66,9 +65,6 @@ std::vector<std::string> ChartWindowModel::Draw(shared::ChartCanvas& canvas, boo
     return DrawRectangularChart(canvas, kind_, traces, store_, axis_, context.DegreeSign, log10);
 }
 
-void ChartWindowModel::Close(ChartSlotTable& slots, ChartWindowList& windows, ChartWindowList::WindowId id) const {
-    slots.FreeForClosedWindow(chartName_, slotNumber_);
-    windows.Remove(id);
-}
+void ChartWindowModel::Close(ChartSlotTable& slots) const { slots.FreeForClosedWindow(kind_, slotNumber_); }
 
 }  // namespace pelmo

@@ -2,10 +2,11 @@
 #define PELMO_CHARTS_CHART_WINDOW_MODEL_H
 
 #include "pelmo/charts/chart_axis.h"
-#include "pelmo/charts/chart_window_list.h"
 #include "pelmo/charts/trace_store.h"
 #include "pelmo/engine/chart_kind.h"
 #include "pelmo/engine/chart_sweep.h"
+#include "pelmo/engine/circuit_mode.h"
+#include "pelmo/engine/s_parameter.h"
 #include "shared/parts/code_system.h"
 
 #include <array>
@@ -39,17 +40,17 @@ struct ChartContext {
 // owns one and hands it the canvas of its picture, a printer page or a clipboard picture.
 class ChartWindowModel {
 public:
-    // Loads from the current slot. For charts without an S-parameter connection the
-    // slot holds "", and the window records the connection chosen in the selection
+    // Loads from the current slot. Charts without an S-parameter record no connection
+    // in their slot, and the window records the connection chosen in the selection
     // window (selectionConnection) instead. RuntimeError 5 when the current slot is
     // not in use or names no chart kind.
-    ChartWindowModel(const ChartSlotTable& slots, std::string selectionConnection);
+    ChartWindowModel(const ChartSlotTable& slots, CircuitMode selectionConnection);
 
     ChartKind Kind() const noexcept { return kind_; }
     bool IsSmith() const noexcept { return kind_ == ChartKind::Smith; }
-    const std::string& ChartName() const noexcept { return chartName_; }
-    const std::string& SParameter() const noexcept { return sParameter_; }
-    const std::string& Connection() const noexcept { return connection_; }
+    std::string_view ChartName() const noexcept { return pelmo::ChartName(kind_); }
+    pelmo::SParameter SParameter() const noexcept { return sParameter_; }
+    CircuitMode Connection() const noexcept { return connection_; }
     int SlotNumber() const noexcept { return slotNumber_; }
     const TraceStore& Store() const noexcept { return store_; }
     const ChartAxis& Axis() const noexcept { return axis_; }
@@ -67,17 +68,15 @@ public:
     std::vector<std::string> Draw(shared::ChartCanvas& canvas, bool ownPicture, ChartContext& context,
                                   std::string_view srfReadout);
 
-    // The window closes: its slots are freed (a Smith window frees only its own) and it
-    // leaves the list of open windows.
-    void Close(ChartSlotTable& slots, ChartWindowList& windows, ChartWindowList::WindowId id) const;
+    // The window closes: its slots are freed (a Smith window frees only its own).
+    void Close(ChartSlotTable& slots) const;
 
 private:
     void CopyCurrentSlot(ChartContext& context, std::string_view srfReadout);
 
     ChartKind kind_ = ChartKind::Smith;
-    std::string chartName_;
-    std::string sParameter_;
-    std::string connection_;
+    pelmo::SParameter sParameter_ = pelmo::SParameter::None;
+    CircuitMode connection_ = CircuitMode::Series;
     int slotNumber_ = 0;
     TraceStore store_;
     ChartAxis axis_;

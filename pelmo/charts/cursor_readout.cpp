@@ -20,7 +20,7 @@ constexpr shared::Rgb kMarkerRed{255, 0, 0};
 
 bool Near(double pointer, double point) noexcept { return std::fabs(pointer - point) < kCursorHitDistance; }
 
-int SParameterOffset(const std::string& sParameter) noexcept { return sParameter == "S21" ? 1 : 0; }
+int SParameterOffset(SParameter sParameter) noexcept { return sParameter == SParameter::S21 ? 1 : 0; }
 
 std::string Two(double value) { return shared::Format(value, "0.00"); }
 
@@ -50,7 +50,7 @@ std::optional<CursorHit> HitRectangular(const ChartWindowModel& window, const Ch
     // Only defined values get this far, so the plain logarithm is exact and silent.
     const Log10Function log10 = [](double v) { return std::log10(v); };
     int traceNumber = 0;
-    for (const int slot : slots.SlotsOfChart(window.ChartName())) {
+    for (const int slot : slots.SlotsOfChart(window.Kind())) {
         ++traceNumber;
         if (!store.HasTrace(slot))
             continue;
@@ -84,7 +84,7 @@ std::array<std::string, 3> ReadoutPanelTexts(const ChartWindowModel& window, con
     const auto series = [&](int n) { return store.Value(hit.Slot, n, hit.Point); };
     const ChartSlot& slot = slots.Slot(hit.Slot);
     std::array<std::string, 3> panels{FrequencyText(series(0)), {}, {}};
-    const int s = SParameterOffset(window.IsSmith() ? window.SParameter() : slot.SParameter);
+    const int s = SParameterOffset(window.IsSmith() ? window.SParameter() : slot.Parameter);
     switch (window.Kind()) {
     case ChartKind::Smith:
     case ChartKind::Phase:

@@ -66,11 +66,11 @@ void PrepareSmithTarget(shared::ChartCanvas& canvas) {
                     w * kSmithScale / kPrintedSmithTwips, -h * kSmithScale / kPrintedSmithTwips);
 }
 
-void DrawSmithChart(shared::ChartCanvas& canvas, const TraceStore& store, int slot, const std::string& sParameter) {
+void DrawSmithChart(shared::ChartCanvas& canvas, const TraceStore& store, int slot, SParameter sParameter) {
     DrawGrid(canvas);
     DrawLabels(canvas);
 
-    const int re = sParameter == "S21" ? 3 : 1;
+    const int re = sParameter == SParameter::S21 ? 3 : 1;
     const int im = re + 1;
     shared::PageCanvas* page = canvas.AsPage();
     const bool monochrome = page != nullptr && page->ColorMode() == shared::PrinterColorMode::Monochrome;

@@ -1,6 +1,8 @@
 #ifndef PELMO_CHARTS_SMITH_CHART_H
 #define PELMO_CHARTS_SMITH_CHART_H
 
+#include "pelmo/engine/s_parameter.h"
+
 #include <string>
 
 namespace shared {
@@ -24,7 +26,7 @@ void PrepareSmithTarget(shared::ChartCanvas& canvas);
 // labels in black, and the locus of one slot's S-parameter ("S11" from series 1 and 2,
 // "S21" from 3 and 4) from the window's own copy: blue on the screen, 5 pixels wide on
 // paper (black on a black-only printer).
-void DrawSmithChart(shared::ChartCanvas& canvas, const TraceStore& store, int slot, const std::string& sParameter);
+void DrawSmithChart(shared::ChartCanvas& canvas, const TraceStore& store, int slot, SParameter sParameter);
 
 }  // namespace pelmo
 

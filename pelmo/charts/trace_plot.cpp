@@ -82,7 +82,7 @@ bool SlopeAbove(const PlotPoints& points, int i, bool wantSteep) {
 }  // namespace
 
 int PlottedSeries(ChartKind kind, const ChartTrace& trace) noexcept {
-    const bool s21 = trace.Slot.SParameter == "S21";
+    const bool s21 = trace.Slot.Parameter == SParameter::S21;
     if (kind == ChartKind::Magnitude)
         return s21 ? 2 : 1;
     if (kind == ChartKind::Phase)

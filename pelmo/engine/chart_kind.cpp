@@ -27,4 +27,8 @@ std::optional<ChartKind> ChartKindFromName(std::string_view name) noexcept {
     return std::nullopt;
 }
 
+bool HasSParameter(ChartKind kind) noexcept {
+    return kind == ChartKind::Smith || kind == ChartKind::Magnitude || kind == ChartKind::Phase;
+}
+
 }  // namespace pelmo

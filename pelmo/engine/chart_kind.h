@@ -7,7 +7,7 @@
 namespace pelmo {
 
 // The eleven kinds of chart. The number is what a chart window is drawn by; the name is
-// what a chart slot stores and what every check compares, as a string.
+// what captions, menus and printed headers show.
 enum class ChartKind {
     Smith = 0,
     Magnitude = 1,
@@ -29,6 +29,10 @@ std::string_view ChartName(ChartKind kind) noexcept;
 
 // The kind of an exact chart name; none for any other text.
 std::optional<ChartKind> ChartKindFromName(std::string_view name) noexcept;
+
+// Smith, Magnitude and Phase plot an S-parameter; only their requests carry one and
+// record the connection (series or shunt) it was computed for.
+bool HasSParameter(ChartKind kind) noexcept;
 
 }  // namespace pelmo
 

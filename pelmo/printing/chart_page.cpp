@@ -196,7 +196,7 @@ void PrintSmithLegend(shared::PageCanvas& page, const std::vector<std::string>& 
 
 void PrintChart(shared::PageCanvas& page, ChartWindowModel& model, ChartContext& context,
                 const std::vector<std::string>& legendCaptions) {
-    PrintChartHeader(page, model.ChartName());
+    PrintChartHeader(page, std::string(model.ChartName()));
     PrintChartBody(page, model, context);
     if (model.IsSmith())
         PrintSmithLegend(page, legendCaptions, context);

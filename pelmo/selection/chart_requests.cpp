@@ -25,14 +25,6 @@ namespace {
 
 constexpr const char* kStartDrawChartTitle = "pelmo:frmLibrary.StartDrawChart";
 
-bool HasConnection(const std::string& chartName) {
-    return chartName == "Smith" || chartName == "Magnitude" || chartName == "Phase";
-}
-
-bool HasSParameter(ChartKind kind) {
-    return kind == ChartKind::Smith || kind == ChartKind::Magnitude || kind == ChartKind::Phase;
-}
-
 }  // namespace
 
 ChartRequests::ChartRequests(LibrarySelection& selection, Library& library, ChartSlotTable& slots,
@@ -46,7 +38,7 @@ ChartRequests::ChartRequests(LibrarySelection& selection, Library& library, Char
       messages_(messages),
       cursor_(cursor) {}
 
-bool ChartRequests::StartDrawChart(const std::string& chartName, const std::string& sParameter) {
+bool ChartRequests::StartDrawChart(ChartKind kind, SParameter sParameter) {
     selection_.SetPartNumberText(std::string(shared::TrimBlanks(selection_.State().PartNumber.Text)));
     if (!selection_.LookUpPartNumber()) {
         messages_.Show(kSpecifyPartNumberText, shared::MessageIcon::None, kProgramTitle);
@@ -54,10 +46,10 @@ bool ChartRequests::StartDrawChart(const std::string& chartName, const std::stri
     }
     if (selection_.State().Product == ProductKind::Capacitor && !selection_.OperatingConditionCheck())
         return false;
-    if (!selection_.CheckChartOpenOk(chartName, sParameter, slots_))
+    if (!selection_.CheckChartOpenOk(kind, sParameter, slots_))
         return false;
     try {
-        return Draw(chartName, sParameter);
+        return Draw(kind, sParameter);
     } catch (const ChartWindowFailure&) {
         // The window reported it under its own name; the slot went back on the way out.
         return false;
@@ -69,10 +61,9 @@ bool ChartRequests::StartDrawChart(const std::string& chartName, const std::stri
     return false;
 }
 
-bool ChartRequests::Draw(const std::string& chartName, const std::string& sParameter) {
-    const std::optional<ChartKind> kind = ChartKindFromName(chartName);
+bool ChartRequests::Draw(ChartKind kind, SParameter sParameter) {
     const std::optional<std::int32_t> index = selection_.LookUpPartNumber();
-    if (!kind || !index)
+    if (!index)
         throw shared::RuntimeError(shared::error::kInvalidProcedureCall);
     const auto u = static_cast<std::size_t>(*index);
     const bool capacitor = selection_.State().Product == ProductKind::Capacitor;
@@ -80,10 +71,9 @@ bool ChartRequests::Draw(const std::string& chartName, const std::string& sParam
     // The sweep evaluates as the window's own result would, stale fields included, but
     // into a copy: the readouts go on describing the operating point the user chose.
     OperatingPointResult result = selection_.Result();
-    const ChartSweepPlan plan = capacitor
-                                    ? PlanCapacitorChart(library_.CapacitorTable.at(u), conditions, chartName,
-                                                         result, &messages_)
-                                    : PlanInductorChart(library_.InductorTable.at(u), chartName);
+    const ChartSweepPlan plan = capacitor ? PlanCapacitorChart(library_.CapacitorTable.at(u), conditions,
+                                                               ChartName(kind), result, &messages_)
+                                          : PlanInductorChart(library_.InductorTable.at(u), ChartName(kind));
     if (plan.Refusal == ChartSweepRefusal::ApparentInductanceNotAvailable) {
         messages_.Show(kApparentInductanceNotAvailableText, shared::MessageIcon::Exclamation, kProgramTitle);
         return false;
@@ -93,20 +83,10 @@ bool ChartRequests::Draw(const std::string& chartName, const std::string& sParam
                                    "No frequency range for " + selection_.State().PartNumber.Text);
 
     shared::HourglassGuard hourglass(cursor_);
-    const char separator = shared::DecimalSeparator();
-    ChartSlot request;
-    request.ProductKind = capacitor ? kProductCapacitor : kProductInductor;
-    request.PartIndexPlusOne = *index + 1;
-    request.ChartName = chartName;
-    request.SParameter = sParameter;
-    if (HasConnection(chartName))
-        request.Connection = selection_.State().Mode == 0 ? "Series" : "Shunt";
     // The duplicate test reads the fields the same way, so an identical request finds
     // this slot; text that is no number records the value the sweep was computed at.
-    request.Temperature = shared::ParseSingle(selection_.State().Temperature, separator)
-                              .value_or(static_cast<float>(conditions.Temperature));
-    request.DcBias =
-        shared::ParseSingle(selection_.State().Bias, separator).value_or(static_cast<float>(conditions.Bias));
+    ChartSlot request = selection_.ChartRequestKey(kind, sParameter, *index, static_cast<float>(conditions.Temperature),
+                                                   static_cast<float>(conditions.Bias));
     if (plan.RangeClass == 4)
         request.UpperFrequency = library_.CapacitorTable.at(u).UpperFrequency;
 
@@ -117,29 +97,28 @@ bool ChartRequests::Draw(const std::string& chartName, const std::string& sParam
         SweepCapacitorChart(library_.CapacitorTable[u], conditions, plan, result, points_, &messages_);
     else
         SweepInductorChart(library_.InductorTable[u], plan, result, points_, &messages_);
-    windows_.ShowChart(*kind);
+    windows_.ShowChart(kind);
     reservation.Commit();
     hourglass.Release();
     selection_.UpdateMenuState();
     return true;
 }
 
-void ChartRequests::Request(ChartKind kind) { Request(kind, HasSParameter(kind) ? "S11" : ""); }
-
-void ChartRequests::Request(ChartKind kind, const std::string& sParameter) {
-    const std::string chartName(ChartName(kind));
-    const std::string parameter = HasSParameter(kind) ? sParameter : std::string();
+void ChartRequests::Request(ChartKind kind, SParameter sParameter) {
+    SParameter parameter = SParameter::None;
+    if (HasSParameter(kind))
+        parameter = sParameter == SParameter::None ? SParameter::S11 : sParameter;
     if (kind != ChartKind::ImpedanceAndEsr) {
-        StartDrawChart(chartName, parameter);
+        StartDrawChart(kind, parameter);
         return;
     }
     slots_.SetImpedanceEsrSecondPass(false);
-    if (!StartDrawChart(chartName, parameter))
+    if (!StartDrawChart(kind, parameter))
         return;
     slots_.SetImpedanceEsrSecondPass(true);
     // The flag must not outlive the second request, whatever it ends with.
     try {
-        StartDrawChart(chartName, parameter);
+        StartDrawChart(kind, parameter);
     } catch (...) {
         slots_.SetImpedanceEsrSecondPass(false);
         throw;

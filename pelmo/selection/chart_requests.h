@@ -3,6 +3,7 @@
 
 #include "pelmo/engine/chart_kind.h"
 #include "pelmo/engine/chart_sweep.h"
+#include "pelmo/engine/s_parameter.h"
 
 #include <stdexcept>
 #include <string>
@@ -54,17 +55,16 @@ public:
     // StartDrawChart: checks, slot, sweep, window; true when a window opened or updated.
     // Refusals show their messages; any other failure is reported through the error
     // report of "pelmo:frmLibrary.StartDrawChart".
-    bool StartDrawChart(const std::string& chartName, const std::string& sParameter);
+    bool StartDrawChart(ChartKind kind, SParameter sParameter);
 
     // What the Chart menu item of kind does. Impedance & ESR makes two requests: the
     // impedance trace, then, only when that was shown, the ESR trace of the same part
-    // into the same window. The kinds with an S-parameter take sParameter ("S11" or
-    // "S21"); Request(kind) asks for S11 there.
-    void Request(ChartKind kind);
-    void Request(ChartKind kind, const std::string& sParameter);
+    // into the same window. The kinds with an S-parameter take sParameter (None asks
+    // for S11 there); the others ignore it.
+    void Request(ChartKind kind, SParameter sParameter = SParameter::None);
 
 private:
-    bool Draw(const std::string& chartName, const std::string& sParameter);
+    bool Draw(ChartKind kind, SParameter sParameter);
 
     LibrarySelection& selection_;
     Library& library_;

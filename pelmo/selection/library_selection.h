@@ -1,6 +1,7 @@
 #ifndef PELMO_SELECTION_LIBRARY_SELECTION_H
 #define PELMO_SELECTION_LIBRARY_SELECTION_H
 
+#include "pelmo/charts/chart_slot.h"
 #include "pelmo/engine/operating_point_result.h"
 #include "pelmo/selection/operating_conditions.h"
 #include "pelmo/selection/selection_window_state.h"
@@ -92,14 +93,21 @@ public:
 
     // Menus and chart requests.
     void UpdateMenuState();
-    // Whether a chart of chartName (and sParameter) may be requested for the chosen
+    // Whether a chart of kind (and sParameter) may be requested for the chosen
     // part, at the connection and conditions the window shows. The table's own check
     // decides, so the selection and the chart windows can never disagree about the
     // limits or what counts as the same chart: every slot in use counts, whatever gaps
     // closed windows left, and while the table marks the Impedance & ESR second pass
     // only the duplicate test is skipped. A refusal shows its exclamation message.
-    bool CheckChartOpenOk(const std::string& chartName, const std::string& sParameter,
-                          const ChartSlotTable& slots);
+    bool CheckChartOpenOk(ChartKind kind, SParameter sParameter, const ChartSlotTable& slots);
+
+    // What a chart request of kind for the part at index fills its slot with, and so
+    // what the duplicate test compares: the product kind, the connection optMode shows
+    // (kinds with an S-parameter only) and the conditions typed. A temperature or bias
+    // that reads as no number takes its fallback: the check passes NaN, which matches
+    // no slot; the request records the value its sweep was computed at.
+    ChartSlot ChartRequestKey(ChartKind kind, SParameter sParameter, std::int32_t index, float temperatureFallback,
+                              float biasFallback) const;
 
     // The chosen part as commands (chart requests, exports, chip size) resolve it: the
     // part-number box looked up in the index of the product kind and notation, its

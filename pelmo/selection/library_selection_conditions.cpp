@@ -100,7 +100,7 @@ CapacitorConditions LibrarySelection::CurrentCapacitorConditions() const {
     const double reference = ReferenceTemperature(state_.CodeSystem);
     conditions.Temperature = shared::ParseNumber(state_.Temperature, separator).value_or(reference);
     conditions.Bias = shared::ParseNumber(state_.Bias, separator).value_or(0.0);
-    conditions.Connection = state_.Mode == 0 ? CircuitMode::Series : CircuitMode::Shunt;
+    conditions.Connection = state_.Connection();
     conditions.PartNumber = state_.PartNumber.Text;
     conditions.CodeSystem = state_.CodeSystem;
     return conditions;
@@ -333,26 +333,31 @@ void LibrarySelection::UpdateMenuState() {
     state_.Menus = ComputeMenuState(inputs);
 }
 
-bool LibrarySelection::CheckChartOpenOk(const std::string& chartName, const std::string& sParameter,
-                                        const ChartSlotTable& slots) {
+ChartSlot LibrarySelection::ChartRequestKey(ChartKind kind, SParameter sParameter, std::int32_t index,
+                                            float temperatureFallback, float biasFallback) const {
+    ChartSlot request;
+    request.Product = state_.Product;
+    request.PartIndexPlusOne = index + 1;
+    request.Kind = kind;
+    request.Parameter = sParameter;
+    if (HasSParameter(kind)) {
+        request.Connection = state_.Connection();
+    }
+    const char separator = shared::DecimalSeparator();
+    request.Temperature = shared::ParseSingle(state_.Temperature, separator).value_or(temperatureFallback);
+    request.DcBias = shared::ParseSingle(state_.Bias, separator).value_or(biasFallback);
+    return request;
+}
+
+bool LibrarySelection::CheckChartOpenOk(ChartKind kind, SParameter sParameter, const ChartSlotTable& slots) {
     const std::optional<std::int32_t> index = PartForCommand();
     if (!index) {
         return false;
     }
-    ChartSlot request;
-    request.ProductKind = Is(ProductKind::Inductor) ? kProductInductor : kProductCapacitor;
-    request.PartIndexPlusOne = *index + 1;
-    request.ChartName = chartName;
-    request.SParameter = sParameter;
-    if (chartName == "Smith" || chartName == "Magnitude" || chartName == "Phase") {
-        request.Connection = state_.Mode == 0 ? "Series" : "Shunt";
-    }
     // A field that does not read as a number cannot name the conditions of an open
     // chart: NaN compares unequal to every slot, so the duplicate test never matches.
-    const char separator = shared::DecimalSeparator();
     constexpr float kNoMatch = std::numeric_limits<float>::quiet_NaN();
-    request.Temperature = shared::ParseSingle(state_.Temperature, separator).value_or(kNoMatch);
-    request.DcBias = shared::ParseSingle(state_.Bias, separator).value_or(kNoMatch);
+    const ChartSlot request = ChartRequestKey(kind, sParameter, *index, kNoMatch, kNoMatch);
     const ChartOpenRefusal refusal = slots.CheckChartOpen(request);
     if (refusal != ChartOpenRefusal::None) {
         messages_.Show(std::string(ChartOpenRefusalText(refusal)), shared::MessageIcon::Exclamation,

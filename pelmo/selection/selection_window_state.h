@@ -1,6 +1,8 @@
 #ifndef PELMO_SELECTION_SELECTION_WINDOW_STATE_H
 #define PELMO_SELECTION_SELECTION_WINDOW_STATE_H
 
+#include "pelmo/engine/circuit_mode.h"
+#include "pelmo/library/product_kind.h"
 #include "pelmo/selection/selection_menu_state.h"
 #include "pelmo/selection/selection_readouts.h"
 
@@ -11,8 +13,6 @@
 
 namespace pelmo {
 
-// The two product kinds with the numbers the chart slots and FillSelectionLists use.
-enum class ProductKind { Capacitor = 1, Inductor = 2 };
 
 // A combo box: its list and the text it shows.
 struct ComboBoxState {
@@ -74,6 +74,10 @@ struct SelectionWindowState {
     // A library fault no session can go on with (a part number without a sort key at
     // a notation change): the program shows its message and ends.
     bool MustEnd = false;
+
+    // The connection optMode selects: what the evaluation, the exports and a chart
+    // request record.
+    CircuitMode Connection() const noexcept { return Mode == 0 ? CircuitMode::Series : CircuitMode::Shunt; }
 };
 
 }  // namespace pelmo

@@ -131,8 +131,8 @@ void DesktopFrame::ListWindows(QMenu& menu) {
             delete action;
         }
     }
-    const QList<QMdiSubWindow*> windows = area_->subWindowList(QMdiArea::CreationOrder);
-    if (windows.isEmpty()) {
+    const std::vector<QMdiSubWindow*> windows = ListedWindows();
+    if (windows.empty()) {
         return;
     }
     menu.addSeparator()->setProperty(kWindowListItem, true);
@@ -152,6 +152,11 @@ void DesktopFrame::ListWindows(QMenu& menu) {
             }
         });
     }
+}
+
+std::vector<QMdiSubWindow*> DesktopFrame::ListedWindows() const {
+    const QList<QMdiSubWindow*> windows = area_->subWindowList(QMdiArea::CreationOrder);
+    return {windows.begin(), windows.end()};
 }
 
 void DesktopFrame::FitHomeWindow() {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -58,6 +59,9 @@ protected:
     virtual int MenuBarOf(QMdiSubWindow* window) const = 0;
     // What a menu command does.
     virtual void RunCommand(int command) = 0;
+    // The windows the Window menu lists, in the order it lists them: by default the
+    // child windows in opening order; a program with a registry of its windows says.
+    virtual std::vector<QMdiSubWindow*> ListedWindows() const;
     // Shows the bar of the window active now.
     void ShowMenuBarOfCurrentWindow();
     // Deletes the child windows now, while what they report to still exists.

@@ -18,6 +18,7 @@ std::string StandardErrorDescription(int number) {
     case error::kPermissionDenied: return "Permission denied";
     case error::kPathFileAccessError: return "Path/File access error";
     case error::kDuplicateKey: return "This key is already associated with an element of this collection";
+    case error::kPrinterError: return "Printer error";
     default: return "Application-defined or object-defined error";
     }
 }

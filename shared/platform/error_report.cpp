@@ -19,6 +19,10 @@ void ErrorReport(Messages& messages, const std::string& title, const RuntimeErro
                   MessageIcon::Critical, title, MessageButtons::Ok);
 }
 
+const std::string& ReportTitleOf(const RuntimeError& failure, const std::string& handlerTitle) noexcept {
+    return failure.ReportTitle().empty() ? handlerTitle : failure.ReportTitle();
+}
+
 RuntimeError AsRuntimeError(const std::exception& failure) {
     if (const auto* known = dynamic_cast<const RuntimeError*>(&failure)) {
         return *known;

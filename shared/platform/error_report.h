@@ -23,6 +23,10 @@ void ErrorReport(Messages& messages, const std::string& title, const RuntimeErro
 void ErrorReport(Messages& messages, const std::string& title, const std::exception& failure,
                  ErrorNumberForm form = ErrorNumberForm::MessageConversion);
 
+// The title a handler reports failure under: the raiser's report title when it chose
+// one, otherwise the handler's own.
+const std::string& ReportTitleOf(const RuntimeError& failure, const std::string& handlerTitle) noexcept;
+
 // The number and description an arbitrary failure is reported with.
 RuntimeError AsRuntimeError(const std::exception& failure);
 

@@ -44,7 +44,7 @@ constexpr int kLegendWidth = 420;
 constexpr int kCaptionHeight = 40;
 
 struct PartChoice {
-    std::int32_t productKind = 0;
+    pelmo::ProductKind productKind = pelmo::ProductKind::Capacitor;
     int index = -1;
 };
 
@@ -75,7 +75,7 @@ public:
                 if (!Sweep(kind, request, slotTable, points, srf))
                     break;
                 if (!window)
-                    window.emplace(slotTable, "Series");
+                    window.emplace(slotTable, pelmo::CircuitMode::Series);
                 legends = window->Draw(canvas, true, context, srf);
             }
             slotTable.SetImpedanceEsrSecondPass(false);
@@ -91,15 +91,16 @@ private:
                pelmo::ChartPointTable& points, std::string& srf) {
         const std::string chartName(pelmo::ChartName(kind));
         pelmo::ChartSlot slot;
-        slot.ProductKind = request.part.productKind;
+        slot.Product = request.part.productKind;
         slot.PartIndexPlusOne = request.part.index + 1;
-        slot.ChartName = chartName;
-        slot.SParameter = request.sParameter;
-        slot.Connection = request.sParameter.empty() ? "" : "Series";
+        slot.Kind = kind;
+        slot.Parameter = pelmo::SParameterFromName(request.sParameter).value();
+        if (!request.sParameter.empty())
+            slot.Connection = pelmo::CircuitMode::Series;
         slot.Temperature = 25.0F;
         pelmo::OperatingPointResult result;
         pelmo::ChartSweepPlan plan;
-        const bool capacitor = request.part.productKind == pelmo::kProductCapacitor;
+        const bool capacitor = request.part.productKind == pelmo::ProductKind::Capacitor;
         const std::size_t index = static_cast<std::size_t>(request.part.index);
         pelmo::CapacitorConditions conditions;
         if (capacitor) {
@@ -163,9 +164,9 @@ PartChoice FindCapacitor(const pelmo::Library& library, int rangeClass, bool wan
             shared::FrequencyRangeClass(record.PartNumber[shared::Eia]) != rangeClass)
             continue;
         if (pelmo::HasConditionModel(record) == wantModel)
-            return {pelmo::kProductCapacitor, static_cast<int>(i)};
+            return {pelmo::ProductKind::Capacitor, static_cast<int>(i)};
         if (fallback.index < 0)
-            fallback = {pelmo::kProductCapacitor, static_cast<int>(i)};
+            fallback = {pelmo::ProductKind::Capacitor, static_cast<int>(i)};
     }
     return fallback;
 }
@@ -174,7 +175,7 @@ PartChoice FindInductor(const pelmo::Library& library, bool helpNoteSeries) {
     for (std::size_t i = 0; i < library.InductorTable.size(); ++i) {
         const bool note = library.InductorTable[i].PartNumber.find("PWT15DZ") != std::string::npos;
         if (note == helpNoteSeries && library.InductorTable[i].SelfResonance > 0)
-            return {pelmo::kProductInductor, static_cast<int>(i)};
+            return {pelmo::ProductKind::Inductor, static_cast<int>(i)};
     }
     return {};
 }

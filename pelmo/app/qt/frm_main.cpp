@@ -106,6 +106,14 @@ int FrmMain::MenuBarOf(QMdiSubWindow* window) const {
     return static_cast<int>(chart ? MenuBarKind::Chart : MenuBarKind::Selection);
 }
 
+std::vector<QMdiSubWindow*> FrmMain::ListedWindows() const {
+    // The selection window opens first and stays; the chart windows follow as their
+    // registry has them.
+    std::vector<QMdiSubWindow*> windows = charts_->Frames();
+    windows.insert(windows.begin(), HomeSubWindow());
+    return windows;
+}
+
 FrmGraph* FrmMain::ActiveChartWindow() const {
     const QMdiSubWindow* current = CurrentChildWindow();
     if (current == nullptr || current == HomeSubWindow()) {

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QMdiSubWindow;
 
@@ -97,6 +98,7 @@ public:
 
 protected:
     int MenuBarOf(QMdiSubWindow* window) const override;
+    std::vector<QMdiSubWindow*> ListedWindows() const override;
     void RunCommand(int command) override { RunCommand(static_cast<MenuCommand>(command)); }
 
 private:

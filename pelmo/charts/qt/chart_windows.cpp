@@ -8,7 +8,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include <algorithm>
 #include <memory>
 
 namespace pelmo {
@@ -34,7 +33,7 @@ ChartWindows::ChartWindows(QMdiArea& area, LibrarySelection& selection, Library&
 ChartWindows::~ChartWindows() {
     // Windows that outlive the registry (the main window closes after it) must not
     // call back into it.
-    for (FrmGraph* window : windows_)
+    for (FrmGraph* window : Windows())
         disconnect(window, nullptr, this, nullptr);
 }
 
@@ -52,8 +51,7 @@ void ChartWindows::ShowChart(ChartKind kind) {
 
     std::unique_ptr<FrmGraph> created;
     try {
-        created = std::make_unique<FrmGraph>(slots_, points_, library_, selection_, registry_, services_, facts_,
-                                             mainWindow_);
+        created = std::make_unique<FrmGraph>(slots_, points_, library_, selection_, services_, facts_, mainWindow_);
         created->Form_Load();
     } catch (const shared::RuntimeError& failure) {
         shared::ErrorReport(services_.Messages, kFormLoadTitle, failure);
@@ -63,19 +61,13 @@ void ChartWindows::ShowChart(ChartKind kind) {
         throw ChartWindowFailure(failure.what());
     }
 
+    // Registered while still owned here: a refused entry must not leave a window behind.
+    const Registry::WindowId id =
+        registry_.Add(created->Model().Kind(), created->Model().SlotNumber(), QPointer<FrmGraph>(created.get()));
     FrmGraph* window = created.release();
-    const int slotNumber = window->Model().SlotNumber();
-    registry_.Add(window->Id(), window->Model().Kind(), slotNumber);
-    windows_.push_back(window);
-    connect(window, &FrmGraph::closed, this, &ChartWindows::OnClosed);
-    // A window deleted without closing (the main window going away) leaves the list too.
-    const ChartWindowList::WindowId id = window->Id();
-    connect(window, &QObject::destroyed, this, [this, id] {
-        registry_.Remove(id);
-        windows_.erase(std::remove_if(windows_.begin(), windows_.end(),
-                                      [id](FrmGraph* w) { return reinterpret_cast<ChartWindowList::WindowId>(w) == id; }),
-                       windows_.end());
-    });
+    // A window deleted without closing (the main window going away) needs no handler:
+    // its QPointer empties and the registry counts it as closed.
+    connect(window, &FrmGraph::closed, this, [this, id](FrmGraph* closing) { OnClosed(id, closing); });
 
     QMdiSubWindow* frame = area_.addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
@@ -92,43 +84,51 @@ void ChartWindows::ShowChart(ChartKind kind) {
     emit windowsChanged();
 }
 
-int ChartWindows::OpenCount() const { return static_cast<int>(windows_.size()); }
+int ChartWindows::OpenCount() const { return registry_.OpenCount(); }
 
 void ChartWindows::CloseAll() {
-    // Closing changes the list; take a copy and go from the last opened backwards.
-    const std::vector<FrmGraph*> open = windows_;
+    // Closing changes the registry; walk a copy from the last opened backwards, skipping
+    // windows an earlier close took along.
+    const std::vector<Registry::Entry> open = registry_.Open();
     for (auto it = open.rbegin(); it != open.rend(); ++it) {
-        if (std::find(windows_.begin(), windows_.end(), *it) == windows_.end())
+        if (!registry_.IsOpenId(it->Id))
             continue;
-        if (QMdiSubWindow* frame = SubWindowOf(*it))
+        FrmGraph* window = it->Window;
+        if (QMdiSubWindow* frame = SubWindowOf(window))
             frame->close();
         else
-            (*it)->close();
+            window->close();
     }
 }
 
-std::vector<FrmGraph*> ChartWindows::Windows() const { return windows_; }
+std::vector<FrmGraph*> ChartWindows::Windows() const {
+    std::vector<FrmGraph*> windows;
+    for (const Registry::Entry& entry : registry_.Open())
+        windows.push_back(entry.Window);
+    return windows;
+}
+
+std::vector<QMdiSubWindow*> ChartWindows::Frames() const {
+    std::vector<QMdiSubWindow*> frames;
+    for (FrmGraph* window : Windows()) {
+        if (QMdiSubWindow* frame = SubWindowOf(window))
+            frames.push_back(frame);
+    }
+    return frames;
+}
 
 FrmGraph* ChartWindows::WindowOfKind(ChartKind kind) const {
-    const std::optional<ChartWindowList::WindowId> id = registry_.WindowOfKind(kind);
-    return id ? Find(*id) : nullptr;
+    const std::optional<Registry::Entry> entry = registry_.OfKind(kind);
+    return entry ? entry->Window.data() : nullptr;
 }
 
-FrmGraph* ChartWindows::Find(ChartWindowList::WindowId id) const {
-    for (FrmGraph* window : windows_) {
-        if (window->Id() == id)
-            return window;
-    }
-    return nullptr;
-}
-
-QMdiSubWindow* ChartWindows::SubWindowOf(FrmGraph* window) const {
+QMdiSubWindow* ChartWindows::SubWindowOf(const FrmGraph* window) {
     return qobject_cast<QMdiSubWindow*>(window->parentWidget());
 }
 
-void ChartWindows::OnClosed(FrmGraph* window) {
+void ChartWindows::OnClosed(Registry::WindowId id, FrmGraph* window) {
     disconnect(window, nullptr, this, nullptr);
-    windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+    registry_.Remove(id);
     // A window closed on its own (not through its frame) takes its frame along, once
     // the close in progress has finished; a frame that is closing already ignores it.
     if (QMdiSubWindow* frame = SubWindowOf(window); frame != nullptr && frame->isVisible())

@@ -7,6 +7,7 @@
 #include "pelmo/selection/chart_requests.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <vector>
 
@@ -26,10 +27,11 @@ class LibrarySelection;
 struct Library;
 struct ProgramFacts;
 
-// The program's open chart windows, in the order they were opened: the registry that
-// gives each rectangular chart kind its one window, the list that Close All, the menu
-// states and the notation switch walk, and the host a chart request shows its trace
-// through. Windows live in QMdiSubWindows of area and are deleted when they close.
+// The program's open chart windows, in the order they were opened: the one registry
+// that gives each rectangular chart kind its one window and that Close All, the menu
+// states, the Window menu and the notation switch read, and the host a chart request
+// shows its trace through. Windows live in QMdiSubWindows of area and are deleted when
+// they close.
 //
 // Everything given must outlive the registry.
 class ChartWindows : public QObject, public ChartWindowHost {
@@ -55,17 +57,19 @@ public:
     void CloseAll();
     // In opening order.
     std::vector<FrmGraph*> Windows() const;
+    // The frames of Windows(), in the same order.
+    std::vector<QMdiSubWindow*> Frames() const;
     // The window collecting the traces of a rectangular kind, or nullptr.
     FrmGraph* WindowOfKind(ChartKind kind) const;
-    const ChartWindowList& Registry() const noexcept { return registry_; }
+    using Registry = ChartWindowList<QPointer<FrmGraph>>;
+    const Registry& OpenWindows() const noexcept { return registry_; }
 
 signals:
     void windowsChanged();  // a chart window opened or closed: menu states are reapplied
 
 private:
-    void OnClosed(FrmGraph* window);
-    FrmGraph* Find(ChartWindowList::WindowId id) const;
-    QMdiSubWindow* SubWindowOf(FrmGraph* window) const;
+    void OnClosed(Registry::WindowId id, FrmGraph* window);
+    static QMdiSubWindow* SubWindowOf(const FrmGraph* window);
 
     QMdiArea& area_;
     LibrarySelection& selection_;
@@ -75,8 +79,7 @@ private:
     const shared::Services& services_;
     const ProgramFacts& facts_;
     QWidget* mainWindow_;
-    ChartWindowList registry_;
-    std::vector<FrmGraph*> windows_;
+    Registry registry_;
 };
 
 }  // namespace pelmo

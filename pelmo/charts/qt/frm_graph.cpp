@@ -37,27 +37,22 @@ constexpr double kLabelIndentTwips = 60.0;
 // this size; a larger desktop font would cut them off.
 constexpr double kLegendPointSize = 8.0;
 
-std::string SelectionConnection(const LibrarySelection& selection) {
-    return selection.State().Mode == 0 ? "Series" : "Shunt";
-}
-
 QColor ToQColor(shared::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 }  // namespace
 
 FrmGraph::FrmGraph(ChartSlotTable& slotTable, const ChartPointTable& points, const Library& library,
-                   LibrarySelection& selection, ChartWindowList& registry, const shared::Services& services,
-                   const ProgramFacts& facts, QWidget* mainWindow, QWidget* parent)
+                   LibrarySelection& selection, const shared::Services& services, const ProgramFacts& facts,
+                   QWidget* mainWindow, QWidget* parent)
     : QWidget(parent),
       slots_(slotTable),
       points_(points),
       library_(library),
       selection_(selection),
-      registry_(registry),
       services_(services),
       facts_(facts),
       mainWindow_(mainWindow),
-      model_(slotTable, SelectionConnection(selection)),
+      model_(slotTable, selection.State().Connection()),
       geometry_(NewChartWindowGeometry(model_.Kind(), model_.SlotNumber())) {
     setObjectName(QStringLiteral("frmGraph"));
     BuildControls();
@@ -308,13 +303,11 @@ void FrmGraph::closeEvent(QCloseEvent* event) {
 
 void FrmGraph::Form_Unload() {
     unloaded_ = true;
-    model_.Close(slots_, registry_, Id());
+    model_.Close(slots_);
     emit closed(this);
 }
 
 const ChartWindowModel& FrmGraph::Model() const { return model_; }
-
-ChartWindowList::WindowId FrmGraph::Id() const noexcept { return reinterpret_cast<ChartWindowList::WindowId>(this); }
 
 QSize FrmGraph::WindowSize() const { return QSize(PixelsX(geometry_.Width), PixelsY(geometry_.Height)); }
 

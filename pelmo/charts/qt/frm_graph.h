@@ -2,7 +2,6 @@
 #define PELMO_CHARTS_QT_FRM_GRAPH_H
 
 #include "pelmo/charts/chart_window_geometry.h"
-#include "pelmo/charts/chart_window_list.h"
 #include "pelmo/charts/chart_window_model.h"
 #include "pelmo/charts/cursor_readout.h"
 
@@ -37,8 +36,8 @@ struct ProgramFacts;
 // readout, and the popup menu. Its menu bar is the main window's (the app forwards
 // the chart-window commands to the public handlers below).
 //
-// The slot table, point table, library, selection, registry, services and facts must outlive
-// the window. Closing the window frees its slots and leaves the registry.
+// The slot table, point table, library, selection, services and facts must outlive the
+// window. Closing the window frees its slots and tells whoever registered it.
 class FrmGraph : public QWidget {
     Q_OBJECT
 
@@ -47,8 +46,8 @@ public:
     // selection window's connection for charts without an S-parameter. RuntimeError 5
     // when the current slot names no chart.
     FrmGraph(ChartSlotTable& slotTable, const ChartPointTable& points, const Library& library,
-             LibrarySelection& selection, ChartWindowList& registry, const shared::Services& services,
-             const ProgramFacts& facts, QWidget* mainWindow, QWidget* parent = nullptr);
+             LibrarySelection& selection, const shared::Services& services, const ProgramFacts& facts,
+             QWidget* mainWindow, QWidget* parent = nullptr);
     ~FrmGraph() override;
     FrmGraph(const FrmGraph&) = delete;
     FrmGraph& operator=(const FrmGraph&) = delete;
@@ -71,7 +70,6 @@ public:
     void Form_Resize();
 
     const ChartWindowModel& Model() const;
-    ChartWindowList::WindowId Id() const noexcept;
     // The size the window is created with, in pixels of this screen (the MDI frame's
     // outer size), and its left edge when the chart kind fixes one.
     QSize WindowSize() const;
@@ -88,7 +86,7 @@ public:
     QMenu& PopupMenu() const noexcept { return *mnuPopup_; }
 
 signals:
-    // The window has unloaded: its slots are free and it has left the registry.
+    // The window has unloaded: its slots are free.
     void closed(FrmGraph* window);
 
 protected:
@@ -117,7 +115,6 @@ private:
     const ChartPointTable& points_;
     const Library& library_;
     LibrarySelection& selection_;
-    ChartWindowList& registry_;
     const shared::Services& services_;
     const ProgramFacts& facts_;
     QWidget* mainWindow_;

@@ -8,11 +8,6 @@
 
 namespace shared {
 
-namespace {
-// The classic run-time error of a printer that cannot take the job.
-constexpr int kPrinterError = 482;
-}  // namespace
-
 PrinterCanvas::PrinterCanvas(QPrinter& printer)
     : PaintingCanvas(1, 1, 96), printer_(printer) {
     RefreshDevice();
@@ -39,11 +34,11 @@ QPainter& PrinterCanvas::ActivePainter() {
     if (!painter_.isActive()) {
         RefreshDevice();
         if (!painter_.begin(&printer_))
-            throw RuntimeError(kPrinterError, "Printer", "Printer error");
+            throw RuntimeError(error::kPrinterError, "Printer");
         pagePending_ = false;
     } else if (pagePending_) {
         if (!printer_.newPage())
-            throw RuntimeError(kPrinterError, "Printer", "Printer error");
+            throw RuntimeError(error::kPrinterError, "Printer");
         pagePending_ = false;
         RefreshDevice();
     }

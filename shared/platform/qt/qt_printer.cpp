@@ -8,11 +8,6 @@
 
 namespace shared {
 
-namespace {
-// The classic run-time error of a printer that cannot take a job.
-constexpr int kPrinterError = 482;
-}  // namespace
-
 QtPrinter::QtPrinter(QPrinter& printer) : printer_(printer) {}
 
 QtPrinter::~QtPrinter() { AbortDocument(); }
@@ -52,7 +47,7 @@ PrinterColorMode QtPrinter::ColorMode() const {
 
 PageCanvas& QtPrinter::BeginDocument() {
     if (!HasPrinter())
-        throw RuntimeError(kPrinterError, "Printer", "Printer error");
+        throw RuntimeError(error::kPrinterError, "Printer");
     // One page canvas for the session: like the classic printer object it keeps its
     // font and pen between documents, which the print commands remember and restore.
     if (!canvas_)
@@ -69,7 +64,7 @@ void QtPrinter::EndDocument() {
     inDocument_ = false;
     canvas_->EndDoc();
     if (printer_.printerState() == QPrinter::Error)
-        throw RuntimeError(kPrinterError, "Printer", "Printer error");
+        throw RuntimeError(error::kPrinterError, "Printer");
 }
 
 void QtPrinter::AbortDocument() noexcept {

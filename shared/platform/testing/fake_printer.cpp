@@ -3,7 +3,6 @@
 namespace shared {
 
 namespace {
-constexpr int kPrinterError = 482;
 constexpr double kDotsPerInch = 600;
 }  // namespace
 
@@ -20,7 +19,7 @@ PageCanvas& FakePrinter::BeginDocument() {
     if (failure_)
         throw *failure_;
     if (!hasPrinter_)
-        throw RuntimeError(kPrinterError, "Printer", "Printer error");
+        throw RuntimeError(error::kPrinterError, "Printer");
     if (!inDocument_) {
         ++begun_;
         canvas_.StartDocument();

@@ -202,6 +202,7 @@ TEST_F(CalculateDataTTest, NumericalFailuresAreReportedAndLeaveTheTableAsBefore)
         } catch (const shared::RuntimeError& error) {
             EXPECT_EQ(error.Number(), c.number) << c.what;
             EXPECT_EQ(error.Source(), "darvo:mdlPublic.CalculateDataT") << c.what;
+            EXPECT_EQ(error.ReportTitle(), "darvo:mdlPublic.CalculateDataT") << c.what;
             EXPECT_NE(error.Description().find("CalculateDataT"), std::string::npos) << c.what;
         }
         ExpectTableAsBefore();

@@ -307,6 +307,7 @@ TEST_F(CalculateDataSTest, NumericalFailureIsReportedAndLeavesTheTableAsBefore) 
         ADD_FAILURE() << "no failure reported";
     } catch (const shared::RuntimeError& error) {
         EXPECT_EQ(error.Source(), "darvo:mdlPublic.CalculateDataS");
+        EXPECT_EQ(error.ReportTitle(), "darvo:mdlPublic.CalculateDataS");
         EXPECT_NE(error.Description().find("CalculateDataS"), std::string::npos);
     }
     ExpectTableAsBefore();

@@ -84,7 +84,7 @@ TEST(MenuItemsTest, ChartItemsNameTheirChart) {
             const std::optional<ChartMenuRequest> request = ChartRequestOf(entry->Command);
             ASSERT_TRUE(request) << row.name;
             EXPECT_EQ(request->Kind, row.kind) << row.name;
-            EXPECT_EQ(request->SParameter, row.sParameter) << row.name;
+            EXPECT_EQ(SParameterName(request->SParameter), row.sParameter) << row.name;
         }
     }
 }

@@ -41,18 +41,17 @@ protected:
         EXPECT_EQ(slots.CheckChartOpen(request), ChartOpenRefusal::None);
         const int number = slots.Reserve(request);
         points = sweep;
-        const ChartKind kind = *ChartKindFromName(request.ChartName);
+        const ChartKind kind = *request.Kind;
         auto found = windows.find(kind);
         if (found == windows.end() || kind == ChartKind::Smith)
-            found = windows.insert_or_assign(kind, std::make_unique<ChartWindowModel>(slots, "Series")).first;
+            found = windows.insert_or_assign(kind, std::make_unique<ChartWindowModel>(slots, CircuitMode::Series)).first;
         screen[kind].ClearCalls();
         legends[kind] = found->second->Draw(screen[kind], true, context, srf);
         return number;
     }
 
     void Close(ChartKind kind) {
-        ChartWindowList list;
-        windows.at(kind)->Close(slots, list, 1);
+        windows.at(kind)->Close(slots);
         windows.erase(kind);
     }
 
@@ -78,18 +77,18 @@ ChartPointTable ImpedanceAndEsrSweep(double start, double end) {
 // Phase in slot 1, Impedance & ESR of A in 2 and 3, Phase closed, Impedance & ESR of B
 // in 1 and 4: each legend must still name what its trace holds.
 TEST_F(ChartScenario, ImpedanceAndEsrLegendsFollowTheDataNotTheSlotOrder) {
-    RequestChart(Request("Phase", kProductCapacitor, 1, "S11", "Series"), Sweep(3e5, 6e9, [](double) { return 0.5; }));
+    RequestChart(Request("Phase", ProductKind::Capacitor, 1, "S11", "Series"), Sweep(3e5, 6e9, [](double) { return 0.5; }));
     const auto pair = [&](int part) {
         slots.SetImpedanceEsrSecondPass(false);
-        RequestChart(Request("Impedance & ESR", kProductCapacitor, part), ImpedanceAndEsrSweep(3e5, 6e9));
+        RequestChart(Request("Impedance & ESR", ProductKind::Capacitor, part), ImpedanceAndEsrSweep(3e5, 6e9));
         slots.SetImpedanceEsrSecondPass(true);
-        RequestChart(Request("Impedance & ESR", kProductCapacitor, part), ImpedanceAndEsrSweep(3e5, 6e9));
+        RequestChart(Request("Impedance & ESR", ProductKind::Capacitor, part), ImpedanceAndEsrSweep(3e5, 6e9));
         slots.SetImpedanceEsrSecondPass(false);
     };
     pair(1);
     Close(ChartKind::Phase);
     pair(2);
-    EXPECT_EQ(slots.SlotsOfChart("Impedance & ESR"), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(slots.SlotsOfChart(ChartKind::ImpedanceAndEsr), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(legends[ChartKind::ImpedanceAndEsr],
               (std::vector<std::string>{"VSD104-Impedance", "PNE21B104-Impedance", "PNE21B104-ESR", "VSD104-ESR"}));
     const TraceStore& store = windows.at(ChartKind::ImpedanceAndEsr)->Store();
@@ -109,8 +108,8 @@ TEST_F(ChartScenario, MagnitudePlotsS11AndS21FromTheirOwnSeries) {
         p.S11MagnitudeDb = -10.0;
         p.S21MagnitudeDb = -30.0;
     }
-    RequestChart(Request("Magnitude", kProductCapacitor, 1, "S11", "Series"), sweep);
-    RequestChart(Request("Magnitude", kProductCapacitor, 1, "S21", "Series"), sweep);
+    RequestChart(Request("Magnitude", ProductKind::Capacitor, 1, "S11", "Series"), sweep);
+    RequestChart(Request("Magnitude", ProductKind::Capacitor, 1, "S21", "Series"), sweep);
     EXPECT_EQ(legends[ChartKind::Magnitude],
               (std::vector<std::string>{"PNE21B104 (S11,Series)", "PNE21B104 (S21,Series)"}));
     const RecordingCanvas& canvas = screen[ChartKind::Magnitude];
@@ -127,7 +126,7 @@ TEST_F(ChartScenario, MagnitudePlotsS11AndS21FromTheirOwnSeries) {
 }
 
 TEST_F(ChartScenario, ScreenDrawingHasItsFrameTitlesAndLabels) {
-    RequestChart(Request("Impedance", kProductInductor, 1), Sweep(1e7, 6e9, [](double f) { return f / 1e7; }));
+    RequestChart(Request("Impedance", ProductKind::Inductor, 1), Sweep(1e7, 6e9, [](double f) { return f / 1e7; }));
     const RecordingCanvas& canvas = screen[ChartKind::Impedance];
     const auto scales = canvas.CallsOf<shared::ScaleCall>();
     ASSERT_FALSE(scales.empty());
@@ -163,7 +162,7 @@ TEST_F(ChartScenario, ScreenDrawingHasItsFrameTitlesAndLabels) {
 TEST_F(ChartScenario, NonPositiveValuesOnALogAxisGiveOneMessagePerDrawing) {
     ChartPointTable sweep = Sweep(1e7, 6e9, [](double f) { return f < 1e9 ? 50.0 : -5.0; });
     sweep[50].Q = 0.0;
-    RequestChart(Request("Q", kProductInductor, 1), sweep);
+    RequestChart(Request("Q", ProductKind::Inductor, 1), sweep);
     ASSERT_EQ(messages.Shown().size(), 1U);
     EXPECT_EQ(messages.Shown()[0].text, "Error at Log10");
     int positive = 0;
@@ -187,8 +186,8 @@ TEST_F(ChartScenario, NonPositiveValuesOnALogAxisGiveOneMessagePerDrawing) {
 // slot requested last, which belongs to another chart.
 TEST_F(ChartScenario, PrintingKeepsEverySlotsSrf) {
     const auto sweep = Sweep(3e5, 6e9, [](double) { return 2.0; });
-    const int a = RequestChart(Request("Impedance", kProductCapacitor, 1), sweep, "123.4");
-    const int b = RequestChart(Request("ESR", kProductCapacitor, 2), sweep, "");
+    const int a = RequestChart(Request("Impedance", ProductKind::Capacitor, 1), sweep, "123.4");
+    const int b = RequestChart(Request("ESR", ProductKind::Capacitor, 2), sweep, "");
     EXPECT_EQ(slots.Slot(a).Srf, 123.4F);
     EXPECT_EQ(slots.Slot(b).Srf, 0.0F);
     RecordingCanvas page(800, 600, 600, true);
@@ -215,8 +214,8 @@ class PrinterTest : public ChartScenario, public ::testing::WithParamInterface<P
 TEST_P(PrinterTest, TracesAreTellableApartOnPaper) {
     const PrinterRow& row = GetParam();
     const auto sweep = Sweep(3e5, 6e9, [](double) { return 2.0; });
-    RequestChart(Request("DF", kProductCapacitor, 1), sweep);
-    RequestChart(Request("DF", kProductCapacitor, 0), sweep);
+    RequestChart(Request("DF", ProductKind::Capacitor, 1), sweep);
+    RequestChart(Request("DF", ProductKind::Capacitor, 0), sweep);
     RecordingCanvas page(800, 600, 600, true);
     page.SetScaleMode(shared::ScaleMode::Twips);
     page.SetColorMode(row.mode);
@@ -253,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, PrinterTest, ::testing::Values(
 // up to the first point steeper than 0.2, thick dots from there.
 TEST_F(ChartScenario, ApparentCapacitanceTurnsIntoDotsWhereItSteepens) {
     const auto sweep = Sweep(3e5, 1e9, [](double f) { return (f < 1e8 ? 1e-11 : 1e-11 * std::pow(f / 1e8, 6)); });
-    RequestChart(Request("Apparent Capacitance", kProductCapacitor, 1), sweep);
+    RequestChart(Request("Apparent Capacitance", ProductKind::Capacitor, 1), sweep);
     const RecordingCanvas& canvas = screen[ChartKind::ApparentCapacitance];
     const auto lines = LinesIn(canvas, kTraceColors[0]);
     const auto dots = canvas.CallsOf<shared::PointCall>();
@@ -268,7 +267,7 @@ TEST_F(ChartScenario, ApparentCapacitanceTurnsIntoDotsWhereItSteepens) {
 }
 
 TEST_F(ChartScenario, AnInductorsApparentInductanceIsAlwaysALine) {
-    RequestChart(Request("Apparent Inductance", kProductInductor, 1),
+    RequestChart(Request("Apparent Inductance", ProductKind::Inductor, 1),
                  Sweep(1e7, 5e9, [](double f) { return 1e-9 * std::pow(5e9 / f, 3); }));
     const RecordingCanvas& canvas = screen[ChartKind::ApparentInductance];
     EXPECT_EQ(LinesIn(canvas, kTraceColors[0]).size(), 200U);
@@ -277,11 +276,11 @@ TEST_F(ChartScenario, AnInductorsApparentInductanceIsAlwaysALine) {
 
 TEST_F(ChartScenario, TracesAreCollectedInSlotOrder) {
     const auto sweep = Sweep(1e7, 6e9, [](double) { return 3.0; });
-    RequestChart(Request("Impedance", kProductInductor, 1), sweep);
-    RequestChart(Request("ESR", kProductInductor, 1), sweep);
-    RequestChart(Request("ESR", kProductInductor, 0), sweep);
+    RequestChart(Request("Impedance", ProductKind::Inductor, 1), sweep);
+    RequestChart(Request("ESR", ProductKind::Inductor, 1), sweep);
+    RequestChart(Request("ESR", ProductKind::Inductor, 0), sweep);
     Close(ChartKind::Impedance);
-    RequestChart(Request("ESR", kProductCapacitor, 2), Sweep(1e8, 6e9, [](double) { return 3.0; }));
+    RequestChart(Request("ESR", ProductKind::Capacitor, 2), Sweep(1e8, 6e9, [](double) { return 3.0; }));
     EXPECT_EQ(legends[ChartKind::Esr],
               (std::vector<std::string>{"VSD104", "PWA10N22", "PWT15DZ1N0   (See Help 2)"}));
 }
@@ -307,19 +306,19 @@ TEST_P(LegendTest, CaptionNamesPartConditionsAndQuantity) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, LegendTest, ::testing::Values(
-    LegendRow{"ModelMagnitude", ChartKind::Magnitude, Request("Magnitude", kProductCapacitor, 0, "S21", "Shunt", 25.0F, 2.5F), false,
+    LegendRow{"ModelMagnitude", ChartKind::Magnitude, Request("Magnitude", ProductKind::Capacitor, 0, "S21", "Shunt", 25.0F, 2.5F), false,
               "KTE105R104 (25[\xC2\xB0" "C],2.5[V],S21,Shunt)"},
-    LegendRow{"ModelImpedance", ChartKind::ImpedanceAndEsr, Request("Impedance & ESR", kProductCapacitor, 0, "", "", -55.0F, 0.0F), false,
+    LegendRow{"ModelImpedance", ChartKind::ImpedanceAndEsr, Request("Impedance & ESR", ProductKind::Capacitor, 0, "", "", -55.0F, 0.0F), false,
               "KTE105R104-Impedance (-55[\xC2\xB0" "C],0[V])"},
-    LegendRow{"ModelEsr", ChartKind::ImpedanceAndEsr, Request("Impedance & ESR", kProductCapacitor, 0, "", "", 85.0F, 4.0F), true,
+    LegendRow{"ModelEsr", ChartKind::ImpedanceAndEsr, Request("Impedance & ESR", ProductKind::Capacitor, 0, "", "", 85.0F, 4.0F), true,
               "KTE105R104-ESR (85[\xC2\xB0" "C],4[V])"},
-    LegendRow{"ModelQ", ChartKind::Q, Request("Q", kProductCapacitor, 0, "", "", 25.0F, 6.3F), false,
+    LegendRow{"ModelQ", ChartKind::Q, Request("Q", ProductKind::Capacitor, 0, "", "", 25.0F, 6.3F), false,
               "KTE105R104 (25[\xC2\xB0" "C],6.3[V])"},
-    LegendRow{"PlainPhase", ChartKind::Phase, Request("Phase", kProductCapacitor, 1, "S11", "Series"), false,
+    LegendRow{"PlainPhase", ChartKind::Phase, Request("Phase", ProductKind::Capacitor, 1, "S11", "Series"), false,
               "PNE21B104 (S11,Series)"},
-    LegendRow{"PlainEsr", ChartKind::ImpedanceAndEsr, Request("Impedance & ESR", kProductCapacitor, 1), true, "PNE21B104-ESR"},
-    LegendRow{"PlainDf", ChartKind::DF, Request("DF", kProductCapacitor, 1), false, "PNE21B104"},
-    LegendRow{"HelpNote", ChartKind::ImpedanceAndEsr, Request("Impedance & ESR", kProductInductor, 0), false,
+    LegendRow{"PlainEsr", ChartKind::ImpedanceAndEsr, Request("Impedance & ESR", ProductKind::Capacitor, 1), true, "PNE21B104-ESR"},
+    LegendRow{"PlainDf", ChartKind::DF, Request("DF", ProductKind::Capacitor, 1), false, "PNE21B104"},
+    LegendRow{"HelpNote", ChartKind::ImpedanceAndEsr, Request("Impedance & ESR", ProductKind::Inductor, 0), false,
               "PWT15DZ1N0-Impedance   (See Help 2)"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

@@ -24,14 +24,14 @@ Library ChartTestLibrary() {
     return library;
 }
 
-ChartSlot Request(std::string chartName, std::int32_t productKind, std::int32_t partIndex, std::string sParameter,
-                  std::string connection, float temperature, float bias) {
+ChartSlot Request(std::string_view chartName, ProductKind productKind, std::int32_t partIndex,
+                  std::string_view sParameter, std::string_view connection, float temperature, float bias) {
     ChartSlot slot;
-    slot.ProductKind = productKind;
+    slot.Product = productKind;
     slot.PartIndexPlusOne = partIndex + 1;
-    slot.ChartName = std::move(chartName);
-    slot.SParameter = std::move(sParameter);
-    slot.Connection = std::move(connection);
+    slot.Kind = ChartKindFromName(chartName);
+    slot.Parameter = SParameterFromName(sParameter).value();
+    slot.Connection = CircuitModeFromName(connection);
     slot.Temperature = temperature;
     slot.DcBias = bias;
     return slot;

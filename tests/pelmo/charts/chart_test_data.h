@@ -16,9 +16,10 @@ namespace pelmo::testing {
 // help note), 1 "PWA10N22" (class 1).
 Library ChartTestLibrary();
 
-// A slot request as the selection window would fill it.
-ChartSlot Request(std::string chartName, std::int32_t productKind, std::int32_t partIndex,
-                  std::string sParameter = "", std::string connection = "", float temperature = 25.0F,
+// A slot request as the selection window would fill it, from the names the screen
+// shows ("" for no S-parameter or connection).
+ChartSlot Request(std::string_view chartName, ProductKind productKind, std::int32_t partIndex,
+                  std::string_view sParameter = "", std::string_view connection = "", float temperature = 25.0F,
                   float bias = 0.0F);
 
 // A sweep from start to end [Hz] whose every quantity is value(frequency).

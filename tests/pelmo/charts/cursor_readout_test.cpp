@@ -50,11 +50,12 @@ protected:
     ChartWindowModel& Add(ChartKind kind, int part, const std::function<void(ChartPoint&)>& set,
                           const std::string& sParameter = "", const std::string& srf = "", bool esrPass = false) {
         ChartSlot request;
-        request.ProductKind = kProductCapacitor;
+        request.Product = ProductKind::Capacitor;
         request.PartIndexPlusOne = Part(part) + 1;
-        request.ChartName = std::string(ChartName(kind));
-        request.SParameter = sParameter;
-        request.Connection = sParameter.empty() ? "" : "Series";
+        request.Kind = kind;
+        request.Parameter = SParameterFromName(sParameter).value();
+        if (!sParameter.empty())
+            request.Connection = CircuitMode::Series;
         request.Temperature = 25.0F;
         EXPECT_NE(slots_.Reserve(request), 0);
         for (int i = 0; i < kChartPointCount; ++i) {
@@ -64,7 +65,7 @@ protected:
             points_[static_cast<std::size_t>(i)] = point;
         }
         if (!window_ || window_->Kind() == ChartKind::Smith || window_->Kind() != kind)
-            window_ = std::make_unique<ChartWindowModel>(slots_, "Series");
+            window_ = std::make_unique<ChartWindowModel>(slots_, CircuitMode::Series);
         slots_.SetImpedanceEsrSecondPass(esrPass);
         ChartContext context{slots_, points_, library_, shared::Eia, "\u00B0", &messages_, kProgramTitle};
         window_->Draw(canvas_, true, context, srf);

@@ -98,8 +98,8 @@ TEST_F(ChartWindowsTest, OpensAWindowPerSmithRequestAndOnePerRectangularKind) {
     const std::string b = Inductor(1);
     Choose(a, true);
     requests->Request(ChartKind::Impedance);
-    requests->Request(ChartKind::Smith, "S11");
-    requests->Request(ChartKind::Smith, "S21");
+    requests->Request(ChartKind::Smith, SParameter::S11);
+    requests->Request(ChartKind::Smith, SParameter::S21);
     Choose(b, true);
     requests->Request(ChartKind::Impedance);
     requests->Request(ChartKind::Q);
@@ -156,7 +156,7 @@ TEST_F(ChartWindowsTest, ImpedanceAndEsrGivesOneWindowWithBothTraces) {
     EXPECT_EQ(window->windowTitle(), "Impedance & ESR Chart");
     EXPECT_EQ(window->LegendCaption(0).toStdString(), part + "-Impedance");
     EXPECT_EQ(window->LegendCaption(1).toStdString(), part + "-ESR");
-    EXPECT_EQ(slotTable.SlotsOfChart("Impedance & ESR"), (std::vector<int>{1, 2}));
+    EXPECT_EQ(slotTable.SlotsOfChart(ChartKind::ImpedanceAndEsr), (std::vector<int>{1, 2}));
 }
 
 // Moving over a trace shows its point in the status bar and marks it red; a left click
@@ -247,10 +247,10 @@ TEST_F(ChartWindowsTest, ClosingFreesTheWindowsSlots) {
     const std::string b = Inductor(1);
     Choose(a, true);
     requests->Request(ChartKind::Impedance);
-    requests->Request(ChartKind::Smith, "S11");
+    requests->Request(ChartKind::Smith, SParameter::S11);
     Choose(b, true);
     requests->Request(ChartKind::Impedance);
-    requests->Request(ChartKind::Smith, "S11");
+    requests->Request(ChartKind::Smith, SParameter::S11);
     ASSERT_EQ(slotTable.InUseCount(), 4);
     QSignalSpy changed(windows.get(), &ChartWindows::windowsChanged);
     QSignalSpy closed(windows->Windows()[0], &FrmGraph::closed);
@@ -267,7 +267,7 @@ TEST_F(ChartWindowsTest, ClosingFreesTheWindowsSlots) {
     Frame(windows->Windows()[0])->close();
     EXPECT_EQ(slotTable.InUseCount(), 1);
     EXPECT_TRUE(slotTable.Slot(4).InUse());
-    requests->Request(ChartKind::Smith, "S11");
+    requests->Request(ChartKind::Smith, SParameter::S11);
     ASSERT_EQ(fake.messages.Shown().size(), 1U);
     EXPECT_EQ(fake.messages.Shown()[0].text, "This Chart is already opened!");
     fake.messages.Clear();
@@ -283,7 +283,7 @@ TEST_F(ChartWindowsTest, ClosingFreesTheWindowsSlots) {
 TEST_F(ChartWindowsTest, CloseAllClosesTheLastOpenedFirst) {
     Choose(Inductor(0), true);
     requests->Request(ChartKind::Impedance);
-    requests->Request(ChartKind::Smith, "S11");
+    requests->Request(ChartKind::Smith, SParameter::S11);
     requests->Request(ChartKind::Q);
     const std::vector<FrmGraph*> open = windows->Windows();
     ASSERT_EQ(open.size(), 3U);
@@ -294,9 +294,27 @@ TEST_F(ChartWindowsTest, CloseAllClosesTheLastOpenedFirst) {
     EXPECT_EQ(order, (std::vector<FrmGraph*>{open[2], open[1], open[0]}));
     EXPECT_EQ(windows->OpenCount(), 0);
     EXPECT_EQ(slotTable.InUseCount(), 0);
-    EXPECT_TRUE(windows->Registry().Empty());
+    EXPECT_TRUE(windows->OpenWindows().Empty());
     selection.UpdateMenuState();
     EXPECT_FALSE(selection.State().Menus.WindowClose);
+}
+
+// A window deleted without closing (its frame torn down with the area) drops out of
+// every derived view at once; its kind opens a new window on the next request.
+TEST_F(ChartWindowsTest, AWindowDeletedWithoutClosingCountsAsGone) {
+    Choose(Inductor(0), true);
+    requests->Request(ChartKind::Impedance);
+    requests->Request(ChartKind::Q);
+    ASSERT_EQ(windows->OpenCount(), 2);
+    QMdiSubWindow* frame = Frame(windows->WindowOfKind(ChartKind::Impedance));
+    FrmGraph* q = windows->WindowOfKind(ChartKind::Q);
+    delete frame;
+    EXPECT_EQ(windows->OpenCount(), 1);
+    EXPECT_EQ(windows->Windows(), std::vector<FrmGraph*>{q});
+    EXPECT_EQ(windows->Frames(), std::vector<QMdiSubWindow*>{Frame(q)});
+    EXPECT_EQ(windows->WindowOfKind(ChartKind::Impedance), nullptr);
+    windows->CloseAll();
+    EXPECT_EQ(windows->OpenCount(), 0);
 }
 
 // A window that cannot load is reported as the window's load and never shown; the

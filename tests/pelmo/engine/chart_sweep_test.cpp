@@ -3,6 +3,8 @@
 #include "engine_test_parts.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/chart_kind.h"
+#include "pelmo/engine/circuit_mode.h"
+#include "pelmo/engine/s_parameter.h"
 #include "pelmo/engine/inductor_evaluation.h"
 #include "pelmo/engine/operating_point_result.h"
 
@@ -98,6 +100,31 @@ TEST(ChartKinds, MapNamesAndNumbersBothWays) {
     }
     EXPECT_FALSE(ChartKindFromName("magnitude").has_value());
     EXPECT_FALSE(ChartKindFromName("").has_value());
+}
+
+// The texts captions, legends and printed tables show, and the one rule of which kinds
+// carry an S-parameter and a connection.
+TEST(ChartKinds, SParameterAndConnectionNamesAndTheKindsThatCarryThem) {
+    // clang-format off
+    struct Row { SParameter parameter; const char* name; };
+    const Row rows[] = {{SParameter::None, ""}, {SParameter::S11, "S11"}, {SParameter::S21, "S21"}};
+    // clang-format on
+    for (const Row& row : rows) {
+        EXPECT_EQ(SParameterName(row.parameter), row.name);
+        EXPECT_EQ(SParameterFromName(row.name), row.parameter);
+    }
+    EXPECT_FALSE(SParameterFromName("s21").has_value());
+    EXPECT_EQ(CircuitModeName(CircuitMode::Series), "Series");
+    EXPECT_EQ(CircuitModeName(CircuitMode::Shunt), "Shunt");
+    EXPECT_EQ(CircuitModeFromName("Shunt"), CircuitMode::Shunt);
+    EXPECT_FALSE(CircuitModeFromName("").has_value());
+    int carrying = 0;
+    for (int k = 0; k < kChartKindCount; ++k)
+        carrying += HasSParameter(static_cast<ChartKind>(k)) ? 1 : 0;
+    EXPECT_EQ(carrying, 3);
+    EXPECT_TRUE(HasSParameter(ChartKind::Smith));
+    EXPECT_TRUE(HasSParameter(ChartKind::Magnitude));
+    EXPECT_TRUE(HasSParameter(ChartKind::Phase));
 }
 
 // A class-5 capacitor (series KTA, characteristic R7) with an SRF of about 712 MHz.

@@ -164,8 +164,8 @@ protected:
         charts = std::make_unique<testing::SampleCharts>(PELMO_SAMPLE_LIBRARY_DIR);
         const int part = charts->Capacitor(false);
         ASSERT_GE(part, 0);
-        ASSERT_TRUE(charts->Request(ChartKind::ImpedanceAndEsr, kProductCapacitor, part));
-        ASSERT_TRUE(charts->Request(ChartKind::Smith, kProductCapacitor, part, "S11"));
+        ASSERT_TRUE(charts->Request(ChartKind::ImpedanceAndEsr, ProductKind::Capacitor, part));
+        ASSERT_TRUE(charts->Request(ChartKind::Smith, ProductKind::Capacitor, part, "S11"));
         shared::RecordingCanvas& page = printer.Canvas();
         page.SetFontName("Courier New");
         page.SetFontSize(12);

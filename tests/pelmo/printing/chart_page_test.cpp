@@ -119,9 +119,9 @@ TEST(PrintChartName, IsTheCaptionBeforeTheBlankBeforeChart) {
 }
 
 TEST_F(SamplePages, TheHeaderNamesTheChartOfTheWindowCaption) {
-    ASSERT_TRUE(charts->Request(ChartKind::Impedance, kProductCapacitor, plain));
-    ASSERT_TRUE(charts->Request(ChartKind::ImpedanceAndEsr, kProductCapacitor, plain));
-    ASSERT_TRUE(charts->Request(ChartKind::Smith, kProductInductor, coil, "S11"));
+    ASSERT_TRUE(charts->Request(ChartKind::Impedance, ProductKind::Capacitor, plain));
+    ASSERT_TRUE(charts->Request(ChartKind::ImpedanceAndEsr, ProductKind::Capacitor, plain));
+    ASSERT_TRUE(charts->Request(ChartKind::Smith, ProductKind::Inductor, coil, "S11"));
     for (const ChartKind kind : {ChartKind::Impedance, ChartKind::ImpedanceAndEsr, ChartKind::Smith}) {
         const auto page = Print(kind);
         const std::string name = PrintChartName(charts->Caption(kind));
@@ -138,8 +138,8 @@ TEST_F(SamplePages, TheHeaderNamesTheChartOfTheWindowCaption) {
 // The chart lies in its own scale inside the body; the table after it is in twips again,
 // and printing reads the window's copy without touching a slot.
 TEST_F(SamplePages, TheBodyDrawsTheChartInItsScaleAndRestoresTheTwips) {
-    ASSERT_TRUE(charts->Request(ChartKind::Esr, kProductCapacitor, plain));
-    ASSERT_TRUE(charts->Request(ChartKind::Esr, kProductInductor, coil));
+    ASSERT_TRUE(charts->Request(ChartKind::Esr, ProductKind::Capacitor, plain));
+    ASSERT_TRUE(charts->Request(ChartKind::Esr, ProductKind::Inductor, coil));
     const ChartSlot before = charts->Slots().Slot(1);
     auto page = NewPage();
     const double width = page->ScaleWidth();
@@ -172,7 +172,7 @@ TEST_F(SamplePages, TheBodyDrawsTheChartInItsScaleAndRestoresTheTwips) {
 // A Magnitude chart with an S21 trace of a shunt-connected capacitor without a
 // temperature model: S21 and Shunt in the last columns, no conditions, five empty rows.
 TEST_F(SamplePages, TheWideTableShowsSixRowsAndTheLastTwoValuesOfEachCaption) {
-    ASSERT_TRUE(charts->Request(ChartKind::Magnitude, kProductCapacitor, plain, "S21", "Shunt"));
+    ASSERT_TRUE(charts->Request(ChartKind::Magnitude, ProductKind::Capacitor, plain, "S21", "Shunt"));
     const auto page = Print(ChartKind::Magnitude);
     const RecordingCanvas table = TableOnly(*page);
 
@@ -224,7 +224,7 @@ TEST_F(SamplePages, TheWideTableShowsSixRowsAndTheLastTwoValuesOfEachCaption) {
 // same part, temperature and bias; the narrow table has no S-parameter columns.
 TEST_F(SamplePages, ImpedanceAndEsrRowsRepeatTheConditionsOfTheirPart) {
     ASSERT_TRUE(
-        charts->Request(ChartKind::ImpedanceAndEsr, kProductCapacitor, modelled, "", "Series", 85.0F, 2.5F));
+        charts->Request(ChartKind::ImpedanceAndEsr, ProductKind::Capacitor, modelled, "", "Series", 85.0F, 2.5F));
     const auto page = Print(ChartKind::ImpedanceAndEsr);
     const RecordingCanvas table = TableOnly(*page);
     for (const double y : {8850.0, 9150.0}) {
@@ -245,7 +245,7 @@ TEST_F(SamplePages, ImpedanceAndEsrRowsRepeatTheConditionsOfTheirPart) {
 }
 
 TEST_F(SamplePages, ASmithChartOfAnInductorPrintsOneRowWithoutConditions) {
-    ASSERT_TRUE(charts->Request(ChartKind::Smith, kProductInductor, coil, "S21", "Series"));
+    ASSERT_TRUE(charts->Request(ChartKind::Smith, ProductKind::Inductor, coil, "S21", "Series"));
     const auto page = Print(ChartKind::Smith);
     const RecordingCanvas table = TableOnly(*page);
     EXPECT_EQ(TextAt(table, 650, 8850), "1");
@@ -264,7 +264,7 @@ TEST_F(SamplePages, ASmithChartOfAnInductorPrintsOneRowWithoutConditions) {
 }
 
 TEST_F(SamplePages, ASmithChartOfAModelledCapacitorPrintsItsConditionsWithoutUnits) {
-    ASSERT_TRUE(charts->Request(ChartKind::Smith, kProductCapacitor, modelled, "S11", "Shunt", -25.0F, 4.0F));
+    ASSERT_TRUE(charts->Request(ChartKind::Smith, ProductKind::Capacitor, modelled, "S11", "Shunt", -25.0F, 4.0F));
     const auto page = Print(ChartKind::Smith);
     const RecordingCanvas table = TableOnly(*page);
     EXPECT_EQ(TextAt(table, 1550, 8850), charts->CapacitorNumber(modelled));
@@ -276,7 +276,7 @@ TEST_F(SamplePages, ASmithChartOfAModelledCapacitorPrintsItsConditionsWithoutUni
 
 // On a black-only printer the samples, like the traces, differ by width: 12 ... 1.
 TEST_F(SamplePages, BlackOnlyPrintersTellTracesApartByWidth) {
-    ASSERT_TRUE(charts->Request(ChartKind::Q, kProductCapacitor, plain));
+    ASSERT_TRUE(charts->Request(ChartKind::Q, ProductKind::Capacitor, plain));
     const auto page = Print(ChartKind::Q, shared::PrinterColorMode::Monochrome);
     const std::vector<LineCall> samples = LineSamples(TableOnly(*page));
     ASSERT_EQ(samples.size(), 6U);
@@ -291,7 +291,7 @@ TEST_F(SamplePages, BlackOnlyPrintersTellTracesApartByWidth) {
                             [](const LineCall& line) { return line.width == 12 && line.x1 != 1100; }),
               200);
 
-    ASSERT_TRUE(charts->Request(ChartKind::Smith, kProductInductor, coil, "S11"));
+    ASSERT_TRUE(charts->Request(ChartKind::Smith, ProductKind::Inductor, coil, "S11"));
     const auto smith = Print(ChartKind::Smith, shared::PrinterColorMode::Monochrome);
     const std::vector<LineCall> smithSample = LineSamples(TableOnly(*smith));
     ASSERT_EQ(smithSample.size(), 1U);
@@ -303,7 +303,7 @@ TEST_F(SamplePages, BlackOnlyPrintersTellTracesApartByWidth) {
 TEST_F(SamplePages, ADecimalCommaInTheTemperatureLeavesTheBiasIntact) {
     shared::ScopedDecimalSeparator comma(',');
     ASSERT_TRUE(
-        charts->Request(ChartKind::Magnitude, kProductCapacitor, modelled, "S11", "Series", 22.5F, 3.0F));
+        charts->Request(ChartKind::Magnitude, ProductKind::Capacitor, modelled, "S11", "Series", 22.5F, 3.0F));
     const auto page = Print(ChartKind::Magnitude);
     const RecordingCanvas table = TableOnly(*page);
     EXPECT_EQ(TextAt(table, 4550, 8850), "22,5");

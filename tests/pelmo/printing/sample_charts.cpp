@@ -54,7 +54,7 @@ std::string SampleCharts::InductorNumber(int index) const {
     return library_.InductorTable.at(static_cast<std::size_t>(index)).PartNumber;
 }
 
-bool SampleCharts::Request(ChartKind kind, std::int32_t productKind, int index, const std::string& sParameter,
+bool SampleCharts::Request(ChartKind kind, ProductKind productKind, int index, const std::string& sParameter,
                            const std::string& connection, float temperature, float bias) {
     if (kind != ChartKind::ImpedanceAndEsr)
         return RequestOnePass(kind, productKind, index, sParameter, connection, temperature, bias);
@@ -68,19 +68,20 @@ bool SampleCharts::Request(ChartKind kind, std::int32_t productKind, int index, 
     return done;
 }
 
-bool SampleCharts::RequestOnePass(ChartKind kind, std::int32_t productKind, int index,
+bool SampleCharts::RequestOnePass(ChartKind kind, ProductKind productKind, int index,
                                   const std::string& sParameter, const std::string& connection,
                                   float temperature, float bias) {
     const std::string chartName(ChartName(kind));
-    const bool capacitor = productKind == kProductCapacitor;
-    const bool withSParameter =
-        kind == ChartKind::Smith || kind == ChartKind::Magnitude || kind == ChartKind::Phase;
+    const bool capacitor = productKind == ProductKind::Capacitor;
+    const CircuitMode mode = CircuitModeFromName(connection).value();
     ChartSlot slot;
-    slot.ProductKind = productKind;
+    slot.Product = productKind;
     slot.PartIndexPlusOne = index + 1;
-    slot.ChartName = chartName;
-    slot.SParameter = withSParameter ? sParameter : "";
-    slot.Connection = withSParameter ? connection : "";
+    slot.Kind = kind;
+    if (HasSParameter(kind)) {
+        slot.Parameter = SParameterFromName(sParameter).value();
+        slot.Connection = mode;
+    }
     slot.Temperature = temperature;
     slot.DcBias = bias;
 
@@ -94,7 +95,7 @@ bool SampleCharts::RequestOnePass(ChartKind kind, std::int32_t productKind, int 
         conditions.CodeSystem = codeSystem_;
         conditions.Temperature = temperature;
         conditions.Bias = bias;
-        conditions.Connection = connection == "Shunt" ? CircuitMode::Shunt : CircuitMode::Series;
+        conditions.Connection = mode;
         plan = PlanCapacitorChart(record, conditions, chartName, result);
         if (plan.RangeClass == 4) slot.UpperFrequency = record.UpperFrequency;
     } else {
@@ -112,7 +113,7 @@ bool SampleCharts::RequestOnePass(ChartKind kind, std::int32_t productKind, int 
     auto found = windows_.find(kind);
     if (found == windows_.end() || kind == ChartKind::Smith) {
         auto window = std::make_unique<OpenWindow>();
-        window->Model = std::make_unique<ChartWindowModel>(slots_, connection);
+        window->Model = std::make_unique<ChartWindowModel>(slots_, mode);
         found = windows_.insert_or_assign(kind, std::move(window)).first;
     }
     OpenWindow& window = *found->second;

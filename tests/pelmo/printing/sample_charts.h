@@ -38,7 +38,7 @@ public:
 
     // One chart request. Impedance & ESR makes both passes of the pair. Returns false
     // (nothing changed) when the request is refused by the plan or the slot checks.
-    bool Request(ChartKind kind, std::int32_t productKind, int index, const std::string& sParameter = "",
+    bool Request(ChartKind kind, ProductKind productKind, int index, const std::string& sParameter = "",
                  const std::string& connection = "Series", float temperature = 25.0F, float bias = 0.0F);
 
     // The window of a rectangular kind, or the last Smith window opened.
@@ -59,7 +59,7 @@ private:
         shared::RecordingCanvas Picture{522, 348, 96.0};
         std::vector<std::string> Legend;
     };
-    bool RequestOnePass(ChartKind kind, std::int32_t productKind, int index, const std::string& sParameter,
+    bool RequestOnePass(ChartKind kind, ProductKind productKind, int index, const std::string& sParameter,
                         const std::string& connection, float temperature, float bias);
     OpenWindow& WindowOf(ChartKind kind);
     const OpenWindow& WindowOf(ChartKind kind) const;

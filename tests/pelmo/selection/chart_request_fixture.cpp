@@ -44,15 +44,15 @@ void ModelWindows::ShowChart(ChartKind kind) {
     ChartContext context{slots_, points_, library_, shared::Eia, "\u00B0", &messages_, kProgramTitle};
     const std::string srf = srfReadout ? srfReadout() : std::string();
     shared::RecordingCanvas canvas;
-    if (const std::optional<ChartWindowList::WindowId> id = list_.WindowOfKind(kind)) {
-        Window& window = windows[static_cast<std::size_t>(*id) - 1];
+    if (const auto entry = list_.OfKind(kind)) {
+        Window& window = windows[entry->Window - 1];
         window.Legends = window.Model->Draw(canvas, true, context, srf);
         return;
     }
-    Window window{std::make_unique<ChartWindowModel>(slots_, "Series"), {}};
+    Window window{std::make_unique<ChartWindowModel>(slots_, CircuitMode::Series), {}};
     window.Legends = window.Model->Draw(canvas, true, context, srf);
     windows.push_back(std::move(window));
-    list_.Add(windows.size(), kind, slots_.CurrentSlot());
+    ids_.push_back(list_.Add(kind, slots_.CurrentSlot(), windows.size()));
     shown.back().NewWindow = true;
 }
 
@@ -61,8 +61,9 @@ void ModelWindows::ChooseCandidate(std::vector<std::int32_t>& candidates) { cand
 void ModelWindows::Close(std::size_t i) {
     if (!windows.at(i).Open)
         return;
-    windows[i].Model->Close(slots_, list_, i + 1);
-    // Ids are positions; a closed window keeps its place but shows nothing more.
+    windows[i].Model->Close(slots_);
+    list_.Remove(ids_[i]);
+    // A closed window keeps its place but shows nothing more.
     windows[i].Legends.clear();
     windows[i].Open = false;
 }

@@ -2,6 +2,7 @@
 #define TESTS_PELMO_CHARTS_QT_CHART_REQUEST_FIXTURE_H
 
 #include "pelmo/charts/chart_slot_table.h"
+#include "pelmo/charts/chart_window_list.h"
 #include "pelmo/charts/chart_window_model.h"
 #include "pelmo/engine/chart_kind.h"
 #include "pelmo/engine/chart_sweep.h"
@@ -73,7 +74,9 @@ private:
     const ChartPointTable& points_;
     const Library& library_;
     shared::Messages& messages_;
-    ChartWindowList list_;
+    // Handles are positions in windows plus one.
+    ChartWindowList<std::size_t> list_;
+    std::vector<ChartWindowList<std::size_t>::WindowId> ids_;
 };
 
 // One selection window, its chart requests and the model windows over the sample

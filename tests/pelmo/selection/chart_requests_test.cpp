@@ -44,7 +44,7 @@ protected:
 TEST_F(ChartRequestsTest, RefusesABoxThatNamesNoPartWithoutTakingASlot) {
     for (const std::string text : {"", "   ", "NOSUCHPART", "KTA"}) {
         selection_.SetPartNumberText(text);
-        EXPECT_FALSE(requests_.StartDrawChart("Impedance", ""));
+        EXPECT_FALSE(requests_.StartDrawChart(ChartKind::Impedance, SParameter::None));
         ASSERT_EQ(messages_.Shown().size(), 1U) << text;
         EXPECT_EQ(messages_.Shown()[0].text, "Please specify correct Part Number.");
         EXPECT_EQ(messages_.Shown()[0].icon, shared::MessageIcon::None);
@@ -59,11 +59,11 @@ TEST_F(ChartRequestsTest, TrimsThePartNumberAndTakesTheLowestSlot) {
     const std::string part = Capacitor(5, true);
     Choose(part);
     selection_.SetPartNumberText("  " + part + " ");
-    EXPECT_TRUE(requests_.StartDrawChart("Impedance", ""));
+    EXPECT_TRUE(requests_.StartDrawChart(ChartKind::Impedance, SParameter::None));
     EXPECT_EQ(selection_.State().PartNumber.Text, part);
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(slots_.CurrentSlot(), 1);
-    EXPECT_EQ(slots_.Slot(1).ChartName, "Impedance");
+    EXPECT_EQ(slots_.Slot(1).Kind, ChartKind::Impedance);
     // The hourglass was shown for the sweep and is gone again.
     EXPECT_GE(cursor_.HourglassCalls(), 1);
     EXPECT_EQ(cursor_.Depth(), 0);
@@ -80,13 +80,13 @@ TEST_F(ChartRequestsTest, FillsTheSlotAndSweepsTheClassRange) {
     selection_.SetBiasText("2");
     selection_.optMode_Click(1);
     messages_.Clear();
-    ASSERT_TRUE(requests_.StartDrawChart("Magnitude", "S21")) << ::testing::PrintToString(Shown());
+    ASSERT_TRUE(requests_.StartDrawChart(ChartKind::Magnitude, SParameter::S21)) << ::testing::PrintToString(Shown());
     const ChartSlot& slot = slots_.Slot(1);
     const std::int32_t index = *library_.PartIndex[shared::Eia].Find(part);
-    EXPECT_EQ(slot.ProductKind, kProductCapacitor);
+    EXPECT_EQ(slot.Product, ProductKind::Capacitor);
     EXPECT_EQ(slot.PartIndexPlusOne, index + 1);
-    EXPECT_EQ(slot.SParameter, "S21");
-    EXPECT_EQ(slot.Connection, "Shunt");
+    EXPECT_EQ(slot.Parameter, SParameter::S21);
+    EXPECT_EQ(slot.Connection, CircuitMode::Shunt);
     EXPECT_EQ(slot.Temperature, 85.0F);
     EXPECT_EQ(slot.DcBias, 2.0F);
     EXPECT_EQ(slot.UpperFrequency, 0.0F);  // recorded for class 4 only
@@ -97,12 +97,12 @@ TEST_F(ChartRequestsTest, FillsTheSlotAndSweepsTheClassRange) {
         ASSERT_GT(points_[static_cast<std::size_t>(i)].Frequency, points_[static_cast<std::size_t>(i - 1)].Frequency);
 
     // Charts without an S-parameter record no connection.
-    ASSERT_TRUE(requests_.StartDrawChart("ESR", ""));
-    EXPECT_EQ(slots_.Slot(2).Connection, "");
+    ASSERT_TRUE(requests_.StartDrawChart(ChartKind::Esr, SParameter::None));
+    EXPECT_EQ(slots_.Slot(2).Connection, std::nullopt);
 
     const std::string class4 = Capacitor(4, false);
     Choose(class4);
-    ASSERT_TRUE(requests_.StartDrawChart("Impedance", ""));
+    ASSERT_TRUE(requests_.StartDrawChart(ChartKind::Impedance, SParameter::None));
     const std::int32_t index4 = *library_.PartIndex[shared::Eia].Find(class4);
     EXPECT_EQ(slots_.Slot(3).UpperFrequency, library_.CapacitorTable[static_cast<std::size_t>(index4)].UpperFrequency);
     EXPECT_NEAR(points_[0].Frequency, 300e3, 1e-6);
@@ -111,7 +111,7 @@ TEST_F(ChartRequestsTest, FillsTheSlotAndSweepsTheClassRange) {
 TEST_F(ChartRequestsTest, InvalidConditionsAreRefusedBeforeASlotIsTaken) {
     Choose(Capacitor(5, true));
     selection_.SetTemperatureText("abc");
-    EXPECT_FALSE(requests_.StartDrawChart("Impedance", ""));
+    EXPECT_FALSE(requests_.StartDrawChart(ChartKind::Impedance, SParameter::None));
     const std::vector<std::string> texts = Shown();
     ASSERT_EQ(texts.size(), 1U);
     EXPECT_EQ(texts[0].rfind("Operation Temp is invalid!", 0), 0U) << texts[0];
@@ -125,7 +125,7 @@ TEST_F(ChartRequestsTest, LimitsAndDuplicatesAreRefusedWithTheirMessages) {
     // Phase chart still goes through.
     for (int k = 0; k < 7; ++k) {
         Choose(Capacitor(5, true, k));
-        const bool accepted = requests_.StartDrawChart("Magnitude", "S11");
+        const bool accepted = requests_.StartDrawChart(ChartKind::Magnitude, SParameter::S11);
         EXPECT_EQ(accepted, k < 6) << k;
     }
     EXPECT_EQ(Shown(), std::vector<std::string>{kTypeLimit});
@@ -133,25 +133,26 @@ TEST_F(ChartRequestsTest, LimitsAndDuplicatesAreRefusedWithTheirMessages) {
     EXPECT_EQ(Used(), 6);
     EXPECT_EQ(windows_.windows.size(), 1U);
     EXPECT_EQ(windows_.windows[0].Legends.size(), 6U);
-    EXPECT_TRUE(requests_.StartDrawChart("Phase", "S11"));
+    EXPECT_TRUE(requests_.StartDrawChart(ChartKind::Phase, SParameter::S11));
 
     // The same chart again is a duplicate; a change of connection makes a new chart.
-    EXPECT_FALSE(requests_.StartDrawChart("Phase", "S11"));
+    EXPECT_FALSE(requests_.StartDrawChart(ChartKind::Phase, SParameter::S11));
     EXPECT_EQ(Shown(), std::vector<std::string>{kDuplicate});
     EXPECT_EQ(messages_.Shown().size(), 0U);
     selection_.optMode_Click(1);
     messages_.Clear();
-    EXPECT_TRUE(requests_.StartDrawChart("Phase", "S11"));
+    EXPECT_TRUE(requests_.StartDrawChart(ChartKind::Phase, SParameter::S11));
     EXPECT_EQ(Used(), 8);
 
     // Twenty slots in use refuse everything.
     for (int k = 0; Used() < kChartSlots; ++k) {
         Choose(Capacitor(3, true, k));
-        ASSERT_TRUE(requests_.StartDrawChart(k % 2 == 0 ? "Smith" : "Impedance", k % 2 == 0 ? "S11" : ""))
+        ASSERT_TRUE(requests_.StartDrawChart(k % 2 == 0 ? ChartKind::Smith : ChartKind::Impedance,
+                                             k % 2 == 0 ? SParameter::S11 : SParameter::None))
             << ::testing::PrintToString(Shown());
     }
     Choose(Inductor(), true);
-    EXPECT_FALSE(requests_.StartDrawChart("Q", ""));
+    EXPECT_FALSE(requests_.StartDrawChart(ChartKind::Q, SParameter::None));
     EXPECT_EQ(Shown(), std::vector<std::string>{kSlotLimit});
     EXPECT_EQ(Used(), kChartSlots);
 }
@@ -159,15 +160,15 @@ TEST_F(ChartRequestsTest, LimitsAndDuplicatesAreRefusedWithTheirMessages) {
 // A closed window leaves a gap before the other slots; the limit still counts them all.
 TEST_F(ChartRequestsTest, TheKindLimitCountsSlotsAfterAGap) {
     Choose(Inductor(), true);
-    ASSERT_TRUE(requests_.StartDrawChart("Phase", "S11"));
+    ASSERT_TRUE(requests_.StartDrawChart(ChartKind::Phase, SParameter::S11));
     for (int k = 0; k < 6; ++k) {
         Choose(Capacitor(3, true, k));
-        ASSERT_TRUE(requests_.StartDrawChart("Magnitude", "S11"));
+        ASSERT_TRUE(requests_.StartDrawChart(ChartKind::Magnitude, SParameter::S11));
     }
     windows_.Close(0);  // the Phase window frees slot 1
     ASSERT_FALSE(slots_.Slot(1).InUse());
     Choose(Capacitor(3, true, 6));
-    EXPECT_FALSE(requests_.StartDrawChart("Magnitude", "S11"));
+    EXPECT_FALSE(requests_.StartDrawChart(ChartKind::Magnitude, SParameter::S11));
     EXPECT_EQ(Shown(), std::vector<std::string>{kTypeLimit});
     EXPECT_FALSE(slots_.Slot(1).InUse());
 }
@@ -183,7 +184,7 @@ TEST_F(ChartRequestsTest, ImpedanceAndEsrTakesTwoSlotsInOneWindow) {
     EXPECT_TRUE(windows_.shown[1].SecondPass);
     EXPECT_FALSE(windows_.shown[1].NewWindow);
     EXPECT_FALSE(slots_.ImpedanceEsrSecondPass());
-    EXPECT_EQ(slots_.CountOfChart("Impedance & ESR"), 2);
+    EXPECT_EQ(slots_.CountOfChart(ChartKind::ImpedanceAndEsr), 2);
     ASSERT_EQ(windows_.windows.size(), 1U);
     EXPECT_EQ(windows_.windows[0].Legends, (std::vector<std::string>{part + "-Impedance", part + "-ESR"}));
 
@@ -200,13 +201,13 @@ TEST_F(ChartRequestsTest, ASplitImpedanceAndEsrPairKeepsItsLabels) {
     const std::string a = Capacitor(4, false, 0);
     const std::string b = Capacitor(4, false, 1);
     Choose(a);
-    ASSERT_TRUE(requests_.StartDrawChart("Phase", "S11"));
+    ASSERT_TRUE(requests_.StartDrawChart(ChartKind::Phase, SParameter::S11));
     requests_.Request(ChartKind::ImpedanceAndEsr);
     windows_.Close(0);
     Choose(b);
     requests_.Request(ChartKind::ImpedanceAndEsr);
     EXPECT_TRUE(Shown().empty());
-    ASSERT_EQ(slots_.SlotsOfChart("Impedance & ESR"), (std::vector<int>{1, 2, 3, 4}));
+    ASSERT_EQ(slots_.SlotsOfChart(ChartKind::ImpedanceAndEsr), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(windows_.windows[1].Legends,
               (std::vector<std::string>{b + "-Impedance", a + "-Impedance", a + "-ESR", b + "-ESR"}));
 }
@@ -239,7 +240,7 @@ TEST_F(ChartRequestsTest, AFailingSweepGivesItsSlotBackAndEndsThePair) {
 TEST_F(ChartRequestsTest, AWindowThatFailsGivesItsSlotBack) {
     Choose(Capacitor(2, false));
     windows_.failure = [] { throw shared::RuntimeError(shared::error::kOverflow); };
-    EXPECT_FALSE(requests_.StartDrawChart("Q", ""));
+    EXPECT_FALSE(requests_.StartDrawChart(ChartKind::Q, SParameter::None));
     ASSERT_EQ(messages_.Shown().size(), 1U);
     EXPECT_EQ(messages_.Shown()[0].title, "pelmo:frmLibrary.StartDrawChart");
     EXPECT_NE(messages_.Shown()[0].text.find("Overflow"), std::string::npos);
@@ -255,7 +256,7 @@ TEST_F(ChartRequestsTest, AWindowThatFailsGivesItsSlotBack) {
     EXPECT_EQ(cursor_.Depth(), 0);
 
     windows_.failure = nullptr;
-    EXPECT_TRUE(requests_.StartDrawChart("Q", ""));
+    EXPECT_TRUE(requests_.StartDrawChart(ChartKind::Q, SParameter::None));
     EXPECT_EQ(slots_.CurrentSlot(), 1);
 }
 
@@ -278,7 +279,7 @@ TEST_F(ChartRequestsTest, ApparentInductanceBeyondTheDataIsRefused) {
     }
     ASSERT_FALSE(beyond.empty());
     Choose(beyond);
-    EXPECT_FALSE(requests_.StartDrawChart("Apparent Inductance", ""));
+    EXPECT_FALSE(requests_.StartDrawChart(ChartKind::ApparentInductance, SParameter::None));
     ASSERT_EQ(messages_.Shown().size(), 1U);
     EXPECT_EQ(messages_.Shown()[0].text, "Apparent Inductance Chart is not available for this Product Number.");
     EXPECT_EQ(messages_.Shown()[0].icon, shared::MessageIcon::Exclamation);
@@ -286,7 +287,7 @@ TEST_F(ChartRequestsTest, ApparentInductanceBeyondTheDataIsRefused) {
     EXPECT_EQ(cursor_.Depth(), 0);
     messages_.Clear();
     // Its apparent capacitance runs to the end of its data.
-    ASSERT_TRUE(requests_.StartDrawChart("Apparent Capacitance", ""));
+    ASSERT_TRUE(requests_.StartDrawChart(ChartKind::ApparentCapacitance, SParameter::None));
     const std::int32_t index = *library_.PartIndex[shared::Eia].Find(beyond);
     EXPECT_NEAR(points_[200].Frequency / library_.CapacitorTable[static_cast<std::size_t>(index)].UpperFrequency,
                 1.0, 1e-9);
@@ -296,10 +297,10 @@ TEST_F(ChartRequestsTest, ApparentInductanceBeyondTheDataIsRefused) {
 // collect their traces in one window; S11 and S21 share the Magnitude window.
 TEST_F(ChartRequestsTest, RectangularKindsShareAWindowAndSmithDoesNot) {
     Choose(Inductor(0), true);
-    requests_.Request(ChartKind::Smith, "S11");
-    requests_.Request(ChartKind::Smith, "S21");
-    requests_.Request(ChartKind::Magnitude, "S11");
-    requests_.Request(ChartKind::Magnitude, "S21");
+    requests_.Request(ChartKind::Smith, SParameter::S11);
+    requests_.Request(ChartKind::Smith, SParameter::S21);
+    requests_.Request(ChartKind::Magnitude, SParameter::S11);
+    requests_.Request(ChartKind::Magnitude, SParameter::S21);
     requests_.Request(ChartKind::Q);
     Choose(Inductor(1), true);
     requests_.Request(ChartKind::Q);
@@ -309,12 +310,12 @@ TEST_F(ChartRequestsTest, RectangularKindsShareAWindowAndSmithDoesNot) {
     for (const auto& shown : windows_.shown)
         opened.push_back(shown.NewWindow);
     EXPECT_EQ(opened, (std::vector<bool>{true, true, true, false, true, false}));
-    EXPECT_EQ(slots_.Slot(2).SParameter, "S21");
-    EXPECT_EQ(slots_.Slot(5).SParameter, "");  // Request(kind) passes none for Q
+    EXPECT_EQ(slots_.Slot(2).Parameter, SParameter::S21);
+    EXPECT_EQ(slots_.Slot(5).Parameter, SParameter::None);  // Request(kind) passes none for Q
     // Request(kind) asks S11 of the kinds that have one.
     Choose(Inductor(2), true);
     requests_.Request(ChartKind::Phase);
-    EXPECT_EQ(slots_.Slot(7).SParameter, "S11");
+    EXPECT_EQ(slots_.Slot(7).Parameter, SParameter::S11);
 }
 
 }  // namespace

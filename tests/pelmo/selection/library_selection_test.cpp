@@ -296,7 +296,7 @@ TEST_F(SelectionTest, InductorsAreCompleteAfterThreeFilters) {
     EXPECT_EQ(State().Readouts.Freq, "5600");
     // The temperature text left behind while hidden does not refuse an inductor chart.
     const ChartSlotTable slots;
-    EXPECT_TRUE(model_.CheckChartOpenOk("Impedance", "", slots));
+    EXPECT_TRUE(model_.CheckChartOpenOk(ChartKind::Impedance, SParameter::None, slots));
     EXPECT_TRUE(model_.RefreshReadoutsForExport());
 
     Type(testing::kInductorNoSrf);
@@ -490,18 +490,20 @@ class ChartLimitTest : public SelectionTest {
 protected:
     ChartSlot Slot(const std::string& name, int partIndex) const {
         ChartSlot slot;
-        slot.ProductKind = 1;
+        const bool withSParameter = name == "Magnitude" || name == "Phase";
+        slot.Product = ProductKind::Capacitor;
         slot.PartIndexPlusOne = partIndex + 1;
-        slot.ChartName = name;
-        slot.SParameter = name == "Magnitude" || name == "Phase" ? "S11" : "";
-        slot.Connection = name == "Magnitude" || name == "Phase" ? "Series" : "";
+        slot.Kind = ChartKindFromName(name);
+        slot.Parameter = withSParameter ? SParameter::S11 : SParameter::None;
+        if (withSParameter)
+            slot.Connection = CircuitMode::Series;
         slot.Temperature = 25.0F;
         slot.DcBias = 0.0F;
         return slot;
     }
     bool Request(const std::string& name, const std::string& sParameter = "S11", bool secondStep = false) {
         slots_.SetImpedanceEsrSecondPass(secondStep);
-        const bool ok = model_.CheckChartOpenOk(name, sParameter, slots_);
+        const bool ok = model_.CheckChartOpenOk(*ChartKindFromName(name), *SParameterFromName(sParameter), slots_);
         slots_.SetImpedanceEsrSecondPass(false);
         return ok;
     }
@@ -560,7 +562,7 @@ TEST_F(ChartLimitTest, OnlyTheSameKindAtReadableConditionsIsAlreadyOpened) {
     slots_.Reserve(Slot("Magnitude", inductor));
     EXPECT_TRUE(Request("Magnitude"));
     ChartSlot same = Slot("Magnitude", inductor);
-    same.ProductKind = kProductInductor;
+    same.Product = ProductKind::Inductor;
     slots_.Reserve(same);
     EXPECT_FALSE(Request("Magnitude"));
     EXPECT_EQ(LastIcon(), shared::MessageIcon::Exclamation);
@@ -570,7 +572,7 @@ TEST_F(ChartLimitTest, OnlyTheSameKindAtReadableConditionsIsAlreadyOpened) {
     Type(testing::kClass5A);
     const int capacitor = *library_.PartIndex[shared::Eia].Find(testing::kClass5A);
     ChartSlot atZero = Slot("Impedance", capacitor);
-    atZero.SParameter.clear();
+    atZero.Parameter = SParameter::None;
     atZero.Temperature = 0.0F;
     slots_.Reserve(atZero);
     model_.SetTemperatureText("0");

@@ -55,5 +55,33 @@ TEST(ErrorReportTest, OtherFailuresGetTheClassicNumberThatFits) {
     EXPECT_TRUE(messages.Shown().empty());
 }
 
+// The source is a tag of where a failure arose; only a report title chosen by the
+// raiser may replace the handler's title, and it survives the way through a handler
+// that catches std::exception.
+TEST(ErrorReportTest, ReportTitleIsTheRaisersChoiceNeverTheSource) {
+    // clang-format off
+    struct Row { RuntimeError error; std::string title; };
+    const Row rows[] = {
+        {RuntimeError(9, "darvo:mdlPublic.ChartTable"), "darvo"},
+        {RuntimeError(6, "pelmo.idx", "Overflow").WithReportTitle("darvo:mdlPublic.CalculateDataS"),
+         "darvo:mdlPublic.CalculateDataS"},
+        {RuntimeError(5).WithReportTitle(""), "darvo"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        EXPECT_EQ(ReportTitleOf(row.error, "darvo"), row.title);
+        const RuntimeError passed = AsRuntimeError(row.error);
+        EXPECT_EQ(ReportTitleOf(passed, "darvo"), row.title);
+        EXPECT_EQ(passed.Source(), row.error.Source());
+    }
+}
+
+TEST(ErrorReportTest, PrinterErrorHasItsClassicDescription) {
+    FakeMessages messages;
+    ErrorReport(messages, "pelmo", RuntimeError(error::kPrinterError, "Printer"), ErrorNumberForm::TrailingBlank);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, "Unexpected Error 482\r\nPrinter error");
+}
+
 }  // namespace
 }  // namespace shared

@@ -64,7 +64,8 @@ public:
     const pelmo::Library& Parts() const { return session_.library; }
 
     // Chooses the part, its connection, and requests the chart.
-    void Request(const Part& part, ChartKind kind, const std::string& sParameter = "", int mode = 0) {
+    void Request(const Part& part, ChartKind kind, pelmo::SParameter sParameter = pelmo::SParameter::None,
+                 int mode = 0) {
         if (part.Number.empty())
             return;
         session_.Choose(part.Number, part.Inductor);
@@ -94,7 +95,7 @@ public:
         double x = 0;
         double y = 0;
         if (model.IsSmith()) {
-            const int s = model.SParameter() == "S21" ? 1 : 0;
+            const int s = model.SParameter() == pelmo::SParameter::S21 ? 1 : 0;
             x = 1000.0 * store.Value(slot, 2 * s + 1, point);
             y = 1000.0 * store.Value(slot, 2 * s + 2, point);
         } else {
@@ -159,13 +160,13 @@ int main(int argc, char** argv) {
             for (pelmo::FrmGraph* window : screens.Windows())
                 ok = Save(*window, folder, FileName(*window, ++index)) && ok;
         };
-        screens.Request(inductor, ChartKind::Smith, "S11");
-        screens.Request(class5, ChartKind::Smith, "S21", 1);
-        screens.Request(inductor, ChartKind::Magnitude, "S11");
-        screens.Request(inductor, ChartKind::Magnitude, "S21");
-        screens.Request(class5, ChartKind::Magnitude, "S21", 1);
-        screens.Request(class3, ChartKind::Phase, "S11");
-        screens.Request(class3, ChartKind::Phase, "S21");
+        screens.Request(inductor, ChartKind::Smith, pelmo::SParameter::S11);
+        screens.Request(class5, ChartKind::Smith, pelmo::SParameter::S21, 1);
+        screens.Request(inductor, ChartKind::Magnitude, pelmo::SParameter::S11);
+        screens.Request(inductor, ChartKind::Magnitude, pelmo::SParameter::S21);
+        screens.Request(class5, ChartKind::Magnitude, pelmo::SParameter::S21, 1);
+        screens.Request(class3, ChartKind::Phase, pelmo::SParameter::S11);
+        screens.Request(class3, ChartKind::Phase, pelmo::SParameter::S21);
         for (const Part& part : {class5, class2, inductor})
             screens.Request(part, ChartKind::Impedance);
         for (const Part& part : {class5, class3, helpNote})
@@ -178,7 +179,7 @@ int main(int argc, char** argv) {
             if (window->Model().Kind() == ChartKind::Impedance) {
                 ChartScreens::Hover(*window, 120);
                 ok = Save(*window, folder, QStringLiteral("charts-readout-impedance.png")) && ok;
-            } else if (window->Model().IsSmith() && window->Model().SParameter() == "S11") {
+            } else if (window->Model().IsSmith() && window->Model().SParameter() == pelmo::SParameter::S11) {
                 ChartScreens::Hover(*window, 150);
                 ok = Save(*window, folder, QStringLiteral("charts-readout-smith.png")) && ok;
             }

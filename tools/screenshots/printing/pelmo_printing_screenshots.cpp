@@ -28,8 +28,7 @@
 namespace {
 
 using pelmo::ChartKind;
-using pelmo::kProductCapacitor;
-using pelmo::kProductInductor;
+using pelmo::ProductKind;
 
 constexpr double kScreenDpi = 96.0;
 // Legend frames stacked beside the picture: 580 twips apart, the label 240 below the
@@ -119,15 +118,15 @@ int main(int argc, char** argv) {
             return 1;
         }
         bool requested =
-            charts.Request(ChartKind::Magnitude, kProductCapacitor, modelled, "S11", "Series", 85.0F, 2.0F);
-        requested &= charts.Request(ChartKind::Magnitude, kProductCapacitor, plain, "S21", "Shunt");
-        requested &= charts.Request(ChartKind::Magnitude, kProductInductor, coil, "S21", "Series");
-        requested &= charts.Request(ChartKind::Magnitude, kProductInductor, noted, "S11", "Series");
-        requested &= charts.Request(ChartKind::ImpedanceAndEsr, kProductCapacitor, modelled, "", "Series",
+            charts.Request(ChartKind::Magnitude, ProductKind::Capacitor, modelled, "S11", "Series", 85.0F, 2.0F);
+        requested &= charts.Request(ChartKind::Magnitude, ProductKind::Capacitor, plain, "S21", "Shunt");
+        requested &= charts.Request(ChartKind::Magnitude, ProductKind::Inductor, coil, "S21", "Series");
+        requested &= charts.Request(ChartKind::Magnitude, ProductKind::Inductor, noted, "S11", "Series");
+        requested &= charts.Request(ChartKind::ImpedanceAndEsr, ProductKind::Capacitor, modelled, "", "Series",
                                     -25.0F, 1.0F);
-        requested &= charts.Request(ChartKind::ImpedanceAndEsr, kProductInductor, coil);
+        requested &= charts.Request(ChartKind::ImpedanceAndEsr, ProductKind::Inductor, coil);
         requested &=
-            charts.Request(ChartKind::Smith, kProductCapacitor, modelled, "S11", "Series", 85.0F, 2.0F);
+            charts.Request(ChartKind::Smith, ProductKind::Capacitor, modelled, "S11", "Series", 85.0F, 2.0F);
         if (!requested) {
             std::fprintf(stderr, "a chart request was refused\n");
             return 1;
