@@ -6,6 +6,7 @@
 #include "pelmo/printing/qt/chart_output.h"
 #include "pelmo/selection/library_selection.h"
 #include "shared/canvas/qt/canvas_widget.h"
+#include "shared/desktop/window_entry.h"
 #include "shared/dialogs/twips.h"
 #include "shared/platform/error_report.h"
 #include "shared/platform/services.h"
@@ -71,9 +72,17 @@ void FrmGraph::BuildControls() {
     picGraph_->setObjectName(QStringLiteral("picGraph"));
     // Focus lets the keyboard reach the popup menu (menu key, Shift+F10).
     picGraph_->setFocusPolicy(Qt::StrongFocus);
-    connect(picGraph_, &shared::CanvasWidget::mouseMoved, this, &FrmGraph::picGraph_MouseMove);
-    connect(picGraph_, &shared::CanvasWidget::mousePressed, this, &FrmGraph::picGraph_MouseDown);
-    connect(picGraph_, &shared::CanvasWidget::mouseReleased, this, &FrmGraph::picGraph_MouseUp);
+    // The mouse reaches the program through the one guard of every window entry: a
+    // failure while reading a point is reported, never unwound through the event loop.
+    const auto guarded = [this](auto handler) {
+        return shared::GuardedEntry(services_.Messages, kProgramTitle,
+                                    [this, handler](auto button, Qt::KeyboardModifiers shift, double x, double y) {
+                                        (this->*handler)(button, shift, x, y);
+                                    });
+    };
+    connect(picGraph_, &shared::CanvasWidget::mouseMoved, this, guarded(&FrmGraph::picGraph_MouseMove));
+    connect(picGraph_, &shared::CanvasWidget::mousePressed, this, guarded(&FrmGraph::picGraph_MouseDown));
+    connect(picGraph_, &shared::CanvasWidget::mouseReleased, this, guarded(&FrmGraph::picGraph_MouseUp));
 
     for (int k = 0; k < kLegendFrames; ++k) {
         const auto u = static_cast<std::size_t>(k);
@@ -112,7 +121,8 @@ void FrmGraph::BuildControls() {
     mnuPopup_->setObjectName(QStringLiteral("mnuPopup"));
     mnuPopupClipboard_ = mnuPopup_->addAction(QStringLiteral("&Copy to Clipboard"));
     mnuPopupClipboard_->setObjectName(QStringLiteral("mnuPopupClipboard"));
-    connect(mnuPopupClipboard_, &QAction::triggered, this, &FrmGraph::mnuPopupClipboard_Click);
+    connect(mnuPopupClipboard_, &QAction::triggered, this,
+            shared::GuardedEntry(services_.Messages, kProgramTitle, [this](bool) { mnuPopupClipboard_Click(); }));
 }
 
 int FrmGraph::PixelsX(double twips) const { return shared::TwipsToPixels(twips, logicalDpiX()); }
