@@ -19,9 +19,8 @@
 #include "shared/platform/testing/fake_messages.h"
 #include "shared/platform/testing/memory_file_sink.h"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -125,7 +124,8 @@ void ExportAllCapacitors(benchmark::State& state) {
         std::filesystem::create_directories(base);
         request.Folder = base.string();
         state.ResumeTiming();
-        const ExportAllOutcome outcome = ExportAllParts(SampleLibrary(), request, shared::OpenAtomicFileWriter);
+        const ExportAllOutcome outcome =
+            ExportAllParts(SampleLibrary(), request, shared::OpenAtomicFileWriter);
         if (!outcome.Failures.empty()) {
             state.SkipWithError("a part could not be exported");
             break;

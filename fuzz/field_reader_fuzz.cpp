@@ -1,11 +1,11 @@
 // Any bytes given to the index-field reader end in fields or a RuntimeError: never a
 // crash, a hang or an unbounded allocation.
+#include "shared/errors/runtime_error.h"
+#include "shared/files/field_reader.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-#include "shared/errors/runtime_error.h"
-#include "shared/files/field_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);

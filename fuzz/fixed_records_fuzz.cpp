@@ -1,11 +1,11 @@
 // Fixed little-endian records over any bytes: records in range or a RuntimeError.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
 #include "shared/errors/runtime_error.h"
 #include "shared/files/fixed_record_reader.h"
 #include "shared/files/little_endian.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;

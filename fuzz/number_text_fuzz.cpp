@@ -1,12 +1,12 @@
 // Typed text and format patterns of any bytes: a number or a refusal, a text or a
 // RuntimeError, never a crash.
+#include "shared/errors/runtime_error.h"
+#include "shared/text/number_text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
-
-#include "shared/errors/runtime_error.h"
-#include "shared/text/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < sizeof(double)) return 0;

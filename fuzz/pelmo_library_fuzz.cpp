@@ -1,16 +1,16 @@
 // The four library files made of any bytes: a loaded library or a load failure, never a
 // crash, a hang or a half-built table that the sort then trips over.
-#include <unistd.h>
+#include "pelmo/library/capacitor_order.h"
+#include "pelmo/library/library_loader.h"
+
+#include "shared/errors/runtime_error.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include "pelmo/library/capacitor_order.h"
-#include "pelmo/library/library_loader.h"
-#include "shared/errors/runtime_error.h"
+#include <unistd.h>
 
 namespace {
 

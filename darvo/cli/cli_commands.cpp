@@ -1,9 +1,9 @@
 #include "darvo/cli/cli_commands.h"
 
-#include "darvo/selection/condition_checks.h"
-#include "darvo/selection/plot_conditions.h"
 #include "darvo/engine/chart_table.h"
 #include "darvo/export/chart_data_output.h"
+#include "darvo/selection/condition_checks.h"
+#include "darvo/selection/plot_conditions.h"
 
 #include "shared/cli/cli_program.h"
 #include "shared/cli/cli_usage_error.h"
@@ -51,7 +51,8 @@ std::string Quoted(const std::vector<std::string>& names) {
     return text;
 }
 
-void RequireChoice(const std::string& value, const std::vector<std::string>& choices, const std::string& what) {
+void RequireChoice(const std::string& value, const std::vector<std::string>& choices,
+                   const std::string& what) {
     if (std::find(choices.begin(), choices.end(), value) == choices.end()) {
         throw shared::CliUsageError(what + " takes " + Quoted(choices) + ", not \"" + value + "\"");
     }
@@ -61,8 +62,8 @@ void RequireChoice(const std::string& value, const std::vector<std::string>& cho
 void RequireEnabled(const std::optional<std::string>& text, bool enabled, const std::string& option,
                     int chartType) {
     if (text && !enabled) {
-        throw shared::CliUsageError(option + " is not a condition of chart type " + std::to_string(chartType) +
-                            " with this X axis");
+        throw shared::CliUsageError(option + " is not a condition of chart type " +
+                                    std::to_string(chartType) + " with this X axis");
     }
 }
 
@@ -74,8 +75,8 @@ struct CurveRequest {
     ChartDataRecord Header;
 };
 
-std::optional<CurveRequest> ResolveRequest(const CliOptions& options, const ProductLibrary& library, char separator,
-                                           std::ostream& err) {
+std::optional<CurveRequest> ResolveRequest(const CliOptions& options, const ProductLibrary& library,
+                                           char separator, std::ostream& err) {
     const int chartType = options.ChartType;
     RequireChoice(options.XAxisName, XAxisNames(chartType), "--x of chart type " + std::to_string(chartType));
     RequireChoice(options.YAxisName, YAxisNames(chartType), "--y of chart type " + std::to_string(chartType));
@@ -93,8 +94,8 @@ std::optional<CurveRequest> ResolveRequest(const CliOptions& options, const Prod
     // The window chooses a part only by a text equal to an entry of its list.
     const std::optional<std::int32_t> index = FindProduct(library, options.PartNumber);
     const auto code = static_cast<std::size_t>(library.CodeSystem);
-    if (!index || !IsListable(library.ProductTable[static_cast<std::size_t>(*index)], library.CodeSystem,
-                              chartType)) {
+    if (!index ||
+        !IsListable(library.ProductTable[static_cast<std::size_t>(*index)], library.CodeSystem, chartType)) {
         err << "\"" << options.PartNumber << "\" is not in the part list of chart type " << chartType << '\n';
         return std::nullopt;
     }
@@ -114,8 +115,8 @@ std::optional<CurveRequest> ResolveRequest(const CliOptions& options, const Prod
     request.Texts.AmbientTemperature = options.AmbientText.value_or(request.Texts.AmbientTemperature);
     request.Texts.ParameterName = options.ParameterName.value_or(request.Texts.ParameterName);
     request.Texts.ParameterValue = options.ParameterText.value_or(request.Texts.ParameterValue);
-    request.Header = ChartRequestHeader(chartType, options.XAxisName, options.YAxisName, *index, request.Texts,
-                                        separator);
+    request.Header =
+        ChartRequestHeader(chartType, options.XAxisName, options.YAxisName, *index, request.Texts, separator);
     return request;
 }
 
@@ -169,8 +170,8 @@ int RunCurve(const CliOptions& options, const ProductLibrary& library, char sepa
     return kCliDone;
 }
 
-int RunSave(const CliOptions& options, const ProductLibrary& library, char separator, const SaveContext& context,
-            std::ostream& out, std::ostream& err) {
+int RunSave(const CliOptions& options, const ProductLibrary& library, char separator,
+            const SaveContext& context, std::ostream& out, std::ostream& err) {
     const std::optional<CurveRequest> request = ResolveRequest(options, library, separator, err);
     if (!request) {
         return kCliRefused;
@@ -187,12 +188,12 @@ int RunSave(const CliOptions& options, const ProductLibrary& library, char separ
     save.DateTimeText = context.DateTimeText;
     save.Separator = separator;
     switch (SaveChartData(table, library, save, context.Open, messages)) {
-    case DataOutputOutcome::Saved:
-        return kCliDone;
-    case DataOutputOutcome::Refused:
-        return kCliRefused;
-    case DataOutputOutcome::Failed:
-        break;
+        case DataOutputOutcome::Saved:
+            return kCliDone;
+        case DataOutputOutcome::Refused:
+            return kCliRefused;
+        case DataOutputOutcome::Failed:
+            break;
     }
     return kCliFailed;
 }

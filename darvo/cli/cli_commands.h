@@ -32,8 +32,8 @@ int RunCurve(const CliOptions& options, const ProductLibrary& library, char sepa
              std::ostream& err);
 
 // The ".dvx" file the File menu's save command would write; its confirmation on out.
-int RunSave(const CliOptions& options, const ProductLibrary& library, char separator, const SaveContext& context,
-            std::ostream& out, std::ostream& err);
+int RunSave(const CliOptions& options, const ProductLibrary& library, char separator,
+            const SaveContext& context, std::ostream& out, std::ostream& err);
 
 // One JSON object with the keys XData, YData, Xmax, Xmin, Ymax, Ymin and MaxValue, one
 // key a line. Numbers carry every bit of their single-precision value (9 significant

@@ -17,8 +17,8 @@ constexpr shared::CliCommandName<CliCommand> kCommands[] = {
 std::vector<std::string_view> AllowedOptions(CliCommand command) {
     std::vector<std::string_view> allowed = {"--library", "--code", "--chart-type"};
     if (command == CliCommand::Curve || command == CliCommand::Save) {
-        allowed.insert(allowed.end(), {"--part", "--x", "--y", "--dc", "--heat", "--freq", "--ambient", "--param",
-                                       "--param-value"});
+        allowed.insert(allowed.end(), {"--part", "--x", "--y", "--dc", "--heat", "--freq", "--ambient",
+                                       "--param", "--param-value"});
     }
     if (command == CliCommand::Save) {
         allowed.push_back("-o");
@@ -74,9 +74,9 @@ CliOptions ParseCliOptions(std::span<const std::string> arguments) {
     const std::string command = shared::CliCommandText(options.Command, kCommands);
 
     const auto allowed = AllowedOptions(options.Command);
-    const std::vector<std::string> seen =
-        shared::ReadCliOptions(arguments, 1, allowed, command,
-                               [&](const std::string& name, const std::string& value) { Store(options, name, value); });
+    const std::vector<std::string> seen = shared::ReadCliOptions(
+        arguments, 1, allowed, command,
+        [&](const std::string& name, const std::string& value) { Store(options, name, value); });
 
     if (options.Command == CliCommand::Curve || options.Command == CliCommand::Save) {
         for (const std::string_view required : {"--part", "--chart-type", "--x", "--y"}) {

@@ -43,24 +43,24 @@ int RunDarvoCli(std::span<const std::string> arguments, std::ostream& out, std::
         // so it must be in force before the products are loaded.
         const shared::ScopedDecimalSeparator separatorInForce(environment.DecimalSeparator);
         const char separator = environment.DecimalSeparator;
-        const std::optional<ProductLibrary> library =
-            LoadSortedProducts(options.LibraryFolder.value_or(environment.ProgramFolder), options.CodeSystem, err);
+        const std::optional<ProductLibrary> library = LoadSortedProducts(
+            options.LibraryFolder.value_or(environment.ProgramFolder), options.CodeSystem, err);
         if (!library) {
             return kCliFailed;
         }
         switch (options.Command) {
-        case CliCommand::List:
-            return RunList(options, *library, out);
-        case CliCommand::Curve:
-            return RunCurve(options, *library, separator, out, err);
-        case CliCommand::Save: {
-            SaveContext context;
-            context.DateTimeText = GeneralDateText(environment.Clock(), environment.TimeLocale);
-            context.Open = environment.Open;
-            return RunSave(options, *library, separator, context, out, err);
-        }
-        case CliCommand::Help:
-            break;
+            case CliCommand::List:
+                return RunList(options, *library, out);
+            case CliCommand::Curve:
+                return RunCurve(options, *library, separator, out, err);
+            case CliCommand::Save: {
+                SaveContext context;
+                context.DateTimeText = GeneralDateText(environment.Clock(), environment.TimeLocale);
+                context.Open = environment.Open;
+                return RunSave(options, *library, separator, context, out, err);
+            }
+            case CliCommand::Help:
+                break;
         }
         return kCliDone;
     });

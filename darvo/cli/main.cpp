@@ -10,7 +10,8 @@
 int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     darvo::CliEnvironment environment;
-    static_cast<shared::CliEnvironment&>(environment) = shared::CliEnvironmentOfProcess(argc > 0 ? argv[0] : nullptr);
+    static_cast<shared::CliEnvironment&>(environment) =
+        shared::CliEnvironmentOfProcess(argc > 0 ? argv[0] : nullptr);
     environment.TimeLocale = darvo::EnvironmentLocale();
     return darvo::RunDarvoCli(arguments, std::cout, std::cerr, environment);
 }

@@ -9,7 +9,9 @@ namespace {
 constexpr const char* kSource = "darvo:mdlPublic.ChartTable";
 
 // A misuse of the table is reported as the table's own procedure failing.
-[[noreturn]] void Raise(int number) { throw shared::RuntimeError(number, kSource).WithReportTitle(kSource); }
+[[noreturn]] void Raise(int number) {
+    throw shared::RuntimeError(number, kSource).WithReportTitle(kSource);
+}
 
 }  // namespace
 

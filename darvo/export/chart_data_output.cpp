@@ -20,9 +20,12 @@ constexpr const char* kComputeSource = "darvo:ComputeOutputRecord";
 }  // namespace
 
 std::optional<ChartDataRecord> ComputeOutputRecord(ChartTable& table, const ProductLibrary& library,
-                                                   const ChartDataRecord& header, shared::Messages& messages) {
-    if (header.ProductIndex < 0 || static_cast<std::size_t>(header.ProductIndex) >= library.ProductTable.size()) {
-        throw shared::RuntimeError(shared::error::kSubscriptOutOfRange, kComputeSource).WithReportTitle(kComputeSource);
+                                                   const ChartDataRecord& header,
+                                                   shared::Messages& messages) {
+    if (header.ProductIndex < 0 ||
+        static_cast<std::size_t>(header.ProductIndex) >= library.ProductTable.size()) {
+        throw shared::RuntimeError(shared::error::kSubscriptOutOfRange, kComputeSource)
+            .WithReportTitle(kComputeSource);
     }
     const ProductRecord& part = library.ProductTable[static_cast<std::size_t>(header.ProductIndex)];
 
@@ -48,8 +51,9 @@ std::optional<ChartDataRecord> ComputeOutputRecord(ChartTable& table, const Prod
     return table.Prepared();
 }
 
-DataOutputOutcome SaveChartData(ChartTable& table, const ProductLibrary& library, const SaveDataRequest& request,
-                                const shared::FileSinkOpener& open, shared::Messages& messages) {
+DataOutputOutcome SaveChartData(ChartTable& table, const ProductLibrary& library,
+                                const SaveDataRequest& request, const shared::FileSinkOpener& open,
+                                shared::Messages& messages) {
     std::optional<ChartDataRecord> record;
     try {
         record = ComputeOutputRecord(table, library, request.Header, messages);

@@ -37,10 +37,10 @@ std::optional<ChartDataRecord> ComputeOutputRecord(ChartTable& table, const Prod
 
 // The save command after its checks and its file dialog.
 struct SaveDataRequest {
-    ChartDataRecord Header;     // as for ComputeOutputRecord
-    std::string TargetPath;     // the file the user chose
-    std::string DateTimeText;   // the first line's date and time
-    char Separator = '.';       // the locale's, for every number of the file
+    ChartDataRecord Header;    // as for ComputeOutputRecord
+    std::string TargetPath;    // the file the user chose
+    std::string DateTimeText;  // the first line's date and time
+    char Separator = '.';      // the locale's, for every number of the file
 };
 
 enum class DataOutputOutcome {
@@ -52,8 +52,9 @@ enum class DataOutputOutcome {
 // Computes the curve, writes the ".dvx" file through a sink from open and reports the
 // outcome through messages, as the File menu's save command does. The file goes through
 // the sink whole or not at all, and the table is as before in every outcome.
-DataOutputOutcome SaveChartData(ChartTable& table, const ProductLibrary& library, const SaveDataRequest& request,
-                                const shared::FileSinkOpener& open, shared::Messages& messages);
+DataOutputOutcome SaveChartData(ChartTable& table, const ProductLibrary& library,
+                                const SaveDataRequest& request, const shared::FileSinkOpener& open,
+                                shared::Messages& messages);
 
 }  // namespace darvo
 

@@ -14,17 +14,10 @@ constexpr std::array<std::string_view, 5> kChartTypeNames = {
 };
 
 constexpr std::pair<std::string_view, std::string_view> kFileUnits[] = {
-    {"Current", "[Arms]"},
-    {"Voltage", "[Vrms]"},
-    {"Apparent Power", "[VA]"},
-    {"Effective Power", "[W]"},
-    {"Frequency", "[kHz]"},
-    {"Temperature Rise", "[C]"},
-    {"Temperature", "[C]"},
-    {"DC Bias Voltage", "[V]"},
-    {"AC Voltage", "[V]"},
-    {"Capacitance", "[pF]"},
-    {"Capacitance Change", "[%]"},
+    {"Current", "[Arms]"},      {"Voltage", "[Vrms]"},         {"Apparent Power", "[VA]"},
+    {"Effective Power", "[W]"}, {"Frequency", "[kHz]"},        {"Temperature Rise", "[C]"},
+    {"Temperature", "[C]"},     {"DC Bias Voltage", "[V]"},    {"AC Voltage", "[V]"},
+    {"Capacitance", "[pF]"},    {"Capacitance Change", "[%]"},
 };
 
 }  // namespace

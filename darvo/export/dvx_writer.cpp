@@ -39,30 +39,31 @@ private:
 
 void WriteConditions(DvxText& text, const ChartDataRecord& record) {
     switch (record.ChartType) {
-    case TemperatureRise:
-        text.Condition("DC Bias Voltage", record.DCBiasVoltage, " [V]");
-        text.Condition("Heat Resistance", record.HeatResistance, " [C/W]");
-        if (record.XAxisName == kFrequencyAxis) {
+        case TemperatureRise:
+            text.Condition("DC Bias Voltage", record.DCBiasVoltage, " [V]");
+            text.Condition("Heat Resistance", record.HeatResistance, " [C/W]");
+            if (record.XAxisName == kFrequencyAxis) {
+                text.Condition("Ambient Temperature", record.AmbientTemperature, " [C]");
+                text.Condition(record.ParameterName, record.ParameterValue,
+                               " " + ParameterUnit(record.ParameterName));
+            } else {
+                text.Condition("Frequency", record.Frequency, " [kHz]");
+                text.Condition("Ambient Temperature", record.AmbientTemperature, " [C]");
+            }
+            break;
+        case AllowablePower:
+            text.Condition("DC Bias Voltage", record.DCBiasVoltage, " [V]");
+            text.Condition("Heat Resistance", record.HeatResistance, " [C/W]");
             text.Condition("Ambient Temperature", record.AmbientTemperature, " [C]");
-            text.Condition(record.ParameterName, record.ParameterValue, " " + ParameterUnit(record.ParameterName));
-        } else {
-            text.Condition("Frequency", record.Frequency, " [kHz]");
+            break;
+        case CapacitanceTemperature:
+            text.Condition("DC Bias Voltage", record.DCBiasVoltage, " [V]");
+            break;
+        case CapacitanceDcVoltage:
             text.Condition("Ambient Temperature", record.AmbientTemperature, " [C]");
-        }
-        break;
-    case AllowablePower:
-        text.Condition("DC Bias Voltage", record.DCBiasVoltage, " [V]");
-        text.Condition("Heat Resistance", record.HeatResistance, " [C/W]");
-        text.Condition("Ambient Temperature", record.AmbientTemperature, " [C]");
-        break;
-    case CapacitanceTemperature:
-        text.Condition("DC Bias Voltage", record.DCBiasVoltage, " [V]");
-        break;
-    case CapacitanceDcVoltage:
-        text.Condition("Ambient Temperature", record.AmbientTemperature, " [C]");
-        break;
-    default:
-        break;
+            break;
+        default:
+            break;
     }
 }
 

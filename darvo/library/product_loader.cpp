@@ -3,9 +3,9 @@
 #include "darvo/library/derived_values.h"
 #include "darvo/library/product_files.h"
 #include "darvo/library/product_reader.h"
-#include "shared/errors/start_failure.h"
 
 #include "shared/errors/runtime_error.h"
+#include "shared/errors/start_failure.h"
 #include "shared/files/field_reader.h"
 #include "shared/files/file_bytes.h"
 #include "shared/files/fixed_record_reader.h"

@@ -24,7 +24,11 @@ std::optional<float> BoxNumber(std::string_view text, char separator) {
 
 ConditionChecks::ConditionChecks(const ProductRecord& part, int chartType, shared::CodeSystem codeSystem,
                                  shared::Messages& messages, char separator) noexcept
-    : part_(part), chartType_(chartType), codeSystem_(codeSystem), messages_(messages), separator_(separator) {}
+    : part_(part),
+      chartType_(chartType),
+      codeSystem_(codeSystem),
+      messages_(messages),
+      separator_(separator) {}
 
 bool ConditionChecks::Refuse(const std::string& text) {
     messages_.Show(text, shared::MessageIcon::Exclamation, kEngineMessageTitle);
@@ -41,14 +45,15 @@ bool ConditionChecks::CheckDCBiasVol(std::string_view text) {
         if (value && *value >= 0.0F && *value < rated) {
             return true;
         }
-        const char* range = value ? "Please enter a Number from 0 under " : "Please enter a Number from 0 to ";
+        const char* range =
+            value ? "Please enter a Number from 0 under " : "Please enter a Number from 0 to ";
         return Refuse(std::string("DC Bias Voltage is invalid!") + kLineBreak + range + ratedText + "[V]");
     }
     if (value && *value >= 0.0F && *value <= rated) {
         return true;
     }
-    return Refuse(std::string("DC Bias Voltage is invalid!") + kLineBreak + "Please enter a Number from 0 to " +
-                  ratedText + "[V]");
+    return Refuse(std::string("DC Bias Voltage is invalid!") + kLineBreak +
+                  "Please enter a Number from 0 to " + ratedText + "[V]");
 }
 
 bool ConditionChecks::CheckFrequency(std::string_view text) {
@@ -56,7 +61,8 @@ bool ConditionChecks::CheckFrequency(std::string_view text) {
     if (value && *value >= 100.0F && *value <= 1000.0F) {
         return true;
     }
-    return Refuse(std::string("Frequency is invalid!") + kLineBreak + "Please enter a Number from 100 to 1000 [kHz]");
+    return Refuse(std::string("Frequency is invalid!") + kLineBreak +
+                  "Please enter a Number from 100 to 1000 [kHz]");
 }
 
 bool ConditionChecks::CheckHeatResistance(std::string_view text) {
@@ -64,7 +70,8 @@ bool ConditionChecks::CheckHeatResistance(std::string_view text) {
     if (value && *value > 0.0F) {
         return true;
     }
-    return Refuse(std::string("Heat Resistance is invalid!") + kLineBreak + "Please enter a Number from 0 [C/W]");
+    return Refuse(std::string("Heat Resistance is invalid!") + kLineBreak +
+                  "Please enter a Number from 0 [C/W]");
 }
 
 bool ConditionChecks::CheckParameter1(std::string_view text) {
@@ -74,9 +81,13 @@ bool ConditionChecks::CheckParameter1(std::string_view text) {
     return Refuse("A Non-numerical value exists where numerical value should be in.");
 }
 
-bool ConditionChecks::CheckAmbientTemp1(std::string_view text) { return CheckAmbient(text, false); }
+bool ConditionChecks::CheckAmbientTemp1(std::string_view text) {
+    return CheckAmbient(text, false);
+}
 
-bool ConditionChecks::CheckAmbientTemp2(std::string_view text) { return CheckAmbient(text, true); }
+bool ConditionChecks::CheckAmbientTemp2(std::string_view text) {
+    return CheckAmbient(text, true);
+}
 
 bool ConditionChecks::CheckAmbient(std::string_view text, bool includeMaximum) {
     int tmin = 0;
@@ -93,8 +104,9 @@ bool ConditionChecks::CheckAmbient(std::string_view text, bool includeMaximum) {
     if (value && *value >= low && (includeMaximum ? *value <= high : *value < high)) {
         return true;
     }
-    return Refuse(std::string("Ambient Temperature is invalid!") + kLineBreak + "Please enter a Number from " +
-                  std::to_string(tmin) + " to " + std::to_string(tmax) + " [C]");
+    return Refuse(std::string("Ambient Temperature is invalid!") + kLineBreak +
+                  "Please enter a Number from " + std::to_string(tmin) + " to " + std::to_string(tmax) +
+                  " [C]");
 }
 
 bool ConditionChecks::CheckAllConditions(const ConditionTexts& texts, std::string_view xAxisName) {
@@ -110,7 +122,8 @@ bool ConditionChecks::CheckAllConditions(const ConditionTexts& texts, std::strin
     }
     if (enabled.AmbientTemperature) {
         const bool thermal = chartType_ == TemperatureRise || chartType_ == AllowablePower;
-        if (!(thermal ? CheckAmbientTemp1(texts.AmbientTemperature) : CheckAmbientTemp2(texts.AmbientTemperature))) {
+        if (!(thermal ? CheckAmbientTemp1(texts.AmbientTemperature)
+                      : CheckAmbientTemp2(texts.AmbientTemperature))) {
             return false;
         }
     }
@@ -121,26 +134,27 @@ bool ConditionChecks::CheckConditions(const ConditionTexts& texts, std::string_v
     // Every check is run even after a failure, so the user learns of each bad box at once.
     bool ok = true;
     switch (chartType_) {
-    case TemperatureRise:
-        ok = CheckDCBiasVol(texts.DCBiasVoltage) && ok;
-        ok = CheckHeatResistance(texts.HeatResistance) && ok;
-        ok = CheckAmbientTemp1(texts.AmbientTemperature) && ok;
-        ok = (xAxisName == kFrequencyAxis ? CheckParameter1(texts.ParameterValue) : CheckFrequency(texts.Frequency)) &&
-             ok;
-        break;
-    case AllowablePower:
-        ok = CheckDCBiasVol(texts.DCBiasVoltage) && ok;
-        ok = CheckHeatResistance(texts.HeatResistance) && ok;
-        ok = CheckAmbientTemp1(texts.AmbientTemperature) && ok;
-        break;
-    case CapacitanceTemperature:
-        ok = CheckDCBiasVol(texts.DCBiasVoltage);
-        break;
-    case CapacitanceDcVoltage:
-        ok = CheckAmbientTemp2(texts.AmbientTemperature);
-        break;
-    default:
-        break;
+        case TemperatureRise:
+            ok = CheckDCBiasVol(texts.DCBiasVoltage) && ok;
+            ok = CheckHeatResistance(texts.HeatResistance) && ok;
+            ok = CheckAmbientTemp1(texts.AmbientTemperature) && ok;
+            ok = (xAxisName == kFrequencyAxis ? CheckParameter1(texts.ParameterValue)
+                                              : CheckFrequency(texts.Frequency)) &&
+                 ok;
+            break;
+        case AllowablePower:
+            ok = CheckDCBiasVol(texts.DCBiasVoltage) && ok;
+            ok = CheckHeatResistance(texts.HeatResistance) && ok;
+            ok = CheckAmbientTemp1(texts.AmbientTemperature) && ok;
+            break;
+        case CapacitanceTemperature:
+            ok = CheckDCBiasVol(texts.DCBiasVoltage);
+            break;
+        case CapacitanceDcVoltage:
+            ok = CheckAmbientTemp2(texts.AmbientTemperature);
+            break;
+        default:
+            break;
     }
     return ok;
 }

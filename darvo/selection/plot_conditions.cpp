@@ -42,8 +42,9 @@ const std::vector<std::string>& XAxisNames(int chartType) {
         {"AC Voltage"},
     };
     static const std::vector<std::string> none;
-    return chartType >= 0 && chartType < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(chartType)]
-                                                                         : none;
+    return chartType >= 0 && chartType < static_cast<int>(names.size())
+               ? names[static_cast<std::size_t>(chartType)]
+               : none;
 }
 
 const std::vector<std::string>& YAxisNames(int chartType) {
@@ -55,8 +56,9 @@ const std::vector<std::string>& YAxisNames(int chartType) {
         {"Capacitance", "Capacitance Change"},
     };
     static const std::vector<std::string> none;
-    return chartType >= 0 && chartType < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(chartType)]
-                                                                         : none;
+    return chartType >= 0 && chartType < static_cast<int>(names.size())
+               ? names[static_cast<std::size_t>(chartType)]
+               : none;
 }
 
 ConditionTexts DefaultConditions(const ProductRecord& part, shared::CodeSystem codeSystem, char separator) {

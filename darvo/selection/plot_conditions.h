@@ -25,7 +25,7 @@ struct ConditionTexts {
     std::string HeatResistance;      // [C/W]
     std::string AmbientTemperature;  // [C]
     std::string ParameterName = "Current";
-    std::string ParameterValue;      // in the parameter's unit
+    std::string ParameterValue;  // in the parameter's unit
 };
 
 // The boxes the window enables for a chart type and X quantity; only these are checked,

@@ -15,7 +15,7 @@ struct SelectionWindowState;
 // visible effect without one.
 
 // Web link kinds.
-inline constexpr int kCatalogLink = 1;   // Link to Catalog: the chosen part's page
+inline constexpr int kCatalogLink = 1;  // Link to Catalog: the chosen part's page
 inline constexpr int kContactUs = 2;
 inline constexpr int kVersionCheck = 3;
 

@@ -123,41 +123,70 @@ std::span<const MenuEntry> MenuBarEntries(MenuBarKind bar) noexcept {
 
 bool IsEnabled(MenuEnable rule, const SelectionMenuState& state) noexcept {
     switch (rule) {
-    case E::Always: return true;
-    case E::FileReset: return state.FileReset;
-    case E::FileSavedata: return state.FileSavedata;
-    case E::ViewSize: return state.ViewSize;
-    case E::GraphSmith: return state.GraphSmith;
-    case E::GraphImp: return state.GraphImp;
-    case E::GraphReac: return state.GraphReac;
-    case E::GraphQ: return state.GraphQ;
-    case E::GraphDF: return state.GraphDF;
-    case E::GraphApcapa: return state.GraphApcapa;
-    case E::GraphApindu: return state.GraphApindu;
-    case E::CatalogLink: return state.CatalogLink;
-    case E::WindowClose: return state.WindowClose;
-    case E::ChartFilePrint: return state.ChartFilePrint;
+        case E::Always:
+            return true;
+        case E::FileReset:
+            return state.FileReset;
+        case E::FileSavedata:
+            return state.FileSavedata;
+        case E::ViewSize:
+            return state.ViewSize;
+        case E::GraphSmith:
+            return state.GraphSmith;
+        case E::GraphImp:
+            return state.GraphImp;
+        case E::GraphReac:
+            return state.GraphReac;
+        case E::GraphQ:
+            return state.GraphQ;
+        case E::GraphDF:
+            return state.GraphDF;
+        case E::GraphApcapa:
+            return state.GraphApcapa;
+        case E::GraphApindu:
+            return state.GraphApindu;
+        case E::CatalogLink:
+            return state.CatalogLink;
+        case E::WindowClose:
+            return state.WindowClose;
+        case E::ChartFilePrint:
+            return state.ChartFilePrint;
     }
     return false;
 }
 
 std::optional<ChartMenuRequest> ChartRequestOf(MenuCommand command) {
     switch (command) {
-    case C::GraphSmithS11: return ChartMenuRequest{ChartKind::Smith, SParameter::S11};
-    case C::GraphSmithS21: return ChartMenuRequest{ChartKind::Smith, SParameter::S21};
-    case C::GraphMagS11: return ChartMenuRequest{ChartKind::Magnitude, SParameter::S11};
-    case C::GraphMagS21: return ChartMenuRequest{ChartKind::Magnitude, SParameter::S21};
-    case C::GraphPhaseS11: return ChartMenuRequest{ChartKind::Phase, SParameter::S11};
-    case C::GraphPhaseS21: return ChartMenuRequest{ChartKind::Phase, SParameter::S21};
-    case C::GraphImp: return ChartMenuRequest{ChartKind::Impedance, SParameter::None};
-    case C::GraphESR: return ChartMenuRequest{ChartKind::Esr, SParameter::None};
-    case C::GraphReac: return ChartMenuRequest{ChartKind::Reactance, SParameter::None};
-    case C::GraphQ: return ChartMenuRequest{ChartKind::Q, SParameter::None};
-    case C::GraphDF: return ChartMenuRequest{ChartKind::DF, SParameter::None};
-    case C::GraphApcapa: return ChartMenuRequest{ChartKind::ApparentCapacitance, SParameter::None};
-    case C::GraphApindu: return ChartMenuRequest{ChartKind::ApparentInductance, SParameter::None};
-    case C::GraphImpESR: return ChartMenuRequest{ChartKind::ImpedanceAndEsr, SParameter::None};
-    default: return std::nullopt;
+        case C::GraphSmithS11:
+            return ChartMenuRequest{ChartKind::Smith, SParameter::S11};
+        case C::GraphSmithS21:
+            return ChartMenuRequest{ChartKind::Smith, SParameter::S21};
+        case C::GraphMagS11:
+            return ChartMenuRequest{ChartKind::Magnitude, SParameter::S11};
+        case C::GraphMagS21:
+            return ChartMenuRequest{ChartKind::Magnitude, SParameter::S21};
+        case C::GraphPhaseS11:
+            return ChartMenuRequest{ChartKind::Phase, SParameter::S11};
+        case C::GraphPhaseS21:
+            return ChartMenuRequest{ChartKind::Phase, SParameter::S21};
+        case C::GraphImp:
+            return ChartMenuRequest{ChartKind::Impedance, SParameter::None};
+        case C::GraphESR:
+            return ChartMenuRequest{ChartKind::Esr, SParameter::None};
+        case C::GraphReac:
+            return ChartMenuRequest{ChartKind::Reactance, SParameter::None};
+        case C::GraphQ:
+            return ChartMenuRequest{ChartKind::Q, SParameter::None};
+        case C::GraphDF:
+            return ChartMenuRequest{ChartKind::DF, SParameter::None};
+        case C::GraphApcapa:
+            return ChartMenuRequest{ChartKind::ApparentCapacitance, SParameter::None};
+        case C::GraphApindu:
+            return ChartMenuRequest{ChartKind::ApparentInductance, SParameter::None};
+        case C::GraphImpESR:
+            return ChartMenuRequest{ChartKind::ImpedanceAndEsr, SParameter::None};
+        default:
+            return std::nullopt;
     }
 }
 

@@ -14,7 +14,9 @@
 
 namespace pelmo {
 
-std::string SystemDegreeSign() { return "\u00B0"; }
+std::string SystemDegreeSign() {
+    return "\u00B0";
+}
 
 std::optional<StartedProgram> StartProgram(shared::SingleInstance& instance, shared::Messages& messages,
                                            const std::string& executableFolder, char decimalSeparator) {

@@ -28,7 +28,8 @@ constexpr shared::ErrorNumberForm kReportForm = shared::ErrorNumberForm::Trailin
 
 ExportSelection ExportSelectionOf(const SelectionWindowState& state) {
     ExportSelection selection;
-    selection.Product = state.Product == ProductKind::Inductor ? ExportProduct::Inductor : ExportProduct::Capacitor;
+    selection.Product =
+        state.Product == ProductKind::Inductor ? ExportProduct::Inductor : ExportProduct::Capacitor;
     selection.PartNumber = state.PartNumber.Text;
     selection.CodeSystem = state.CodeSystem;
     selection.Connection = state.Connection();
@@ -38,7 +39,8 @@ ExportSelection ExportSelectionOf(const SelectionWindowState& state) {
 }
 
 // The save dialog of a format: its filter and the proposed name of the part.
-shared::SaveDialogSpec DialogSpec(SaveFormat format, const ExportSubject& subject, const std::string& currentFolder) {
+shared::SaveDialogSpec DialogSpec(SaveFormat format, const ExportSubject& subject,
+                                  const std::string& currentFolder) {
     shared::SaveDialogSpec spec;
     spec.ProgramTitle = kProgramTitle;
     spec.Flags = kExportDialogFlags;
@@ -46,18 +48,18 @@ shared::SaveDialogSpec DialogSpec(SaveFormat format, const ExportSubject& subjec
     spec.CurrentFolder = currentFolder;
     spec.ReportForm = kReportForm;
     switch (format) {
-    case SaveFormat::Touchstone:
-        spec.Filter = kTouchstoneFilter;
-        spec.ProposedName = TouchstoneFileName(subject);
-        break;
-    case SaveFormat::Impedance:
-        spec.Filter = kImpedanceFilter;
-        spec.ProposedName = ImpedanceFileName(subject);
-        break;
-    case SaveFormat::Spice:
-        spec.Filter = kSpiceFilter;
-        spec.ProposedName = SpiceFileName(subject);
-        break;
+        case SaveFormat::Touchstone:
+            spec.Filter = kTouchstoneFilter;
+            spec.ProposedName = TouchstoneFileName(subject);
+            break;
+        case SaveFormat::Impedance:
+            spec.Filter = kImpedanceFilter;
+            spec.ProposedName = ImpedanceFileName(subject);
+            break;
+        case SaveFormat::Spice:
+            spec.Filter = kSpiceFilter;
+            spec.ProposedName = SpiceFileName(subject);
+            break;
     }
     return spec;
 }
@@ -70,9 +72,8 @@ SaveOutcome RunSaveCommand(SaveFormat format, LibrarySelection& selection, const
     // carry the part number as the library writes it whatever case was typed.
     selection.LookUpPartNumber();
     const ExportSelection request = ExportSelectionOf(selection.State());
-    const std::optional<ExportPlan> plan =
-        PrepareExport(library, request, [&selection]() { return selection.OperatingConditionCheck(); },
-                      services.Messages);
+    const std::optional<ExportPlan> plan = PrepareExport(
+        library, request, [&selection]() { return selection.OperatingConditionCheck(); }, services.Messages);
     if (!plan) {
         return SaveOutcome::Refused;
     }
@@ -100,8 +101,8 @@ SaveOutcome RunSaveCommand(SaveFormat format, LibrarySelection& selection, const
             if (!shared::RunReportingErrors(
                     messages, kProgramTitle,
                     [&] {
-                        model = SubjectSpiceModel(library, plan->Subject, temperature, bias, request.CodeSystem,
-                                                  frequency);
+                        model = SubjectSpiceModel(library, plan->Subject, temperature, bias,
+                                                  request.CodeSystem, frequency);
                     },
                     kReportForm)) {
                 return false;
@@ -124,10 +125,14 @@ SaveOutcome RunSaveCommand(SaveFormat format, LibrarySelection& selection, const
                    : SaveImpedanceExport(*plan, readouts, evaluate, separator, fileName, environment.OpenSink,
                                          messages);
     };
-    switch (shared::RunSaveFlow(services, DialogSpec(format, plan->Subject, environment.CurrentFolder), write)) {
-    case shared::SaveFlowOutcome::Cancelled: return SaveOutcome::Cancelled;
-    case shared::SaveFlowOutcome::Failed: return SaveOutcome::Failed;
-    case shared::SaveFlowOutcome::Saved: return SaveOutcome::Saved;
+    switch (
+        shared::RunSaveFlow(services, DialogSpec(format, plan->Subject, environment.CurrentFolder), write)) {
+        case shared::SaveFlowOutcome::Cancelled:
+            return SaveOutcome::Cancelled;
+        case shared::SaveFlowOutcome::Failed:
+            return SaveOutcome::Failed;
+        case shared::SaveFlowOutcome::Saved:
+            return SaveOutcome::Saved;
     }
     return SaveOutcome::Failed;
 }

@@ -13,7 +13,9 @@ constexpr double kLinearLabelRight = 400.0;
 constexpr double kLogLabelRight = 440.0;
 constexpr double kValueLabelLift = 100.0;
 
-std::string IntegerText(int value) { return shared::Format(value, "0"); }
+std::string IntegerText(int value) {
+    return shared::Format(value, "0");
+}
 
 }  // namespace
 
@@ -38,17 +40,16 @@ std::vector<AxisLabel> FrequencyLabels(ChartKind kind, const ChartAxis& axis) {
 std::vector<AxisLabel> ValueLabels(ChartKind kind, const ChartAxis& axis) {
     std::vector<AxisLabel> labels;
     const auto add = [&](std::string text, int line, double right) {
-        labels.push_back(AxisLabel{std::move(text), right,
-                                   axis.Bottom + kValueLabelLift + static_cast<double>(line) * axis.DivisionHeight,
-                                   AxisLabel::Align::Right});
+        labels.push_back(
+            AxisLabel{std::move(text), right,
+                      axis.Bottom + kValueLabelLift + static_cast<double>(line) * axis.DivisionHeight,
+                      AxisLabel::Align::Right});
     };
     if (kind == ChartKind::Magnitude) {
         const int b = 1 - axis.Divisions;
-        for (int g = 0; g <= axis.Divisions; ++g)
-            add(IntegerText(10 * (b - 1 + g)), g, kLinearLabelRight);
+        for (int g = 0; g <= axis.Divisions; ++g) add(IntegerText(10 * (b - 1 + g)), g, kLinearLabelRight);
     } else if (kind == ChartKind::Phase) {
-        for (int g = 0; g <= 4; ++g)
-            add(IntegerText(90 * g - 180), g, kLinearLabelRight);
+        for (int g = 0; g <= 4; ++g) add(IntegerText(90 * g - 180), g, kLinearLabelRight);
     } else if (IsLogarithmicKind(kind)) {
         const int e0 = -axis.ValueExponent;
         const int p = axis.Divisions - 1 + e0;

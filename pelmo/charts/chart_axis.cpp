@@ -28,8 +28,7 @@ void SetFrequencyAxis(ChartAxis& axis, int decadeWidth, int decades, int startEx
 }
 
 void SetDivisions(ChartAxis& axis, double divisions) {
-    if (divisions < 1)
-        throw shared::RuntimeError(shared::error::kOverflow);
+    if (divisions < 1) throw shared::RuntimeError(shared::error::kOverflow);
     axis.Divisions = ToInt16(divisions);
     axis.DivisionHeight = ToInt16(shared::RoundHalfEven(kPlotHeight / axis.Divisions));
 }
@@ -38,8 +37,7 @@ void SetDivisions(ChartAxis& axis, double divisions) {
 
 ChartAxis InitialChartAxis(ChartKind kind) noexcept {
     ChartAxis axis;
-    if (kind == ChartKind::Smith)
-        return axis;
+    if (kind == ChartKind::Smith) return axis;
     const bool sParameterKind = kind == ChartKind::Magnitude || kind == ChartKind::Phase;
     axis.Left = sParameterKind ? 450 : 470;
     axis.Bottom = 400;
@@ -51,7 +49,9 @@ ChartAxis InitialChartAxis(ChartKind kind) noexcept {
 }
 
 void LayoutFrequencyAxis(ChartAxis& axis, const std::vector<FrequencyAxisTrace>& traces) {
-    const auto any = [&traces](auto predicate) { return std::any_of(traces.begin(), traces.end(), predicate); };
+    const auto any = [&traces](auto predicate) {
+        return std::any_of(traces.begin(), traces.end(), predicate);
+    };
     const bool twentyGigahertz =
         any([](const FrequencyAxisTrace& t) { return t.UpperFrequency == kTwentyGigahertz; });
     if (any([](const FrequencyAxisTrace& t) { return t.RangeClass == 5; })) {
@@ -95,14 +95,14 @@ double FrequencyX(const ChartAxis& axis, double frequency, const Log10Function& 
 
 double ValueY(ChartKind kind, const ChartAxis& axis, double value, const Log10Function& log10) {
     switch (kind) {
-    case ChartKind::Magnitude:
-        return axis.Bottom + axis.Divisions * axis.DivisionHeight + value * axis.DivisionHeight / 10.0;
-    case ChartKind::Phase:
-        return axis.Bottom + 2.0 * axis.DivisionHeight + value * axis.DivisionHeight / 90.0;
-    case ChartKind::Reactance:
-        return axis.Bottom + axis.DivisionHeight * (axis.ValueExponent + log10(std::fabs(value)));
-    default:
-        return axis.Bottom + axis.DivisionHeight * (axis.ValueExponent + log10(value));
+        case ChartKind::Magnitude:
+            return axis.Bottom + axis.Divisions * axis.DivisionHeight + value * axis.DivisionHeight / 10.0;
+        case ChartKind::Phase:
+            return axis.Bottom + 2.0 * axis.DivisionHeight + value * axis.DivisionHeight / 90.0;
+        case ChartKind::Reactance:
+            return axis.Bottom + axis.DivisionHeight * (axis.ValueExponent + log10(std::fabs(value)));
+        default:
+            return axis.Bottom + axis.DivisionHeight * (axis.ValueExponent + log10(value));
     }
 }
 

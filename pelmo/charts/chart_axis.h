@@ -37,8 +37,8 @@ ChartAxis InitialChartAxis(ChartKind kind) noexcept;
 
 // What the frequency axis needs to know of one trace.
 struct FrequencyAxisTrace {
-    int RangeClass = 0;         // FrequencyRangeClass of its part number
-    float UpperFrequency = 0;   // the slot's recorded data limit [Hz]
+    int RangeClass = 0;        // FrequencyRangeClass of its part number
+    float UpperFrequency = 0;  // the slot's recorded data limit [Hz]
 };
 
 // Lays out the frequency axis so that every trace's sweep fits: the widest class

@@ -11,7 +11,9 @@ std::string Conditions(const ChartTrace& trace, const std::string& degreeSign) {
            shared::GeneralNumberTextSingle(trace.Slot.DcBias) + "[V]";
 }
 
-std::string ParameterText(const ChartSlot& slot) { return std::string(SParameterName(slot.Parameter)); }
+std::string ParameterText(const ChartSlot& slot) {
+    return std::string(SParameterName(slot.Parameter));
+}
 
 std::string ConnectionText(const ChartSlot& slot) {
     return slot.Connection ? std::string(CircuitModeName(*slot.Connection)) : std::string();
@@ -19,7 +21,9 @@ std::string ConnectionText(const ChartSlot& slot) {
 
 }  // namespace
 
-std::string RectangularChartCaption(ChartKind kind) { return std::string(ChartName(kind)) + " Chart"; }
+std::string RectangularChartCaption(ChartKind kind) {
+    return std::string(ChartName(kind)) + " Chart";
+}
 
 std::string SmithChartCaption(const ChartTrace& trace) {
     std::string caption = "Smith Chart-" + trace.PartNumber + "-";
@@ -51,33 +55,37 @@ std::string LegendCaption(ChartKind kind, const ChartTrace& trace, bool holdsEsr
     std::string caption;
     if (kind == ChartKind::ImpedanceAndEsr) {
         caption = p + (holdsEsr ? "-ESR" : "-Impedance");
-        if (trace.DependsOnConditions)
-            caption += " (" + Conditions(trace, degreeSign) + ")";
+        if (trace.DependsOnConditions) caption += " (" + Conditions(trace, degreeSign) + ")";
     } else if (trace.DependsOnConditions) {
         caption = p + " (" + Conditions(trace, degreeSign);
-        if (sParameterKind)
-            caption += "," + ParameterText(trace.Slot) + "," + ConnectionText(trace.Slot);
+        if (sParameterKind) caption += "," + ParameterText(trace.Slot) + "," + ConnectionText(trace.Slot);
         caption += ")";
     } else if (sParameterKind) {
         caption = p + " (" + ParameterText(trace.Slot) + "," + ConnectionText(trace.Slot) + ")";
     } else {
         caption = p;
     }
-    if (!trace.Capacitor && p.find("PWT15DZ") != std::string::npos)
-        caption += "   (See Help 2)";
+    if (!trace.Capacitor && p.find("PWT15DZ") != std::string::npos) caption += "   (See Help 2)";
     return caption;
 }
 
 std::string ValueUnitText(ChartKind kind) {
     switch (kind) {
-    case ChartKind::Magnitude: return "[dB]";
-    case ChartKind::Phase: return "[DEG]";
-    case ChartKind::Reactance: return "[ohm]:Absolute Value";
-    case ChartKind::Q:
-    case ChartKind::DF: return "";
-    case ChartKind::ApparentCapacitance: return "[pF]";
-    case ChartKind::ApparentInductance: return "[nH]";
-    default: return "[ohm]";
+        case ChartKind::Magnitude:
+            return "[dB]";
+        case ChartKind::Phase:
+            return "[DEG]";
+        case ChartKind::Reactance:
+            return "[ohm]:Absolute Value";
+        case ChartKind::Q:
+        case ChartKind::DF:
+            return "";
+        case ChartKind::ApparentCapacitance:
+            return "[pF]";
+        case ChartKind::ApparentInductance:
+            return "[nH]";
+        default:
+            return "[ohm]";
     }
 }
 

@@ -3,6 +3,7 @@
 #include "pelmo/charts/chart_slot_table.h"
 #include "pelmo/engine/condition_model.h"
 #include "pelmo/library/records.h"
+
 #include "shared/errors/runtime_error.h"
 #include "shared/parts/part_number_codes.h"
 

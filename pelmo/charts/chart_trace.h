@@ -3,6 +3,7 @@
 
 #include "pelmo/charts/chart_slot.h"
 #include "pelmo/engine/chart_kind.h"
+
 #include "shared/parts/code_system.h"
 
 #include <string>
@@ -17,7 +18,7 @@ struct Library;
 // the notation in force, resolved at drawing time from the library.
 struct ChartTrace {
     ChartSlot Slot;
-    std::string PartNumber;            // in the notation in force (capacitors)
+    std::string PartNumber;  // in the notation in force (capacitors)
     bool Capacitor = false;
     bool DependsOnConditions = false;  // a capacitor whose data follow temperature and bias
     int RangeClass = 0;                // FrequencyRangeClass of the part number

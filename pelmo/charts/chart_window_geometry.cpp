@@ -1,6 +1,7 @@
 #include "pelmo/charts/chart_window_geometry.h"
 
 #include "pelmo/charts/chart_style.h"
+
 #include "shared/errors/runtime_error.h"
 
 #include <cmath>
@@ -14,7 +15,9 @@ constexpr double kWindowTop = 3240.0;
 
 }  // namespace
 
-double ChartPictureHeight(double windowHeight) noexcept { return std::fabs(windowHeight - 300.0) * 0.88; }
+double ChartPictureHeight(double windowHeight) noexcept {
+    return std::fabs(windowHeight - 300.0) * 0.88;
+}
 
 ChartWindowGeometry NewChartWindowGeometry(ChartKind kind, int slotNumber) {
     ChartWindowGeometry geometry;
@@ -34,7 +37,9 @@ ChartWindowGeometry NewChartWindowGeometry(ChartKind kind, int slotNumber) {
     return geometry;
 }
 
-std::string LegendFrameCaption(int k) { return "No." + std::to_string(k + 1); }
+std::string LegendFrameCaption(int k) {
+    return "No." + std::to_string(k + 1);
+}
 
 shared::Rgb LegendFrameColor(ChartKind kind, int k) {
     if (k < 0 || k >= static_cast<int>(kTraceColors.size()))

@@ -2,6 +2,7 @@
 #define PELMO_CHARTS_CHART_WINDOW_GEOMETRY_H
 
 #include "pelmo/engine/chart_kind.h"
+
 #include "shared/canvas/rgb.h"
 
 #include <optional>

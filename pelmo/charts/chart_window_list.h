@@ -2,6 +2,7 @@
 #define PELMO_CHARTS_CHART_WINDOW_LIST_H
 
 #include "pelmo/engine/chart_kind.h"
+
 #include "shared/errors/runtime_error.h"
 
 #include <algorithm>
@@ -70,19 +71,19 @@ public:
     // The window collecting all traces of a rectangular kind; none for Smith, which
     // gets a window per request and is never looked up.
     std::optional<Entry> OfKind(ChartKind kind) const {
-        if (kind == ChartKind::Smith)
-            return std::nullopt;
+        if (kind == ChartKind::Smith) return std::nullopt;
         const auto found = std::find_if(entries_.begin(), entries_.end(), [kind](const Entry& entry) {
             return entry.Kind == kind && IsOpen(entry);
         });
-        if (found == entries_.end())
-            return std::nullopt;
+        if (found == entries_.end()) return std::nullopt;
         return *found;
     }
 
 private:
     static bool IsOpen(const Entry& entry) noexcept { return static_cast<bool>(entry.Window); }
-    void DropGone() noexcept { std::erase_if(entries_, [](const Entry& entry) { return !IsOpen(entry); }); }
+    void DropGone() noexcept {
+        std::erase_if(entries_, [](const Entry& entry) { return !IsOpen(entry); });
+    }
 
     std::vector<Entry> entries_;
     WindowId lastId_ = 0;

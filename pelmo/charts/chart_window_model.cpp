@@ -6,6 +6,7 @@
 #include "pelmo/charts/drawing_log10.h"
 #include "pelmo/charts/rectangular_chart.h"
 #include "pelmo/charts/smith_chart.h"
+
 #include "shared/errors/runtime_error.h"
 #include "shared/text/number_text.h"
 
@@ -13,8 +14,7 @@ namespace pelmo {
 
 ChartWindowModel::ChartWindowModel(const ChartSlotTable& slots, CircuitMode selectionConnection) {
     const ChartSlot& slot = slots.Slot(slots.CurrentSlot());
-    if (!slot.InUse() || !slot.Kind)
-        throw shared::RuntimeError(shared::error::kInvalidProcedureCall);
+    if (!slot.InUse() || !slot.Kind) throw shared::RuntimeError(shared::error::kInvalidProcedureCall);
     kind_ = *slot.Kind;
     sParameter_ = slot.Parameter;
     connection_ = slot.Parameter == pelmo::SParameter::None ? selectionConnection
@@ -24,9 +24,9 @@ ChartWindowModel::ChartWindowModel(const ChartSlotTable& slots, CircuitMode sele
 }
 
 std::string ChartWindowModel::Caption(const ChartContext& context) const {
-    if (!IsSmith())
-        return RectangularChartCaption(kind_);
-    return SmithChartCaption(ChartTraceOf(context.Slots.Slot(slotNumber_), context.Parts, context.CodeSystem));
+    if (!IsSmith()) return RectangularChartCaption(kind_);
+    return SmithChartCaption(
+        ChartTraceOf(context.Slots.Slot(slotNumber_), context.Parts, context.CodeSystem));
 }
 
 void ChartWindowModel::CopyCurrentSlot(ChartContext& context, std::string_view srfReadout) {
@@ -40,8 +40,7 @@ void ChartWindowModel::CopyCurrentSlot(ChartContext& context, std::string_view s
     store_.CopyTrace(kind_, current, context.Points, context.Slots.ImpedanceEsrSecondPass());
     // The SRF readout belongs to the rectangular charts' hover readout; a Smith chart
     // has no use for it and leaves the slot as the request filled it.
-    if (IsSmith())
-        return;
+    if (IsSmith()) return;
     const std::optional<float> srf = srfReadout.empty() ? std::nullopt : shared::ParseSingle(srfReadout);
     slot.Srf = srf.value_or(0.0F);
 }
@@ -50,21 +49,23 @@ std::vector<std::string> ChartWindowModel::Draw(shared::ChartCanvas& canvas, boo
                                                 ChartContext& context, std::string_view srfReadout) {
     DrawingLog10 log10(context.Messages, context.Title);
     if (IsSmith()) {
-        if (ownPicture)
-            CopyCurrentSlot(context, srfReadout);
+        if (ownPicture) CopyCurrentSlot(context, srfReadout);
         PrepareSmithTarget(canvas);
         DrawSmithChart(canvas, store_, slotNumber_, sParameter_);
         const auto labels = SmithLegendLabels(
-            ChartTraceOf(context.Slots.Slot(slotNumber_), context.Parts, context.CodeSystem), context.DegreeSign);
+            ChartTraceOf(context.Slots.Slot(slotNumber_), context.Parts, context.CodeSystem),
+            context.DegreeSign);
         return {labels.begin(), labels.end()};
     }
     PrepareRectangularTarget(canvas);
-    if (ownPicture)
-        CopyCurrentSlot(context, srfReadout);
-    const std::vector<ChartTrace> traces = CollectTraces(context.Slots, kind_, context.Parts, context.CodeSystem);
+    if (ownPicture) CopyCurrentSlot(context, srfReadout);
+    const std::vector<ChartTrace> traces =
+        CollectTraces(context.Slots, kind_, context.Parts, context.CodeSystem);
     return DrawRectangularChart(canvas, kind_, traces, store_, axis_, context.DegreeSign, log10);
 }
 
-void ChartWindowModel::Close(ChartSlotTable& slots) const { slots.FreeForClosedWindow(kind_, slotNumber_); }
+void ChartWindowModel::Close(ChartSlotTable& slots) const {
+    slots.FreeForClosedWindow(kind_, slotNumber_);
+}
 
 }  // namespace pelmo

@@ -7,6 +7,7 @@
 #include "pelmo/engine/chart_sweep.h"
 #include "pelmo/engine/circuit_mode.h"
 #include "pelmo/engine/s_parameter.h"
+
 #include "shared/parts/code_system.h"
 
 #include <array>
@@ -30,9 +31,9 @@ struct ChartContext {
     const ChartPointTable& Points;  // the sweep of the current slot
     const Library& Parts;
     shared::CodeSystem CodeSystem = shared::Eia;
-    std::string DegreeSign;          // "\u00B0" or empty
+    std::string DegreeSign;  // "\u00B0" or empty
     shared::Messages* Messages = nullptr;
-    std::string Title;               // program title for "Error at Log10"
+    std::string Title;  // program title for "Error at Log10"
 };
 
 // The Qt-free side of one chart window: its state from the slot that created it, its

@@ -7,6 +7,7 @@
 #include "pelmo/charts/drawing_log10.h"
 #include "pelmo/charts/smith_chart.h"
 #include "pelmo/charts/trace_plot.h"
+
 #include "shared/canvas/chart_canvas.h"
 #include "shared/text/number_text.h"
 
@@ -18,25 +19,31 @@ namespace {
 
 constexpr shared::Rgb kMarkerRed{255, 0, 0};
 
-bool Near(double pointer, double point) noexcept { return std::fabs(pointer - point) < kCursorHitDistance; }
+bool Near(double pointer, double point) noexcept {
+    return std::fabs(pointer - point) < kCursorHitDistance;
+}
 
-int SParameterOffset(SParameter sParameter) noexcept { return sParameter == SParameter::S21 ? 1 : 0; }
+int SParameterOffset(SParameter sParameter) noexcept {
+    return sParameter == SParameter::S21 ? 1 : 0;
+}
 
-std::string Two(double value) { return shared::Format(value, "0.00"); }
+std::string Two(double value) {
+    return shared::Format(value, "0.00");
+}
 
-std::string FrequencyText(double frequency) { return "Freq=" + Two(frequency / 1e6) + "[MHz]"; }
+std::string FrequencyText(double frequency) {
+    return "Freq=" + Two(frequency / 1e6) + "[MHz]";
+}
 
 std::optional<CursorHit> HitSmith(const ChartWindowModel& window, double x, double y) {
     const TraceStore& store = window.Store();
     const int slot = window.SlotNumber();
-    if (!store.HasTrace(slot))
-        return std::nullopt;
+    if (!store.HasTrace(slot)) return std::nullopt;
     const int s = SParameterOffset(window.SParameter());
     for (int i = 0; i < kChartPointCount; ++i) {
         const double xp = kSmithUnit * store.Value(slot, 2 * s + 1, i);
         const double yp = kSmithUnit * store.Value(slot, 2 * s + 2, i);
-        if (Near(x, xp) && Near(y, yp))
-            return CursorHit{slot, i, 1, xp, yp};
+        if (Near(x, xp) && Near(y, yp)) return CursorHit{slot, i, 1, xp, yp};
     }
     return std::nullopt;
 }
@@ -52,8 +59,7 @@ std::optional<CursorHit> HitRectangular(const ChartWindowModel& window, const Ch
     int traceNumber = 0;
     for (const int slot : slots.SlotsOfChart(window.Kind())) {
         ++traceNumber;
-        if (!store.HasTrace(slot))
-            continue;
+        if (!store.HasTrace(slot)) continue;
         ChartTrace trace;
         trace.Slot = slots.Slot(slot);
         const int series = PlottedSeries(kind, trace);
@@ -65,8 +71,7 @@ std::optional<CursorHit> HitRectangular(const ChartWindowModel& window, const Ch
                 continue;
             const double xp = FrequencyX(axis, frequency, log10);
             const double yp = ValueY(kind, axis, value, log10);
-            if (Near(x, xp) && Near(y, yp))
-                return CursorHit{slot, i, traceNumber, xp, yp};
+            if (Near(x, xp) && Near(y, yp)) return CursorHit{slot, i, traceNumber, xp, yp};
         }
     }
     return std::nullopt;
@@ -74,7 +79,8 @@ std::optional<CursorHit> HitRectangular(const ChartWindowModel& window, const Ch
 
 }  // namespace
 
-std::optional<CursorHit> HitTest(const ChartWindowModel& window, const ChartSlotTable& slots, double x, double y) {
+std::optional<CursorHit> HitTest(const ChartWindowModel& window, const ChartSlotTable& slots, double x,
+                                 double y) {
     return window.IsSmith() ? HitSmith(window, x, y) : HitRectangular(window, slots, x, y);
 }
 
@@ -86,45 +92,44 @@ std::array<std::string, 3> ReadoutPanelTexts(const ChartWindowModel& window, con
     std::array<std::string, 3> panels{FrequencyText(series(0)), {}, {}};
     const int s = SParameterOffset(window.IsSmith() ? window.SParameter() : slot.Parameter);
     switch (window.Kind()) {
-    case ChartKind::Smith:
-    case ChartKind::Phase:
-        panels[1] = "Mag=" + Two(series(s + 5)) + "[dB]";
-        panels[2] = "Phase=" + Two(series(s + 7)) + "[DEG]";
-        return panels;
-    case ChartKind::Magnitude:
-        panels[1] = "Mag=" + Two(series(s + 1)) + "[dB]";
-        panels[2] = "Phase=" + Two(series(s + 3)) + "[DEG]";
-        return panels;
-    case ChartKind::Reactance:
-        panels[1] = "X=" + Two(series(1)) + "[ohm]";
-        break;
-    case ChartKind::Impedance:
-        panels[1] = "Z=" + Two(series(1)) + "[ohm]";
-        break;
-    case ChartKind::Esr:
-        panels[1] = "ESR=" + shared::Format(series(1), "0.000") + "[ohm]";
-        break;
-    case ChartKind::Q:
-        panels[1] = "Q=" + Two(series(1));
-        break;
-    case ChartKind::DF:
-        panels[1] = "DF=" + Two(series(1));
-        break;
-    case ChartKind::ApparentCapacitance:
-        panels[1] = "C=" + Two(series(1)) + "[pF]";
-        break;
-    case ChartKind::ApparentInductance:
-        panels[1] = "L=" + Two(series(1)) + "[nH]";
-        break;
-    case ChartKind::ImpedanceAndEsr:
-        // The column says what it holds; its place among the traces may not, once a
-        // freed slot has split a pair.
-        panels[1] = store.HoldsEsr(hit.Slot) ? "ESR=" + shared::Format(series(1), "0.000") + "[ohm]"
-                                             : "Impedance=" + Two(series(1)) + "[ohm]";
-        break;
+        case ChartKind::Smith:
+        case ChartKind::Phase:
+            panels[1] = "Mag=" + Two(series(s + 5)) + "[dB]";
+            panels[2] = "Phase=" + Two(series(s + 7)) + "[DEG]";
+            return panels;
+        case ChartKind::Magnitude:
+            panels[1] = "Mag=" + Two(series(s + 1)) + "[dB]";
+            panels[2] = "Phase=" + Two(series(s + 3)) + "[DEG]";
+            return panels;
+        case ChartKind::Reactance:
+            panels[1] = "X=" + Two(series(1)) + "[ohm]";
+            break;
+        case ChartKind::Impedance:
+            panels[1] = "Z=" + Two(series(1)) + "[ohm]";
+            break;
+        case ChartKind::Esr:
+            panels[1] = "ESR=" + shared::Format(series(1), "0.000") + "[ohm]";
+            break;
+        case ChartKind::Q:
+            panels[1] = "Q=" + Two(series(1));
+            break;
+        case ChartKind::DF:
+            panels[1] = "DF=" + Two(series(1));
+            break;
+        case ChartKind::ApparentCapacitance:
+            panels[1] = "C=" + Two(series(1)) + "[pF]";
+            break;
+        case ChartKind::ApparentInductance:
+            panels[1] = "L=" + Two(series(1)) + "[nH]";
+            break;
+        case ChartKind::ImpedanceAndEsr:
+            // The column says what it holds; its place among the traces may not, once a
+            // freed slot has split a pair.
+            panels[1] = store.HoldsEsr(hit.Slot) ? "ESR=" + shared::Format(series(1), "0.000") + "[ohm]"
+                                                 : "Impedance=" + Two(series(1)) + "[ohm]";
+            break;
     }
-    if (slot.Srf != 0.0F)
-        panels[2] = "SRF=" + shared::FormatSingle(slot.Srf, "0.00") + "[MHz]";
+    if (slot.Srf != 0.0F) panels[2] = "SRF=" + shared::FormatSingle(slot.Srf, "0.00") + "[MHz]";
     return panels;
 }
 
@@ -135,8 +140,7 @@ double CursorMarkerRadius(bool smith, double pictureHeightTwips) noexcept {
 
 void CursorReadout::MouseMove(const ChartWindowModel& window, const ChartSlotTable& slots,
                               shared::ChartCanvas& canvas, double pictureHeightTwips, double x, double y) {
-    if (frozen_)
-        return;
+    if (frozen_) return;
     const std::optional<CursorHit> hit = HitTest(window, slots, x, y);
     if (!hit) {
         Clear(canvas);
@@ -152,8 +156,7 @@ void CursorReadout::MouseMove(const ChartWindowModel& window, const ChartSlotTab
 }
 
 void CursorReadout::LeftButtonDown() noexcept {
-    if (active_ && !frozen_)
-        frozen_ = true;
+    if (active_ && !frozen_) frozen_ = true;
 }
 
 CursorRelease CursorReadout::RightButtonUp() noexcept {

@@ -32,7 +32,8 @@ struct CursorHit {
 // window's own copy and axis layout only. On logarithmic kinds a point at or below zero
 // is not plotted and so cannot be hit, and the search never reports "Error at Log10":
 // a mouse move must not open a message box.
-std::optional<CursorHit> HitTest(const ChartWindowModel& window, const ChartSlotTable& slots, double x, double y);
+std::optional<CursorHit> HitTest(const ChartWindowModel& window, const ChartSlotTable& slots, double x,
+                                 double y);
 
 // The texts of the status bar's three panels for a hit: frequency, the main value and
 // (phase or SRF) a second one. Values have two decimals, ESR three. Panel 3 of a kind

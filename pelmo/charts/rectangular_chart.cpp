@@ -7,6 +7,7 @@
 #include "pelmo/charts/drawing_log10.h"
 #include "pelmo/charts/trace_plot.h"
 #include "pelmo/charts/trace_store.h"
+
 #include "shared/canvas/chart_canvas.h"
 
 #include <algorithm>
@@ -72,9 +73,9 @@ void PrintLabels(shared::ChartCanvas& canvas, const std::vector<AxisLabel>& labe
     const double visibleRight = canvas.ScaleLeft() + canvas.ScaleWidth() - kLabelEdgeMargin;
     for (const AxisLabel& label : labels) {
         const double width = canvas.TextWidth(label.Text);
-        double x = label.Alignment == AxisLabel::Align::Centre ? label.AnchorX - width / 2 : label.AnchorX - width;
-        if (label.Alignment == AxisLabel::Align::Centre)
-            x = std::min(x, visibleRight - width);
+        double x =
+            label.Alignment == AxisLabel::Align::Centre ? label.AnchorX - width / 2 : label.AnchorX - width;
+        if (label.Alignment == AxisLabel::Align::Centre) x = std::min(x, visibleRight - width);
         PrintAt(canvas, x, label.Top, label.Text);
     }
 }
@@ -102,10 +103,8 @@ bool ValueRange(ChartKind kind, const std::vector<ChartTrace>& traces, const Tra
         const int series = kind == ChartKind::Magnitude ? PlottedSeries(kind, trace) : 1;
         for (int i = 0; i < kChartPointCount; ++i) {
             double v = store.Value(trace.Slot.SlotNumber, series, i);
-            if (kind == ChartKind::Reactance)
-                v = std::fabs(v);
-            if (!std::isfinite(v) || (IsLogarithmicKind(kind) && !DrawingLog10::Defined(v)))
-                continue;
+            if (kind == ChartKind::Reactance) v = std::fabs(v);
+            if (!std::isfinite(v) || (IsLogarithmicKind(kind) && !DrawingLog10::Defined(v))) continue;
             vmin = std::min(vmin, v);
             vmax = std::max(vmax, v);
         }

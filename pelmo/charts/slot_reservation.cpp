@@ -8,8 +8,7 @@ SlotReservation::SlotReservation(ChartSlotTable& table, const ChartSlot& request
     : table_(table), number_(table.Reserve(request)) {}
 
 SlotReservation::~SlotReservation() {
-    if (number_ != 0 && !committed_)
-        table_.Free(number_);
+    if (number_ != 0 && !committed_) table_.Free(number_);
 }
 
 }  // namespace pelmo

@@ -2,6 +2,7 @@
 
 #include "pelmo/charts/chart_style.h"
 #include "pelmo/charts/trace_store.h"
+
 #include "shared/canvas/chart_canvas.h"
 #include "shared/canvas/page_canvas.h"
 
@@ -21,16 +22,16 @@ constexpr double k180 = 565.48667772 / 180;
 
 void DrawGrid(shared::ChartCanvas& canvas) {
     const shared::Rgb c = canvas.ForeColor();
-    canvas.Circle(0, 0, 1000, c);      // R = 0
-    canvas.Circle(250, 0, 750, c);     // R = 1/3
-    canvas.Circle(500, 0, 500, c);     // R = 1
-    canvas.Circle(750, 0, 250, c);     // R = 3
-    canvas.Arc(1000, 1000.0 / 3, 1000.0 / 3, c, k126_87, k270);    // X = +3
-    canvas.Arc(1000, -1000.0 / 3, 1000.0 / 3, c, k90, k233_13);    // X = -3
-    canvas.Arc(1000, 1000, 1000, c, k180, k270);                   // X = +1
-    canvas.Arc(1000, -1000, 1000, c, k90, k180);                   // X = -1
-    canvas.Arc(1000, 3000, 3000, c, k233_13, k270);                // X = +1/3
-    canvas.Arc(1000, -3000, 3000, c, k90, k126_87);                // X = -1/3
+    canvas.Circle(0, 0, 1000, c);                                // R = 0
+    canvas.Circle(250, 0, 750, c);                               // R = 1/3
+    canvas.Circle(500, 0, 500, c);                               // R = 1
+    canvas.Circle(750, 0, 250, c);                               // R = 3
+    canvas.Arc(1000, 1000.0 / 3, 1000.0 / 3, c, k126_87, k270);  // X = +3
+    canvas.Arc(1000, -1000.0 / 3, 1000.0 / 3, c, k90, k233_13);  // X = -3
+    canvas.Arc(1000, 1000, 1000, c, k180, k270);                 // X = +1
+    canvas.Arc(1000, -1000, 1000, c, k90, k180);                 // X = -1
+    canvas.Arc(1000, 3000, 3000, c, k233_13, k270);              // X = +1/3
+    canvas.Arc(1000, -3000, 3000, c, k90, k126_87);              // X = -1/3
     canvas.Line(-1000, 0, 1000, 0, c);
     canvas.Line(0, -1000, 0, 1000, c);
 }
@@ -40,8 +41,8 @@ void DrawLabels(shared::ChartCanvas& canvas) {
         double x, y;
         const char* text;
     };
-    static constexpr Label kLabels[] = {{-1000, 0, "R=0"},  {-500, 0, "R=1/3"},   {0, 0, "R=1"},
-                                        {500, 0, "R=3"},    {-750, 700, "X=1/3"}, {0, 1000, "X=1"},
+    static constexpr Label kLabels[] = {{-1000, 0, "R=0"}, {-500, 0, "R=1/3"},   {0, 0, "R=1"},
+                                        {500, 0, "R=3"},   {-750, 700, "X=1/3"}, {0, 1000, "X=1"},
                                         {800, 700, "X=3"}};
     canvas.SetForeColor(shared::colors::kBlack);
     for (const Label& label : kLabels) {
@@ -75,13 +76,12 @@ void DrawSmithChart(shared::ChartCanvas& canvas, const TraceStore& store, int sl
     shared::PageCanvas* page = canvas.AsPage();
     const bool monochrome = page != nullptr && page->ColorMode() == shared::PrinterColorMode::Monochrome;
     const shared::Rgb color = monochrome ? canvas.ForeColor() : shared::colors::kBlue;
-    if (page != nullptr)
-        canvas.SetDrawWidth(kColorPrintTraceWidth);
+    if (page != nullptr) canvas.SetDrawWidth(kColorPrintTraceWidth);
     for (int i = 0; i < kChartPointCount - 1; ++i)
         canvas.Line(kSmithUnit * store.Value(slot, re, i), kSmithUnit * store.Value(slot, im, i),
-                    kSmithUnit * store.Value(slot, re, i + 1), kSmithUnit * store.Value(slot, im, i + 1), color);
-    if (page != nullptr)
-        canvas.SetDrawWidth(1);
+                    kSmithUnit * store.Value(slot, re, i + 1), kSmithUnit * store.Value(slot, im, i + 1),
+                    color);
+    if (page != nullptr) canvas.SetDrawWidth(1);
 }
 
 }  // namespace pelmo

@@ -3,6 +3,7 @@
 #include "pelmo/charts/chart_style.h"
 #include "pelmo/charts/drawing_log10.h"
 #include "pelmo/charts/trace_store.h"
+
 #include "shared/canvas/chart_canvas.h"
 #include "shared/canvas/page_canvas.h"
 
@@ -26,8 +27,8 @@ struct PlotPoint {
 
 using PlotPoints = std::array<PlotPoint, kChartPointCount>;
 
-PlotPoints ComputePoints(ChartKind kind, const ChartTrace& trace, const TraceStore& store, const ChartAxis& axis,
-                         DrawingLog10& log10) {
+PlotPoints ComputePoints(ChartKind kind, const ChartTrace& trace, const TraceStore& store,
+                         const ChartAxis& axis, DrawingLog10& log10) {
     const int series = PlottedSeries(kind, trace);
     const int slot = trace.Slot.SlotNumber;
     const double right = PlotRight(axis);
@@ -38,8 +39,7 @@ PlotPoints ComputePoints(ChartKind kind, const ChartTrace& trace, const TraceSto
         PlotPoint& p = points[static_cast<std::size_t>(i)];
         const double frequency = store.Value(slot, 0, i);
         double value = store.Value(slot, series, i);
-        if (kind == ChartKind::Reactance)
-            value = std::fabs(value);
+        if (kind == ChartKind::Reactance) value = std::fabs(value);
         if (!DrawingLog10::Defined(frequency) || (IsLogarithmicKind(kind) && !DrawingLog10::Defined(value))) {
             // Shown once per drawing; the point itself is left out.
             log10(DrawingLog10::Defined(frequency) ? value : frequency);
@@ -57,14 +57,12 @@ PlotPoints ComputePoints(ChartKind kind, const ChartTrace& trace, const TraceSto
 void Segment(shared::ChartCanvas& canvas, const PlotPoints& points, int i, shared::Rgb color) {
     const PlotPoint& a = points[static_cast<std::size_t>(i)];
     const PlotPoint& b = points[static_cast<std::size_t>(i + 1)];
-    if (a.valid && b.valid)
-        canvas.Line(a.x, a.y, b.x, b.y, color);
+    if (a.valid && b.valid) canvas.Line(a.x, a.y, b.x, b.y, color);
 }
 
 void Dot(shared::ChartCanvas& canvas, const PlotPoints& points, int i, shared::Rgb color) {
     const PlotPoint& p = points[static_cast<std::size_t>(i)];
-    if (p.valid)
-        canvas.PSet(p.x, p.y, color);
+    if (p.valid) canvas.PSet(p.x, p.y, color);
 }
 
 // The slope between point i - 1 and i in chart units; steep is what the caller asks.
@@ -72,8 +70,7 @@ void Dot(shared::ChartCanvas& canvas, const PlotPoints& points, int i, shared::R
 bool SlopeAbove(const PlotPoints& points, int i, bool wantSteep) {
     const PlotPoint& a = points[static_cast<std::size_t>(i - 1)];
     const PlotPoint& b = points[static_cast<std::size_t>(i)];
-    if (!a.valid || !b.valid)
-        return false;
+    if (!a.valid || !b.valid) return false;
     const double dx = b.x - a.x;
     const double slope = dx == 0.0 ? INFINITY : std::fabs((b.y - a.y) / dx);
     return wantSteep ? slope > kSteepSlope : slope < kSteepSlope;
@@ -83,10 +80,8 @@ bool SlopeAbove(const PlotPoints& points, int i, bool wantSteep) {
 
 int PlottedSeries(ChartKind kind, const ChartTrace& trace) noexcept {
     const bool s21 = trace.Slot.Parameter == SParameter::S21;
-    if (kind == ChartKind::Magnitude)
-        return s21 ? 2 : 1;
-    if (kind == ChartKind::Phase)
-        return s21 ? 8 : 7;
+    if (kind == ChartKind::Magnitude) return s21 ? 2 : 1;
+    if (kind == ChartKind::Phase) return s21 ? 8 : 7;
     return 1;
 }
 
@@ -98,8 +93,8 @@ void PlotTrace(shared::ChartCanvas& canvas, ChartKind kind, const ChartTrace& tr
     const bool monochrome = page != nullptr && page->ColorMode() == shared::PrinterColorMode::Monochrome;
     const shared::Rgb color = monochrome ? canvas.ForeColor() : kTraceColors[index];
 
-    const bool steep = trace.Capacitor &&
-                       (kind == ChartKind::ApparentCapacitance || kind == ChartKind::ApparentInductance);
+    const bool steep =
+        trace.Capacitor && (kind == ChartKind::ApparentCapacitance || kind == ChartKind::ApparentInductance);
     if (!steep) {
         if (monochrome) {
             canvas.SetDrawStyle(shared::LineStyle::Solid);
@@ -107,16 +102,14 @@ void PlotTrace(shared::ChartCanvas& canvas, ChartKind kind, const ChartTrace& tr
         } else if (page != nullptr) {
             canvas.SetDrawWidth(kColorPrintTraceWidth);
         }
-        for (int i = 0; i < kChartPointCount - 1; ++i)
-            Segment(canvas, points, i, color);
-        if (page != nullptr && !monochrome)
-            canvas.SetDrawWidth(1);
+        for (int i = 0; i < kChartPointCount - 1; ++i) Segment(canvas, points, i, color);
+        if (page != nullptr && !monochrome) canvas.SetDrawWidth(1);
         return;
     }
 
     const int remembered = canvas.DrawWidth();
-    const int lineWidth = monochrome ? kMonochromeTraceWidths[index]
-                                     : (page != nullptr ? kColorPrintTraceWidth : remembered);
+    const int lineWidth =
+        monochrome ? kMonochromeTraceWidths[index] : (page != nullptr ? kColorPrintTraceWidth : remembered);
     const int last = kChartPointCount - 1;
     if (kind == ChartKind::ApparentCapacitance) {
         // A line while the curve is flat, dots from where it turns up to the resonance.
@@ -130,8 +123,7 @@ void PlotTrace(shared::ChartCanvas& canvas, ChartKind kind, const ChartTrace& tr
             Segment(canvas, points, i, color);
         }
         canvas.SetDrawWidth(kDotWidth);
-        for (int i = stop; i <= last; ++i)
-            Dot(canvas, points, i, color);
+        for (int i = stop; i <= last; ++i) Dot(canvas, points, i, color);
     } else {
         // Dots while the curve falls steeply from the resonance, a line once it flattens.
         canvas.SetDrawWidth(kDotWidth);
@@ -144,8 +136,7 @@ void PlotTrace(shared::ChartCanvas& canvas, ChartKind kind, const ChartTrace& tr
             Dot(canvas, points, i, color);
         }
         canvas.SetDrawWidth(lineWidth);
-        for (int i = stop; i < last; ++i)
-            Segment(canvas, points, i, color);
+        for (int i = stop; i < last; ++i) Segment(canvas, points, i, color);
     }
     canvas.SetDrawWidth(remembered);
 }

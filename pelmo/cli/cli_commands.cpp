@@ -4,8 +4,6 @@
 #include "pelmo/cli/cli_output.h"
 #include "pelmo/cli/cli_part.h"
 #include "pelmo/cli/export_job.h"
-#include "pelmo/selection/operating_conditions.h"
-#include "pelmo/selection/selection_menu_state.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/chart_kind.h"
 #include "pelmo/engine/chart_sweep.h"
@@ -16,6 +14,8 @@
 #include "pelmo/engine/temperature_range.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/library/records.h"
+#include "pelmo/selection/operating_conditions.h"
+#include "pelmo/selection/selection_menu_state.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/console_messages.h"
@@ -130,9 +130,9 @@ int RunEvaluate(const CliOptions& options, const Library& library, char separato
         return kCliRefused;
     }
     if (part->Capacitor != nullptr) {
-        if (const auto refusal = OperatingConditionMessage(library, *part->Capacitor, part->PartNumber,
-                                                           options.CodeSystem, texts.Temperature, texts.Bias,
-                                                           separator)) {
+        if (const auto refusal =
+                OperatingConditionMessage(library, *part->Capacitor, part->PartNumber, options.CodeSystem,
+                                          texts.Temperature, texts.Bias, separator)) {
             Refuse(messages, *refusal);
             return kCliRefused;
         }
@@ -142,8 +142,8 @@ int RunEvaluate(const CliOptions& options, const Library& library, char separato
     const bool evaluated = shared::RunReportingErrors(messages, kProgramTitle, [&] {
         const double omega = AngularFrequencyFromMegahertz(frequency);
         if (part->Capacitor != nullptr) {
-            EvaluateCapacitor(*part->Capacitor, omega, CapacitorConditionsOf(options, *part, texts, separator),
-                              result, &messages);
+            EvaluateCapacitor(*part->Capacitor, omega,
+                              CapacitorConditionsOf(options, *part, texts, separator), result, &messages);
         } else {
             EvaluateInductor(*part->Inductor, omega, result, &messages);
         }
@@ -184,9 +184,9 @@ int RunSweep(const CliOptions& options, const Library& library, char separator, 
     }
     const ConditionTexts texts = ConditionTextsFor(options, *part, err);
     if (part->Capacitor != nullptr) {
-        if (const auto refusal = OperatingConditionMessage(library, *part->Capacitor, part->PartNumber,
-                                                           options.CodeSystem, texts.Temperature, texts.Bias,
-                                                           separator)) {
+        if (const auto refusal =
+                OperatingConditionMessage(library, *part->Capacitor, part->PartNumber, options.CodeSystem,
+                                          texts.Temperature, texts.Bias, separator)) {
             Refuse(messages, *refusal);
             return kCliRefused;
         }
@@ -204,14 +204,14 @@ int RunSweep(const CliOptions& options, const Library& library, char separator, 
         return kCliFailed;
     }
     switch (plan.Refusal) {
-    case ChartSweepRefusal::NoFrequencyRangeClass:
-        shared::ErrorReport(messages, title, shared::RuntimeError(kNoFrequencyRangeClassError));
-        return kCliRefused;
-    case ChartSweepRefusal::ApparentInductanceNotAvailable:
-        Refuse(messages, kApparentInductanceNotAvailableText);
-        return kCliRefused;
-    case ChartSweepRefusal::None:
-        break;
+        case ChartSweepRefusal::NoFrequencyRangeClass:
+            shared::ErrorReport(messages, title, shared::RuntimeError(kNoFrequencyRangeClassError));
+            return kCliRefused;
+        case ChartSweepRefusal::ApparentInductanceNotAvailable:
+            Refuse(messages, kApparentInductanceNotAvailableText);
+            return kCliRefused;
+        case ChartSweepRefusal::None:
+            break;
     }
 
     ChartPointTable points;
@@ -248,12 +248,12 @@ int RunExport(const CliOptions& options, const Library& library, char separator,
     job.FrequencyText = options.FrequencyText;
     const auto pathFor = [&](const ExportSubject&) { return options.OutputPath; };
     switch (RunExportJob(library, job, pathFor, separator, open, messages)) {
-    case ExportJobResult::Saved:
-        return kCliDone;
-    case ExportJobResult::Refused:
-        return kCliRefused;
-    case ExportJobResult::Failed:
-        break;
+        case ExportJobResult::Saved:
+            return kCliDone;
+        case ExportJobResult::Refused:
+            return kCliRefused;
+        case ExportJobResult::Failed:
+            break;
     }
     return kCliFailed;
 }

@@ -11,36 +11,36 @@ namespace pelmo {
 namespace {
 
 constexpr shared::CliCommandName<CliCommand> kCommands[] = {
-    {"help", CliCommand::Help},       {"--help", CliCommand::Help},    {"-h", CliCommand::Help},
-    {"list", CliCommand::List},       {"evaluate", CliCommand::Evaluate},
-    {"sweep", CliCommand::Sweep},     {"export", CliCommand::Export},  {"export-all", CliCommand::ExportAll},
+    {"help", CliCommand::Help},     {"--help", CliCommand::Help},          {"-h", CliCommand::Help},
+    {"list", CliCommand::List},     {"evaluate", CliCommand::Evaluate},    {"sweep", CliCommand::Sweep},
+    {"export", CliCommand::Export}, {"export-all", CliCommand::ExportAll},
 };
 
 // The options each command takes; anything else is refused rather than ignored, so a
 // mistyped or misplaced option never silently gives the defaults.
 std::vector<std::string_view> AllowedOptions(CliCommand command, ExportFormat format) {
     switch (command) {
-    case CliCommand::List:
-        return {"--library", "--kind", "--code"};
-    case CliCommand::Evaluate:
-        return {"--library", "--part", "--code", "--freq", "--temp", "--bias", "--mode"};
-    case CliCommand::Sweep:
-        return {"--library", "--part", "--code", "--chart", "--sparam", "--temp", "--bias", "--mode"};
-    case CliCommand::Export:
-        // The frequency only decides the impedance header's readouts; a Touchstone file
-        // always covers the part's whole range.
-        if (format == ExportFormat::Impedance) {
-            return {"--library", "--part", "--code", "--freq", "--temp", "--bias", "--mode", "-o"};
-        }
-        // A SPICE model is the part alone; the circuit around it is the user's.
-        if (format == ExportFormat::Spice) {
-            return {"--library", "--part", "--code", "--freq", "--temp", "--bias", "-o"};
-        }
-        return {"--library", "--part", "--code", "--temp", "--bias", "--mode", "-o"};
-    case CliCommand::ExportAll:
-        return {"--library", "--out", "--kind", "--code", "--jobs"};
-    case CliCommand::Help:
-        break;
+        case CliCommand::List:
+            return {"--library", "--kind", "--code"};
+        case CliCommand::Evaluate:
+            return {"--library", "--part", "--code", "--freq", "--temp", "--bias", "--mode"};
+        case CliCommand::Sweep:
+            return {"--library", "--part", "--code", "--chart", "--sparam", "--temp", "--bias", "--mode"};
+        case CliCommand::Export:
+            // The frequency only decides the impedance header's readouts; a Touchstone file
+            // always covers the part's whole range.
+            if (format == ExportFormat::Impedance) {
+                return {"--library", "--part", "--code", "--freq", "--temp", "--bias", "--mode", "-o"};
+            }
+            // A SPICE model is the part alone; the circuit around it is the user's.
+            if (format == ExportFormat::Spice) {
+                return {"--library", "--part", "--code", "--freq", "--temp", "--bias", "-o"};
+            }
+            return {"--library", "--part", "--code", "--temp", "--bias", "--mode", "-o"};
+        case CliCommand::ExportAll:
+            return {"--library", "--out", "--kind", "--code", "--jobs"};
+        case CliCommand::Help:
+            break;
     }
     return {};
 }
@@ -137,31 +137,31 @@ CliOptions ParseCliOptions(std::span<const std::string> arguments) {
     }
 
     const auto allowed = AllowedOptions(options.Command, options.Format);
-    const std::vector<std::string> seen =
-        shared::ReadCliOptions(arguments, first, allowed, command,
-                               [&](const std::string& name, const std::string& value) { Store(options, name, value); });
+    const std::vector<std::string> seen = shared::ReadCliOptions(
+        arguments, first, allowed, command,
+        [&](const std::string& name, const std::string& value) { Store(options, name, value); });
     const auto require = [&](std::string_view option, std::string_view what, bool filled = true) {
         shared::RequireCliOption(shared::CliOptionSeen(seen, option) && filled, command, what);
     };
 
     switch (options.Command) {
-    case CliCommand::Evaluate:
-        require("--part", "--part");
-        break;
-    case CliCommand::Sweep:
-        require("--part", "--part");
-        require("--chart", "--chart");
-        break;
-    case CliCommand::Export:
-        require("--part", "--part");
-        require("-o", "-o FILE", !options.OutputPath.empty());
-        break;
-    case CliCommand::ExportAll:
-        require("--out", "--out DIR", !options.OutputFolder.empty());
-        break;
-    case CliCommand::Help:
-    case CliCommand::List:
-        break;
+        case CliCommand::Evaluate:
+            require("--part", "--part");
+            break;
+        case CliCommand::Sweep:
+            require("--part", "--part");
+            require("--chart", "--chart");
+            break;
+        case CliCommand::Export:
+            require("--part", "--part");
+            require("-o", "-o FILE", !options.OutputPath.empty());
+            break;
+        case CliCommand::ExportAll:
+            require("--out", "--out DIR", !options.OutputFolder.empty());
+            break;
+        case CliCommand::Help:
+        case CliCommand::List:
+            break;
     }
     return options;
 }

@@ -29,16 +29,16 @@ struct CliOptions {
     std::optional<std::string> LibraryFolder;        // --library; else the program folder
     ExportProduct Kind = ExportProduct::Capacitor;   // list and export-all
     shared::CodeSystem CodeSystem = shared::Eia;
-    std::string PartNumber;                          // --part
-    std::optional<std::string> FrequencyText;        // --freq [MHz]
-    std::optional<std::string> TemperatureText;      // --temp [C]
-    std::optional<std::string> BiasText;             // --bias [V]
-    CircuitMode Connection = CircuitMode::Series;    // --mode
-    std::string ChartName;                           // --chart
-    std::optional<std::string> SParameter;           // --sparam
-    std::string OutputPath;                          // export -o
-    std::string OutputFolder;                        // export-all --out
-    unsigned Jobs = 0;                               // 0: one worker per core
+    std::string PartNumber;                        // --part
+    std::optional<std::string> FrequencyText;      // --freq [MHz]
+    std::optional<std::string> TemperatureText;    // --temp [C]
+    std::optional<std::string> BiasText;           // --bias [V]
+    CircuitMode Connection = CircuitMode::Series;  // --mode
+    std::string ChartName;                         // --chart
+    std::optional<std::string> SParameter;         // --sparam
+    std::string OutputPath;                        // export -o
+    std::string OutputFolder;                      // export-all --out
+    unsigned Jobs = 0;                             // 0: one worker per core
 };
 
 inline constexpr std::string_view kCliUsage =

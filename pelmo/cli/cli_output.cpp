@@ -16,8 +16,8 @@ std::string ShortestExactText(Number value, int precision) {
     // to_chars writes as printf's %.*g does in the C locale, never with the user's
     // separator.
     std::array<char, 64> buffer{};
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, precision);
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::general, precision);
     if (error != std::errc()) {
         return "0";
     }

@@ -21,7 +21,8 @@ const Record* RecordAt(const std::vector<Record>& table, std::int32_t index) {
 
 }  // namespace
 
-std::optional<CliPart> FindCliPart(const Library& library, std::string_view typed, shared::CodeSystem codeSystem) {
+std::optional<CliPart> FindCliPart(const Library& library, std::string_view typed,
+                                   shared::CodeSystem codeSystem) {
     const std::string_view key = shared::TrimBlanks(typed);
     if (key.empty()) {
         return std::nullopt;
@@ -52,7 +53,8 @@ std::optional<CliPart> FindCliPart(const Library& library, std::string_view type
     return part;
 }
 
-std::vector<std::string> PartNumbersOf(const Library& library, ExportProduct kind, shared::CodeSystem codeSystem) {
+std::vector<std::string> PartNumbersOf(const Library& library, ExportProduct kind,
+                                       shared::CodeSystem codeSystem) {
     std::vector<std::string> numbers;
     if (kind == ExportProduct::Capacitor) {
         numbers.reserve(library.CapacitorTable.size());

@@ -35,12 +35,14 @@ struct CliPart {
 
 // The part typed (leading and trailing blanks removed, as a chart request trims the
 // box), or nothing when neither lookup holds it.
-std::optional<CliPart> FindCliPart(const Library& library, std::string_view typed, shared::CodeSystem codeSystem);
+std::optional<CliPart> FindCliPart(const Library& library, std::string_view typed,
+                                   shared::CodeSystem codeSystem);
 
 // The part numbers a list box of the kind holds, in table order: the capacitors that
 // have a part number in the notation (the table in that notation's catalogue order), or
 // every inductor in file order.
-std::vector<std::string> PartNumbersOf(const Library& library, ExportProduct kind, shared::CodeSystem codeSystem);
+std::vector<std::string> PartNumbersOf(const Library& library, ExportProduct kind,
+                                       shared::CodeSystem codeSystem);
 
 }  // namespace pelmo
 

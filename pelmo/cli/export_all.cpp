@@ -2,9 +2,9 @@
 
 #include "pelmo/cli/cli_part.h"
 #include "pelmo/cli/export_job.h"
-#include "pelmo/selection/operating_conditions.h"
 #include "pelmo/export/export_file_names.h"
 #include "pelmo/library/records.h"
+#include "pelmo/selection/operating_conditions.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/console_messages.h"
@@ -24,9 +24,12 @@ namespace {
 
 std::string FileNameOf(ExportFormat format, const ExportSubject& subject) {
     switch (format) {
-    case ExportFormat::Touchstone: return TouchstoneFileName(subject);
-    case ExportFormat::Impedance: return ImpedanceFileName(subject);
-    case ExportFormat::Spice: return SpiceFileName(subject);
+        case ExportFormat::Touchstone:
+            return TouchstoneFileName(subject);
+        case ExportFormat::Impedance:
+            return ImpedanceFileName(subject);
+        case ExportFormat::Spice:
+            return SpiceFileName(subject);
     }
     return {};
 }
@@ -69,7 +72,7 @@ PartOutcome ExportOne(const Library& library, const ExportAllRequest& request, c
         // write, since an exception must never leave a worker thread.
         const shared::RuntimeError error = shared::AsRuntimeError(failure);
         complaints << shared::ConsoleText(shared::ErrorReportText(error.Number(), error.Description(),
-                                                          shared::ErrorNumberForm::TrailingBlank))
+                                                                  shared::ErrorNumberForm::TrailingBlank))
                    << '\n';
     }
     if (result == ExportJobResult::Saved) {
@@ -91,7 +94,8 @@ ExportAllOutcome ExportAllParts(const Library& library, const ExportAllRequest& 
             outcomes[i] = ExportOne(library, request, parts[i], openSink);
         }
     };
-    const std::size_t workers = std::clamp<std::size_t>(request.Jobs, 1, std::max<std::size_t>(parts.size(), 1));
+    const std::size_t workers =
+        std::clamp<std::size_t>(request.Jobs, 1, std::max<std::size_t>(parts.size(), 1));
     std::vector<std::thread> threads;
     threads.reserve(workers - 1);
     for (std::size_t w = 1; w < workers; ++w) {

@@ -1,6 +1,5 @@
 #include "pelmo/cli/export_job.h"
 
-#include "pelmo/selection/operating_conditions.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/engine_constants.h"
 #include "pelmo/engine/inductor_evaluation.h"
@@ -11,6 +10,7 @@
 #include "pelmo/export/spice_model.h"
 #include "pelmo/library/program_identity.h"
 #include "pelmo/library/records.h"
+#include "pelmo/selection/operating_conditions.h"
 
 #include "shared/platform/error_report.h"
 #include "shared/platform/messages.h"
@@ -42,7 +42,8 @@ void ShowRefusal(shared::Messages& messages, const std::string& text) {
 CapacitorConditions ConditionsOf(const ExportJob& job, const ExportPlan& plan, char separator) {
     CapacitorConditions conditions;
     const double reference = ReferenceTemperature(job.Selection.CodeSystem);
-    conditions.Temperature = shared::ParseNumber(job.Selection.TemperatureText, separator).value_or(reference);
+    conditions.Temperature =
+        shared::ParseNumber(job.Selection.TemperatureText, separator).value_or(reference);
     conditions.Bias = shared::ParseNumber(job.Selection.BiasText, separator).value_or(0.0);
     conditions.Connection = plan.Subject.Connection;
     conditions.PartNumber = plan.Subject.PartNumber;
@@ -57,8 +58,8 @@ std::optional<double> CheckedFrequency(const ExportJob& job, const ExportPlan& p
     const std::optional<PartFrequencyRange> range =
         FrequencyRangeOf(plan.Subject.RangeClass, plan.Subject.UpperFrequency, separator);
     if (!range) {
-        shared::ErrorReport(messages, kProgramTitle, shared::RuntimeError(shared::error::kInvalidProcedureCall),
-                            kReportForm);
+        shared::ErrorReport(messages, kProgramTitle,
+                            shared::RuntimeError(shared::error::kInvalidProcedureCall), kReportForm);
         return std::nullopt;
     }
     const std::string text = job.FrequencyText.value_or(DefaultFrequencyText(*range));
@@ -98,15 +99,16 @@ std::optional<ImpedanceReadouts> RefreshedReadouts(const Library& library, const
 }  // namespace
 
 ExportJobResult RunExportJob(const Library& library, const ExportJob& job, const ExportPathFor& pathFor,
-                             char separator, const shared::FileSinkOpener& openSink, shared::Messages& messages) {
+                             char separator, const shared::FileSinkOpener& openSink,
+                             shared::Messages& messages) {
     const auto conditionCheck = [&]() {
         const CapacitorRecord* record = CapacitorOf(library, job.Selection);
         if (record == nullptr) {
             return false;
         }
-        if (const auto refusal =
-                OperatingConditionMessage(library, *record, job.Selection.PartNumber, job.Selection.CodeSystem,
-                                          job.Selection.TemperatureText, job.Selection.BiasText, separator)) {
+        if (const auto refusal = OperatingConditionMessage(
+                library, *record, job.Selection.PartNumber, job.Selection.CodeSystem,
+                job.Selection.TemperatureText, job.Selection.BiasText, separator)) {
             ShowRefusal(messages, *refusal);
             return false;
         }
@@ -146,8 +148,9 @@ ExportJobResult RunExportJob(const Library& library, const ExportJob& job, const
                 kReportForm)) {
             return ExportJobResult::Failed;
         }
-        return SaveSpiceExport(*plan, model, pathFor(plan->Subject), openSink, messages) ? ExportJobResult::Saved
-                                                                                          : ExportJobResult::Failed;
+        return SaveSpiceExport(*plan, model, pathFor(plan->Subject), openSink, messages)
+                   ? ExportJobResult::Saved
+                   : ExportJobResult::Failed;
     }
 
     OperatingPointResult result;
@@ -163,9 +166,10 @@ ExportJobResult RunExportJob(const Library& library, const ExportJob& job, const
     }
 
     const std::string path = pathFor(plan->Subject);
-    const bool saved = job.Format == ExportFormat::Touchstone
-                           ? SaveTouchstoneExport(*plan, evaluate, path, openSink, messages)
-                           : SaveImpedanceExport(*plan, *readouts, evaluate, separator, path, openSink, messages);
+    const bool saved =
+        job.Format == ExportFormat::Touchstone
+            ? SaveTouchstoneExport(*plan, evaluate, path, openSink, messages)
+            : SaveImpedanceExport(*plan, *readouts, evaluate, separator, path, openSink, messages);
     return saved ? ExportJobResult::Saved : ExportJobResult::Failed;
 }
 

@@ -44,7 +44,8 @@ using ExportPathFor = std::function<std::string(const ExportSubject& subject)>;
 // shown and no file was made or replaced. messages receives everything the window
 // would show; it must belong to the calling thread.
 ExportJobResult RunExportJob(const Library& library, const ExportJob& job, const ExportPathFor& pathFor,
-                             char separator, const shared::FileSinkOpener& openSink, shared::Messages& messages);
+                             char separator, const shared::FileSinkOpener& openSink,
+                             shared::Messages& messages);
 
 }  // namespace pelmo
 

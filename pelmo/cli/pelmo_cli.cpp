@@ -22,8 +22,8 @@ namespace pelmo {
 namespace {
 
 // The library in the notation's catalogue order, or nothing after reporting why not.
-std::optional<Library> LoadSortedLibrary(const std::string& folder, shared::CodeSystem codeSystem, char separator,
-                                         std::ostream& err) {
+std::optional<Library> LoadSortedLibrary(const std::string& folder, shared::CodeSystem codeSystem,
+                                         char separator, std::ostream& err) {
     std::optional<Library> library;
     if (!shared::CliProgram::LoadLibrary(folder, err, [&] {
             library = LoadLibrary(folder, separator);
@@ -44,7 +44,8 @@ int RunExportAll(const CliOptions& options, const Library& library, char separat
     }
     std::filesystem::create_directories(folder, error);
     if (error) {
-        shared::CliProgram::ReportFailure(err, shared::RuntimeError(shared::error::kPathFileAccessError, options.OutputFolder));
+        shared::CliProgram::ReportFailure(
+            err, shared::RuntimeError(shared::error::kPathFileAccessError, options.OutputFolder));
         return kCliFailed;
     }
 
@@ -83,18 +84,18 @@ int RunPelmoCli(std::span<const std::string> arguments, std::ostream& out, std::
             return kCliFailed;
         }
         switch (options.Command) {
-        case CliCommand::List:
-            return RunList(options, *library, out);
-        case CliCommand::Evaluate:
-            return RunEvaluate(options, *library, separator, out, err);
-        case CliCommand::Sweep:
-            return RunSweep(options, *library, separator, out, err);
-        case CliCommand::Export:
-            return RunExport(options, *library, separator, environment.Open, out, err);
-        case CliCommand::ExportAll:
-            return RunExportAll(options, *library, separator, environment.Open, out, err);
-        case CliCommand::Help:
-            break;
+            case CliCommand::List:
+                return RunList(options, *library, out);
+            case CliCommand::Evaluate:
+                return RunEvaluate(options, *library, separator, out, err);
+            case CliCommand::Sweep:
+                return RunSweep(options, *library, separator, out, err);
+            case CliCommand::Export:
+                return RunExport(options, *library, separator, environment.Open, out, err);
+            case CliCommand::ExportAll:
+                return RunExportAll(options, *library, separator, environment.Open, out, err);
+            case CliCommand::Help:
+                break;
         }
         return kCliDone;
     });

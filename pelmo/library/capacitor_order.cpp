@@ -18,14 +18,14 @@ const std::string& RatedVoltageText(const CapacitorRecord& record) {
 }  // namespace
 
 bool SortCapacitors(Library& library, shared::CodeSystem codeSystem, std::string* diagnostic) {
-    return shared::SortByPartNumber(library.CapacitorTable, codeSystem, PartNumberOf,
-                                    library.PartIndex, diagnostic);
+    return shared::SortByPartNumber(library.CapacitorTable, codeSystem, PartNumberOf, library.PartIndex,
+                                    diagnostic);
 }
 
 std::string RatedVoltageOf(const Library& library, std::string_view partNumber,
                            shared::CodeSystem codeSystem) {
-    return shared::RatedVoltageOf(partNumber, codeSystem, library.PartIndex,
-                                  library.CapacitorTable, RatedVoltageText);
+    return shared::RatedVoltageOf(partNumber, codeSystem, library.PartIndex, library.CapacitorTable,
+                                  RatedVoltageText);
 }
 
 }  // namespace pelmo

@@ -2,6 +2,7 @@
 #define PELMO_LIBRARY_CAPACITOR_ORDER_H
 
 #include "pelmo/library/records.h"
+
 #include "shared/parts/code_system.h"
 
 #include <string>

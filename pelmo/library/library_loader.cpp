@@ -2,6 +2,7 @@
 
 #include "pelmo/library/library_files.h"
 #include "pelmo/library/library_reader.h"
+
 #include "shared/errors/runtime_error.h"
 #include "shared/errors/start_failure.h"
 #include "shared/files/field_reader.h"
@@ -36,7 +37,9 @@ void RunTitled(const char* title, Body body) {
     }
 }
 
-void ConvertInPlace(std::string& text) { text = shared::DotToComma(text); }
+void ConvertInPlace(std::string& text) {
+    text = shared::DotToComma(text);
+}
 
 }  // namespace
 
@@ -65,14 +68,14 @@ Library CreateLibraryTables(const std::string& programFolder) {
     Library library;
     // The counting pass reads each record into a scratch record, as the tables are
     // filled later, so a chip shape that is no number already stops it.
-    library.CapacitorTable.resize(CountIndexRecords(
-        LibraryFile(programFolder, kCapacitorIndexFile), kCapacitorIndexFields,
-        [](const std::vector<std::string>& fields) {
-            CapacitorRecord scratch;
-            ReadCapacitorIndexFields(fields, scratch);
-        }));
-    library.InductorTable.resize(CountIndexRecords(
-        LibraryFile(programFolder, kInductorIndexFile), kInductorIndexFields));
+    library.CapacitorTable.resize(CountIndexRecords(LibraryFile(programFolder, kCapacitorIndexFile),
+                                                    kCapacitorIndexFields,
+                                                    [](const std::vector<std::string>& fields) {
+                                                        CapacitorRecord scratch;
+                                                        ReadCapacitorIndexFields(fields, scratch);
+                                                    }));
+    library.InductorTable.resize(
+        CountIndexRecords(LibraryFile(programFolder, kInductorIndexFile), kInductorIndexFields));
     return library;
 }
 
@@ -80,15 +83,13 @@ void GetData(const std::string& programFolder, Library& library) {
     std::vector<CapacitorRecord>& capacitors = library.CapacitorTable;
     {
         const auto model = shared::FixedRecordReader::OpenFile(
-            LibraryFile(programFolder, kCapacitorModelFile), kCapacitorModelSize,
-            capacitors.size());
+            LibraryFile(programFolder, kCapacitorModelFile), kCapacitorModelSize, capacitors.size());
         for (std::size_t i = 0; i < capacitors.size(); ++i) {
             ReadCapacitorModel(model.Record(i), capacitors[i]);
         }
     }
     {
-        auto index =
-            shared::FieldReader::OpenFile(LibraryFile(programFolder, kCapacitorIndexFile));
+        auto index = shared::FieldReader::OpenFile(LibraryFile(programFolder, kCapacitorIndexFile));
         for (CapacitorRecord& record : capacitors) {
             ReadCapacitorIndexFields(index.ReadRecord(kCapacitorIndexFields), record);
         }
@@ -96,23 +97,20 @@ void GetData(const std::string& programFolder, Library& library) {
 
     std::vector<InductorRecord>& inductors = library.InductorTable;
     {
-        const auto model = shared::FixedRecordReader::OpenFile(
-            LibraryFile(programFolder, kInductorModelFile), kInductorModelSize,
-            inductors.size());
+        const auto model = shared::FixedRecordReader::OpenFile(LibraryFile(programFolder, kInductorModelFile),
+                                                               kInductorModelSize, inductors.size());
         for (std::size_t i = 0; i < inductors.size(); ++i) {
             ReadInductorModel(model.Record(i), inductors[i]);
         }
     }
     {
-        auto index =
-            shared::FieldReader::OpenFile(LibraryFile(programFolder, kInductorIndexFile));
+        auto index = shared::FieldReader::OpenFile(LibraryFile(programFolder, kInductorIndexFile));
         library.InductorPartIndex.Clear();
         for (std::size_t i = 0; i < inductors.size(); ++i) {
             ReadInductorIndexFields(index.ReadRecord(kInductorIndexFields), inductors[i]);
             // Two inductors with one part number (in any letter case) would make the
             // second unreachable by its number, so the start stops with 457.
-            library.InductorPartIndex.Add(inductors[i].PartNumber,
-                                          static_cast<std::int32_t>(i));
+            library.InductorPartIndex.Add(inductors[i].PartNumber, static_cast<std::int32_t>(i));
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "pelmo/library/library_reader.h"
 
 #include "pelmo/library/library_files.h"
+
 #include "shared/errors/runtime_error.h"
 #include "shared/files/little_endian.h"
 #include "shared/text/number_text.h"
@@ -28,8 +29,7 @@ private:
     std::size_t offset_;
 };
 
-void RequireFieldCount(const std::vector<std::string>& fields, std::size_t count,
-                       const char* source) {
+void RequireFieldCount(const std::vector<std::string>& fields, std::size_t count, const char* source) {
     if (fields.size() != count) {
         throw shared::RuntimeError(shared::error::kInvalidProcedureCall, source);
     }

@@ -1,6 +1,7 @@
 #include "pelmo/library/library_writer.h"
 
 #include "pelmo/library/library_files.h"
+
 #include "shared/errors/runtime_error.h"
 #include "shared/files/little_endian.h"
 #include "shared/platform/atomic_file_writer.h"
@@ -27,9 +28,13 @@ void AppendQuoted(std::string& line, const std::string& text, const char* source
     line += '"';
 }
 
-void AppendSeparator(std::string& line) { line += ','; }
+void AppendSeparator(std::string& line) {
+    line += ',';
+}
 
-void EndRecord(std::string& line) { line += "\r\n"; }
+void EndRecord(std::string& line) {
+    line += "\r\n";
+}
 
 void AppendSingles(std::string& bytes, std::initializer_list<float> values) {
     for (const float value : values) {
@@ -78,9 +83,8 @@ std::string CapacitorIndexLine(const CapacitorRecord& record) {
 std::string InductorIndexLine(const InductorRecord& record) {
     std::string line;
     AppendQuoted(line, record.PartNumber, kInductorIndexFile);
-    for (const std::string* value :
-         {&record.SizeCode[shared::Eia], &record.SizeCode[shared::Jis], &record.Inductance,
-          &record.RatedCurrent}) {
+    for (const std::string* value : {&record.SizeCode[shared::Eia], &record.SizeCode[shared::Jis],
+                                     &record.Inductance, &record.RatedCurrent}) {
         AppendSeparator(line);
         AppendQuoted(line, *value, kInductorIndexFile);
     }
@@ -99,8 +103,8 @@ std::string CapacitorModelBytes(const CapacitorRecord& record) {
     }
     std::string bytes;
     bytes.reserve(kCapacitorModelSize);
-    AppendSingles(bytes, {record.C1, record.L1, record.Ra, record.Rb, record.Rc, record.C2,
-                          record.L2, record.R2, record.C3, record.L3, record.R3});
+    AppendSingles(bytes, {record.C1, record.L1, record.Ra, record.Rb, record.Rc, record.C2, record.L2,
+                          record.R2, record.C3, record.L3, record.R3});
     shared::AppendInt16Le(bytes, static_cast<std::int16_t>(record.ModelType));
     AppendSingles(bytes, {record.UpperFrequency, record.RcExponent});
     for (std::size_t power = 6; power >= 1; --power) {
@@ -115,10 +119,9 @@ std::string CapacitorModelBytes(const CapacitorRecord& record) {
     for (std::size_t power = 3; power >= 1; --power) {
         shared::AppendSingleLe(bytes, record.ResTempA[power]);
     }
-    AppendSingles(bytes, {record.PeakAmplitude, record.PeakOffset, record.PeakTempV2,
-                          record.PeakTempV1, record.PeakTemp0, record.SharpBelowV2,
-                          record.SharpBelowV1, record.SharpBelow0, record.SharpAboveV2,
-                          record.SharpAboveV1, record.SharpAbove0, record.ExpBelow,
+    AppendSingles(bytes, {record.PeakAmplitude, record.PeakOffset, record.PeakTempV2, record.PeakTempV1,
+                          record.PeakTemp0, record.SharpBelowV2, record.SharpBelowV1, record.SharpBelow0,
+                          record.SharpAboveV2, record.SharpAboveV1, record.SharpAbove0, record.ExpBelow,
                           record.ExpAbove});
     return bytes;
 }
@@ -127,9 +130,9 @@ std::string InductorModelBytes(const InductorRecord& record) {
     std::string bytes;
     bytes.reserve(kInductorModelSize);
     const float ratedCurrent = shared::ParseFileSingle(record.RatedCurrent).value_or(0.0F);
-    AppendSingles(bytes, {record.L0, record.L0Exponent, record.RsCoef, record.RsExponent,
-                          record.Cp, record.L1, record.R1, record.R0, record.SelfResonance,
-                          record.UpperFrequency, ratedCurrent});
+    AppendSingles(bytes,
+                  {record.L0, record.L0Exponent, record.RsCoef, record.RsExponent, record.Cp, record.L1,
+                   record.R1, record.R0, record.SelfResonance, record.UpperFrequency, ratedCurrent});
     return bytes;
 }
 
@@ -150,8 +153,7 @@ std::string InductorModelFile(const std::vector<InductorRecord>& records) {
 }
 
 void WriteLibraryFiles(const std::string& folder, const std::vector<CapacitorRecord>& capacitors,
-                       const std::vector<InductorRecord>& inductors,
-                       const shared::FileSinkOpener& open) {
+                       const std::vector<InductorRecord>& inductors, const shared::FileSinkOpener& open) {
     const std::pair<const char*, std::string> files[] = {
         {kCapacitorIndexFile, CapacitorIndexText(capacitors)},
         {kCapacitorModelFile, CapacitorModelFile(capacitors)},

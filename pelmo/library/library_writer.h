@@ -2,6 +2,7 @@
 #define PELMO_LIBRARY_LIBRARY_WRITER_H
 
 #include "pelmo/library/records.h"
+
 #include "shared/platform/file_sink.h"
 
 #include <string>
@@ -43,8 +44,7 @@ std::string InductorModelFile(const std::vector<InductorRecord>& records);
 // that name as it was. All four are serialised before the first is written, so a record
 // that cannot be written leaves the folder untouched.
 void WriteLibraryFiles(const std::string& folder, const std::vector<CapacitorRecord>& capacitors,
-                       const std::vector<InductorRecord>& inductors,
-                       const shared::FileSinkOpener& open = {});
+                       const std::vector<InductorRecord>& inductors, const shared::FileSinkOpener& open = {});
 
 }  // namespace pelmo
 

@@ -58,8 +58,8 @@ struct CapacitorRecord {
     std::array<float, 4> ResTempB{};  // [1..3]: temperature polynomial of Rb and Rc [%]
     std::array<float, 4> ResTempA{};  // [1..3]: temperature polynomial of Ra [%]
 
-    float ChipShape = 0.0F;                   // cap.idx 10: outline type 1, 2, 3, 5 or 6
-    std::array<std::string, 20> SizeSheet;    // cap.idx 11..30: chip size sheet texts
+    float ChipShape = 0.0F;                 // cap.idx 10: outline type 1, 2, 3, 5 or 6
+    std::array<std::string, 20> SizeSheet;  // cap.idx 11..30: chip size sheet texts
 
     // Peaked capacitance model.
     float PeakAmplitude = 0.0F;  // A0 [%]
@@ -70,31 +70,31 @@ struct CapacitorRecord {
     float SharpBelowV2 = 0.0F;   // sharpness below the peak: V^2, V, 1
     float SharpBelowV1 = 0.0F;
     float SharpBelow0 = 0.0F;
-    float SharpAboveV2 = 0.0F;   // sharpness at and above the peak: V^2, V, 1
+    float SharpAboveV2 = 0.0F;  // sharpness at and above the peak: V^2, V, 1
     float SharpAboveV1 = 0.0F;
     float SharpAbove0 = 0.0F;
-    float ExpBelow = 0.0F;       // exponent below the peak
-    float ExpAbove = 0.0F;       // exponent at and above the peak
+    float ExpBelow = 0.0F;  // exponent below the peak
+    float ExpAbove = 0.0F;  // exponent at and above the peak
 };
 
 // One inductor of the library: the index fields from ind.idx and the model from ind.dat.
 struct InductorRecord {
-    std::string PartNumber;    // ind.idx 1, the same in both notations
-    NotationTexts SizeCode;    // ind.idx 2, 3; first filter list
+    std::string PartNumber;  // ind.idx 1, the same in both notations
+    NotationTexts SizeCode;  // ind.idx 2, 3; first filter list
     // Number texts in the locale's separator, like the capacitor's.
     std::string Inductance;    // ind.idx 4 [nH]; second filter list
     std::string RatedCurrent;  // ind.idx 5 [mA]; third filter list
 
-    float L0 = 0.0F;             // series inductance at 10 MHz [nH]
-    float L0Exponent = 0.0F;     // frequency exponent of L0
-    float RsCoef = 0.0F;         // frequency-dependent resistance at 100 MHz [ohm]
-    float RsExponent = 0.0F;     // frequency exponent of that resistance
-    float Cp = 0.0F;             // parallel capacitance [pF]
-    float L1 = 0.0F;             // inductance of the loss branch [nH]
-    float R1 = 0.0F;             // resistance of the loss branch [ohm]
-    float R0 = 0.0F;             // series resistance [ohm]
-    float SelfResonance = 0.0F;  // [Hz]
-    float UpperFrequency = 0.0F; // highest frequency of the part's data [Hz]
+    float L0 = 0.0F;              // series inductance at 10 MHz [nH]
+    float L0Exponent = 0.0F;      // frequency exponent of L0
+    float RsCoef = 0.0F;          // frequency-dependent resistance at 100 MHz [ohm]
+    float RsExponent = 0.0F;      // frequency exponent of that resistance
+    float Cp = 0.0F;              // parallel capacitance [pF]
+    float L1 = 0.0F;              // inductance of the loss branch [nH]
+    float R1 = 0.0F;              // resistance of the loss branch [ohm]
+    float R0 = 0.0F;              // series resistance [ohm]
+    float SelfResonance = 0.0F;   // [Hz]
+    float UpperFrequency = 0.0F;  // highest frequency of the part's data [Hz]
 
     std::array<std::string, 5> SizeSheet;  // ind.idx 6..10: chip dimensions, number texts
 };

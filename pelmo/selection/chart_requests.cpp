@@ -46,8 +46,7 @@ bool ChartRequests::StartDrawChart(ChartKind kind, SParameter sParameter) {
     }
     if (selection_.State().Product == ProductKind::Capacitor && !selection_.OperatingConditionCheck())
         return false;
-    if (!selection_.CheckChartOpenOk(kind, sParameter, slots_))
-        return false;
+    if (!selection_.CheckChartOpenOk(kind, sParameter, slots_)) return false;
     try {
         return Draw(kind, sParameter);
     } catch (const ChartWindowFailure&) {
@@ -63,8 +62,7 @@ bool ChartRequests::StartDrawChart(ChartKind kind, SParameter sParameter) {
 
 bool ChartRequests::Draw(ChartKind kind, SParameter sParameter) {
     const std::optional<std::int32_t> index = selection_.LookUpPartNumber();
-    if (!index)
-        throw shared::RuntimeError(shared::error::kInvalidProcedureCall);
+    if (!index) throw shared::RuntimeError(shared::error::kInvalidProcedureCall);
     const auto u = static_cast<std::size_t>(*index);
     const bool capacitor = selection_.State().Product == ProductKind::Capacitor;
     const CapacitorConditions conditions = selection_.CurrentCapacitorConditions();
@@ -85,14 +83,13 @@ bool ChartRequests::Draw(ChartKind kind, SParameter sParameter) {
     shared::HourglassGuard hourglass(cursor_);
     // The duplicate test reads the fields the same way, so an identical request finds
     // this slot; text that is no number records the value the sweep was computed at.
-    ChartSlot request = selection_.ChartRequestKey(kind, sParameter, *index, static_cast<float>(conditions.Temperature),
-                                                   static_cast<float>(conditions.Bias));
-    if (plan.RangeClass == 4)
-        request.UpperFrequency = library_.CapacitorTable.at(u).UpperFrequency;
+    ChartSlot request =
+        selection_.ChartRequestKey(kind, sParameter, *index, static_cast<float>(conditions.Temperature),
+                                   static_cast<float>(conditions.Bias));
+    if (plan.RangeClass == 4) request.UpperFrequency = library_.CapacitorTable.at(u).UpperFrequency;
 
     SlotReservation reservation(slots_, request);
-    if (reservation.Number() == 0)
-        throw shared::RuntimeError(shared::error::kSubscriptOutOfRange);
+    if (reservation.Number() == 0) throw shared::RuntimeError(shared::error::kSubscriptOutOfRange);
     if (capacitor)
         SweepCapacitorChart(library_.CapacitorTable[u], conditions, plan, result, points_, &messages_);
     else
@@ -106,15 +103,13 @@ bool ChartRequests::Draw(ChartKind kind, SParameter sParameter) {
 
 void ChartRequests::Request(ChartKind kind, SParameter sParameter) {
     SParameter parameter = SParameter::None;
-    if (HasSParameter(kind))
-        parameter = sParameter == SParameter::None ? SParameter::S11 : sParameter;
+    if (HasSParameter(kind)) parameter = sParameter == SParameter::None ? SParameter::S11 : sParameter;
     if (kind != ChartKind::ImpedanceAndEsr) {
         StartDrawChart(kind, parameter);
         return;
     }
     slots_.SetImpedanceEsrSecondPass(false);
-    if (!StartDrawChart(kind, parameter))
-        return;
+    if (!StartDrawChart(kind, parameter)) return;
     slots_.SetImpedanceEsrSecondPass(true);
     // The flag must not outlive the second request, whatever it ends with.
     try {

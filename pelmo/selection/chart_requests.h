@@ -47,8 +47,9 @@ public:
 class ChartRequests {
 public:
     // cursor, when given, shows the hourglass while the sweep runs.
-    ChartRequests(LibrarySelection& selection, Library& library, ChartSlotTable& slots, ChartPointTable& points,
-                  ChartWindowHost& windows, shared::Messages& messages, shared::Cursor* cursor = nullptr);
+    ChartRequests(LibrarySelection& selection, Library& library, ChartSlotTable& slots,
+                  ChartPointTable& points, ChartWindowHost& windows, shared::Messages& messages,
+                  shared::Cursor* cursor = nullptr);
     ChartRequests(const ChartRequests&) = delete;
     ChartRequests& operator=(const ChartRequests&) = delete;
 

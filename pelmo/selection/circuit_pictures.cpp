@@ -223,8 +223,7 @@ void DrawShunt(Sketch& s) {
 
 std::optional<CircuitPicture> CircuitPictureOf(std::string_view key) {
     for (const PictureEntry& entry : kPictures)
-        if (key == entry.key)
-            return entry.picture;
+        if (key == entry.key) return entry.picture;
     return std::nullopt;
 }
 
@@ -253,21 +252,21 @@ void DrawCircuitPicture(ChartCanvas& canvas, CircuitPicture picture, CircuitLaye
     canvas.SetFont(font);
     Sketch sketch(canvas, layer);
     switch (picture) {
-    case CircuitPicture::CapacitorCircuit:
-        DrawCapacitorCircuit(sketch);
-        break;
-    case CircuitPicture::InductorCircuit:
-        DrawInductorCircuit(sketch);
-        break;
-    case CircuitPicture::CapacitorSeries:
-        DrawSeries(sketch, false);
-        break;
-    case CircuitPicture::InductorSeries:
-        DrawSeries(sketch, true);
-        break;
-    case CircuitPicture::CapacitorShunt:
-        DrawShunt(sketch);
-        break;
+        case CircuitPicture::CapacitorCircuit:
+            DrawCapacitorCircuit(sketch);
+            break;
+        case CircuitPicture::InductorCircuit:
+            DrawInductorCircuit(sketch);
+            break;
+        case CircuitPicture::CapacitorSeries:
+            DrawSeries(sketch, false);
+            break;
+        case CircuitPicture::InductorSeries:
+            DrawSeries(sketch, true);
+            break;
+        case CircuitPicture::CapacitorShunt:
+            DrawShunt(sketch);
+            break;
     }
 }
 

@@ -25,7 +25,8 @@ int ScrollPosition(const PartFrequencyRange& range, double frequency) {
     if (!(frequency > 0.0) || !(span > 0.0) || !std::isfinite(span)) {
         return 0;
     }
-    const double position = shared::RoundHalfEven(kFrequencyScrollMaximum * std::log(frequency / range.Lower) / span);
+    const double position =
+        shared::RoundHalfEven(kFrequencyScrollMaximum * std::log(frequency / range.Lower) / span);
     return static_cast<int>(std::clamp(position, 0.0, static_cast<double>(kFrequencyScrollMaximum)));
 }
 

@@ -128,8 +128,8 @@ bool LibrarySelection::CapacitorMatches(std::int32_t index, const std::string& s
     return voltage == nullptr || SameNumber(*voltage, record.RatedVoltage, separator);
 }
 
-bool LibrarySelection::InductorMatches(std::int32_t index, const std::string& size, const std::string* inductance,
-                                       const std::string* current) const {
+bool LibrarySelection::InductorMatches(std::int32_t index, const std::string& size,
+                                       const std::string* inductance, const std::string* current) const {
     const InductorRecord& record = library_.InductorTable[static_cast<std::size_t>(index)];
     const char separator = shared::DecimalSeparator();
     if (record.SizeCode[state_.CodeSystem] != size) {
@@ -146,7 +146,8 @@ void LibrarySelection::FillItemB(const std::string& size) {
     if (Is(ProductKind::Capacitor)) {
         for (std::size_t u = 0; u < library_.CapacitorTable.size(); ++u) {
             if (CapacitorMatches(static_cast<std::int32_t>(u), size, nullptr, nullptr, nullptr)) {
-                AddDistinct(state_.ItemB.Items, TrimmedTempChar(library_.CapacitorTable[u], state_.CodeSystem));
+                AddDistinct(state_.ItemB.Items,
+                            TrimmedTempChar(library_.CapacitorTable[u], state_.CodeSystem));
             }
         }
     } else {
@@ -164,7 +165,8 @@ void LibrarySelection::FillItemC(const std::string& size, const std::string& ite
     if (Is(ProductKind::Capacitor)) {
         for (std::size_t u = 0; u < library_.CapacitorTable.size(); ++u) {
             if (CapacitorMatches(static_cast<std::int32_t>(u), size, &itemB, nullptr, nullptr)) {
-                AddDistinct(state_.ItemC.Items, shared::CapacitanceText(library_.CapacitorTable[u].NominalCapacitance));
+                AddDistinct(state_.ItemC.Items,
+                            shared::CapacitanceText(library_.CapacitorTable[u].NominalCapacitance));
             }
         }
         shared::SortNumericList(state_.ItemC.Items, true);
@@ -178,7 +180,8 @@ void LibrarySelection::FillItemC(const std::string& size, const std::string& ite
     }
 }
 
-void LibrarySelection::FillItemD(const std::string& size, const std::string& itemB, const std::string& capacitance) {
+void LibrarySelection::FillItemD(const std::string& size, const std::string& itemB,
+                                 const std::string& capacitance) {
     state_.ItemD.Clear();
     for (std::size_t u = 0; u < library_.CapacitorTable.size(); ++u) {
         if (CapacitorMatches(static_cast<std::int32_t>(u), size, &itemB, &capacitance, nullptr)) {
@@ -337,8 +340,8 @@ void LibrarySelection::cboItemD_Click(const std::string& value) {
     }
     // The previous part's conditions must be valid before another part replaces it.
     // Text in the box that names no part has no conditions to check.
-    const bool previousPart = Is(ProductKind::Capacitor) &&
-                              library_.PartIndex[state_.CodeSystem].Contains(state_.PartNumber.Text);
+    const bool previousPart =
+        Is(ProductKind::Capacitor) && library_.PartIndex[state_.CodeSystem].Contains(state_.PartNumber.Text);
     if (previousPart && !OperatingConditionCheck()) {
         return;
     }
@@ -354,8 +357,8 @@ void LibrarySelection::cboItemD_Click(const std::string& value) {
             continue;
         }
         state_.PartNumber.Items.push_back(record.PartNumber[code]);
-        if (CapacitorMatches(static_cast<std::int32_t>(u), state_.ItemA.Text, &state_.ItemB.Text, &state_.ItemC.Text,
-                             &value)) {
+        if (CapacitorMatches(static_cast<std::int32_t>(u), state_.ItemA.Text, &state_.ItemB.Text,
+                             &state_.ItemC.Text, &value)) {
             candidates.push_back(static_cast<std::int32_t>(u));
         }
     }
@@ -407,7 +410,8 @@ std::optional<std::int32_t> LibrarySelection::LookUpPartNumber() {
         if (found && static_cast<std::size_t>(*found) < library_.CapacitorTable.size()) {
             // The position tests (class, series, size) compare letters exactly, so the
             // box takes the library's spelling of whatever case was typed.
-            state_.PartNumber.Text = library_.CapacitorTable[static_cast<std::size_t>(*found)].PartNumber[state_.CodeSystem];
+            state_.PartNumber.Text =
+                library_.CapacitorTable[static_cast<std::size_t>(*found)].PartNumber[state_.CodeSystem];
             return found;
         }
     } else {
@@ -541,7 +545,8 @@ void LibrarySelection::ChangePartNum(shared::CodeSystem codeSystem) {
         const std::optional<std::int32_t> found =
             library_.PartIndex[shared::OtherCodeSystem(codeSystem)].Find(remembered);
         if (found) {
-            const std::string& partNumber = library_.CapacitorTable[static_cast<std::size_t>(*found)].PartNumber[codeSystem];
+            const std::string& partNumber =
+                library_.CapacitorTable[static_cast<std::size_t>(*found)].PartNumber[codeSystem];
             if (!partNumber.empty()) {
                 state_.PartNumber.Text = partNumber;
             }

@@ -5,6 +5,7 @@
 #include "pelmo/engine/operating_point_result.h"
 #include "pelmo/selection/operating_conditions.h"
 #include "pelmo/selection/selection_window_state.h"
+
 #include "shared/platform/prelude_messages.h"
 
 #include <cstdint>
@@ -36,7 +37,8 @@ class SelectionHost;
 // Library, services and host must outlive the model. Not thread-safe: one GUI thread.
 class LibrarySelection {
 public:
-    LibrarySelection(Library& library, shared::Messages& messages, shared::Cursor& cursor, SelectionHost& host);
+    LibrarySelection(Library& library, shared::Messages& messages, shared::Cursor& cursor,
+                     SelectionHost& host);
     LibrarySelection(const LibrarySelection&) = delete;
     LibrarySelection& operator=(const LibrarySelection&) = delete;
 
@@ -106,8 +108,8 @@ public:
     // (kinds with an S-parameter only) and the conditions typed. A temperature or bias
     // that reads as no number takes its fallback: the check passes NaN, which matches
     // no slot; the request records the value its sweep was computed at.
-    ChartSlot ChartRequestKey(ChartKind kind, SParameter sParameter, std::int32_t index, float temperatureFallback,
-                              float biasFallback) const;
+    ChartSlot ChartRequestKey(ChartKind kind, SParameter sParameter, std::int32_t index,
+                              float temperatureFallback, float biasFallback) const;
 
     // The chosen part as commands (chart requests, exports, chip size) resolve it: the
     // part-number box looked up in the index of the product kind and notation, its

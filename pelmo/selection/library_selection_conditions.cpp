@@ -1,7 +1,5 @@
 // The operating-point fields, the readouts and the menu and chart-request checks of
 // LibrarySelection; the part choice is in library_selection.cpp.
-#include "pelmo/selection/library_selection.h"
-
 #include "pelmo/charts/chart_slot.h"
 #include "pelmo/charts/chart_slot_table.h"
 #include "pelmo/engine/capacitor_evaluation.h"
@@ -13,6 +11,7 @@
 #include "pelmo/library/program_identity.h"
 #include "pelmo/library/records.h"
 #include "pelmo/selection/frequency_scroll.h"
+#include "pelmo/selection/library_selection.h"
 #include "pelmo/selection/selection_host.h"
 
 #include "shared/errors/runtime_error.h"
@@ -58,7 +57,8 @@ std::optional<PartFrequencyRange> LibrarySelection::RangeOfBox() const {
     const auto u = static_cast<std::size_t>(*index);
     const float upper = Is(ProductKind::Capacitor) ? library_.CapacitorTable[u].UpperFrequency
                                                    : library_.InductorTable[u].UpperFrequency;
-    return FrequencyRangeOf(shared::FrequencyRangeClass(state_.PartNumber.Text), upper, shared::DecimalSeparator());
+    return FrequencyRangeOf(shared::FrequencyRangeClass(state_.PartNumber.Text), upper,
+                            shared::DecimalSeparator());
 }
 
 double LibrarySelection::TypedFrequency() const {
@@ -67,7 +67,8 @@ double LibrarySelection::TypedFrequency() const {
 
 void LibrarySelection::ShowFrequencyRange() {
     state_.ScrollPosition = 0;
-    const std::optional<PartFrequencyRange> range = state_.PartNumber.Text.empty() ? std::nullopt : RangeOfBox();
+    const std::optional<PartFrequencyRange> range =
+        state_.PartNumber.Text.empty() ? std::nullopt : RangeOfBox();
     if (!range) {
         state_.Frequency = "1";
         return;
@@ -80,7 +81,8 @@ bool LibrarySelection::Evaluate(std::int32_t index, double omega, const char* ro
     const auto u = static_cast<std::size_t>(index);
     try {
         if (Is(ProductKind::Capacitor)) {
-            EvaluateCapacitor(library_.CapacitorTable[u], omega, CurrentCapacitorConditions(), result_, &messages_);
+            EvaluateCapacitor(library_.CapacitorTable[u], omega, CurrentCapacitorConditions(), result_,
+                              &messages_);
         } else {
             EvaluateInductor(library_.InductorTable[u], omega, result_, &messages_);
         }
@@ -115,7 +117,8 @@ void LibrarySelection::ShowReadouts() {
     const std::optional<double> frequency = shared::ParseNumber(state_.Frequency, shared::DecimalSeparator());
     const bool withSParameters =
         !(frequency && *frequency < 0.03 && shared::FrequencyRangeClass(state_.PartNumber.Text) == 5);
-    state_.Readouts = ReadoutsOf(result_, Is(ProductKind::Inductor), withSParameters, shared::DecimalSeparator());
+    state_.Readouts =
+        ReadoutsOf(result_, Is(ProductKind::Inductor), withSParameters, shared::DecimalSeparator());
 }
 
 std::optional<std::int32_t> LibrarySelection::PartForCommand() {
@@ -197,8 +200,8 @@ bool LibrarySelection::OperatingConditionCheck() {
     }
     const CapacitorRecord& record = library_.CapacitorTable[static_cast<std::size_t>(*index)];
     const std::optional<std::string> message =
-        OperatingConditionMessage(library_, record, state_.PartNumber.Text, state_.CodeSystem, state_.Temperature,
-                                  state_.Bias, shared::DecimalSeparator());
+        OperatingConditionMessage(library_, record, state_.PartNumber.Text, state_.CodeSystem,
+                                  state_.Temperature, state_.Bias, shared::DecimalSeparator());
     if (!message) {
         return true;
     }
@@ -315,7 +318,8 @@ void LibrarySelection::ResetOperatingConditions() {
     }
     state_.Temperature = DefaultTemperatureText(state_.CodeSystem);
     state_.Bias = kDefaultBiasText;
-    const std::optional<std::int32_t> index = library_.PartIndex[state_.CodeSystem].Find(state_.PartNumber.Text);
+    const std::optional<std::int32_t> index =
+        library_.PartIndex[state_.CodeSystem].Find(state_.PartNumber.Text);
     const bool model = Is(ProductKind::Capacitor) && index &&
                        HasConditionModel(library_.CapacitorTable[static_cast<std::size_t>(*index)]);
     state_.TemperatureEnabled = model;
@@ -326,7 +330,8 @@ void LibrarySelection::UpdateMenuState() {
     MenuInputs inputs;
     inputs.PartChosen = !state_.PartNumber.Text.empty();
     inputs.AnySelection = inputs.PartChosen || !state_.ItemA.Text.empty() || !state_.ItemB.Text.empty() ||
-                          !state_.ItemC.Text.empty() || (Is(ProductKind::Capacitor) && !state_.ItemD.Text.empty());
+                          !state_.ItemC.Text.empty() ||
+                          (Is(ProductKind::Capacitor) && !state_.ItemD.Text.empty());
     inputs.Inductor = Is(ProductKind::Inductor);
     inputs.RangeClass = shared::FrequencyRangeClass(state_.PartNumber.Text);
     inputs.ChartWindowOpen = host_.OpenChartWindowCount() > 0;

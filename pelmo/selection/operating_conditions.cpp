@@ -21,26 +21,26 @@ std::optional<PartFrequencyRange> FrequencyRangeOf(int rangeClass, float upperFr
     PartFrequencyRange range;
     range.RangeClass = rangeClass;
     switch (rangeClass) {
-    case 1:
-        range.Lower = 10.0;
-        range.LowerText = "10";
-        break;
-    case 2:
-        range.Lower = 100.0;
-        range.LowerText = "100";
-        break;
-    case 3:
-    case 4:
-    case 6:
-        range.Lower = 0.3;
-        range.LowerText = shared::GeneralNumberTextSingle(0.3F, separator);
-        break;
-    case 5:
-        range.Lower = 0.03;
-        range.LowerText = shared::GeneralNumberTextSingle(0.03F, separator);
-        break;
-    default:
-        return std::nullopt;
+        case 1:
+            range.Lower = 10.0;
+            range.LowerText = "10";
+            break;
+        case 2:
+            range.Lower = 100.0;
+            range.LowerText = "100";
+            break;
+        case 3:
+        case 4:
+        case 6:
+            range.Lower = 0.3;
+            range.LowerText = shared::GeneralNumberTextSingle(0.3F, separator);
+            break;
+        case 5:
+            range.Lower = 0.03;
+            range.LowerText = shared::GeneralNumberTextSingle(0.03F, separator);
+            break;
+        default:
+            return std::nullopt;
     }
     double upper = static_cast<double>(upperFrequency) / 1e6;
     range.Upper = upper;
@@ -85,7 +85,8 @@ std::optional<std::string> FrequencyCheckMessage(std::string_view text, const Pa
 }
 
 std::optional<std::string> OperatingConditionMessage(const Library& library, const CapacitorRecord& record,
-                                                     std::string_view partNumber, shared::CodeSystem codeSystem,
+                                                     std::string_view partNumber,
+                                                     shared::CodeSystem codeSystem,
                                                      std::string_view temperatureText,
                                                      std::string_view biasText, char separator) {
     if (!HasConditionModel(record)) {
@@ -100,9 +101,10 @@ std::optional<std::string> OperatingConditionMessage(const Library& library, con
         return std::string(kGetTempRangeErrorText);
     }
     const std::optional<float> temperature = shared::ParseSingle(temperatureText, separator);
-    if (!temperature || !(*temperature >= static_cast<float>(lower)) || *temperature > static_cast<float>(upper)) {
-        return std::string(kTemperatureOutOfRangeText) + "\n" + kEnterNumberText + std::to_string(lower) + " to " +
-               std::to_string(upper) + " [C]";
+    if (!temperature || !(*temperature >= static_cast<float>(lower)) ||
+        *temperature > static_cast<float>(upper)) {
+        return std::string(kTemperatureOutOfRangeText) + "\n" + kEnterNumberText + std::to_string(lower) +
+               " to " + std::to_string(upper) + " [C]";
     }
     if (!shared::ParseNumber(biasText, separator)) {
         return std::string(kBiasInvalidText);

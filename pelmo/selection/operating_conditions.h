@@ -74,7 +74,8 @@ std::optional<std::string> FrequencyCheckMessage(std::string_view text, const Pa
 // was empty, which let a typed part through with another part's rating or none; the
 // part's own record is the only rating that belongs to the conditions checked.
 std::optional<std::string> OperatingConditionMessage(const Library& library, const CapacitorRecord& record,
-                                                     std::string_view partNumber, shared::CodeSystem codeSystem,
+                                                     std::string_view partNumber,
+                                                     shared::CodeSystem codeSystem,
                                                      std::string_view temperatureText,
                                                      std::string_view biasText, char separator);
 

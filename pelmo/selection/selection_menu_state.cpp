@@ -26,17 +26,24 @@ SelectionMenuState ComputeMenuState(const MenuInputs& inputs) noexcept {
 
 bool ChartOffered(ChartKind kind, const SelectionMenuState& state) noexcept {
     switch (kind) {
-    case ChartKind::Smith:
-    case ChartKind::Magnitude:
-    case ChartKind::Phase: return state.GraphSmith;
-    case ChartKind::Impedance:
-    case ChartKind::Esr: return state.GraphImp;
-    case ChartKind::Reactance: return state.GraphReac;
-    case ChartKind::Q: return state.GraphQ;
-    case ChartKind::DF: return state.GraphDF;
-    case ChartKind::ApparentCapacitance: return state.GraphApcapa;
-    case ChartKind::ApparentInductance:
-    case ChartKind::ImpedanceAndEsr: return state.GraphApindu;
+        case ChartKind::Smith:
+        case ChartKind::Magnitude:
+        case ChartKind::Phase:
+            return state.GraphSmith;
+        case ChartKind::Impedance:
+        case ChartKind::Esr:
+            return state.GraphImp;
+        case ChartKind::Reactance:
+            return state.GraphReac;
+        case ChartKind::Q:
+            return state.GraphQ;
+        case ChartKind::DF:
+            return state.GraphDF;
+        case ChartKind::ApparentCapacitance:
+            return state.GraphApcapa;
+        case ChartKind::ApparentInductance:
+        case ChartKind::ImpedanceAndEsr:
+            return state.GraphApindu;
     }
     return false;
 }

@@ -9,21 +9,21 @@ namespace pelmo {
 // the same names and take the same values, so one record serves every window; menus
 // are never stored elsewhere, they are recomputed after every change of the selection.
 struct SelectionMenuState {
-    bool FileReset = false;      // mnuFileReset
-    bool FileSavedata = false;   // mnuFileSavedata, mnuFileSavedataSpara, mnuFileSavedataImp
-    bool ViewSize = false;       // mnuViewSize
-    bool GraphSmith = false;     // mnuGraphSmith, mnuGraphMag, mnuGraphPhase
-    bool GraphImp = false;       // mnuGraphImp, mnuGraphESR
-    bool GraphReac = false;      // mnuGraphReac
-    bool GraphQ = false;         // mnuGraphQ
-    bool GraphDF = false;        // mnuGraphDF
-    bool GraphApcapa = false;    // mnuGraphApcapa
-    bool GraphApindu = false;    // mnuGraphApindu, mnuGraphImpESR
-    bool CatalogLink = false;    // mnuCatalogLink, cmdCatalogLink
+    bool FileReset = false;     // mnuFileReset
+    bool FileSavedata = false;  // mnuFileSavedata, mnuFileSavedataSpara, mnuFileSavedataImp
+    bool ViewSize = false;      // mnuViewSize
+    bool GraphSmith = false;    // mnuGraphSmith, mnuGraphMag, mnuGraphPhase
+    bool GraphImp = false;      // mnuGraphImp, mnuGraphESR
+    bool GraphReac = false;     // mnuGraphReac
+    bool GraphQ = false;        // mnuGraphQ
+    bool GraphDF = false;       // mnuGraphDF
+    bool GraphApcapa = false;   // mnuGraphApcapa
+    bool GraphApindu = false;   // mnuGraphApindu, mnuGraphImpESR
+    bool CatalogLink = false;   // mnuCatalogLink, cmdCatalogLink
     // mnuWindowClose of the selection window; a chart window's own item stays on, since
     // the window itself is open.
     bool WindowClose = false;
-    bool ChartFilePrint = false; // mnuFilePrint of every chart window
+    bool ChartFilePrint = false;  // mnuFilePrint of every chart window
 
     bool operator==(const SelectionMenuState&) const = default;
 };
@@ -32,9 +32,9 @@ struct SelectionMenuState {
 // part number; it matters for capacitors only (DF is offered for classes 3 and 5, Q for
 // every other class: the catalogue gives loss as DF for those series).
 struct MenuInputs {
-    bool AnySelection = false;    // some box of the selection holds a text
-    bool PartChosen = false;      // the part-number box is not empty
-    bool Inductor = false;        // the product kind is inductor
+    bool AnySelection = false;  // some box of the selection holds a text
+    bool PartChosen = false;    // the part-number box is not empty
+    bool Inductor = false;      // the product kind is inductor
     int RangeClass = 0;
     bool ChartWindowOpen = false;
 };

@@ -13,7 +13,6 @@
 
 namespace pelmo {
 
-
 // A combo box: its list and the text it shows.
 struct ComboBoxState {
     std::vector<std::string> Items;
@@ -45,19 +44,19 @@ struct SelectionWindowState {
     std::string ItemBCaption = "TCC";             // lblItemB
     std::string ItemCCaption = "Capacitance[F]";  // lblItemC
     std::string ItemDCaption = "Rated Voltage[V]";
-    bool ItemDVisible = true;                     // lblItemD and cboItemD
+    bool ItemDVisible = true;                                       // lblItemD and cboItemD
     std::string CapacitanceCaption = "Series Capacitance, C[pF]:";  // lbl3
-    std::string Use;                              // lblUse
+    std::string Use;                                                // lblUse
 
-    bool ConditionsVisible = true;     // fraConf
+    bool ConditionsVisible = true;                 // fraConf
     std::string EquivalentCircuitPicture = "cec";  // picESC (drawn with key + "_mask")
     std::string SeriesPicture = "cseries";         // picSeries
     bool ShuntVisible = true;                      // optMode(1) and picShunt
     int Mode = 0;                                  // optMode: 0 Series, 1 Shunt
 
-    std::string Frequency = "1";  // txtFreq [MHz]
-    std::string FrequencyRange;   // lblFreqRange
-    int ScrollPosition = 0;       // hsvFreq, 0 to 200
+    std::string Frequency = "1";     // txtFreq [MHz]
+    std::string FrequencyRange;      // lblFreqRange
+    int ScrollPosition = 0;          // hsvFreq, 0 to 200
     std::string TemperatureCaption;  // lblTemp, set at window load
     std::string Temperature = "25";  // txtTemp
     std::string Bias = "0";          // txtDC

@@ -17,8 +17,8 @@ constexpr shared::Rgb kLand{222, 160, 102};
 constexpr shared::Rgb kDimension{0, 0, 160};
 constexpr shared::Rgb kLetter{0, 0, 110};
 
-constexpr double kArrow = 1.6;       // arrow head length
-constexpr double kLetterGap = 0.6;   // between a dimension line and its letter
+constexpr double kArrow = 1.6;          // arrow head length
+constexpr double kLetterGap = 0.6;      // between a dimension line and its letter
 constexpr double kExtensionOver = 1.2;  // extension lines reach past the dimension line
 
 enum class Side { Above, Below, Left, Right };
@@ -34,9 +34,7 @@ public:
         canvas_.Box(x1, y1, x2, y2, kOutline);
     }
     void Body(double x1, double y1, double x2, double y2) { Part(x1, y1, x2, y2, kCeramic); }
-    void Termination(double x1, double y1, double x2, double y2) {
-        Part(x1, y1, x2, y2, kTermination);
-    }
+    void Termination(double x1, double y1, double x2, double y2) { Part(x1, y1, x2, y2, kTermination); }
     void Land(double x1, double y1, double x2, double y2) { Part(x1, y1, x2, y2, kLand); }
     // Where the chip sits on its lands.
     void ChipShadow(double x1, double y1, double x2, double y2) {
@@ -45,9 +43,7 @@ public:
         canvas_.SetDrawStyle(shared::LineStyle::Solid);
     }
 
-    void Extension(double x1, double y1, double x2, double y2) {
-        canvas_.Line(x1, y1, x2, y2, kDimension);
-    }
+    void Extension(double x1, double y1, double x2, double y2) { canvas_.Line(x1, y1, x2, y2, kDimension); }
     // A horizontal measure from x1 to x2 drawn at height y, its letter above or below.
     void HorizontalMeasure(double x1, double x2, double y, const std::string& letter, Side side) {
         canvas_.Line(x1, y, x2, y, kDimension);
@@ -60,8 +56,8 @@ public:
             canvas_.Line(x2, y, x2 + 2.0 * kArrow, y, kDimension);
         }
         const double height = canvas_.TextHeight(letter);
-        const double centreY = side == Side::Above ? y - kLetterGap - height / 2.0
-                                                   : y + kLetterGap + height / 2.0;
+        const double centreY =
+            side == Side::Above ? y - kLetterGap - height / 2.0 : y + kLetterGap + height / 2.0;
         Letter(letter, (x1 + x2) / 2.0, centreY);
     }
     // A vertical measure from y1 to y2 drawn at x, its letter left or right of it.
@@ -76,8 +72,8 @@ public:
             canvas_.Line(x, y2, x, y2 + 2.0 * kArrow, kDimension);
         }
         const double width = canvas_.TextWidth(letter);
-        const double centreX = side == Side::Right ? x + kLetterGap + width / 2.0
-                                                   : x - kLetterGap - width / 2.0;
+        const double centreX =
+            side == Side::Right ? x + kLetterGap + width / 2.0 : x - kLetterGap - width / 2.0;
         Letter(letter, centreX, (y1 + y2) / 2.0);
     }
 
@@ -161,7 +157,7 @@ void DrawTwoTerminalChip(Figure& figure, const TwoTerminalChip& chip) {
 
 // The two lands of a two-terminal chip: gap a, land length b, land width c.
 struct TwoLandPattern {
-    double left;    // outer edge of the first land
+    double left;  // outer edge of the first land
     double top;
     double length;  // b
     double gap;     // a
@@ -177,8 +173,7 @@ void DrawTwoLandPattern(Figure& figure, const TwoLandPattern& lands, double chip
     const double y2 = lands.top + lands.width;
     figure.Land(x1, y1, x2, y2);
     figure.Land(x3, y1, x4, y2);
-    figure.ChipShadow(x1 + chipInset, y1 + 0.2 * lands.width, x4 - chipInset,
-                      y2 - 0.2 * lands.width);
+    figure.ChipShadow(x1 + chipInset, y1 + 0.2 * lands.width, x4 - chipInset, y2 - 0.2 * lands.width);
 
     const double measureY = y1 - 3.0;
     for (const double x : {x1, x2, x3}) {
@@ -301,8 +296,7 @@ void DrawEightTerminalChip(Figure& figure) {
     figure.VerticalMeasure(bandX, y1 + band, y2 - band, "g", Side::Left);
 
     const double measureY = y2 + 3.5;
-    for (const double x : {centres[0] - outer, centres[0] + outer, centres[1] - inner,
-                           centres[1] + inner}) {
+    for (const double x : {centres[0] - outer, centres[0] + outer, centres[1] - inner, centres[1] + inner}) {
         figure.ExtendVertically(x, y2, measureY);
     }
     figure.ExtendVertically(centres[2], y2, measureY);
@@ -374,12 +368,24 @@ void DrawChipOutline(shared::ChartCanvas& canvas, int shape) {
 
     Figure figure(canvas);
     switch (shape) {
-        case 1: DrawStandardChip(figure, true); break;
-        case 2: DrawThreeTerminalChip(figure); break;
-        case 3: DrawEightTerminalChip(figure); break;
-        case 4: DrawStandardChip(figure, false); break;
-        case 5: DrawReversedChip(figure); break;
-        default: DrawSquareChip(figure); break;
+        case 1:
+            DrawStandardChip(figure, true);
+            break;
+        case 2:
+            DrawThreeTerminalChip(figure);
+            break;
+        case 3:
+            DrawEightTerminalChip(figure);
+            break;
+        case 4:
+            DrawStandardChip(figure, false);
+            break;
+        case 5:
+            DrawReversedChip(figure);
+            break;
+        default:
+            DrawSquareChip(figure);
+            break;
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include "shared/errors/runtime_error.h"
 
-
 namespace pelmo {
 
 namespace {
@@ -12,31 +11,38 @@ namespace {
 // The plus-minus sign, character 177 of the ANSI code page, in UTF-8.
 constexpr std::string_view kPlusMinus = "\u00B1";
 
-constexpr std::array<std::string_view, kChipRowCount> kChipNamesShape2 = {
-    "L", "W", "T", "e", "g(min)", "f", "p", ""};
-constexpr std::array<std::string_view, kChipRowCount> kChipNamesShape3 = {
-    "L", "W", "T", "e", "g(min)", "f1", "f2", "p"};
-constexpr std::array<std::string_view, kLandRowCount> kLandNames = {"a", "b", "c", "d",
-                                                                     "e", "f", "p"};
+constexpr std::array<std::string_view, kChipRowCount> kChipNamesShape2 = {"L",      "W", "T", "e",
+                                                                          "g(min)", "f", "p", ""};
+constexpr std::array<std::string_view, kChipRowCount> kChipNamesShape3 = {"L",      "W",  "T",  "e",
+                                                                          "g(min)", "f1", "f2", "p"};
+constexpr std::array<std::string_view, kLandRowCount> kLandNames = {"a", "b", "c", "d", "e", "f", "p"};
 
 // How many chip rows and named land rows each shape shows.
 int ChipRowsOf(int shape) {
     switch (shape) {
-        case 2: return 7;
-        case 3: return 8;
-        default: return 5;
+        case 2:
+            return 7;
+        case 3:
+            return 8;
+        default:
+            return 5;
     }
 }
 
 int NamedLandRowsOf(int shape) {
     switch (shape) {
-        case 2: return 5;
-        case 3: return 7;
-        default: return 3;
+        case 2:
+            return 5;
+        case 3:
+            return 7;
+        default:
+            return 3;
     }
 }
 
-bool HasLandFrame(int shape) { return shape == 1 || shape == 2 || shape == 3 || shape == 5; }
+bool HasLandFrame(int shape) {
+    return shape == 1 || shape == 2 || shape == 3 || shape == 5;
+}
 
 // Shape 2 skips SizeSheet(6): its second terminal row exists only on shape 3.
 std::size_t ChipFieldOfRow(int shape, std::size_t row) {
@@ -122,11 +128,16 @@ std::string SizeSheetNote(const CapacitorRecord& record) {
 std::string ChipImageKey(int shape) {
     switch (shape) {
         case 1:
-        case kInductorChipShape: return "chip";
-        case 2: return "chip2";
-        case 3: return "chip3";
-        case 5: return "chip4";
-        case 6: return "chip5";
+        case kInductorChipShape:
+            return "chip";
+        case 2:
+            return "chip2";
+        case 3:
+            return "chip3";
+        case 5:
+            return "chip4";
+        case 6:
+            return "chip5";
         default:
             throw shared::RuntimeError(shared::error::kInvalidProcedureCall, "ChipImageKey");
     }
@@ -139,8 +150,7 @@ int CapacitorChipShape(const CapacitorRecord& record) {
             return known;
         }
     }
-    const std::string name =
-        record.PartNumber[0].empty() ? record.PartNumber[1] : record.PartNumber[0];
+    const std::string name = record.PartNumber[0].empty() ? record.PartNumber[1] : record.PartNumber[0];
     throw shared::RuntimeError(shared::error::kInvalidProcedureCall, "frmSize",
                                "Unknown chip shape of " + name);
 }

@@ -37,11 +37,11 @@ struct SizeSheetRow {
 // Everything frmSize shows, as texts: all figures come from the record's size-sheet
 // fields, nothing is computed, so the sheet reads the same as the maker's catalogue.
 struct SizeSheetContent {
-    int Shape = 1;          // 1, 2, 3, 5, 6 for capacitors, kInductorChipShape for inductors
-    std::string ImageKey;   // "chip", "chip2", ...; its mask is ImageKey + "_mask"
+    int Shape = 1;         // 1, 2, 3, 5, 6 for capacitors, kInductorChipShape for inductors
+    std::string ImageKey;  // "chip", "chip2", ...; its mask is ImageKey + "_mask"
     std::string PartNumber;
     std::string UseText;
-    std::string Note;       // lblAdd; lines end with "\n"
+    std::string Note;  // lblAdd; lines end with "\n"
     bool NoteVisible = true;
     bool LandFrameVisible = true;
     std::array<SizeSheetRow, kChipRowCount> Chip;  // lblTitle(i) / lblD(i)

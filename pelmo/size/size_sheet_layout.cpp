@@ -25,7 +25,9 @@ constexpr int kLandFirstRowTop = 700;
 constexpr int kLandRowPitch = 250;
 constexpr int kRowHeight = 240;
 
-bool IsTall(int shape) { return shape == 2 || shape == 3; }
+bool IsTall(int shape) {
+    return shape == 2 || shape == 3;
+}
 
 }  // namespace
 
@@ -40,7 +42,9 @@ SizeSheetLayout LayOutSizeSheet(int shape) {
     layout.Use = {kMargin, 420, kLandFrameWidth, 240};
     layout.ChipFrame = {kMargin, kPictureTop, kChipFrameWidth, IsTall(shape) ? 2304 : 1500};
     layout.LandFrame = {kMargin, IsTall(shape) ? 3400 : 2500, kLandFrameWidth,
-                        shape == 2 ? 2400 : shape == 3 ? 2800 : 1700};
+                        shape == 2   ? 2400
+                        : shape == 3 ? 2800
+                                     : 1700};
     // The catalogue's picture box is 4320 wide from 4300, which reaches past the right
     // edge of a 7800 wide window; it ends inside the window here so that no part of the
     // drawing is cut off.

@@ -25,9 +25,9 @@ struct TwipsRect {
 // sheet leaves open (the texts at the top, the rows inside the frames) are chosen so
 // that the tallest shape still fits with every row readable.
 struct SizeSheetLayout {
-    int WindowWidth = 0;   // outer size, title bar and borders included
+    int WindowWidth = 0;  // outer size, title bar and borders included
     int WindowHeight = 0;
-    int ClientWidth = 0;   // what the window's contents get
+    int ClientWidth = 0;  // what the window's contents get
     int ClientHeight = 0;
 
     TwipsRect PartNumber;  // lblPartnumber
@@ -42,8 +42,8 @@ struct SizeSheetLayout {
     std::array<TwipsRect, kChipRowCount> ChipNames;   // lblTitle
     std::array<TwipsRect, kChipRowCount> ChipValues;  // lblD
     // Inside fraLand.
-    TwipsRect FlowCaption;    // lblTitleF
-    TwipsRect ReflowCaption;  // lblTitleR
+    TwipsRect FlowCaption;                              // lblTitleF
+    TwipsRect ReflowCaption;                            // lblTitleR
     std::array<TwipsRect, kLandRowCount> LandNames;     // lblTitle2
     std::array<TwipsRect, kLandRowCount> ReflowValues;  // lblR
     std::array<TwipsRect, kFlowRowCount> FlowValues;    // lblF

@@ -132,10 +132,9 @@ struct PageCall {
     friend bool operator==(const PageCall&, const PageCall&) = default;
 };
 
-using CanvasCall =
-    std::variant<ScaleCall, ScaleModeCall, ClsCall, LineCall, BoxCall, CircleCall, PointCall,
-                 TextCall, RotatedTextCall, ForeColorCall, BackColorCall, DrawWidthCall,
-                 DrawStyleCall, FontCall, OverlayCall, PixelsCall, PageCall>;
+using CanvasCall = std::variant<ScaleCall, ScaleModeCall, ClsCall, LineCall, BoxCall, CircleCall, PointCall,
+                                TextCall, RotatedTextCall, ForeColorCall, BackColorCall, DrawWidthCall,
+                                DrawStyleCall, FontCall, OverlayCall, PixelsCall, PageCall>;
 
 }  // namespace shared
 

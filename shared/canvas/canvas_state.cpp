@@ -44,20 +44,20 @@ void CanvasState::SetScaleMode(ScaleMode mode) {
 
 void CanvasState::ApplyModeExtent() {
     switch (mode_) {
-    case ScaleMode::Twips:
-        left_ = 0;
-        top_ = 0;
-        width_ = pixelWidth_ * kTwipsPerInch / dotsPerInch_;
-        height_ = pixelHeight_ * kTwipsPerInch / dotsPerInch_;
-        break;
-    case ScaleMode::Pixels:
-        left_ = 0;
-        top_ = 0;
-        width_ = pixelWidth_;
-        height_ = pixelHeight_;
-        break;
-    case ScaleMode::User:
-        break;
+        case ScaleMode::Twips:
+            left_ = 0;
+            top_ = 0;
+            width_ = pixelWidth_ * kTwipsPerInch / dotsPerInch_;
+            height_ = pixelHeight_ * kTwipsPerInch / dotsPerInch_;
+            break;
+        case ScaleMode::Pixels:
+            left_ = 0;
+            top_ = 0;
+            width_ = pixelWidth_;
+            height_ = pixelHeight_;
+            break;
+        case ScaleMode::User:
+            break;
     }
 }
 

@@ -11,8 +11,15 @@ namespace shared {
 enum class ScaleMode { User, Twips, Pixels };
 
 // Pen styles with their classic numbers, so stored or ported values keep their meaning.
-enum class LineStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Invisible = 5,
-                       InsideSolid = 6 };
+enum class LineStyle {
+    Solid = 0,
+    Dash = 1,
+    Dot = 2,
+    DashDot = 3,
+    DashDotDot = 4,
+    Invisible = 5,
+    InsideSolid = 6
+};
 
 // Page orientation with the classic printer values (1 portrait, 2 landscape).
 enum class PageOrientation { Portrait = 1, Landscape = 2 };

@@ -77,10 +77,26 @@ public:
     virtual FontSpec Font() const = 0;
     // Convenience setters for the single properties the print routines remember and
     // restore one by one.
-    void SetFontName(const std::string& name) { FontSpec f = Font(); f.name = name; SetFont(f); }
-    void SetFontSize(double points) { FontSpec f = Font(); f.size = points; SetFont(f); }
-    void SetFontBold(bool bold) { FontSpec f = Font(); f.bold = bold; SetFont(f); }
-    void SetFontItalic(bool italic) { FontSpec f = Font(); f.italic = italic; SetFont(f); }
+    void SetFontName(const std::string& name) {
+        FontSpec f = Font();
+        f.name = name;
+        SetFont(f);
+    }
+    void SetFontSize(double points) {
+        FontSpec f = Font();
+        f.size = points;
+        SetFont(f);
+    }
+    void SetFontBold(bool bold) {
+        FontSpec f = Font();
+        f.bold = bold;
+        SetFont(f);
+    }
+    void SetFontItalic(bool italic) {
+        FontSpec f = Font();
+        f.italic = italic;
+        SetFont(f);
+    }
     std::string FontName() const { return Font().name; }
     double FontSize() const { return Font().size; }
 
@@ -98,8 +114,8 @@ public:
     // Text through a created font turned by escapement (tenths of a degree,
     // counter-clockwise as seen), placed with its unrotated top-left corner at a device
     // pixel and drawn in the fore colour. Leaves the current point and font unchanged.
-    virtual void PrintRotated(const std::string& text, const RotatedFont& font,
-                              int escapementTenths, int pixelX, int pixelY) = 0;
+    virtual void PrintRotated(const std::string& text, const RotatedFont& font, int escapementTenths,
+                              int pixelX, int pixelY) = 0;
 
     // --- Shapes (user coordinates; each also moves the current point to its end) -------
     virtual void Line(double x1, double y1, double x2, double y2, Rgb color) = 0;
@@ -114,8 +130,7 @@ public:
     // on the surface from the +x direction (with a y-up scale that is the usual
     // mathematical sense). An end below the start wraps through angle 0; equal angles
     // give the full circle.
-    virtual void Arc(double cx, double cy, double radius, Rgb color, double startAngle,
-                     double endAngle) = 0;
+    virtual void Arc(double cx, double cy, double radius, Rgb color, double startAngle, double endAngle) = 0;
     // Circle with its outline in one colour and its inside filled with another.
     virtual void FilledCircle(double cx, double cy, double radius, Rgb outline, Rgb fill) = 0;
     // One point; with a pen wider than one pixel it is a round dot of that diameter.
@@ -136,8 +151,7 @@ public:
     virtual PixelImage GrabPixels(const PixelRect& rect) = 0;
     // Combines a picture with the surface at a device pixel, one picture pixel per
     // device pixel.
-    virtual void PutPixels(const PixelImage& image, int pixelX, int pixelY,
-                           RasterOp op = RasterOp::Copy) = 0;
+    virtual void PutPixels(const PixelImage& image, int pixelX, int pixelY, RasterOp op = RasterOp::Copy) = 0;
     // Copies a rectangle of this canvas's image pixel for pixel onto another canvas.
     void CopyPixels(const PixelRect& source, ChartCanvas& target, int pixelX, int pixelY) {
         target.PutPixels(GrabPixels(source), pixelX, pixelY, RasterOp::Copy);

@@ -4,8 +4,7 @@
 
 namespace shared {
 
-void DrawMasked(PixelImage& target, const PixelImage& image, const PixelImage& mask,
-                Rgb background) {
+void DrawMasked(PixelImage& target, const PixelImage& image, const PixelImage& mask, Rgb background) {
     target.Fill(background);
     target.Blit(mask, 0, 0, RasterOp::And);
     target.Blit(image, 0, 0, RasterOp::Xor);

@@ -13,8 +13,7 @@ class ChartCanvas;
 // picture by bitwise XOR. Where the mask is white and the picture black the background
 // stays; where the mask is black the picture's colours appear. Pictures larger than the
 // target are cut at its edges.
-void DrawMasked(PixelImage& target, const PixelImage& image, const PixelImage& mask,
-                Rgb background);
+void DrawMasked(PixelImage& target, const PixelImage& image, const PixelImage& mask, Rgb background);
 
 // The same on a canvas (the circuit picture and the chip outline are canvases): Cls
 // with the canvas's back colour, then the two pixel combinations at device pixel (0, 0).

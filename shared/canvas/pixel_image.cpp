@@ -11,16 +11,16 @@ namespace {
 
 Rgb Combine(Rgb destination, Rgb source, RasterOp op) {
     switch (op) {
-    case RasterOp::And:
-        return {static_cast<std::uint8_t>(destination.red & source.red),
-                static_cast<std::uint8_t>(destination.green & source.green),
-                static_cast<std::uint8_t>(destination.blue & source.blue)};
-    case RasterOp::Xor:
-        return {static_cast<std::uint8_t>(destination.red ^ source.red),
-                static_cast<std::uint8_t>(destination.green ^ source.green),
-                static_cast<std::uint8_t>(destination.blue ^ source.blue)};
-    case RasterOp::Copy:
-        break;
+        case RasterOp::And:
+            return {static_cast<std::uint8_t>(destination.red & source.red),
+                    static_cast<std::uint8_t>(destination.green & source.green),
+                    static_cast<std::uint8_t>(destination.blue & source.blue)};
+        case RasterOp::Xor:
+            return {static_cast<std::uint8_t>(destination.red ^ source.red),
+                    static_cast<std::uint8_t>(destination.green ^ source.green),
+                    static_cast<std::uint8_t>(destination.blue ^ source.blue)};
+        case RasterOp::Copy:
+            break;
     }
     return source;
 }
@@ -44,7 +44,9 @@ void PixelImage::Set(int x, int y, Rgb color) {
     pixels_[static_cast<std::size_t>(y) * width_ + x] = color;
 }
 
-void PixelImage::Fill(Rgb color) { std::fill(pixels_.begin(), pixels_.end(), color); }
+void PixelImage::Fill(Rgb color) {
+    std::fill(pixels_.begin(), pixels_.end(), color);
+}
 
 void PixelImage::Blit(const PixelImage& source, int x, int y, RasterOp op) {
     const int firstX = std::max(0, x);
@@ -54,8 +56,7 @@ void PixelImage::Blit(const PixelImage& source, int x, int y, RasterOp op) {
     for (int ty = firstY; ty < endY; ++ty) {
         for (int tx = firstX; tx < endX; ++tx) {
             Rgb& target = pixels_[static_cast<std::size_t>(ty) * width_ + tx];
-            const Rgb from =
-                source.pixels_[static_cast<std::size_t>(ty - y) * source.width_ + (tx - x)];
+            const Rgb from = source.pixels_[static_cast<std::size_t>(ty - y) * source.width_ + (tx - x)];
             target = Combine(target, from, op);
         }
     }
@@ -63,8 +64,7 @@ void PixelImage::Blit(const PixelImage& source, int x, int y, RasterOp op) {
 
 PixelImage PixelImage::Crop(const PixelRect& rect, Rgb outside) const {
     PixelImage result(rect.width, rect.height, outside);
-    if (result.IsEmpty())
-        return result;
+    if (result.IsEmpty()) return result;
     result.Blit(*this, -rect.x, -rect.y, RasterOp::Copy);
     return result;
 }

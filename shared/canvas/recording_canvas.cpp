@@ -14,26 +14,22 @@ constexpr double kPointsPerInch = 72.0;
 
 // Code points, not bytes, so "°" counts as one character like any other.
 int CodePointCount(const std::string& text) {
-    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return static_cast<int>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 }  // namespace
 
-RecordingCanvas::RecordingCanvas(int pixelWidth, int pixelHeight, double dotsPerInch,
-                                 bool asPage)
+RecordingCanvas::RecordingCanvas(int pixelWidth, int pixelHeight, double dotsPerInch, bool asPage)
     : CanvasWithState(pixelWidth, pixelHeight, dotsPerInch),
       // Paper cannot be read back, so a page keeps no pixels (and a 600 dpi page would
       // cost a hundred megabytes for nothing).
-      pixels_(asPage ? 0 : state_.PixelWidth(), asPage ? 0 : state_.PixelHeight(),
-              state_.backColor),
+      pixels_(asPage ? 0 : state_.PixelWidth(), asPage ? 0 : state_.PixelHeight(), state_.backColor),
       asPage_(asPage) {}
 
 void RecordingCanvas::Resize(int pixelWidth, int pixelHeight) {
     state_.SetDevice(pixelWidth, pixelHeight, state_.DotsPerInch());
-    if (asPage_)
-        return;
+    if (asPage_) return;
     PixelImage resized(state_.PixelWidth(), state_.PixelHeight(), state_.backColor);
     resized.Blit(pixels_, 0, 0);
     pixels_ = std::move(resized);
@@ -92,57 +88,50 @@ double RecordingCanvas::TextHeight(const std::string&) const {
 }
 
 void RecordingCanvas::Print(const std::string& text) {
-    Record(TextCall{state_.currentX, state_.currentY, text, state_.foreColor, state_.font,
-                    state_.inOverlay});
+    Record(TextCall{state_.currentX, state_.currentY, text, state_.foreColor, state_.font, state_.inOverlay});
     state_.currentY += state_.DownwardSign() * TextHeight(text);
     state_.currentX = state_.Left();
 }
 
-void RecordingCanvas::PrintRotated(const std::string& text, const RotatedFont& font,
-                                   int escapementTenths, int pixelX, int pixelY) {
+void RecordingCanvas::PrintRotated(const std::string& text, const RotatedFont& font, int escapementTenths,
+                                   int pixelX, int pixelY) {
     Record(RotatedTextCall{text, font, escapementTenths, pixelX, pixelY, state_.foreColor});
 }
 
 void RecordingCanvas::Line(double x1, double y1, double x2, double y2, Rgb color) {
-    Record(LineCall{x1, y1, x2, y2, color, state_.drawWidth, state_.drawStyle,
-                    state_.inOverlay});
+    Record(LineCall{x1, y1, x2, y2, color, state_.drawWidth, state_.drawStyle, state_.inOverlay});
     state_.currentX = x2;
     state_.currentY = y2;
 }
 
 void RecordingCanvas::Box(double x1, double y1, double x2, double y2, Rgb color) {
-    Record(BoxCall{x1, y1, x2, y2, color, false, state_.drawWidth, state_.drawStyle,
-                   state_.inOverlay});
+    Record(BoxCall{x1, y1, x2, y2, color, false, state_.drawWidth, state_.drawStyle, state_.inOverlay});
     state_.currentX = x2;
     state_.currentY = y2;
 }
 
 void RecordingCanvas::FilledBox(double x1, double y1, double x2, double y2, Rgb color) {
-    Record(BoxCall{x1, y1, x2, y2, color, true, state_.drawWidth, state_.drawStyle,
-                   state_.inOverlay});
+    Record(BoxCall{x1, y1, x2, y2, color, true, state_.drawWidth, state_.drawStyle, state_.inOverlay});
     state_.currentX = x2;
     state_.currentY = y2;
 }
 
 void RecordingCanvas::Circle(double cx, double cy, double radius, Rgb color) {
-    Record(CircleCall{cx, cy, radius, color, false, 0, 0, std::nullopt, state_.drawWidth,
-                      state_.inOverlay});
+    Record(CircleCall{cx, cy, radius, color, false, 0, 0, std::nullopt, state_.drawWidth, state_.inOverlay});
     state_.currentX = cx;
     state_.currentY = cy;
 }
 
 void RecordingCanvas::Arc(double cx, double cy, double radius, Rgb color, double startAngle,
                           double endAngle) {
-    Record(CircleCall{cx, cy, radius, color, true, startAngle, endAngle, std::nullopt,
-                      state_.drawWidth, state_.inOverlay});
+    Record(CircleCall{cx, cy, radius, color, true, startAngle, endAngle, std::nullopt, state_.drawWidth,
+                      state_.inOverlay});
     state_.currentX = cx;
     state_.currentY = cy;
 }
 
-void RecordingCanvas::FilledCircle(double cx, double cy, double radius, Rgb outline,
-                                   Rgb fill) {
-    Record(CircleCall{cx, cy, radius, outline, false, 0, 0, fill, state_.drawWidth,
-                      state_.inOverlay});
+void RecordingCanvas::FilledCircle(double cx, double cy, double radius, Rgb outline, Rgb fill) {
+    Record(CircleCall{cx, cy, radius, outline, false, 0, 0, fill, state_.drawWidth, state_.inOverlay});
     state_.currentX = cx;
     state_.currentY = cy;
 }
@@ -163,25 +152,23 @@ void RecordingCanvas::EndOverlay() {
     Record(OverlayCall{OverlayCall::Action::End});
 }
 
-void RecordingCanvas::ClearOverlay() { Record(OverlayCall{OverlayCall::Action::Clear}); }
+void RecordingCanvas::ClearOverlay() {
+    Record(OverlayCall{OverlayCall::Action::Clear});
+}
 
 PixelImage RecordingCanvas::GrabPixels(const PixelRect& rect) {
     Record(PixelsCall{PixelsCall::Action::Grab, rect, RasterOp::Copy});
     return pixels_.Crop(rect, state_.backColor);
 }
 
-void RecordingCanvas::PutPixels(const PixelImage& image, int pixelX, int pixelY,
-                                RasterOp op) {
-    Record(PixelsCall{PixelsCall::Action::Put,
-                      PixelRect{pixelX, pixelY, image.Width(), image.Height()}, op});
-    if (!state_.inOverlay)
-        pixels_.Blit(image, pixelX, pixelY, op);
+void RecordingCanvas::PutPixels(const PixelImage& image, int pixelX, int pixelY, RasterOp op) {
+    Record(PixelsCall{PixelsCall::Action::Put, PixelRect{pixelX, pixelY, image.Width(), image.Height()}, op});
+    if (!state_.inOverlay) pixels_.Blit(image, pixelX, pixelY, op);
 }
 
 void RecordingCanvas::SetOrientation(PageOrientation orientation) {
     // A turned page swaps its extents, so twips scales follow the orientation.
-    if (orientation != orientation_)
-        Resize(state_.PixelHeight(), state_.PixelWidth());
+    if (orientation != orientation_) Resize(state_.PixelHeight(), state_.PixelWidth());
     orientation_ = orientation;
     Record(PageCall{PageCall::Action::Orientation, orientation});
 }

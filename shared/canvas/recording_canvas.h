@@ -28,8 +28,8 @@ namespace shared {
 // fake printer hands such a canvas out.
 class RecordingCanvas : public CanvasWithState<PageCanvas> {
 public:
-    explicit RecordingCanvas(int pixelWidth = 640, int pixelHeight = 480,
-                             double dotsPerInch = 96, bool asPage = false);
+    explicit RecordingCanvas(int pixelWidth = 640, int pixelHeight = 480, double dotsPerInch = 96,
+                             bool asPage = false);
 
     const std::vector<CanvasCall>& Calls() const noexcept { return calls_; }
     void ClearCalls() noexcept { calls_.clear(); }
@@ -38,8 +38,7 @@ public:
     std::vector<T> CallsOf() const {
         std::vector<T> result;
         for (const CanvasCall& call : calls_)
-            if (const T* found = std::get_if<T>(&call))
-                result.push_back(*found);
+            if (const T* found = std::get_if<T>(&call)) result.push_back(*found);
         return result;
     }
 
@@ -67,15 +66,14 @@ public:
     double TextWidth(const std::string& text) const override;
     double TextHeight(const std::string& text) const override;
     void Print(const std::string& text) override;
-    void PrintRotated(const std::string& text, const RotatedFont& font, int escapementTenths,
-                      int pixelX, int pixelY) override;
+    void PrintRotated(const std::string& text, const RotatedFont& font, int escapementTenths, int pixelX,
+                      int pixelY) override;
 
     void Line(double x1, double y1, double x2, double y2, Rgb color) override;
     void Box(double x1, double y1, double x2, double y2, Rgb color) override;
     void FilledBox(double x1, double y1, double x2, double y2, Rgb color) override;
     void Circle(double cx, double cy, double radius, Rgb color) override;
-    void Arc(double cx, double cy, double radius, Rgb color, double startAngle,
-             double endAngle) override;
+    void Arc(double cx, double cy, double radius, Rgb color, double startAngle, double endAngle) override;
     void FilledCircle(double cx, double cy, double radius, Rgb outline, Rgb fill) override;
     void PSet(double x, double y, Rgb color) override;
 

@@ -34,8 +34,8 @@ CliOption ReadCliOption(std::span<const std::string> arguments, std::size_t& nex
 }
 
 std::vector<std::string> ReadCliOptions(std::span<const std::string> arguments, std::size_t first,
-                                        std::span<const std::string_view> allowed, const std::string& commandText,
-                                        const CliOptionStore& store) {
+                                        std::span<const std::string_view> allowed,
+                                        const std::string& commandText, const CliOptionStore& store) {
     std::vector<std::string> seen;
     for (std::size_t next = first; next < arguments.size(); ++next) {
         CliOption option = ReadCliOption(arguments, next, allowed, commandText);

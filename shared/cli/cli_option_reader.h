@@ -68,8 +68,8 @@ using CliOptionStore = std::function<void(const std::string& name, const std::st
 // Reads every option from arguments[first] to the end through ReadCliOption and hands
 // each to store. Returns the names read, in order, for the required-option checks.
 std::vector<std::string> ReadCliOptions(std::span<const std::string> arguments, std::size_t first,
-                                        std::span<const std::string_view> allowed, const std::string& commandText,
-                                        const CliOptionStore& store);
+                                        std::span<const std::string_view> allowed,
+                                        const std::string& commandText, const CliOptionStore& store);
 
 // Whether name is among the names ReadCliOptions returned.
 bool CliOptionSeen(std::span<const std::string> seen, std::string_view name);

@@ -25,7 +25,8 @@ int CliProgram::ShowUsage(std::ostream& out) const {
     return kCliDone;
 }
 
-bool CliProgram::LoadLibrary(const std::string& folder, std::ostream& err, const std::function<bool()>& loadAndSort) {
+bool CliProgram::LoadLibrary(const std::string& folder, std::ostream& err,
+                             const std::function<bool()>& loadAndSort) {
     try {
         if (!loadAndSort()) {
             err << kSortErrorMessage << '\n';

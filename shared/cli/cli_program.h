@@ -36,7 +36,8 @@ public:
     // Reads the library through loadAndSort, which returns false when its parts cannot
     // be put in catalogue order. Returns false after reporting on err why not: the sort
     // message, or the failure's report followed by the folder it was read from.
-    static bool LoadLibrary(const std::string& folder, std::ostream& err, const std::function<bool()>& loadAndSort);
+    static bool LoadLibrary(const std::string& folder, std::ostream& err,
+                            const std::function<bool()>& loadAndSort);
 
     // A failure as the console shows an "Unexpected Error" report, one line for the
     // number and one for the description.

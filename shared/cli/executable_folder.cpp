@@ -11,7 +11,8 @@ std::string ExecutableFolder(const char* invokedAs) {
     if (!error) {
         return self.parent_path().string();
     }
-    const std::filesystem::path invoked = std::filesystem::absolute(invokedAs != nullptr ? invokedAs : "", error);
+    const std::filesystem::path invoked =
+        std::filesystem::absolute(invokedAs != nullptr ? invokedAs : "", error);
     return error ? std::string(".") : invoked.parent_path().string();
 }
 

@@ -29,7 +29,10 @@ constexpr double kHomeWindowMarginTwips = 200.0;
 }  // namespace
 
 DesktopFrame::DesktopFrame(Messages& messages, std::string programTitle, QWidget* parent)
-    : QMainWindow(parent), messages_(messages), programTitle_(std::move(programTitle)), area_(new QMdiArea(this)) {
+    : QMainWindow(parent),
+      messages_(messages),
+      programTitle_(std::move(programTitle)),
+      area_(new QMdiArea(this)) {
     area_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(area_);
     connect(area_, &QMdiArea::subWindowActivated, this, &DesktopFrame::SubWindowActivated);
@@ -139,9 +142,11 @@ void DesktopFrame::ListWindows(QMenu& menu) {
     int number = 0;
     for (QMdiSubWindow* window : windows) {
         ++number;
-        QString caption = window->widget() != nullptr ? window->widget()->windowTitle() : window->windowTitle();
+        QString caption =
+            window->widget() != nullptr ? window->widget()->windowTitle() : window->windowTitle();
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* item = menu.addAction(number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);
+        QAction* item =
+            menu.addAction(number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : caption);
         item->setProperty(kWindowListItem, true);
         item->setCheckable(true);
         item->setChecked(window == area_->currentSubWindow());

@@ -24,7 +24,8 @@ void MenuBars::AddBar(int kind, std::span<const MenuItemSpec> items) {
         if (caption == QLatin1String("-")) {
             action = parents[item.Level]->addSeparator();
         } else if (opensItems) {
-            QMenu* menu = item.Level == 0 ? new QMenu(caption, &owner_) : parents[item.Level]->addMenu(caption);
+            QMenu* menu =
+                item.Level == 0 ? new QMenu(caption, &owner_) : parents[item.Level]->addMenu(caption);
             menu->setObjectName(name);
             action = menu->menuAction();
             bar.Menus[name] = menu;

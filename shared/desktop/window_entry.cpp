@@ -7,7 +7,8 @@
 
 namespace shared {
 
-bool RunWindowEntry(Messages& messages, const std::string& title, const std::function<void()>& entry) noexcept {
+bool RunWindowEntry(Messages& messages, const std::string& title,
+                    const std::function<void()>& entry) noexcept {
     try {
         return RunReportingErrors(messages, title, entry);
     } catch (...) {

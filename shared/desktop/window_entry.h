@@ -13,7 +13,8 @@ class Messages;
 // command. Whatever it throws ends there as the program's "Unexpected Error" report under
 // title: an exception must never unwind through the toolkit's event loop, which would end
 // the program without a word. False when the entry failed.
-bool RunWindowEntry(Messages& messages, const std::string& title, const std::function<void()>& entry) noexcept;
+bool RunWindowEntry(Messages& messages, const std::string& title,
+                    const std::function<void()>& entry) noexcept;
 
 // The same as a callable to connect a signal to; the arguments of the signal are passed on.
 template <typename Entry>

@@ -71,10 +71,12 @@ void frmAbout::Form_Load(const AboutContent& content) {
     lblVersion_->setText(VersionText(content.version));
     lblDescription_->setText(
         QStringLiteral("%1, characteristics of surface-mount chip components.").arg(content.productTitle));
-    lblDiscription2_->setText(
-        QStringLiteral("Values come from equivalent-circuit models; verify critical designs by measurement."));
+    lblDiscription2_->setText(QStringLiteral(
+        "Values come from equivalent-circuit models; verify critical designs by measurement."));
 }
 
-void frmAbout::cmdOk_Click() { accept(); }
+void frmAbout::cmdOk_Click() {
+    accept();
+}
 
 }  // namespace shared

@@ -1,10 +1,10 @@
 #ifndef SHARED_DIALOGS_FRM_ABOUT_H
 #define SHARED_DIALOGS_FRM_ABOUT_H
 
+#include "program_version.h"
+
 #include <QDialog>
 #include <QIcon>
-
-#include "program_version.h"
 
 class QLabel;
 class QPushButton;

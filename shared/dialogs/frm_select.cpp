@@ -1,12 +1,12 @@
 #include "shared/dialogs/frm_select.h"
 
+#include "shared/dialogs/twips.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "shared/dialogs/twips.h"
 
 namespace shared {
 
@@ -59,7 +59,8 @@ int frmSelect::ListHeightTwips(int candidateCount) noexcept {
 void frmSelect::Form_Load(const PartNumberOf& partNumberOf, SelectListSizing sizing) {
     for (const std::int32_t index : candidates_) lstPartnumber_->addItem(partNumberOf(index));
     const int count = static_cast<int>(candidates_.size());
-    const int twips = sizing == SelectListSizing::FitToCandidates ? ListHeightTwips(count) : kDesignedListTwips;
+    const int twips =
+        sizing == SelectListSizing::FitToCandidates ? ListHeightTwips(count) : kDesignedListTwips;
     // The list frame adds its border to the rows it must show.
     lstPartnumber_->setFixedHeight(TwipsToPixels(twips, logicalDpiY()) + 2 * lstPartnumber_->frameWidth());
     if (count > 0) lstPartnumber_->setCurrentRow(0);

@@ -27,8 +27,8 @@ public:
     using PartNumberOf = std::function<QString(std::int32_t tableIndex)>;
 
     // candidates must outlive the dialog.
-    frmSelect(std::vector<std::int32_t>& candidates, PartNumberOf partNumberOf,
-              SelectListSizing sizing, QWidget* parent = nullptr);
+    frmSelect(std::vector<std::int32_t>& candidates, PartNumberOf partNumberOf, SelectListSizing sizing,
+              QWidget* parent = nullptr);
 
     // Height of the fitted list for n candidates: 255 twips a row up to four rows.
     static int ListHeightTwips(int candidateCount) noexcept;

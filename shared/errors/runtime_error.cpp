@@ -6,20 +6,34 @@ namespace shared {
 
 std::string StandardErrorDescription(int number) {
     switch (number) {
-    case error::kInvalidProcedureCall: return "Invalid procedure call or argument";
-    case error::kOverflow: return "Overflow";
-    case error::kSubscriptOutOfRange: return "Subscript out of range";
-    case error::kDivisionByZero: return "Division by zero";
-    case error::kTypeMismatch: return "Type mismatch";
-    case error::kBadFileNameOrNumber: return "Bad file name or number";
-    case error::kFileNotFound: return "File not found";
-    case error::kDiskFull: return "Disk full";
-    case error::kInputPastEndOfFile: return "Input past end of file";
-    case error::kPermissionDenied: return "Permission denied";
-    case error::kPathFileAccessError: return "Path/File access error";
-    case error::kDuplicateKey: return "This key is already associated with an element of this collection";
-    case error::kPrinterError: return "Printer error";
-    default: return "Application-defined or object-defined error";
+        case error::kInvalidProcedureCall:
+            return "Invalid procedure call or argument";
+        case error::kOverflow:
+            return "Overflow";
+        case error::kSubscriptOutOfRange:
+            return "Subscript out of range";
+        case error::kDivisionByZero:
+            return "Division by zero";
+        case error::kTypeMismatch:
+            return "Type mismatch";
+        case error::kBadFileNameOrNumber:
+            return "Bad file name or number";
+        case error::kFileNotFound:
+            return "File not found";
+        case error::kDiskFull:
+            return "Disk full";
+        case error::kInputPastEndOfFile:
+            return "Input past end of file";
+        case error::kPermissionDenied:
+            return "Permission denied";
+        case error::kPathFileAccessError:
+            return "Path/File access error";
+        case error::kDuplicateKey:
+            return "This key is already associated with an element of this collection";
+        case error::kPrinterError:
+            return "Printer error";
+        default:
+            return "Application-defined or object-defined error";
     }
 }
 
@@ -27,7 +41,9 @@ RuntimeError::RuntimeError(int number, std::string source)
     : RuntimeError(number, std::move(source), StandardErrorDescription(number)) {}
 
 RuntimeError::RuntimeError(int number, std::string source, std::string description)
-    : std::runtime_error(description), number_(number), source_(std::move(source)),
+    : std::runtime_error(description),
+      number_(number),
+      source_(std::move(source)),
       description_(std::move(description)) {}
 
 std::string ErrorReportText(int number, const std::string& description, ErrorNumberForm form) {

@@ -9,16 +9,19 @@ namespace shared {
 
 namespace {
 
-bool IsBlank(char c) noexcept { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) noexcept { return c == '\r' || c == '\n'; }
+bool IsBlank(char c) noexcept {
+    return c == ' ' || c == '\t';
+}
+bool IsLineEnd(char c) noexcept {
+    return c == '\r' || c == '\n';
+}
 
 }  // namespace
 
 FieldReader::FieldReader(std::string bytes, std::string source)
     : bytes_(std::move(bytes)), source_(std::move(source)) {
     contentEnd_ = bytes_.size();
-    while (contentEnd_ > 0 &&
-           (IsBlank(bytes_[contentEnd_ - 1]) || IsLineEnd(bytes_[contentEnd_ - 1]))) {
+    while (contentEnd_ > 0 && (IsBlank(bytes_[contentEnd_ - 1]) || IsLineEnd(bytes_[contentEnd_ - 1]))) {
         --contentEnd_;
     }
     // A file holding only empty lines has no record, like one that is empty.
@@ -38,8 +41,7 @@ std::string FieldReader::ReadField() {
     if (position_ < bytes_.size() && bytes_[position_] == '"') {
         ++position_;
         const std::size_t start = position_;
-        while (position_ < bytes_.size() && bytes_[position_] != '"' &&
-               !IsLineEnd(bytes_[position_])) {
+        while (position_ < bytes_.size() && bytes_[position_] != '"' && !IsLineEnd(bytes_[position_])) {
             ++position_;
         }
         field.assign(bytes_, start, position_ - start);
@@ -49,8 +51,7 @@ std::string FieldReader::ReadField() {
         SkipBlanks();
     } else {
         const std::size_t start = position_;
-        while (position_ < bytes_.size() && bytes_[position_] != ',' &&
-               !IsLineEnd(bytes_[position_])) {
+        while (position_ < bytes_.size() && bytes_[position_] != ',' && !IsLineEnd(bytes_[position_])) {
             ++position_;
         }
         std::size_t end = position_;

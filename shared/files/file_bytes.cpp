@@ -18,14 +18,14 @@ struct FileCloser {
 
 int OpenErrorNumber(int errnoValue) {
     switch (errnoValue) {
-    case ENOENT:
-    case ENOTDIR:
-        return error::kFileNotFound;
-    case EACCES:
-    case EPERM:
-        return error::kPermissionDenied;
-    default:
-        return error::kPathFileAccessError;
+        case ENOENT:
+        case ENOTDIR:
+            return error::kFileNotFound;
+        case EACCES:
+        case EPERM:
+            return error::kPermissionDenied;
+        default:
+            return error::kPathFileAccessError;
     }
 }
 

@@ -8,8 +8,8 @@
 
 namespace shared {
 
-FixedRecordReader::FixedRecordReader(std::string bytes, std::size_t recordSize,
-                                     std::size_t count, std::string source)
+FixedRecordReader::FixedRecordReader(std::string bytes, std::size_t recordSize, std::size_t count,
+                                     std::string source)
     : bytes_(std::move(bytes)), recordSize_(recordSize), count_(count) {
     if (recordSize_ == 0) {
         throw RuntimeError(error::kInvalidProcedureCall, source);

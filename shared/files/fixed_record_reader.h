@@ -19,12 +19,10 @@ class FixedRecordReader {
 public:
     // Takes count records of recordSize bytes from the start of bytes. A record size of
     // 0 raises RuntimeError 5; the source names the input in errors.
-    FixedRecordReader(std::string bytes, std::size_t recordSize, std::size_t count,
-                      std::string source = {});
+    FixedRecordReader(std::string bytes, std::size_t recordSize, std::size_t count, std::string source = {});
 
     // Reads the file; open failures raise 53, 70 or 75 as ReadFileBytes does.
-    static FixedRecordReader OpenFile(const std::string& path, std::size_t recordSize,
-                                      std::size_t count);
+    static FixedRecordReader OpenFile(const std::string& path, std::size_t recordSize, std::size_t count);
 
     std::size_t Count() const noexcept { return count_; }
     std::size_t RecordSize() const noexcept { return recordSize_; }

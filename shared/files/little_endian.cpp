@@ -29,13 +29,11 @@ void AppendUnsignedLe(std::string& bytes, std::uint64_t value, std::size_t size)
 }  // namespace
 
 std::int16_t ReadInt16Le(std::string_view bytes, std::size_t offset) {
-    return std::bit_cast<std::int16_t>(
-        static_cast<std::uint16_t>(ReadUnsignedLe(bytes, offset, 2)));
+    return std::bit_cast<std::int16_t>(static_cast<std::uint16_t>(ReadUnsignedLe(bytes, offset, 2)));
 }
 
 std::int32_t ReadInt32Le(std::string_view bytes, std::size_t offset) {
-    return std::bit_cast<std::int32_t>(
-        static_cast<std::uint32_t>(ReadUnsignedLe(bytes, offset, 4)));
+    return std::bit_cast<std::int32_t>(static_cast<std::uint32_t>(ReadUnsignedLe(bytes, offset, 4)));
 }
 
 float ReadSingleLe(std::string_view bytes, std::size_t offset) {

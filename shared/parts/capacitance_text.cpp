@@ -77,8 +77,7 @@ int LastIndexOf(std::string_view text, std::string_view find, int& start) {
             continue;
         }
         const int begin = p - findLength + 1;
-        if (begin >= 1 &&
-            text.substr(static_cast<std::size_t>(begin - 1), find.size()) == find) {
+        if (begin >= 1 && text.substr(static_cast<std::size_t>(begin - 1), find.size()) == find) {
             return begin;
         }
     }

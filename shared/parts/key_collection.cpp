@@ -33,7 +33,9 @@ const KeyCollection::Entry* KeyCollection::Lookup(std::string_view key) const {
     return it == entries_.end() ? nullptr : &it->second;
 }
 
-bool KeyCollection::Contains(std::string_view key) const { return Lookup(key) != nullptr; }
+bool KeyCollection::Contains(std::string_view key) const {
+    return Lookup(key) != nullptr;
+}
 
 std::optional<std::int32_t> KeyCollection::Find(std::string_view key) const {
     const Entry* entry = Lookup(key);

@@ -26,8 +26,7 @@ public:
     // -> u. A part number that is there already in that notation (letter case ignored)
     // raises RuntimeError 457; the lookups are then left empty, never half-built, so no
     // lookup can resolve to a record that has moved.
-    void Rebuild(std::size_t count,
-                 const std::function<std::string(std::size_t, CodeSystem)>& partNumberOf);
+    void Rebuild(std::size_t count, const std::function<std::string(std::size_t, CodeSystem)>& partNumberOf);
 
     void Clear() noexcept;
 
@@ -39,9 +38,8 @@ private:
 // the empty text when the part number is not there. ratedVoltageOf(record) gives the
 // record's text; the caller's table and record type stay its own.
 template <class Record, class RatedVoltageOfRecord>
-std::string RatedVoltageOf(std::string_view partNumber, CodeSystem codeSystem,
-                           const PartIndex& index, const std::vector<Record>& table,
-                           RatedVoltageOfRecord ratedVoltageOf) {
+std::string RatedVoltageOf(std::string_view partNumber, CodeSystem codeSystem, const PartIndex& index,
+                           const std::vector<Record>& table, RatedVoltageOfRecord ratedVoltageOf) {
     const auto found = index[codeSystem].Find(partNumber);
     if (!found) {
         return {};

@@ -18,7 +18,9 @@ bool IsOneOf(std::string_view code, const std::array<std::string_view, N>& codes
     return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
-bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) noexcept {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -30,10 +32,9 @@ std::string MidText(std::string_view text, std::size_t start, std::size_t length
 }
 
 int FrequencyRangeClass(std::string_view partNumber) {
-    static constexpr std::array<std::string_view, 7> kClass4Characteristics = {
-        "2C", "3C", "4C", "5C", "6C", "7C", "8C"};
-    static constexpr std::array<std::string_view, 4> kClass4Series = {"VSK", "KTA", "KTH",
-                                                                      "KTE"};
+    static constexpr std::array<std::string_view, 7> kClass4Characteristics = {"2C", "3C", "4C", "5C",
+                                                                               "6C", "7C", "8C"};
+    static constexpr std::array<std::string_view, 4> kClass4Series = {"VSK", "KTA", "KTH", "KTE"};
     static constexpr std::array<std::string_view, 15> kClass5Characteristics = {
         "R9", "L8", "R1", "R3", "R6", "R7", "C7", "D7", "E7", "C8", "D8", "B1", "B3", "F1", "F5"};
     static constexpr std::array<std::string_view, 2> kClass5Series = {"KTE", "KTA"};
@@ -66,8 +67,8 @@ bool IsInductorNumber(std::string_view partNumber) {
 }
 
 bool IsLowInductanceSize(std::string_view partNumber) {
-    static constexpr std::array<std::string_view, 9> kSizes = {
-        "PNN18", "PNN21", "PNN31", "PNE18", "PNE21", "PNE31", "PNO18", "PNO21", "PNO31"};
+    static constexpr std::array<std::string_view, 9> kSizes = {"PNN18", "PNN21", "PNN31", "PNE18", "PNE21",
+                                                               "PNE31", "PNO18", "PNO21", "PNO31"};
     return IsOneOf(MidText(partNumber, 1, 5), kSizes);
 }
 
@@ -98,9 +99,18 @@ std::string ParseCapacitanceCode(std::string_view partNumber) {
 }
 
 std::string RatedVoltageFromCode(std::string_view partNumber) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kVoltages = {{
-        {"2H", "500"}, {"YD", "300"}, {"2E", "250"}, {"2D", "200"}, {"2A", "100"}, {"1H", "50"},
-        {"1E", "25"}, {"1C", "16"}, {"1A", "10"}, {"0J", "6.3"}, {"0G", "4.0"}}};
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kVoltages = {
+        {{"2H", "500"},
+         {"YD", "300"},
+         {"2E", "250"},
+         {"2D", "200"},
+         {"2A", "100"},
+         {"1H", "50"},
+         {"1E", "25"},
+         {"1C", "16"},
+         {"1A", "10"},
+         {"0J", "6.3"},
+         {"0G", "4.0"}}};
     const std::string code = MidText(partNumber, 9, 2);
     for (const auto& [voltageCode, text] : kVoltages) {
         if (code == voltageCode) {

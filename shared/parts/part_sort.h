@@ -28,8 +28,8 @@ std::vector<std::size_t> QuickSortOrder(std::vector<std::string> keys);
 // an empty part number has the empty key and comes first, every other one its
 // BuildSortKey key. Returns false, with the part number and the reason in diagnostic,
 // when a key cannot be built; order is then untouched.
-bool PartSortOrder(const std::vector<std::string>& partNumbers,
-                   std::vector<std::size_t>& order, std::string& diagnostic);
+bool PartSortOrder(const std::vector<std::string>& partNumbers, std::vector<std::size_t>& order,
+                   std::string& diagnostic);
 
 // Sorts a capacitor table for a notation and rebuilds both part-number lookups, as the
 // two programs do at start and on every notation change. partNumberOf(record, notation)

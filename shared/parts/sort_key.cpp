@@ -19,16 +19,16 @@ constexpr std::array<std::string_view, 35> kSeriesAndSize = {
     "KTN32", "VSD18", "VSD21", "VSD32", "VSK1D", "VSK22", "PNN15", "PNN18", "PNN21",
     "PNN31", "PNE18", "PNE21", "PNE31", "PNO18", "PNO21", "PNO31", "KUX05"};
 
-constexpr std::array<std::string_view, 22> kCharacteristic = {
-    "2C", "3C", "4C", "5C", "6C", "7C", "8C", "R9", "L8", "R1", "R3",
-    "R7", "C7", "D7", "E7", "C8", "D8", "R6", "B1", "B3", "F1", "F5"};
+constexpr std::array<std::string_view, 22> kCharacteristic = {"2C", "3C", "4C", "5C", "6C", "7C", "8C", "R9",
+                                                              "L8", "R1", "R3", "R7", "C7", "D7", "E7", "C8",
+                                                              "D8", "R6", "B1", "B3", "F1", "F5"};
 
-constexpr std::array<std::string_view, 11> kRatedVoltage = {
-    "2H", "YD", "2E", "2D", "2A", "1H", "1E", "1C", "1A", "0J", "0G"};
+constexpr std::array<std::string_view, 11> kRatedVoltage = {"2H", "YD", "2E", "2D", "2A", "1H",
+                                                            "1E", "1C", "1A", "0J", "0G"};
 
 // Appends the zero-padded weight of code, or explains why there is none.
-bool AppendWeight(std::span<const std::string_view> table, std::string_view code,
-                  const char* what, std::string& key, std::string& message) {
+bool AppendWeight(std::span<const std::string_view> table, std::string_view code, const char* what,
+                  std::string& key, std::string& message) {
     const int weight = WeightOf(table, code);
     if (weight < 0) {
         message = std::string(what) + " \"" + std::string(code) + "\" is not in its weight table";
@@ -45,9 +45,15 @@ bool AppendWeight(std::span<const std::string_view> table, std::string_view code
 
 }  // namespace
 
-std::span<const std::string_view> SeriesAndSizeWeights() noexcept { return kSeriesAndSize; }
-std::span<const std::string_view> CharacteristicWeights() noexcept { return kCharacteristic; }
-std::span<const std::string_view> RatedVoltageWeights() noexcept { return kRatedVoltage; }
+std::span<const std::string_view> SeriesAndSizeWeights() noexcept {
+    return kSeriesAndSize;
+}
+std::span<const std::string_view> CharacteristicWeights() noexcept {
+    return kCharacteristic;
+}
+std::span<const std::string_view> RatedVoltageWeights() noexcept {
+    return kRatedVoltage;
+}
 
 int WeightOf(std::span<const std::string_view> table, std::string_view code) {
     for (std::size_t i = 0; i < table.size(); ++i) {
@@ -59,18 +65,15 @@ int WeightOf(std::span<const std::string_view> table, std::string_view code) {
 }
 
 int WeightDigits(std::span<const std::string_view> table) {
-    const double digits =
-        Log10(static_cast<double>(table.size()), nullptr, std::string()) + 0.001;
+    const double digits = Log10(static_cast<double>(table.size()), nullptr, std::string()) + 0.001;
     return static_cast<int>(std::ceil(digits));
 }
 
 bool BuildSortKey(std::string_view partNumber, std::string& key, std::string& message) {
     key.clear();
     message.clear();
-    if (!AppendWeight(kSeriesAndSize, MidText(partNumber, 1, 5), "Series and size", key,
-                      message) ||
-        !AppendWeight(kCharacteristic, MidText(partNumber, 7, 2), "Characteristic", key,
-                      message)) {
+    if (!AppendWeight(kSeriesAndSize, MidText(partNumber, 1, 5), "Series and size", key, message) ||
+        !AppendWeight(kCharacteristic, MidText(partNumber, 7, 2), "Characteristic", key, message)) {
         return false;
     }
 
@@ -94,8 +97,7 @@ bool BuildSortKey(std::string_view partNumber, std::string& key, std::string& me
     }
     key += formatted;
 
-    if (!AppendWeight(kRatedVoltage, MidText(partNumber, 9, 2), "Rated voltage", key,
-                      message)) {
+    if (!AppendWeight(kRatedVoltage, MidText(partNumber, 9, 2), "Rated voltage", key, message)) {
         return false;
     }
     key += MidText(partNumber, 6, 1) + MidText(partNumber, 14, 1) + MidText(partNumber, 15, 3);

@@ -9,9 +9,9 @@ namespace shared {
 
 // Weight tables of the capacitor sort key. The order of entries is the catalogue order
 // the maker wants (not alphabetical: "R6" sits after "D8"), so it must not be changed.
-std::span<const std::string_view> SeriesAndSizeWeights() noexcept;     // positions 1-5
-std::span<const std::string_view> CharacteristicWeights() noexcept;   // positions 7-8
-std::span<const std::string_view> RatedVoltageWeights() noexcept;     // positions 9-10
+std::span<const std::string_view> SeriesAndSizeWeights() noexcept;   // positions 1-5
+std::span<const std::string_view> CharacteristicWeights() noexcept;  // positions 7-8
+std::span<const std::string_view> RatedVoltageWeights() noexcept;    // positions 9-10
 
 // The 0-based index of the first entry equal to code (letter case counts), or -1.
 int WeightOf(std::span<const std::string_view> table, std::string_view code);

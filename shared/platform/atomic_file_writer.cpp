@@ -1,15 +1,14 @@
 #include "shared/platform/atomic_file_writer.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "shared/errors/runtime_error.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 #include <utility>
-
-#include "shared/errors/runtime_error.h"
 
 namespace shared {
 
@@ -39,21 +38,20 @@ std::string ResolveTarget(const std::string& targetPath) {
 
 int FileErrorNumber(int errorNumber) noexcept {
     switch (errorNumber) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return error::kDiskFull;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return error::kPermissionDenied;
-    default:
-        return error::kPathFileAccessError;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return error::kDiskFull;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return error::kPermissionDenied;
+        default:
+            return error::kPathFileAccessError;
     }
 }
 
-AtomicFileWriter::AtomicFileWriter(std::string targetPath)
-    : targetPath_(ResolveTarget(targetPath)) {
+AtomicFileWriter::AtomicFileWriter(std::string targetPath) : targetPath_(ResolveTarget(targetPath)) {
     const std::filesystem::path target(targetPath_);
     if (target.filename().empty()) {
         Raise(EISDIR);
@@ -67,8 +65,8 @@ AtomicFileWriter::AtomicFileWriter(std::string targetPath)
     // new file.
     static unsigned counter = 0;
     for (int attempt = 0; attempt < kCreateAttempts && fd_ < 0; ++attempt) {
-        tempPath_ = (folder / ("." + target.filename().string() + ".tmp" +
-                               std::to_string(::getpid()) + "-" + std::to_string(++counter)))
+        tempPath_ = (folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
+                               std::to_string(++counter)))
                         .string();
         fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0 && errno != EEXIST) {

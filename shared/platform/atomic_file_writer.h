@@ -1,11 +1,11 @@
 #ifndef SHARED_PLATFORM_ATOMIC_FILE_WRITER_H
 #define SHARED_PLATFORM_ATOMIC_FILE_WRITER_H
 
+#include "shared/platform/file_sink.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "shared/platform/file_sink.h"
 
 namespace shared {
 

@@ -1,10 +1,10 @@
 #include "shared/platform/cls_comdlg.h"
 
+#include "shared/errors/runtime_error.h"
+
 #include <cmath>
 #include <limits>
 #include <utility>
-
-#include "shared/errors/runtime_error.h"
 
 namespace shared {
 
@@ -27,15 +27,18 @@ std::int32_t Checked16(std::int32_t value) {
 
 // The sixteen colours of the classic palette in QBColor order, as RGB values (red in
 // the low byte).
-constexpr CustomColors kPaletteColors{
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+constexpr CustomColors kPaletteColors{0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                      0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                      0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
 }  // namespace
 
 clsComdlg::clsComdlg(CommonDialogBackend& backend, std::string programTitle, HelpSupport help)
-    : backend_(backend), programTitle_(std::move(programTitle)), help_(help),
-      font_(backend.SystemFont()), customColors_(kPaletteColors) {}
+    : backend_(backend),
+      programTitle_(std::move(programTitle)),
+      help_(help),
+      font_(backend.SystemFont()),
+      customColors_(kPaletteColors) {}
 
 std::string clsComdlg::Filter() const {
     // The stored list ends in two NULs that the caller never typed; an unset filter has
@@ -62,16 +65,34 @@ void clsComdlg::SetFilter(const std::string& filter) {
     filter_.append(2, '\0');
 }
 
-std::string clsComdlg::InitDir() const { return UpToNul(initDir_); }
-std::string clsComdlg::FileName() const { return UpToNul(fileName_); }
-std::string clsComdlg::FileTitle() const { return UpToNul(fileTitle_); }
-std::string clsComdlg::DialogTitle() const { return UpToNul(dialogTitle_); }
-std::string clsComdlg::DefaultExt() const { return UpToNul(defaultExt_); }
-std::string clsComdlg::FontName() const { return UpToNul(font_.name); }
-std::string clsComdlg::HelpFile() const { return UpToNul(helpFile_); }
-std::string clsComdlg::HelpKey() const { return UpToNul(helpKey_); }
+std::string clsComdlg::InitDir() const {
+    return UpToNul(initDir_);
+}
+std::string clsComdlg::FileName() const {
+    return UpToNul(fileName_);
+}
+std::string clsComdlg::FileTitle() const {
+    return UpToNul(fileTitle_);
+}
+std::string clsComdlg::DialogTitle() const {
+    return UpToNul(dialogTitle_);
+}
+std::string clsComdlg::DefaultExt() const {
+    return UpToNul(defaultExt_);
+}
+std::string clsComdlg::FontName() const {
+    return UpToNul(font_.name);
+}
+std::string clsComdlg::HelpFile() const {
+    return UpToNul(helpFile_);
+}
+std::string clsComdlg::HelpKey() const {
+    return UpToNul(helpKey_);
+}
 
-void clsComdlg::SetMaxFileSize(std::int32_t size) { maxFileSize_ = Checked16(size); }
+void clsComdlg::SetMaxFileSize(std::int32_t size) {
+    maxFileSize_ = Checked16(size);
+}
 
 std::int32_t clsComdlg::Copies() const noexcept {
     return dialogCopies_ != 1 ? dialogCopies_ : settingsCopies_;
@@ -82,8 +103,12 @@ void clsComdlg::SetCopies(std::int32_t copies) {
     settingsCopies_ = dialogCopies_;
 }
 
-void clsComdlg::SetFromPage(std::int32_t page) { fromPage_ = Checked16(page); }
-void clsComdlg::SetToPage(std::int32_t page) { toPage_ = Checked16(page); }
+void clsComdlg::SetFromPage(std::int32_t page) {
+    fromPage_ = Checked16(page);
+}
+void clsComdlg::SetToPage(std::int32_t page) {
+    toPage_ = Checked16(page);
+}
 
 void clsComdlg::SetMin(std::int32_t page) {
     min_ = Checked16(page);
@@ -95,7 +120,9 @@ void clsComdlg::SetMax(std::int32_t page) {
     toPage_ = max_;
 }
 
-float clsComdlg::FontSize() const noexcept { return static_cast<float>(font_.sizeTenths) / 10.0f; }
+float clsComdlg::FontSize() const noexcept {
+    return static_cast<float>(font_.sizeTenths) / 10.0f;
+}
 
 void clsComdlg::SetFontSize(float points) {
     // nearbyint rounds half to even in the default rounding mode, as the classic
@@ -115,8 +142,12 @@ std::int32_t clsComdlg::CustomColor(int index) const {
     return customColors_[static_cast<std::size_t>(index)];
 }
 
-void clsComdlg::ShowOpen() { ShowFileDialog(false); }
-void clsComdlg::ShowSave() { ShowFileDialog(true); }
+void clsComdlg::ShowOpen() {
+    ShowFileDialog(false);
+}
+void clsComdlg::ShowSave() {
+    ShowFileDialog(true);
+}
 
 void clsComdlg::ShowFileDialog(bool save) {
     FileDialogRequest request;
@@ -152,12 +183,12 @@ void clsComdlg::ShowFont() {
 
 void clsComdlg::ShowPrinter() {
     switch (backend_.ProgramPrinterState()) {
-    case PrinterState::None:
-        throw RuntimeError(comdlg_error::kNotSupported, programTitle_, comdlg_error::kNoPrinterText);
-    case PrinterState::Unavailable:
-        throw RuntimeError(comdlg_error::kPrinterNotOpened, comdlg_error::kClassSource);
-    case PrinterState::Ready:
-        break;
+        case PrinterState::None:
+            throw RuntimeError(comdlg_error::kNotSupported, programTitle_, comdlg_error::kNoPrinterText);
+        case PrinterState::Unavailable:
+            throw RuntimeError(comdlg_error::kPrinterNotOpened, comdlg_error::kClassSource);
+        case PrinterState::Ready:
+            break;
     }
     PrintDialogRequest request;
     request.flags = flags_;
@@ -187,29 +218,50 @@ void clsComdlg::ShowHelp() {
     request.helpFile = HelpFile();
     request.command = helpCommand_;
     switch (helpCommand_) {
-    case 1: case 5: case 8:
-        request.context = helpContext_;
-        break;
-    case 2: case 3: case 4: case 9: case 11:
-        break;
-    case 257: case 258: case 261:
-        request.key = HelpKey();
-        break;
-    default:
-        return;  // commands the help engine was never asked for
+        case 1:
+        case 5:
+        case 8:
+            request.context = helpContext_;
+            break;
+        case 2:
+        case 3:
+        case 4:
+        case 9:
+        case 11:
+            break;
+        case 257:
+        case 258:
+        case 261:
+            request.key = HelpKey();
+            break;
+        default:
+            return;  // commands the help engine was never asked for
     }
     CheckResult(backend_.ShowHelp(request));
 }
 
 void clsComdlg::SetAction(std::int32_t action) {
     switch (action) {
-    case 1: ShowOpen(); break;
-    case 2: ShowSave(); break;
-    case 3: ShowColor(); break;
-    case 4: ShowFont(); break;
-    case 5: ShowPrinter(); break;
-    case 6: ShowHelp(); break;
-    default: RaiseNotSupported();
+        case 1:
+            ShowOpen();
+            break;
+        case 2:
+            ShowSave();
+            break;
+        case 3:
+            ShowColor();
+            break;
+        case 4:
+            ShowFont();
+            break;
+        case 5:
+            ShowPrinter();
+            break;
+        case 6:
+            ShowHelp();
+            break;
+        default:
+            RaiseNotSupported();
     }
 }
 
@@ -219,14 +271,13 @@ bool clsComdlg::CheckResult(const DialogStatus& status) const {
     }
     if (status.returned == 0) {
         if (cancelError_) {
-            throw RuntimeError(comdlg_error::kCancel, comdlg_error::kDialogSource,
-                               comdlg_error::kCancelText);
+            throw RuntimeError(comdlg_error::kCancel, comdlg_error::kDialogSource, comdlg_error::kCancelText);
         }
         return false;
     }
-    throw RuntimeError(status.extendedError, comdlg_error::kDialogSource,
-                       "Error raised with common dialog.\r\nError code = (" +
-                           std::to_string(status.returned) + ")");
+    throw RuntimeError(
+        status.extendedError, comdlg_error::kDialogSource,
+        "Error raised with common dialog.\r\nError code = (" + std::to_string(status.returned) + ")");
 }
 
 void clsComdlg::RaiseNotSupported() {

@@ -1,10 +1,10 @@
 #ifndef SHARED_PLATFORM_CLS_COMDLG_H
 #define SHARED_PLATFORM_CLS_COMDLG_H
 
+#include "shared/platform/common_dialog_backend.h"
+
 #include <cstdint>
 #include <string>
-
-#include "shared/platform/common_dialog_backend.h"
 
 namespace shared {
 
@@ -35,8 +35,7 @@ enum class HelpSupport { Absent, Present };
 // MaxFileSize is kept and checked for range but does not cut long paths.
 class clsComdlg {
 public:
-    clsComdlg(CommonDialogBackend& backend, std::string programTitle,
-              HelpSupport help = HelpSupport::Absent);
+    clsComdlg(CommonDialogBackend& backend, std::string programTitle, HelpSupport help = HelpSupport::Absent);
     clsComdlg(const clsComdlg&) = delete;
     clsComdlg& operator=(const clsComdlg&) = delete;
 
@@ -152,8 +151,8 @@ private:
     std::uintptr_t hWndOwner_ = 0;  // 0: the desktop
     std::int32_t hdc_ = 0;
 
-    std::int32_t dialogCopies_ = 0;   // the print dialog record's count
-    std::int32_t settingsCopies_ = 0; // the printer settings' count
+    std::int32_t dialogCopies_ = 0;    // the print dialog record's count
+    std::int32_t settingsCopies_ = 0;  // the printer settings' count
     std::int32_t fromPage_ = 0;
     std::int32_t toPage_ = 0;
     std::int32_t min_ = 0;

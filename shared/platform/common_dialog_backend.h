@@ -30,10 +30,10 @@ inline constexpr std::int32_t kFileMustExist = 0x1000;
 
 struct FileDialogRequest {
     bool save = false;
-    std::string filter;  // "|"-separated description/pattern pairs, as the caller set it
+    std::string filter;            // "|"-separated description/pattern pairs, as the caller set it
     std::int32_t filterIndex = 0;  // 1-based; 0 or out of range: the first pair
     std::string initDir;
-    std::string fileName;  // proposed name (may be a full path)
+    std::string fileName;     // proposed name (may be a full path)
     std::string dialogTitle;  // empty: the platform's own title
     std::int32_t flags = 0;
     std::string defaultExt;

@@ -20,8 +20,8 @@ std::string ConsoleText(const std::string& text) {
     return result;
 }
 
-MessageAnswer ConsoleMessages::Show(const std::string& text, MessageIcon icon,
-                                            const std::string& /*title*/, MessageButtons buttons) {
+MessageAnswer ConsoleMessages::Show(const std::string& text, MessageIcon icon, const std::string& /*title*/,
+                                    MessageButtons buttons) {
     if (icon == MessageIcon::Information) {
         out_ << ConsoleText(text) << '\n';
     } else {

@@ -18,7 +18,7 @@ public:
     ConsoleMessages(std::ostream& out, std::ostream& err) noexcept : out_(out), err_(err) {}
 
     MessageAnswer Show(const std::string& text, MessageIcon icon, const std::string& title,
-                               MessageButtons buttons = MessageButtons::Ok) override;
+                       MessageButtons buttons = MessageButtons::Ok) override;
 
     // How many boxes went to the error stream.
     int ComplaintCount() const noexcept { return complaints_; }

@@ -1,9 +1,9 @@
 #include "shared/platform/error_report.h"
 
+#include "shared/platform/messages.h"
+
 #include <new>
 #include <stdexcept>
-
-#include "shared/platform/messages.h"
 
 namespace shared {
 
@@ -15,8 +15,8 @@ constexpr int kOutOfMemory = 7;
 
 void ErrorReport(Messages& messages, const std::string& title, const RuntimeError& failure,
                  ErrorNumberForm form) {
-    messages.Show(ErrorReportText(failure.Number(), failure.Description(), form),
-                  MessageIcon::Critical, title, MessageButtons::Ok);
+    messages.Show(ErrorReportText(failure.Number(), failure.Description(), form), MessageIcon::Critical,
+                  title, MessageButtons::Ok);
 }
 
 const std::string& ReportTitleOf(const RuntimeError& failure, const std::string& handlerTitle) noexcept {
@@ -46,8 +46,8 @@ void ErrorReport(Messages& messages, const std::string& title, const std::except
     ErrorReport(messages, title, AsRuntimeError(failure), form);
 }
 
-bool RunReportingErrors(Messages& messages, const std::string& title,
-                        const std::function<void()>& body, ErrorNumberForm form) {
+bool RunReportingErrors(Messages& messages, const std::string& title, const std::function<void()>& body,
+                        ErrorNumberForm form) {
     try {
         body();
         return true;

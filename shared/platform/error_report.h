@@ -1,11 +1,11 @@
 #ifndef SHARED_PLATFORM_ERROR_REPORT_H
 #define SHARED_PLATFORM_ERROR_REPORT_H
 
+#include "shared/errors/runtime_error.h"
+
 #include <exception>
 #include <functional>
 #include <string>
-
-#include "shared/errors/runtime_error.h"
 
 namespace shared {
 
@@ -32,8 +32,7 @@ RuntimeError AsRuntimeError(const std::exception& failure);
 
 // Runs a procedure body with its failure handler: any failure is reported under title
 // and false returned; what happens next is the caller's decision.
-bool RunReportingErrors(Messages& messages, const std::string& title,
-                        const std::function<void()>& body,
+bool RunReportingErrors(Messages& messages, const std::string& title, const std::function<void()>& body,
                         ErrorNumberForm form = ErrorNumberForm::MessageConversion);
 
 }  // namespace shared

@@ -1,12 +1,12 @@
 #include "shared/platform/help_file.h"
 
-#include <exception>
-#include <filesystem>
-#include <system_error>
-
 #include "shared/platform/messages.h"
 #include "shared/platform/program_folder.h"
 #include "shared/platform/shell.h"
+
+#include <exception>
+#include <filesystem>
+#include <system_error>
 
 namespace shared {
 
@@ -32,8 +32,7 @@ HelpChoice ChooseHelp(const std::string& program, bool japaneseExists, bool engl
 }
 
 HelpChoice DetectHelp(const std::string& programFolder, const std::string& program) {
-    return ChooseHelp(program,
-                      RegularFileExists(JoinFolderAndName(programFolder, program + "jhlp.pdf")),
+    return ChooseHelp(program, RegularFileExists(JoinFolderAndName(programFolder, program + "jhlp.pdf")),
                       RegularFileExists(JoinFolderAndName(programFolder, program + "ehlp.pdf")));
 }
 

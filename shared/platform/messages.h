@@ -15,8 +15,7 @@ class Messages {
 public:
     virtual ~Messages() = default;
     // Shows text with an icon and buttons under a title; returns the button pressed.
-    virtual MessageAnswer Show(const std::string& text, MessageIcon icon,
-                               const std::string& title,
+    virtual MessageAnswer Show(const std::string& text, MessageIcon icon, const std::string& title,
                                MessageButtons buttons = MessageButtons::Ok) = 0;
 };
 
@@ -24,7 +23,7 @@ public:
 // tools and the test fakes answer this way when nobody is asked).
 inline MessageAnswer DefaultAnswer(MessageButtons buttons) noexcept {
     return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
-                                                                                       : MessageAnswer::Ok;
+                                                                                      : MessageAnswer::Ok;
 }
 
 }  // namespace shared

@@ -4,7 +4,9 @@ namespace shared {
 
 namespace {
 
-bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDriveLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 bool IsNetworkPath(std::string_view folder) {
     return folder.size() >= 2 && folder[0] == folder[1] && (folder[0] == '\\' || folder[0] == '/');

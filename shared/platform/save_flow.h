@@ -14,7 +14,7 @@ struct Services;
 
 // What the save dialog of a command offers.
 struct SaveDialogSpec {
-    std::string ProgramTitle;   // the dialog's and the error report's title
+    std::string ProgramTitle;  // the dialog's and the error report's title
     std::int32_t Flags = 0;
     std::string Filter;
     int FilterIndex = 1;

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
-
 #include <unistd.h>
 
 namespace shared {
@@ -15,8 +14,8 @@ namespace {
 
 bool IsUnder(const std::filesystem::path& path, std::string_view root) {
     const std::string text = path.generic_string();
-    return text == root || (text.size() > root.size() && text.compare(0, root.size(), root) == 0 &&
-                            text[root.size()] == '/');
+    return text == root ||
+           (text.size() > root.size() && text.compare(0, root.size(), root) == 0 && text[root.size()] == '/');
 }
 
 }  // namespace
@@ -52,8 +51,7 @@ std::string SaveFolderOf(const std::string& fileName, const std::string& fileTit
     return fileName.substr(0, fileName.size() - fileTitle.size() - 1);
 }
 
-void RememberSaveFolder(Settings& settings, const std::string& fileName,
-                        const std::string& fileTitle) {
+void RememberSaveFolder(Settings& settings, const std::string& fileName, const std::string& fileTitle) {
     settings.Write(kSettingsSection, kFilePathKey, SaveFolderOf(fileName, fileTitle));
 }
 

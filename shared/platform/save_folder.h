@@ -22,8 +22,7 @@ bool IsOfferedSaveFolder(const std::string& folder);
 std::string SaveFolderOf(const std::string& fileName, const std::string& fileTitle);
 
 // Remembers the folder of the chosen file for the next save dialog.
-void RememberSaveFolder(Settings& settings, const std::string& fileName,
-                        const std::string& fileTitle);
+void RememberSaveFolder(Settings& settings, const std::string& fileName, const std::string& fileTitle);
 
 }  // namespace shared
 

@@ -13,8 +13,7 @@ public:
     // The stored text, or defaultValue when the key was never written.
     virtual std::string Read(const std::string& section, const std::string& key,
                              const std::string& defaultValue) const = 0;
-    virtual void Write(const std::string& section, const std::string& key,
-                       const std::string& value) = 0;
+    virtual void Write(const std::string& section, const std::string& key, const std::string& value) = 0;
 };
 
 // The one setting both programs keep: the folder the user last saved an export in.

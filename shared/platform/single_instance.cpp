@@ -4,13 +4,11 @@
 
 namespace shared {
 
-bool RefuseSecondCopy(SingleInstance& instance, Messages& messages,
-                      const std::string& programTitle) {
+bool RefuseSecondCopy(SingleInstance& instance, Messages& messages, const std::string& programTitle) {
     if (instance.Acquire()) {
         return false;
     }
-    messages.Show("It is already started.", MessageIcon::Critical, programTitle,
-                  MessageButtons::Ok);
+    messages.Show("It is already started.", MessageIcon::Critical, programTitle, MessageButtons::Ok);
     return true;
 }
 

@@ -20,8 +20,7 @@ public:
 // The start-up refusal both programs share: when another copy holds the claim, shows
 // "It is already started." (critical icon, OK) titled with the program title and
 // returns true, and the caller ends the program before reading anything.
-bool RefuseSecondCopy(SingleInstance& instance, Messages& messages,
-                      const std::string& programTitle);
+bool RefuseSecondCopy(SingleInstance& instance, Messages& messages, const std::string& programTitle);
 
 }  // namespace shared
 

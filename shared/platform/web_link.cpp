@@ -7,8 +7,8 @@ namespace shared {
 namespace {
 
 bool IsUnreserved(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '-' || c == '.' || c == '_' || c == '~';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_' || c == '~';
 }
 
 void AppendQueryValue(std::string& url, const char* key, std::string_view value) {
@@ -43,10 +43,17 @@ std::string CatalogPartNumber(std::string_view boxText) {
 std::string BuildWebLinkUrl(const WebLinkRequest& request) {
     const char* linkType = nullptr;
     switch (request.kind) {
-    case 1: linkType = "0"; break;
-    case 2: linkType = "1"; break;
-    case 3: linkType = "2"; break;
-    default: throw RuntimeError(error::kInvalidProcedureCall, "WebLink");
+        case 1:
+            linkType = "0";
+            break;
+        case 2:
+            linkType = "1";
+            break;
+        case 3:
+            linkType = "2";
+            break;
+        default:
+            throw RuntimeError(error::kInvalidProcedureCall, "WebLink");
     }
     const std::string version = std::to_string(request.version.major) + "." +
                                 std::to_string(request.version.minor) + "." +

@@ -1,10 +1,10 @@
 #ifndef SHARED_PLATFORM_WEB_LINK_H
 #define SHARED_PLATFORM_WEB_LINK_H
 
+#include "program_version.h"
+
 #include <string>
 #include <string_view>
-
-#include "program_version.h"
 
 namespace shared {
 

@@ -12,16 +12,14 @@ constexpr std::size_t kScientificBufferSize = 64;
 
 }  // namespace
 
-DecimalDigits DecimalDigits::FromDouble(double value, int significant)
-{
+DecimalDigits DecimalDigits::FromDouble(double value, int significant) {
     std::array<char, kScientificBufferSize> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::scientific, significant - 1);
     return FromScientific(buffer.data(), result.ptr);
 }
 
-DecimalDigits DecimalDigits::FromFloat(float value, int significant)
-{
+DecimalDigits DecimalDigits::FromFloat(float value, int significant) {
     std::array<char, kScientificBufferSize> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::scientific, significant - 1);
@@ -29,8 +27,7 @@ DecimalDigits DecimalDigits::FromFloat(float value, int significant)
 }
 
 // Reads the "-d.ddde+xx" form that std::to_chars writes (never locale-dependent).
-DecimalDigits DecimalDigits::FromScientific(const char* begin, const char* end)
-{
+DecimalDigits DecimalDigits::FromScientific(const char* begin, const char* end) {
     DecimalDigits number;
     const char* p = begin;
     if (p != end && *p == '-') {
@@ -59,8 +56,7 @@ DecimalDigits DecimalDigits::FromScientific(const char* begin, const char* end)
     return number;
 }
 
-void DecimalDigits::StripTrailingZeros()
-{
+void DecimalDigits::StripTrailingZeros() {
     const auto last = digits_.find_last_not_of('0');
     if (last == std::string::npos) {
         digits_.clear();
@@ -70,15 +66,13 @@ void DecimalDigits::StripTrailingZeros()
     digits_.erase(last + 1);
 }
 
-void DecimalDigits::Shift(int count) noexcept
-{
+void DecimalDigits::Shift(int count) noexcept {
     if (!IsZero()) {
         point_ += count;
     }
 }
 
-int DecimalDigits::NormaliseTo(int position) noexcept
-{
+int DecimalDigits::NormaliseTo(int position) noexcept {
     if (IsZero()) {
         return 0;
     }
@@ -87,8 +81,7 @@ int DecimalDigits::NormaliseTo(int position) noexcept
     return moved;
 }
 
-void DecimalDigits::RoundToDecimals(int decimals)
-{
+void DecimalDigits::RoundToDecimals(int decimals) {
     if (IsZero()) {
         return;
     }
@@ -120,15 +113,13 @@ void DecimalDigits::RoundToDecimals(int decimals)
     StripTrailingZeros();
 }
 
-void DecimalDigits::RoundToSignificant(int significant)
-{
+void DecimalDigits::RoundToSignificant(int significant) {
     if (!IsZero()) {
         RoundToDecimals(significant - point_);
     }
 }
 
-std::string DecimalDigits::IntegerDigits() const
-{
+std::string DecimalDigits::IntegerDigits() const {
     if (IsZero() || point_ <= 0) {
         return {};
     }
@@ -138,8 +129,7 @@ std::string DecimalDigits::IntegerDigits() const
     return text;
 }
 
-std::string DecimalDigits::FractionDigits(int count) const
-{
+std::string DecimalDigits::FractionDigits(int count) const {
     std::string text;
     text.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
     for (int i = 0; i < count; ++i) {

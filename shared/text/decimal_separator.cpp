@@ -1,9 +1,9 @@
+#include "shared/text/number_text.h"
+
 #include <atomic>
 #include <clocale>
 #include <cstring>
 #include <string>
-
-#include "shared/text/number_text.h"
 
 namespace shared {
 
@@ -15,18 +15,15 @@ std::atomic<char> g_separator{'.'};
 
 }  // namespace
 
-char DecimalSeparator() noexcept
-{
+char DecimalSeparator() noexcept {
     return g_separator.load(std::memory_order_relaxed);
 }
 
-void SetDecimalSeparator(char separator) noexcept
-{
+void SetDecimalSeparator(char separator) noexcept {
     g_separator.store(separator, std::memory_order_relaxed);
 }
 
-char DecimalSeparatorFromEnvironment()
-{
+char DecimalSeparatorFromEnvironment() {
     // setlocale returns a pointer into storage the next call may overwrite: copy it.
     const char* current = std::setlocale(LC_NUMERIC, nullptr);
     const std::string previous = current != nullptr ? current : "C";
@@ -47,24 +44,19 @@ char DecimalSeparatorFromEnvironment()
     return separator;
 }
 
-ScopedDecimalSeparator::ScopedDecimalSeparator(char separator) noexcept
-    : previous_(DecimalSeparator())
-{
+ScopedDecimalSeparator::ScopedDecimalSeparator(char separator) noexcept : previous_(DecimalSeparator()) {
     SetDecimalSeparator(separator);
 }
 
-ScopedDecimalSeparator::~ScopedDecimalSeparator()
-{
+ScopedDecimalSeparator::~ScopedDecimalSeparator() {
     SetDecimalSeparator(previous_);
 }
 
-char GroupSeparatorFor(char decimalSeparator) noexcept
-{
+char GroupSeparatorFor(char decimalSeparator) noexcept {
     return decimalSeparator == ',' ? '.' : ',';
 }
 
-std::string DotToComma(std::string_view text)
-{
+std::string DotToComma(std::string_view text) {
     std::string result(text);
     for (char& c : result) {
         if (c == '.') {

@@ -1,16 +1,15 @@
 #include "shared/text/format_pattern.h"
 
-#include <cstdlib>
-
 #include "shared/text/number_text.h"
+
+#include <cstdlib>
 
 namespace shared {
 
 namespace {
 
 // Left-pads a digit run with zeros to the count the "0" placeholders demand.
-std::string PadToMinimum(std::string digits, int minimum)
-{
+std::string PadToMinimum(std::string digits, int minimum) {
     if (static_cast<int>(digits.size()) < minimum) {
         digits.insert(0, static_cast<std::size_t>(minimum) - digits.size(), '0');
     }
@@ -18,20 +17,17 @@ std::string PadToMinimum(std::string digits, int minimum)
 }
 
 // A run of "0"s must show from the leftmost "0" to the right end.
-int MinimumLeadingDigits(int count, int firstZero)
-{
+int MinimumLeadingDigits(int count, int firstZero) {
     return firstZero < 0 ? 0 : count - firstZero;
 }
 
 }  // namespace
 
-FormatPattern::FormatPattern(std::string_view pattern)
-{
+FormatPattern::FormatPattern(std::string_view pattern) {
     Parse(pattern);
 }
 
-void FormatPattern::AddLiteral(std::string_view text)
-{
+void FormatPattern::AddLiteral(std::string_view text) {
     if (text.empty()) {
         return;
     }
@@ -42,8 +38,7 @@ void FormatPattern::AddLiteral(std::string_view text)
     items_.push_back({Kind::Literal, '\0', std::string(text)});
 }
 
-void FormatPattern::AddPlaceholder(Kind kind, char symbol, Placeholders& group)
-{
+void FormatPattern::AddPlaceholder(Kind kind, char symbol, Placeholders& group) {
     if (symbol == '0') {
         if (group.firstZero < 0) {
             group.firstZero = group.count;
@@ -55,8 +50,7 @@ void FormatPattern::AddPlaceholder(Kind kind, char symbol, Placeholders& group)
     hasDigits_ = true;
 }
 
-void FormatPattern::Parse(std::string_view pattern)
-{
+void FormatPattern::Parse(std::string_view pattern) {
     enum class Section { Integer, Fraction, Exponent };
     Section section = Section::Integer;
     std::vector<int> commasAfter;  // integer placeholders standing before each comma
@@ -64,68 +58,68 @@ void FormatPattern::Parse(std::string_view pattern)
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char c = pattern[i];
         switch (c) {
-        case '0':
-        case '#':
-            if (section == Section::Integer) {
-                AddPlaceholder(Kind::IntegerDigit, c, integer_);
-            } else if (section == Section::Fraction) {
-                AddPlaceholder(Kind::FractionDigit, c, fraction_);
-            } else {
-                AddPlaceholder(Kind::ExponentDigit, c, exponent_);
+            case '0':
+            case '#':
+                if (section == Section::Integer) {
+                    AddPlaceholder(Kind::IntegerDigit, c, integer_);
+                } else if (section == Section::Fraction) {
+                    AddPlaceholder(Kind::FractionDigit, c, fraction_);
+                } else {
+                    AddPlaceholder(Kind::ExponentDigit, c, exponent_);
+                }
+                break;
+            case '.':
+                if (section == Section::Integer) {
+                    items_.push_back({Kind::DecimalPoint, c, {}});
+                    section = Section::Fraction;
+                } else {
+                    AddLiteral(".");
+                }
+                break;
+            case ',':
+                if (section == Section::Integer && integer_.count > 0) {
+                    commasAfter.push_back(integer_.count);
+                } else {
+                    AddLiteral(",");
+                }
+                break;
+            case 'E':
+            case 'e': {
+                const bool signFollows =
+                    i + 1 < pattern.size() && (pattern[i + 1] == '+' || pattern[i + 1] == '-');
+                if (section != Section::Exponent && hasDigits_ && signFollows) {
+                    exponentSignAlways_ = pattern[i + 1] == '+';
+                    items_.push_back({Kind::ExponentMark, c, {}});
+                    hasExponent_ = true;
+                    section = Section::Exponent;
+                    ++i;
+                } else {
+                    AddLiteral(pattern.substr(i, 1));
+                }
+                break;
             }
-            break;
-        case '.':
-            if (section == Section::Integer) {
-                items_.push_back({Kind::DecimalPoint, c, {}});
-                section = Section::Fraction;
-            } else {
-                AddLiteral(".");
+            case '%':
+                powerOfTen_ += 2;
+                AddLiteral("%");
+                break;
+            case '\\':
+                if (i + 1 < pattern.size()) {
+                    AddLiteral(pattern.substr(i + 1, 1));
+                    ++i;
+                }
+                break;
+            case '"': {
+                auto close = pattern.find('"', i + 1);
+                if (close == std::string_view::npos) {
+                    close = pattern.size();
+                }
+                AddLiteral(pattern.substr(i + 1, close - i - 1));
+                i = close;
+                break;
             }
-            break;
-        case ',':
-            if (section == Section::Integer && integer_.count > 0) {
-                commasAfter.push_back(integer_.count);
-            } else {
-                AddLiteral(",");
-            }
-            break;
-        case 'E':
-        case 'e': {
-            const bool signFollows =
-                i + 1 < pattern.size() && (pattern[i + 1] == '+' || pattern[i + 1] == '-');
-            if (section != Section::Exponent && hasDigits_ && signFollows) {
-                exponentSignAlways_ = pattern[i + 1] == '+';
-                items_.push_back({Kind::ExponentMark, c, {}});
-                hasExponent_ = true;
-                section = Section::Exponent;
-                ++i;
-            } else {
+            default:
                 AddLiteral(pattern.substr(i, 1));
-            }
-            break;
-        }
-        case '%':
-            powerOfTen_ += 2;
-            AddLiteral("%");
-            break;
-        case '\\':
-            if (i + 1 < pattern.size()) {
-                AddLiteral(pattern.substr(i + 1, 1));
-                ++i;
-            }
-            break;
-        case '"': {
-            auto close = pattern.find('"', i + 1);
-            if (close == std::string_view::npos) {
-                close = pattern.size();
-            }
-            AddLiteral(pattern.substr(i + 1, close - i - 1));
-            i = close;
-            break;
-        }
-        default:
-            AddLiteral(pattern.substr(i, 1));
-            break;
+                break;
         }
     }
     ClassifyCommas(commasAfter);
@@ -143,8 +137,7 @@ void FormatPattern::Parse(std::string_view pattern)
     }
 }
 
-void FormatPattern::ClassifyCommas(const std::vector<int>& commasAfter)
-{
+void FormatPattern::ClassifyCommas(const std::vector<int>& commasAfter) {
     for (const int before : commasAfter) {
         if (before < integer_.count) {
             grouping_ = true;
@@ -155,8 +148,7 @@ void FormatPattern::ClassifyCommas(const std::vector<int>& commasAfter)
 }
 
 void FormatPattern::EmitDigit(std::string& out, const std::string& digits, int count, int index,
-                              char groupSeparator)
-{
+                              char groupSeparator) {
     const int size = static_cast<int>(digits.size());
     const int last = index + size - count;  // the digit this placeholder holds
     const int first = index == 0 ? 0 : last;
@@ -168,8 +160,7 @@ void FormatPattern::EmitDigit(std::string& out, const std::string& digits, int c
     }
 }
 
-std::string FormatPattern::Apply(DecimalDigits number, char separator) const
-{
+std::string FormatPattern::Apply(DecimalDigits number, char separator) const {
     number.Shift(powerOfTen_);
 
     int exponent = 0;
@@ -183,8 +174,8 @@ std::string FormatPattern::Apply(DecimalDigits number, char separator) const
         number.RoundToDecimals(fraction_.count);
     }
 
-    const std::string integerDigits = PadToMinimum(
-        number.IntegerDigits(), MinimumLeadingDigits(integer_.count, integer_.firstZero));
+    const std::string integerDigits =
+        PadToMinimum(number.IntegerDigits(), MinimumLeadingDigits(integer_.count, integer_.firstZero));
     std::string fractionDigits = number.FractionDigits(fraction_.count);
     const auto fractionMinimum = static_cast<std::size_t>(fraction_.lastZero + 1);
     while (fractionDigits.size() > fractionMinimum && fractionDigits.back() == '0') {
@@ -192,9 +183,8 @@ std::string FormatPattern::Apply(DecimalDigits number, char separator) const
     }
     // An exponent always shows at least one digit, also under "#": "1.13E+" would
     // read as a cut-off number, "1.13E+0" reads as what it is.
-    const std::string exponentDigits =
-        PadToMinimum(std::to_string(std::abs(exponent)),
-                     MinimumLeadingDigits(exponent_.count, exponent_.firstZero));
+    const std::string exponentDigits = PadToMinimum(
+        std::to_string(std::abs(exponent)), MinimumLeadingDigits(exponent_.count, exponent_.firstZero));
 
     // A value that rounds to nothing but zeros shows no minus sign.
     std::string out = hasDigits_ && number.Negative() && !number.IsZero() ? "-" : "";
@@ -204,32 +194,32 @@ std::string FormatPattern::Apply(DecimalDigits number, char separator) const
     int exponentIndex = 0;
     for (const Item& item : items_) {
         switch (item.kind) {
-        case Kind::Literal:
-            out += item.text;
-            break;
-        case Kind::IntegerDigit:
-            EmitDigit(out, integerDigits, integer_.count, integerIndex++, groupSeparator);
-            break;
-        case Kind::DecimalPoint:
-            out += separator;
-            break;
-        case Kind::FractionDigit:
-            if (fractionIndex < fractionDigits.size()) {
-                out += fractionDigits[fractionIndex];
-            }
-            ++fractionIndex;
-            break;
-        case Kind::ExponentMark:
-            out += item.symbol;
-            if (exponent < 0) {
-                out += '-';
-            } else if (exponentSignAlways_) {
-                out += '+';
-            }
-            break;
-        case Kind::ExponentDigit:
-            EmitDigit(out, exponentDigits, exponent_.count, exponentIndex++, '\0');
-            break;
+            case Kind::Literal:
+                out += item.text;
+                break;
+            case Kind::IntegerDigit:
+                EmitDigit(out, integerDigits, integer_.count, integerIndex++, groupSeparator);
+                break;
+            case Kind::DecimalPoint:
+                out += separator;
+                break;
+            case Kind::FractionDigit:
+                if (fractionIndex < fractionDigits.size()) {
+                    out += fractionDigits[fractionIndex];
+                }
+                ++fractionIndex;
+                break;
+            case Kind::ExponentMark:
+                out += item.symbol;
+                if (exponent < 0) {
+                    out += '-';
+                } else if (exponentSignAlways_) {
+                    out += '+';
+                }
+                break;
+            case Kind::ExponentDigit:
+                EmitDigit(out, exponentDigits, exponent_.count, exponentIndex++, '\0');
+                break;
         }
     }
     return out;

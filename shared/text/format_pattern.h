@@ -1,11 +1,11 @@
 #ifndef SHARED_TEXT_FORMAT_PATTERN_H
 #define SHARED_TEXT_FORMAT_PATTERN_H
 
+#include "shared/text/decimal_digits.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "shared/text/decimal_digits.h"
 
 namespace shared {
 

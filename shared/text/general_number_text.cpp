@@ -1,10 +1,10 @@
-#include <cmath>
-#include <cstdlib>
-#include <string>
-
 #include "shared/errors/runtime_error.h"
 #include "shared/text/decimal_digits.h"
 #include "shared/text/number_text.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace shared {
 
@@ -15,8 +15,7 @@ constexpr int kSingleDigits = 7;
 
 // Plain when the value fits the digit budget: integers below 10^precision, and
 // fractions whose leading zeros plus significant digits after the separator fit.
-bool FitsPlainForm(const DecimalDigits& number, int precision)
-{
+bool FitsPlainForm(const DecimalDigits& number, int precision) {
     const int exponent = number.DecimalExponent();
     if (exponent >= 0) {
         return exponent < precision;
@@ -25,13 +24,11 @@ bool FitsPlainForm(const DecimalDigits& number, int precision)
     return leadingZeros + static_cast<int>(number.Digits().size()) <= precision;
 }
 
-std::string PlainText(const DecimalDigits& number, char separator)
-{
+std::string PlainText(const DecimalDigits& number, char separator) {
     const std::string& digits = number.Digits();
     const int point = number.PointPosition();
     if (point <= 0) {
-        return "0" + std::string(1, separator) + std::string(static_cast<std::size_t>(-point), '0') +
-               digits;
+        return "0" + std::string(1, separator) + std::string(static_cast<std::size_t>(-point), '0') + digits;
     }
     const auto integerCount = static_cast<std::size_t>(point);
     if (digits.size() <= integerCount) {
@@ -40,8 +37,7 @@ std::string PlainText(const DecimalDigits& number, char separator)
     return digits.substr(0, integerCount) + separator + digits.substr(integerCount);
 }
 
-std::string ExponentText(const DecimalDigits& number, char separator)
-{
+std::string ExponentText(const DecimalDigits& number, char separator) {
     const std::string& digits = number.Digits();
     std::string text(1, digits[0]);
     if (digits.size() > 1) {
@@ -57,18 +53,16 @@ std::string ExponentText(const DecimalDigits& number, char separator)
     return text + exponentDigits;
 }
 
-std::string GeneralText(const DecimalDigits& number, int precision, char separator)
-{
+std::string GeneralText(const DecimalDigits& number, int precision, char separator) {
     if (number.IsZero()) {
         return "0";  // also for -0: a minus sign before nothing tells the reader nothing
     }
-    const std::string body = FitsPlainForm(number, precision) ? PlainText(number, separator)
-                                                              : ExponentText(number, separator);
+    const std::string body =
+        FitsPlainForm(number, precision) ? PlainText(number, separator) : ExponentText(number, separator);
     return number.Negative() ? "-" + body : body;
 }
 
-void RequireFinite(double value)
-{
+void RequireFinite(double value) {
     if (!std::isfinite(value)) {
         // A division by zero or overflow upstream must be reported, not written out as
         // "inf" into a readout or a file.
@@ -78,47 +72,39 @@ void RequireFinite(double value)
 
 }  // namespace
 
-std::string GeneralNumberText(double value)
-{
+std::string GeneralNumberText(double value) {
     return GeneralNumberText(value, DecimalSeparator());
 }
 
-std::string GeneralNumberText(double value, char separator)
-{
+std::string GeneralNumberText(double value, char separator) {
     RequireFinite(value);
     return GeneralText(DecimalDigits::FromDouble(value, kDoubleDigits), kDoubleDigits, separator);
 }
 
-std::string GeneralNumberTextSingle(float value)
-{
+std::string GeneralNumberTextSingle(float value) {
     return GeneralNumberTextSingle(value, DecimalSeparator());
 }
 
-std::string GeneralNumberTextSingle(float value, char separator)
-{
+std::string GeneralNumberTextSingle(float value, char separator) {
     RequireFinite(value);
     return GeneralText(DecimalDigits::FromFloat(value, kSingleDigits), kSingleDigits, separator);
 }
 
-std::string MessageNumberText(double value)
-{
+std::string MessageNumberText(double value) {
     const std::string text = GeneralNumberText(value);
     return text.front() == '-' ? text : " " + text;
 }
 
-std::string MessageNumberTextSingle(float value)
-{
+std::string MessageNumberTextSingle(float value) {
     const std::string text = GeneralNumberTextSingle(value);
     return text.front() == '-' ? text : " " + text;
 }
 
-std::string PrintedNumberText(double value)
-{
+std::string PrintedNumberText(double value) {
     return MessageNumberText(value) + " ";
 }
 
-std::string PrintedNumberTextSingle(float value)
-{
+std::string PrintedNumberTextSingle(float value) {
     return MessageNumberTextSingle(value) + " ";
 }
 

@@ -1,12 +1,12 @@
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <string>
-
 #include "shared/errors/runtime_error.h"
 #include "shared/text/decimal_digits.h"
 #include "shared/text/format_pattern.h"
 #include "shared/text/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
 
 namespace shared {
 
@@ -15,8 +15,7 @@ namespace {
 constexpr int kDoubleDigits = 15;
 constexpr int kSingleDigits = 7;
 
-void RequireFinite(double value)
-{
+void RequireFinite(double value) {
     if (!std::isfinite(value)) {
         throw RuntimeError(error::kOverflow);
     }
@@ -24,13 +23,11 @@ void RequireFinite(double value)
 
 }  // namespace
 
-std::string Format(double value, std::string_view pattern)
-{
+std::string Format(double value, std::string_view pattern) {
     return Format(value, pattern, DecimalSeparator());
 }
 
-std::string Format(double value, std::string_view pattern, char separator)
-{
+std::string Format(double value, std::string_view pattern, char separator) {
     RequireFinite(value);
     if (pattern.empty()) {
         return GeneralNumberText(value, separator);
@@ -38,13 +35,11 @@ std::string Format(double value, std::string_view pattern, char separator)
     return FormatPattern(pattern).Apply(DecimalDigits::FromDouble(value, kDoubleDigits), separator);
 }
 
-std::string FormatSingle(float value, std::string_view pattern)
-{
+std::string FormatSingle(float value, std::string_view pattern) {
     return FormatSingle(value, pattern, DecimalSeparator());
 }
 
-std::string FormatSingle(float value, std::string_view pattern, char separator)
-{
+std::string FormatSingle(float value, std::string_view pattern, char separator) {
     RequireFinite(value);
     if (pattern.empty()) {
         return GeneralNumberTextSingle(value, separator);
@@ -52,8 +47,7 @@ std::string FormatSingle(float value, std::string_view pattern, char separator)
     return FormatPattern(pattern).Apply(DecimalDigits::FromFloat(value, kSingleDigits), separator);
 }
 
-double RoundHalfEven(double value) noexcept
-{
+double RoundHalfEven(double value) noexcept {
     // Written out rather than std::nearbyint, which follows the floating-point
     // environment's rounding mode that any library may have changed.
     if (!std::isfinite(value)) {
@@ -68,8 +62,7 @@ double RoundHalfEven(double value) noexcept
     return std::copysign(result, value);
 }
 
-double RoundHalfAwayFromZero(double value, int decimals) noexcept
-{
+double RoundHalfAwayFromZero(double value, int decimals) noexcept {
     if (!std::isfinite(value)) {
         return value;
     }

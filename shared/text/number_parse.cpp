@@ -1,21 +1,19 @@
+#include "shared/text/number_text.h"
+
 #include <charconv>
 #include <optional>
 #include <string>
 #include <system_error>
 
-#include "shared/text/number_text.h"
-
 namespace shared {
 
 namespace {
 
-bool IsBlank(char c)
-{
+bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool IsDigit(char c)
-{
+bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
@@ -30,8 +28,7 @@ struct NumberSyntax {
     long magnitude = 0;
 };
 
-std::optional<NumberSyntax> ReadSyntax(std::string_view text, char separator)
-{
+std::optional<NumberSyntax> ReadSyntax(std::string_view text, char separator) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && IsBlank(text[begin])) {
@@ -112,8 +109,7 @@ std::optional<NumberSyntax> ReadSyntax(std::string_view text, char separator)
 }
 
 template <typename T>
-std::optional<T> ParseAs(std::string_view text, char separator)
-{
+std::optional<T> ParseAs(std::string_view text, char separator) {
     const std::optional<NumberSyntax> syntax = ReadSyntax(text, separator);
     if (!syntax) {
         return std::nullopt;
@@ -137,40 +133,33 @@ std::optional<T> ParseAs(std::string_view text, char separator)
 
 }  // namespace
 
-std::optional<double> ParseNumber(std::string_view text)
-{
+std::optional<double> ParseNumber(std::string_view text) {
     return ParseAs<double>(text, DecimalSeparator());
 }
 
-std::optional<double> ParseNumber(std::string_view text, char separator)
-{
+std::optional<double> ParseNumber(std::string_view text, char separator) {
     return ParseAs<double>(text, separator);
 }
 
-std::optional<float> ParseSingle(std::string_view text)
-{
+std::optional<float> ParseSingle(std::string_view text) {
     return ParseAs<float>(text, DecimalSeparator());
 }
 
-std::optional<float> ParseSingle(std::string_view text, char separator)
-{
+std::optional<float> ParseSingle(std::string_view text, char separator) {
     // Converted straight from the decimal text, not through a double: a double
     // rounded again to single can miss the nearest float, and "0.3" must equal 0.3f.
     return ParseAs<float>(text, separator);
 }
 
-bool IsNumeric(std::string_view text)
-{
+bool IsNumeric(std::string_view text) {
     return ParseNumber(text).has_value();
 }
 
-std::optional<double> ParseFileNumber(std::string_view text)
-{
+std::optional<double> ParseFileNumber(std::string_view text) {
     return ParseAs<double>(text, '.');
 }
 
-std::optional<float> ParseFileSingle(std::string_view text)
-{
+std::optional<float> ParseFileSingle(std::string_view text) {
     return ParseAs<float>(text, '.');
 }
 

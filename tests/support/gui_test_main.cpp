@@ -4,15 +4,13 @@
 #include <QByteArray>
 #include <QLocale>
 
-#include <gtest/gtest.h>
-
 #include <clocale>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     // The build lists the tests by running the binary without the test environment, so
     // the platform and the locale are chosen here rather than left to ctest.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
     // QApplication takes the C library's locale from the environment; number texts

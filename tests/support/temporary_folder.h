@@ -5,7 +5,6 @@
 #include <fstream>
 #include <string>
 #include <system_error>
-
 #include <unistd.h>
 
 namespace shared::testing {

@@ -40,8 +40,7 @@ inline std::string NameOfText(std::string_view text) {
             separate = !name.empty();
             continue;
         }
-        if (separate)
-            name += '_';
+        if (separate) name += '_';
         separate = false;
         name += kept;
     }
@@ -54,15 +53,27 @@ inline std::string SpelledText(std::string_view text) {
     std::string name;
     for (const char c : text) {
         switch (c) {
-        case ' ': name += "Space"; break;
-        case '\t': name += "Tab"; break;
-        case '.': name += "Point"; break;
-        case ',': name += "Comma"; break;
-        case '-': name += "Minus"; break;
-        case '+': name += "Plus"; break;
-        default:
-            name += std::isalnum(static_cast<unsigned char>(c)) != 0 ? std::string(1, c)
-                                                                      : "Sign" + std::to_string(+c);
+            case ' ':
+                name += "Space";
+                break;
+            case '\t':
+                name += "Tab";
+                break;
+            case '.':
+                name += "Point";
+                break;
+            case ',':
+                name += "Comma";
+                break;
+            case '-':
+                name += "Minus";
+                break;
+            case '+':
+                name += "Plus";
+                break;
+            default:
+                name += std::isalnum(static_cast<unsigned char>(c)) != 0 ? std::string(1, c)
+                                                                         : "Sign" + std::to_string(+c);
         }
     }
     return name.empty() ? "Empty" : name;
@@ -82,19 +93,16 @@ std::string NamePart(const T& value) {
         return value ? "Yes" : "No";
     } else if constexpr (std::is_arithmetic_v<T>) {
         std::ostringstream text;
-        if constexpr (std::is_floating_point_v<T>)
-            text.precision(std::numeric_limits<T>::digits10);
+        if constexpr (std::is_floating_point_v<T>) text.precision(std::numeric_limits<T>::digits10);
         text << +value;
         std::string written = text.str();
-        if (const auto plus = written.find('+'); plus != std::string::npos)
-            written.erase(plus, 1);
+        if (const auto plus = written.find('+'); plus != std::string::npos) written.erase(plus, 1);
         return NameOfText(written);
     } else if constexpr (std::is_convertible_v<T, std::string_view>) {
         return NameOfText(std::string_view(value));
     } else {
         std::string joined;
-        for (const auto& item : value)
-            joined += std::string(item) + ' ';
+        for (const auto& item : value) joined += std::string(item) + ' ';
         return NameOfText(joined);
     }
 }

@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
     QPdfWriter writer(output);
     writer.setTitle(QString::fromLocal8Bit(argv[1]));
     writer.setCreator(QStringLiteral("helpgen"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
     document.print(&writer);
     if (!QFile::exists(output)) {
         std::fprintf(stderr, "helpgen: cannot write %s\n", argv[3]);

@@ -3,8 +3,8 @@
 
 #include "darvo/library/product_writer.h"
 #include "pelmo/library/library_writer.h"
-#include "tools/libgen/product_factory.h"
 #include "tools/libgen/command_line.h"
+#include "tools/libgen/product_factory.h"
 #include "tools/libgen/sample_library.h"
 
 #include "shared/errors/runtime_error.h"

@@ -1,5 +1,12 @@
 // Renders the shared windows (and a canvas sample) to PNG files for visual review:
 //   shared-screenshots OUTPUT_FOLDER
+#include "tools/screenshots/output_folder.h"
+
+#include "shared/canvas/qt/canvas_sample.h"
+#include "shared/dialogs/frm_about.h"
+#include "shared/dialogs/frm_printing.h"
+#include "shared/dialogs/frm_select.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -7,12 +14,6 @@
 
 #include <cstdio>
 #include <vector>
-
-#include "shared/canvas/qt/canvas_sample.h"
-#include "shared/dialogs/frm_about.h"
-#include "shared/dialogs/frm_printing.h"
-#include "shared/dialogs/frm_select.h"
-#include "tools/screenshots/output_folder.h"
 
 namespace {
 
@@ -38,16 +39,19 @@ int main(int argc, char** argv) {
     const QDir& folder = *outputFolder;
 
     bool ok = true;
-    shared::frmAbout aboutPelmo({QStringLiteral("About Pelmo"), QStringLiteral("Quenzar"), {}, shared::kProgramVersion});
+    shared::frmAbout aboutPelmo(
+        {QStringLiteral("About Pelmo"), QStringLiteral("Quenzar"), {}, shared::kProgramVersion});
     ok &= Save(aboutPelmo, folder, QStringLiteral("shared-about-pelmo"));
-    shared::frmAbout aboutDarvo({QStringLiteral("About darvo"), QStringLiteral("Tervalon"), {}, shared::kProgramVersion});
+    shared::frmAbout aboutDarvo(
+        {QStringLiteral("About darvo"), QStringLiteral("Tervalon"), {}, shared::kProgramVersion});
     ok &= Save(aboutDarvo, folder, QStringLiteral("shared-about-darvo"));
 
     std::vector<std::int32_t> candidates{0, 1, 2};
     const QStringList names{QStringLiteral("KTA188B11C104KA01"), QStringLiteral("KTA188B11C104KA88"),
                             QStringLiteral("KTA188B11C104MA01")};
-    shared::frmSelect select(candidates, [&](std::int32_t i) { return names.value(i); },
-                             shared::SelectListSizing::FitToCandidates);
+    shared::frmSelect select(
+        candidates, [&](std::int32_t i) { return names.value(i); },
+        shared::SelectListSizing::FitToCandidates);
     ok &= Save(select, folder, QStringLiteral("shared-select"));
 
     shared::frmPrinting printing;

@@ -3,6 +3,23 @@
 //   pelmo-chart-screenshots OUTPUT_FOLDER [LIBRARY_FOLDER]
 // Each picture is the chart as the window's picture shows it, with the window caption
 // above and the legend frames' texts beside it in their colours.
+#include "pelmo/charts/chart_slot_table.h"
+#include "pelmo/charts/chart_style.h"
+#include "pelmo/charts/chart_window_model.h"
+#include "pelmo/charts/slot_reservation.h"
+#include "pelmo/engine/capacitor_evaluation.h"
+#include "pelmo/engine/chart_sweep.h"
+#include "pelmo/engine/condition_model.h"
+#include "pelmo/engine/operating_point_result.h"
+#include "pelmo/library/capacitor_order.h"
+#include "pelmo/library/library_loader.h"
+#include "pelmo/library/program_identity.h"
+#include "tools/screenshots/output_folder.h"
+
+#include "shared/canvas/qt/painter_canvas.h"
+#include "shared/parts/part_number_codes.h"
+#include "shared/text/number_text.h"
+
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -15,22 +32,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "pelmo/charts/chart_slot_table.h"
-#include "pelmo/charts/chart_style.h"
-#include "pelmo/charts/chart_window_model.h"
-#include "pelmo/charts/slot_reservation.h"
-#include "pelmo/engine/capacitor_evaluation.h"
-#include "pelmo/engine/chart_sweep.h"
-#include "pelmo/engine/condition_model.h"
-#include "pelmo/engine/operating_point_result.h"
-#include "pelmo/library/capacitor_order.h"
-#include "pelmo/library/library_loader.h"
-#include "pelmo/library/program_identity.h"
-#include "shared/canvas/qt/painter_canvas.h"
-#include "shared/parts/part_number_codes.h"
-#include "shared/text/number_text.h"
-#include "tools/screenshots/output_folder.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ public:
     std::optional<QImage> Render(ChartKind kind, const std::vector<TraceRequest>& requests) {
         pelmo::ChartSlotTable slotTable;
         pelmo::ChartPointTable points{};
-        pelmo::ChartContext context{slotTable, points, library_, shared::Eia, "\xC2\xB0", nullptr,
+        pelmo::ChartContext context{slotTable,           points, library_, shared::Eia, "\xC2\xB0", nullptr,
                                     pelmo::kProgramTitle};
         const bool smith = kind == ChartKind::Smith;
         shared::PainterCanvas canvas(smith ? kChartHeight : kChartWidth, kChartHeight, kDotsPerInch);
@@ -72,16 +73,13 @@ public:
             for (int pass = 0; pass < passes; ++pass) {
                 slotTable.SetImpedanceEsrSecondPass(pass == 1);
                 std::string srf;
-                if (!Sweep(kind, request, slotTable, points, srf))
-                    break;
-                if (!window)
-                    window.emplace(slotTable, pelmo::CircuitMode::Series);
+                if (!Sweep(kind, request, slotTable, points, srf)) break;
+                if (!window) window.emplace(slotTable, pelmo::CircuitMode::Series);
                 legends = window->Draw(canvas, true, context, srf);
             }
             slotTable.SetImpedanceEsrSecondPass(false);
         }
-        if (!window)
-            return std::nullopt;
+        if (!window) return std::nullopt;
         return Compose(canvas.Image(), window->Caption(context), legends, smith);
     }
 
@@ -95,8 +93,7 @@ private:
         slot.PartIndexPlusOne = request.part.index + 1;
         slot.Kind = kind;
         slot.Parameter = pelmo::SParameterFromName(request.sParameter).value();
-        if (!request.sParameter.empty())
-            slot.Connection = pelmo::CircuitMode::Series;
+        if (!request.sParameter.empty()) slot.Connection = pelmo::CircuitMode::Series;
         slot.Temperature = 25.0F;
         pelmo::OperatingPointResult result;
         pelmo::ChartSweepPlan plan;
@@ -107,8 +104,7 @@ private:
             const pelmo::CapacitorRecord& record = library_.CapacitorTable[index];
             conditions.PartNumber = record.PartNumber[shared::Eia];
             plan = pelmo::PlanCapacitorChart(record, conditions, chartName, result);
-            if (plan.RangeClass == 4)
-                slot.UpperFrequency = record.UpperFrequency;
+            if (plan.RangeClass == 4) slot.UpperFrequency = record.UpperFrequency;
         } else {
             plan = pelmo::PlanInductorChart(library_.InductorTable[index], chartName);
         }
@@ -127,8 +123,8 @@ private:
         return true;
     }
 
-    static QImage Compose(const QImage& chart, const std::string& caption, const std::vector<std::string>& legends,
-                          bool smith) {
+    static QImage Compose(const QImage& chart, const std::string& caption,
+                          const std::vector<std::string>& legends, bool smith) {
         QImage image(chart.width() + kLegendWidth, chart.height() + kCaptionHeight, QImage::Format_RGB32);
         image.fill(QColor(240, 240, 240));
         QPainter painter(&image);
@@ -165,8 +161,7 @@ PartChoice FindCapacitor(const pelmo::Library& library, int rangeClass, bool wan
             continue;
         if (pelmo::HasConditionModel(record) == wantModel)
             return {pelmo::ProductKind::Capacitor, static_cast<int>(i)};
-        if (fallback.index < 0)
-            fallback = {pelmo::ProductKind::Capacitor, static_cast<int>(i)};
+        if (fallback.index < 0) fallback = {pelmo::ProductKind::Capacitor, static_cast<int>(i)};
     }
     return fallback;
 }
@@ -184,8 +179,7 @@ std::string FileName(ChartKind kind) {
     std::string name = "pelmo-chart-";
     for (const char c : pelmo::ChartName(kind)) {
         if (c == ' ' || c == '&') {
-            if (name.back() != '-')
-                name += '-';
+            if (name.back() != '-') name += '-';
         } else {
             name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         }
@@ -232,7 +226,8 @@ int main(int argc, char** argv) {
         bool ok = true;
         for (const auto& [kind, requests] : charts) {
             const std::optional<QImage> image = renderer.Render(kind, requests);
-            const QString path = folder.filePath(QString::fromStdString(FileName(kind)) + QStringLiteral(".png"));
+            const QString path =
+                folder.filePath(QString::fromStdString(FileName(kind)) + QStringLiteral(".png"));
             const bool saved = image.has_value() && image->save(path);
             std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
             ok &= saved;

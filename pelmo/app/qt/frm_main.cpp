@@ -2,8 +2,8 @@
 
 #include "pelmo/app/help_and_links.h"
 #include "pelmo/app/public.h"
-#include "pelmo/app/qt/program_selection_host.h"
 #include "pelmo/app/qt/program_menus.h"
+#include "pelmo/app/qt/program_selection_host.h"
 #include "pelmo/app/save_commands.h"
 #include "pelmo/charts/qt/chart_windows.h"
 #include "pelmo/charts/qt/frm_graph.h"
@@ -73,10 +73,10 @@ void FrmMain::BuildWindows() {
     LibrarySelection& selection = state_.Selection();
     frmLibrary_ = new FrmLibrary(selection, services_, facts_);
     AddHomeWindow(*frmLibrary_, QStringLiteral("frmLibraryWindow"));
-    charts_ = std::make_unique<ChartWindows>(Area(), selection, state_.Parts(), state_.Slots(), state_.Points(),
-                                             services_, facts_, this);
-    requests_ = std::make_unique<ChartRequests>(selection, state_.Parts(), state_.Slots(), state_.Points(), *charts_,
-                                                services_.Messages, &services_.Cursor);
+    charts_ = std::make_unique<ChartWindows>(Area(), selection, state_.Parts(), state_.Slots(),
+                                             state_.Points(), services_, facts_, this);
+    requests_ = std::make_unique<ChartRequests>(selection, state_.Parts(), state_.Slots(), state_.Points(),
+                                                *charts_, services_.Messages, &services_.Cursor);
     host_ = std::make_unique<ProgramSelectionHost>(state_.Parts(), selection, *charts_, this);
     state_.AttachWindows(host_.get());
 
@@ -97,12 +97,17 @@ void FrmMain::MDIForm_Load() {
     ShowMenuBarOfCurrentWindow();
 }
 
-LibrarySelection& FrmMain::Selection() noexcept { return state_.Selection(); }
+LibrarySelection& FrmMain::Selection() noexcept {
+    return state_.Selection();
+}
 
-const ChartSlotTable& FrmMain::Slots() const noexcept { return state_.Slots(); }
+const ChartSlotTable& FrmMain::Slots() const noexcept {
+    return state_.Slots();
+}
 
 int FrmMain::MenuBarOf(QMdiSubWindow* window) const {
-    const bool chart = window != nullptr && window != HomeSubWindow() && qobject_cast<FrmGraph*>(window->widget());
+    const bool chart =
+        window != nullptr && window != HomeSubWindow() && qobject_cast<FrmGraph*>(window->widget());
     return static_cast<int>(chart ? MenuBarKind::Chart : MenuBarKind::Selection);
 }
 
@@ -144,23 +149,56 @@ void FrmMain::RunCommand(MenuCommand command) {
         return;
     }
     switch (command) {
-    case MenuCommand::FileReset: mnuFileReset_Click(); break;
-    case MenuCommand::FilePageSetup: mnuFilePageSetup_Click(); break;
-    case MenuCommand::FilePrint: mnuFilePrint_Click(); break;
-    case MenuCommand::FileSavedataSpara: mnuFileSavedataSpara_Click(); break;
-    case MenuCommand::FileSavedataImp: mnuFileSavedataImp_Click(); break;
-    case MenuCommand::FileSavedataSpice: mnuFileSavedataSpice_Click(); break;
-    case MenuCommand::FileExit: mnuFileExit_Click(); break;
-    case MenuCommand::ViewCodeEia: mnuViewCode_Click(0); break;
-    case MenuCommand::ViewCodeJis: mnuViewCode_Click(1); break;
-    case MenuCommand::ViewSize: mnuViewSize_Click(); break;
-    case MenuCommand::CatalogLink: mnuCatalogLink_Click(); break;
-    case MenuCommand::WindowClose: mnuWindowClose_Click(); break;
-    case MenuCommand::HelpContents: mnuHelpContents_Click(); break;
-    case MenuCommand::VersionCheck: mnuVersionCheck_Click(); break;
-    case MenuCommand::ContactUs: mnuContactUs_Click(); break;
-    case MenuCommand::HelpAbout: mnuHelpAbout_Click(); break;
-    default: break;
+        case MenuCommand::FileReset:
+            mnuFileReset_Click();
+            break;
+        case MenuCommand::FilePageSetup:
+            mnuFilePageSetup_Click();
+            break;
+        case MenuCommand::FilePrint:
+            mnuFilePrint_Click();
+            break;
+        case MenuCommand::FileSavedataSpara:
+            mnuFileSavedataSpara_Click();
+            break;
+        case MenuCommand::FileSavedataImp:
+            mnuFileSavedataImp_Click();
+            break;
+        case MenuCommand::FileSavedataSpice:
+            mnuFileSavedataSpice_Click();
+            break;
+        case MenuCommand::FileExit:
+            mnuFileExit_Click();
+            break;
+        case MenuCommand::ViewCodeEia:
+            mnuViewCode_Click(0);
+            break;
+        case MenuCommand::ViewCodeJis:
+            mnuViewCode_Click(1);
+            break;
+        case MenuCommand::ViewSize:
+            mnuViewSize_Click();
+            break;
+        case MenuCommand::CatalogLink:
+            mnuCatalogLink_Click();
+            break;
+        case MenuCommand::WindowClose:
+            mnuWindowClose_Click();
+            break;
+        case MenuCommand::HelpContents:
+            mnuHelpContents_Click();
+            break;
+        case MenuCommand::VersionCheck:
+            mnuVersionCheck_Click();
+            break;
+        case MenuCommand::ContactUs:
+            mnuContactUs_Click();
+            break;
+        case MenuCommand::HelpAbout:
+            mnuHelpAbout_Click();
+            break;
+        default:
+            break;
     }
 }
 
@@ -172,11 +210,17 @@ void FrmMain::mnuFileReset_Click() {
     ShowSelection();
 }
 
-void FrmMain::mnuFileSavedataSpara_Click() { SaveData(SaveFormat::Touchstone); }
+void FrmMain::mnuFileSavedataSpara_Click() {
+    SaveData(SaveFormat::Touchstone);
+}
 
-void FrmMain::mnuFileSavedataImp_Click() { SaveData(SaveFormat::Impedance); }
+void FrmMain::mnuFileSavedataImp_Click() {
+    SaveData(SaveFormat::Impedance);
+}
 
-void FrmMain::mnuFileSavedataSpice_Click() { SaveData(SaveFormat::Spice); }
+void FrmMain::mnuFileSavedataSpice_Click() {
+    SaveData(SaveFormat::Spice);
+}
 
 void FrmMain::SaveData(SaveFormat format) {
     RunSaveCommand(format, state_.Selection(), state_.Parts(), services_,
@@ -184,7 +228,9 @@ void FrmMain::SaveData(SaveFormat format) {
     ShowSelection();
 }
 
-void FrmMain::mnuFileExit_Click() { ExitProgram(); }
+void FrmMain::mnuFileExit_Click() {
+    ExitProgram();
+}
 
 void FrmMain::ExitProgram() {
     exitRequested_ = true;
@@ -204,13 +250,17 @@ void FrmMain::mnuViewSize_Click() {
     if (!index) {
         return;
     }
-    FrmSize::ShowModal(state_.Parts(), state_.Selection().State().Product, *index, state_.Selection().State().CodeSystem,
-                       services_.Messages, this);
+    FrmSize::ShowModal(state_.Parts(), state_.Selection().State().Product, *index,
+                       state_.Selection().State().CodeSystem, services_.Messages, this);
 }
 
-void FrmMain::mnuCatalogLink_Click() { WebLink(kCatalogLink, state_.Selection().State(), services_, facts_); }
+void FrmMain::mnuCatalogLink_Click() {
+    WebLink(kCatalogLink, state_.Selection().State(), services_, facts_);
+}
 
-void FrmMain::cmdCatalogLink_Click() { WebLink(kCatalogLink, state_.Selection().State(), services_, facts_); }
+void FrmMain::cmdCatalogLink_Click() {
+    WebLink(kCatalogLink, state_.Selection().State(), services_, facts_);
+}
 
 void FrmMain::mnuWindowClose_Click() {
     charts_->CloseAll();
@@ -218,11 +268,17 @@ void FrmMain::mnuWindowClose_Click() {
     ShowMenuBarOfCurrentWindow();
 }
 
-void FrmMain::mnuHelpContents_Click() { OpenHelp(services_, facts_); }
+void FrmMain::mnuHelpContents_Click() {
+    OpenHelp(services_, facts_);
+}
 
-void FrmMain::mnuVersionCheck_Click() { WebLink(kVersionCheck, state_.Selection().State(), services_, facts_); }
+void FrmMain::mnuVersionCheck_Click() {
+    WebLink(kVersionCheck, state_.Selection().State(), services_, facts_);
+}
 
-void FrmMain::mnuContactUs_Click() { WebLink(kContactUs, state_.Selection().State(), services_, facts_); }
+void FrmMain::mnuContactUs_Click() {
+    WebLink(kContactUs, state_.Selection().State(), services_, facts_);
+}
 
 void FrmMain::mnuHelpAbout_Click() {
     shared::AboutContent content;

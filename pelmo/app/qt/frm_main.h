@@ -42,7 +42,8 @@ class FrmMain : public shared::DesktopFrame {
     Q_OBJECT
 
 public:
-    FrmMain(Public& state, const shared::Services& services, const ProgramFacts& facts, QWidget* parent = nullptr);
+    FrmMain(Public& state, const shared::Services& services, const ProgramFacts& facts,
+            QWidget* parent = nullptr);
     ~FrmMain() override;
     FrmMain(const FrmMain&) = delete;
     FrmMain& operator=(const FrmMain&) = delete;

@@ -1,4 +1,6 @@
 // The pelmo desktop program.
 #include "pelmo/app/qt/program_main.h"
 
-int main(int argc, char** argv) { return pelmo::Main(argc, argv); }
+int main(int argc, char** argv) {
+    return pelmo::Main(argc, argv);
+}

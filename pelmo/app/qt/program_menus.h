@@ -33,7 +33,9 @@ public:
         return MenuBars::Action(static_cast<int>(bar), name);
     }
     // The menu a level-0 or submenu entry opens; null for a plain item.
-    QMenu* Menu(MenuBarKind bar, const QString& name) const { return MenuBars::Menu(static_cast<int>(bar), name); }
+    QMenu* Menu(MenuBarKind bar, const QString& name) const {
+        return MenuBars::Menu(static_cast<int>(bar), name);
+    }
 
     // Enables every item of both bars by its rule.
     void Apply(const SelectionMenuState& state);

@@ -22,19 +22,25 @@ void ProgramSelectionHost::ChooseCandidate(std::vector<std::int32_t>& candidates
     const auto partNumberOf = [this, inductor, code](std::int32_t index) {
         const auto u = static_cast<std::size_t>(index);
         if (inductor) {
-            return u < library_.InductorTable.size() ? QString::fromStdString(library_.InductorTable[u].PartNumber)
-                                                     : QString();
+            return u < library_.InductorTable.size()
+                       ? QString::fromStdString(library_.InductorTable[u].PartNumber)
+                       : QString();
         }
         return u < library_.CapacitorTable.size()
                    ? QString::fromStdString(library_.CapacitorTable[u].PartNumber[code])
                    : QString();
     };
-    shared::frmSelect dialog(candidates, partNumberOf, shared::SelectListSizing::FitToCandidates, dialogParent_);
+    shared::frmSelect dialog(candidates, partNumberOf, shared::SelectListSizing::FitToCandidates,
+                             dialogParent_);
     dialog.exec();
 }
 
-int ProgramSelectionHost::OpenChartWindowCount() const { return charts_.OpenCount(); }
+int ProgramSelectionHost::OpenChartWindowCount() const {
+    return charts_.OpenCount();
+}
 
-void ProgramSelectionHost::CloseAllChartWindows() { charts_.CloseAll(); }
+void ProgramSelectionHost::CloseAllChartWindows() {
+    charts_.CloseAll();
+}
 
 }  // namespace pelmo

@@ -18,9 +18,9 @@ constexpr const char* kFormLoadTitle = "pelmo:frmGraph.Form_Load";
 
 }  // namespace
 
-ChartWindows::ChartWindows(QMdiArea& area, LibrarySelection& selection, Library& library, ChartSlotTable& slotTable,
-                           const ChartPointTable& points, const shared::Services& services, const ProgramFacts& facts,
-                           QWidget* mainWindow)
+ChartWindows::ChartWindows(QMdiArea& area, LibrarySelection& selection, Library& library,
+                           ChartSlotTable& slotTable, const ChartPointTable& points,
+                           const shared::Services& services, const ProgramFacts& facts, QWidget* mainWindow)
     : area_(area),
       selection_(selection),
       library_(library),
@@ -33,8 +33,7 @@ ChartWindows::ChartWindows(QMdiArea& area, LibrarySelection& selection, Library&
 ChartWindows::~ChartWindows() {
     // Windows that outlive the registry (the main window closes after it) must not
     // call back into it.
-    for (FrmGraph* window : Windows())
-        disconnect(window, nullptr, this, nullptr);
+    for (FrmGraph* window : Windows()) disconnect(window, nullptr, this, nullptr);
 }
 
 void ChartWindows::ShowChart(ChartKind kind) {
@@ -51,7 +50,8 @@ void ChartWindows::ShowChart(ChartKind kind) {
 
     std::unique_ptr<FrmGraph> created;
     try {
-        created = std::make_unique<FrmGraph>(slots_, points_, library_, selection_, services_, facts_, mainWindow_);
+        created =
+            std::make_unique<FrmGraph>(slots_, points_, library_, selection_, services_, facts_, mainWindow_);
         created->Form_Load();
     } catch (const shared::RuntimeError& failure) {
         shared::ErrorReport(services_.Messages, kFormLoadTitle, failure);
@@ -62,8 +62,8 @@ void ChartWindows::ShowChart(ChartKind kind) {
     }
 
     // Registered while still owned here: a refused entry must not leave a window behind.
-    const Registry::WindowId id =
-        registry_.Add(created->Model().Kind(), created->Model().SlotNumber(), QPointer<FrmGraph>(created.get()));
+    const Registry::WindowId id = registry_.Add(created->Model().Kind(), created->Model().SlotNumber(),
+                                                QPointer<FrmGraph>(created.get()));
     FrmGraph* window = created.release();
     // A window deleted without closing (the main window going away) needs no handler:
     // its QPointer empties and the registry counts it as closed.
@@ -84,15 +84,16 @@ void ChartWindows::ShowChart(ChartKind kind) {
     emit windowsChanged();
 }
 
-int ChartWindows::OpenCount() const { return registry_.OpenCount(); }
+int ChartWindows::OpenCount() const {
+    return registry_.OpenCount();
+}
 
 void ChartWindows::CloseAll() {
     // Closing changes the registry; walk a copy from the last opened backwards, skipping
     // windows an earlier close took along.
     const std::vector<Registry::Entry> open = registry_.Open();
     for (auto it = open.rbegin(); it != open.rend(); ++it) {
-        if (!registry_.IsOpenId(it->Id))
-            continue;
+        if (!registry_.IsOpenId(it->Id)) continue;
         FrmGraph* window = it->Window;
         if (QMdiSubWindow* frame = SubWindowOf(window))
             frame->close();
@@ -103,16 +104,14 @@ void ChartWindows::CloseAll() {
 
 std::vector<FrmGraph*> ChartWindows::Windows() const {
     std::vector<FrmGraph*> windows;
-    for (const Registry::Entry& entry : registry_.Open())
-        windows.push_back(entry.Window);
+    for (const Registry::Entry& entry : registry_.Open()) windows.push_back(entry.Window);
     return windows;
 }
 
 std::vector<QMdiSubWindow*> ChartWindows::Frames() const {
     std::vector<QMdiSubWindow*> frames;
     for (FrmGraph* window : Windows()) {
-        if (QMdiSubWindow* frame = SubWindowOf(window))
-            frames.push_back(frame);
+        if (QMdiSubWindow* frame = SubWindowOf(window)) frames.push_back(frame);
     }
     return frames;
 }

@@ -5,6 +5,7 @@
 #include "pelmo/library/program_identity.h"
 #include "pelmo/printing/qt/chart_output.h"
 #include "pelmo/selection/library_selection.h"
+
 #include "shared/canvas/qt/canvas_widget.h"
 #include "shared/desktop/window_entry.h"
 #include "shared/dialogs/twips.h"
@@ -38,7 +39,9 @@ constexpr double kLabelIndentTwips = 60.0;
 // this size; a larger desktop font would cut them off.
 constexpr double kLegendPointSize = 8.0;
 
-QColor ToQColor(shared::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor ToQColor(shared::Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 }  // namespace
 
@@ -76,9 +79,8 @@ void FrmGraph::BuildControls() {
     // failure while reading a point is reported, never unwound through the event loop.
     const auto guarded = [this](auto handler) {
         return shared::GuardedEntry(services_.Messages, kProgramTitle,
-                                    [this, handler](auto button, Qt::KeyboardModifiers shift, double x, double y) {
-                                        (this->*handler)(button, shift, x, y);
-                                    });
+                                    [this, handler](auto button, Qt::KeyboardModifiers shift, double x,
+                                                    double y) { (this->*handler)(button, shift, x, y); });
     };
     connect(picGraph_, &shared::CanvasWidget::mouseMoved, this, guarded(&FrmGraph::picGraph_MouseMove));
     connect(picGraph_, &shared::CanvasWidget::mousePressed, this, guarded(&FrmGraph::picGraph_MouseDown));
@@ -88,13 +90,11 @@ void FrmGraph::BuildControls() {
         const auto u = static_cast<std::size_t>(k);
         QGroupBox* frame = new QGroupBox(chartArea_);
         frame->setObjectName(QStringLiteral("fraStatus(%1)").arg(k));
-        if (!model_.IsSmith())
-            frame->setTitle(QString::fromStdString(pelmo::LegendFrameCaption(k)));
+        if (!model_.IsSmith()) frame->setTitle(QString::fromStdString(pelmo::LegendFrameCaption(k)));
         QLabel* label = new QLabel(frame);
         label->setObjectName(QStringLiteral("lblStatus(%1)").arg(k));
         QFont legendFont = label->font();
-        if (legendFont.pointSizeF() > kLegendPointSize)
-            legendFont.setPointSizeF(kLegendPointSize);
+        if (legendFont.pointSizeF() > kLegendPointSize) legendFont.setPointSizeF(kLegendPointSize);
         label->setFont(legendFont);
         QPalette palette = frame->palette();
         palette.setColor(QPalette::WindowText, ToQColor(LegendFrameColor(model_.Kind(), k)));
@@ -121,14 +121,23 @@ void FrmGraph::BuildControls() {
     mnuPopup_->setObjectName(QStringLiteral("mnuPopup"));
     mnuPopupClipboard_ = mnuPopup_->addAction(QStringLiteral("&Copy to Clipboard"));
     mnuPopupClipboard_->setObjectName(QStringLiteral("mnuPopupClipboard"));
-    connect(mnuPopupClipboard_, &QAction::triggered, this,
-            shared::GuardedEntry(services_.Messages, kProgramTitle, [this](bool) { mnuPopupClipboard_Click(); }));
+    connect(
+        mnuPopupClipboard_, &QAction::triggered, this,
+        shared::GuardedEntry(services_.Messages, kProgramTitle, [this](bool) { mnuPopupClipboard_Click(); }));
 }
 
-int FrmGraph::PixelsX(double twips) const { return shared::TwipsToPixels(twips, logicalDpiX()); }
-int FrmGraph::PixelsY(double twips) const { return shared::TwipsToPixels(twips, logicalDpiY()); }
-double FrmGraph::TwipsX(int pixels) const { return pixels * shared::kTwipsPerInch / logicalDpiX(); }
-double FrmGraph::TwipsY(int pixels) const { return pixels * shared::kTwipsPerInch / logicalDpiY(); }
+int FrmGraph::PixelsX(double twips) const {
+    return shared::TwipsToPixels(twips, logicalDpiX());
+}
+int FrmGraph::PixelsY(double twips) const {
+    return shared::TwipsToPixels(twips, logicalDpiY());
+}
+double FrmGraph::TwipsX(int pixels) const {
+    return pixels * shared::kTwipsPerInch / logicalDpiX();
+}
+double FrmGraph::TwipsY(int pixels) const {
+    return pixels * shared::kTwipsPerInch / logicalDpiY();
+}
 
 void FrmGraph::PlaceControls() {
     const int pictureWidth = PixelsX(geometry_.PictureWidth);
@@ -137,9 +146,8 @@ void FrmGraph::PlaceControls() {
     picGraph_->SetPictureSize(pictureWidth, pictureHeight);
 
     const int frameLeft = pictureWidth + PixelsX(geometry_.LegendGap);
-    const int frameWidth = geometry_.FrameWidth
-                               ? PixelsX(*geometry_.FrameWidth)
-                               : PixelsX(geometry_.Width - kRightMarginTwips) - frameLeft;
+    const int frameWidth = geometry_.FrameWidth ? PixelsX(*geometry_.FrameWidth)
+                                                : PixelsX(geometry_.Width - kRightMarginTwips) - frameLeft;
     const int frameHeight = pictureHeight / kLegendFrames;
     const int lineHeight = lblStatus_[0]->fontMetrics().height();
     const int labelLeft = PixelsX(kLabelIndentTwips);
@@ -198,8 +206,7 @@ void FrmGraph::ShowLegend() {
 
 void FrmGraph::ShowPanels() {
     const std::array<std::string, 3>& texts = readout_.Panels();
-    for (std::size_t p = 0; p < panels_.size(); ++p)
-        panels_[p]->setText(QString::fromStdString(texts[p]));
+    for (std::size_t p = 0; p < panels_.size(); ++p) panels_[p]->setText(QString::fromStdString(texts[p]));
 }
 
 ChartContext FrmGraph::Context() const {
@@ -220,13 +227,11 @@ void FrmGraph::picGraph_MouseMove(Qt::MouseButtons /*buttons*/, Qt::KeyboardModi
 
 void FrmGraph::picGraph_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers /*shift*/, double /*x*/,
                                   double /*y*/) {
-    if (button == Qt::LeftButton)
-        readout_.LeftButtonDown();
+    if (button == Qt::LeftButton) readout_.LeftButtonDown();
 }
 
 void FrmGraph::picGraph_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers /*shift*/, double x, double y) {
-    if (button != Qt::RightButton)
-        return;
+    if (button != Qt::RightButton) return;
     if (readout_.RightButtonUp() == CursorRelease::OpenPopup) {
         const shared::ChartCanvas& canvas = picGraph_->Canvas();
         const QPoint at(static_cast<int>(std::lround(canvas.ToPixelX(x))),
@@ -235,7 +240,9 @@ void FrmGraph::picGraph_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers /*
     }
 }
 
-void FrmGraph::OpenPopup(QPoint globalPosition) { mnuPopup_->popup(globalPosition); }
+void FrmGraph::OpenPopup(QPoint globalPosition) {
+    mnuPopup_->popup(globalPosition);
+}
 
 void FrmGraph::contextMenuEvent(QContextMenuEvent* event) {
     // The mouse opens the popup on the right button's release (see picGraph_MouseUp);
@@ -245,7 +252,9 @@ void FrmGraph::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
-void FrmGraph::mnuFilePageSetup_Click() { PageSetup(services_); }
+void FrmGraph::mnuFilePageSetup_Click() {
+    PageSetup(services_);
+}
 
 void FrmGraph::mnuFilePrint_Click() {
     ChartContext context = Context();
@@ -285,21 +294,18 @@ void FrmGraph::mnuPopupClipboard_Click() {
 }
 
 bool FrmGraph::IsMinimised() const {
-    if (const auto* frame = qobject_cast<const QMdiSubWindow*>(parentWidget()))
-        return frame->isMinimized();
+    if (const auto* frame = qobject_cast<const QMdiSubWindow*>(parentWidget())) return frame->isMinimized();
     return isMinimized();
 }
 
 void FrmGraph::Form_Resize() {
-    if (!IsMinimised())
-        return;
+    if (!IsMinimised()) return;
     readout_.Reset(picGraph_->Canvas());
     ShowPanels();
 }
 
 void FrmGraph::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
+    if (event->type() == QEvent::WindowStateChange) Form_Resize();
     QWidget::changeEvent(event);
 }
 
@@ -317,31 +323,34 @@ void FrmGraph::Form_Unload() {
     emit closed(this);
 }
 
-const ChartWindowModel& FrmGraph::Model() const { return model_; }
+const ChartWindowModel& FrmGraph::Model() const {
+    return model_;
+}
 
-QSize FrmGraph::WindowSize() const { return QSize(PixelsX(geometry_.Width), PixelsY(geometry_.Height)); }
+QSize FrmGraph::WindowSize() const {
+    return QSize(PixelsX(geometry_.Width), PixelsY(geometry_.Height));
+}
 
 QPoint FrmGraph::WindowPosition() const {
     return QPoint(geometry_.Left ? PixelsX(*geometry_.Left) : 0, PixelsY(geometry_.Top));
 }
 
-bool FrmGraph::HasFixedLeft() const noexcept { return geometry_.Left.has_value(); }
+bool FrmGraph::HasFixedLeft() const noexcept {
+    return geometry_.Left.has_value();
+}
 
 QString FrmGraph::StatusText(int panel) const {
-    if (panel < 1 || panel > kPanels)
-        return {};
+    if (panel < 1 || panel > kPanels) return {};
     return panels_[static_cast<std::size_t>(panel - 1)]->text();
 }
 
 QString FrmGraph::LegendCaption(int k) const {
-    if (k < 0 || k >= kLegendFrames)
-        return {};
+    if (k < 0 || k >= kLegendFrames) return {};
     return lblStatus_[static_cast<std::size_t>(k)]->text();
 }
 
 QString FrmGraph::LegendFrameCaption(int k) const {
-    if (k < 0 || k >= kLegendFrames)
-        return {};
+    if (k < 0 || k >= kLegendFrames) return {};
     return fraStatus_[static_cast<std::size_t>(k)]->title();
 }
 

@@ -20,7 +20,7 @@ class QStatusBar;
 namespace shared {
 class CanvasWidget;
 struct Services;
-}
+}  // namespace shared
 
 namespace pelmo {
 
@@ -77,9 +77,9 @@ public:
     bool HasFixedLeft() const noexcept;
 
     // What the window shows, for the app and the window tests.
-    QString StatusText(int panel) const;        // sbr1 panel 1 ... 3
-    QString LegendCaption(int k) const;         // lblStatus(k), k = 0 ... 5
-    QString LegendFrameCaption(int k) const;    // fraStatus(k)
+    QString StatusText(int panel) const;      // sbr1 panel 1 ... 3
+    QString LegendCaption(int k) const;       // lblStatus(k), k = 0 ... 5
+    QString LegendFrameCaption(int k) const;  // fraStatus(k)
     const std::vector<std::string>& LegendCaptions() const noexcept { return legends_; }
     const CursorReadout& Readout() const noexcept { return readout_; }
     shared::CanvasWidget& Picture() const noexcept { return *picGraph_; }

@@ -16,8 +16,7 @@ void CircuitImageList::SetDotsPerInch(double dotsPerInch) {
 }
 
 const shared::PixelImage& CircuitImageList::ListImage(const std::string& key) {
-    if (const auto found = images_.find(key); found != images_.end())
-        return found->second;
+    if (const auto found = images_.find(key); found != images_.end()) return found->second;
     constexpr std::string_view kMaskSuffix = "_mask";
     const bool mask = key.size() > kMaskSuffix.size() && key.ends_with(kMaskSuffix);
     const std::optional<CircuitPicture> picture =

@@ -38,20 +38,17 @@ QString Q(const std::string& text) {
 
 void SetText(QLabel& label, const std::string& text) {
     const QString shown = Q(text);
-    if (label.text() != shown)
-        label.setText(shown);
+    if (label.text() != shown) label.setText(shown);
 }
 
 // Only a changed text is written back, so the caret stays where the user left it.
 void SetText(QLineEdit& edit, const std::string& text) {
     const QString shown = Q(text);
-    if (edit.text() != shown)
-        edit.setText(shown);
+    if (edit.text() != shown) edit.setText(shown);
 }
 
 bool IsEnter(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
+    if (event->type() != QEvent::KeyPress) return false;
     const int key = static_cast<const QKeyEvent*>(event)->key();
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
@@ -60,7 +57,9 @@ bool IsEnter(const QEvent* event) {
 
 FrmLibrary::FrmLibrary(LibrarySelection& model, const shared::Services& services, const ProgramFacts& facts,
                        QWidget* parent)
-    : QWidget(parent), model_(model), services_(services), facts_(facts), beep_([] { QApplication::beep(); }) {
+    : QWidget(parent), model_(model), services_(services), facts_(facts), beep_([] {
+          QApplication::beep();
+      }) {
     setObjectName(QStringLiteral("frmLibrary"));
     // Captioned with the product title, as the selection window of the sister program.
     setWindowTitle(QString::fromUtf8(kProductTitle));
@@ -83,14 +82,14 @@ FrmLibrary::~FrmLibrary() {
 
 void FrmLibrary::ConnectControls() {
     for (int index = 0; index < 2; ++index) {
-        connect(optProduct_[static_cast<std::size_t>(index)], &QRadioButton::toggled, this, [this, index](bool on) {
-            if (on)
-                optProduct_Click(index);
-        });
-        connect(optMode_[static_cast<std::size_t>(index)], &QRadioButton::toggled, this, [this, index](bool on) {
-            if (on)
-                optMode_Click(index);
-        });
+        connect(optProduct_[static_cast<std::size_t>(index)], &QRadioButton::toggled, this,
+                [this, index](bool on) {
+                    if (on) optProduct_Click(index);
+                });
+        connect(optMode_[static_cast<std::size_t>(index)], &QRadioButton::toggled, this,
+                [this, index](bool on) {
+                    if (on) optMode_Click(index);
+                });
     }
     // activated is raised by the user's choice only, never by ShowState's selections.
     const std::array<void (FrmLibrary::*)(const QString&), 4> itemHandlers{
@@ -99,7 +98,8 @@ void FrmLibrary::ConnectControls() {
     for (std::size_t i = 0; i < 4; ++i) {
         QComboBox* box = cboItem_[i];
         const auto handler = itemHandlers[i];
-        connect(box, &QComboBox::activated, this, [this, box, handler](int row) { (this->*handler)(box->itemText(row)); });
+        connect(box, &QComboBox::activated, this,
+                [this, box, handler](int row) { (this->*handler)(box->itemText(row)); });
     }
     connect(cboPartNumber_, &QComboBox::activated, this,
             [this](int row) { cboPartNumber_Click(cboPartNumber_->itemText(row)); });
@@ -144,7 +144,8 @@ bool FrmLibrary::eventFilter(QObject* watched, QEvent* event) {
     }
     // GotFocus of the three fields: the whole text is selected, so typing replaces it.
     // Queued, so the click that gave the focus does not undo the selection.
-    if (event->type() == QEvent::FocusIn && (watched == txtFreq_ || watched == txtTemp_ || watched == txtDC_)) {
+    if (event->type() == QEvent::FocusIn &&
+        (watched == txtFreq_ || watched == txtTemp_ || watched == txtDC_)) {
         auto* edit = static_cast<QLineEdit*>(watched);
         QMetaObject::invokeMethod(edit, &QLineEdit::selectAll, Qt::QueuedConnection);
     }
@@ -170,8 +171,7 @@ void FrmLibrary::Form_Load() {
     const QPointer<FrmLibrary> alive(this);
     ShowState();
     // The main window sets its menus from the loaded state as after any handler.
-    if (alive)
-        emit selectionChanged();
+    if (alive) emit selectionChanged();
 }
 
 void FrmLibrary::Handle(const std::function<void()>& handler) {
@@ -180,8 +180,7 @@ void FrmLibrary::Handle(const std::function<void()>& handler) {
         // mustEnd may make the main window end the program and take this window with it.
         const QPointer<FrmLibrary> alive(this);
         ShowState();
-        if (alive)
-            emit selectionChanged();
+        if (alive) emit selectionChanged();
     });
 }
 
@@ -252,15 +251,13 @@ void FrmLibrary::ShowCombo(QComboBox& box, const ComboBoxState& state, std::vect
         box.clear();
         QStringList items;
         items.reserve(static_cast<qsizetype>(state.Items.size()));
-        for (const std::string& item : state.Items)
-            items.append(Q(item));
+        for (const std::string& item : state.Items) items.append(Q(item));
         box.addItems(items);
         shownItems = state.Items;
     }
     const int row = state.Text.empty() ? -1 : box.findText(Q(state.Text), Qt::MatchExactly);
     if (box.isEditable()) {
-        if (box.currentIndex() != row)
-            box.setCurrentIndex(row);
+        if (box.currentIndex() != row) box.setCurrentIndex(row);
         SetText(*box.lineEdit(), state.Text);
     } else if (box.currentIndex() != row) {
         box.setCurrentIndex(row);
@@ -356,7 +353,8 @@ void FrmLibrary::DrawPicture(shared::CanvasWidget& box, const std::string& key) 
     // The pictures sit on the field colour, like the boxes beside them: a frame's own
     // fill differs between styles, so matching it would leave a visible patch.
     const QColor back = palette().color(QPalette::Base);
-    canvas.SetBackColor(shared::Rgb{static_cast<std::uint8_t>(back.red()), static_cast<std::uint8_t>(back.green()),
+    canvas.SetBackColor(shared::Rgb{static_cast<std::uint8_t>(back.red()),
+                                    static_cast<std::uint8_t>(back.green()),
                                     static_cast<std::uint8_t>(back.blue())});
     shared::DrawMasked(canvas, imlCircuit_.ListImage(key), imlCircuit_.ListImage(key + "_mask"));
 }
@@ -364,20 +362,20 @@ void FrmLibrary::DrawPicture(shared::CanvasWidget& box, const std::string& key) 
 void FrmLibrary::ApplyFocus() {
     QWidget* target = nullptr;
     switch (model_.TakeFocus()) {
-    case FocusTarget::None:
-        return;
-    case FocusTarget::PartNumber:
-        target = cboPartNumber_;
-        break;
-    case FocusTarget::Frequency:
-        target = txtFreq_;
-        break;
-    case FocusTarget::Temperature:
-        target = txtTemp_;
-        break;
-    case FocusTarget::Bias:
-        target = txtDC_;
-        break;
+        case FocusTarget::None:
+            return;
+        case FocusTarget::PartNumber:
+            target = cboPartNumber_;
+            break;
+        case FocusTarget::Frequency:
+            target = txtFreq_;
+            break;
+        case FocusTarget::Temperature:
+            target = txtTemp_;
+            break;
+        case FocusTarget::Bias:
+            target = txtDC_;
+            break;
     }
     if (target != nullptr && target->isEnabled()) {
         target->setFocus(Qt::OtherFocusReason);

@@ -22,7 +22,7 @@ class QScrollBar;
 namespace shared {
 class CanvasWidget;
 struct Services;
-}
+}  // namespace shared
 
 namespace pelmo {
 
@@ -126,8 +126,8 @@ private:
     QComboBox* cboPartNumber_;
     QLabel* lblUse_;
     QGroupBox* fraSelect_;
-    std::array<QLabel*, 4> lblItem_;     // lblItemA ... lblItemD
-    std::array<QComboBox*, 4> cboItem_;  // cboItemA ... cboItemD
+    std::array<QLabel*, 4> lblItem_;                      // lblItemA ... lblItemD
+    std::array<QComboBox*, 4> cboItem_;                   // cboItemA ... cboItemD
     std::array<std::vector<std::string>, 5> shownItems_;  // part number, A ... D
 
     QGroupBox* fraFreq_;

@@ -1,10 +1,9 @@
 // The controls of the selection window: built with their names and captions, placed
 // at their twips positions, and chained in the order the keyboard visits them. The
 // handlers and the state display are in frm_library.cpp.
-#include "pelmo/selection/qt/frm_library.h"
-
 #include "pelmo/library/program_identity.h"
 #include "pelmo/selection/circuit_pictures.h"
+#include "pelmo/selection/qt/frm_library.h"
 #include "pelmo/selection/selection_captions.h"
 
 #include "shared/canvas/qt/canvas_widget.h"
@@ -142,9 +141,9 @@ void FrmLibrary::BuildControls() {
     lblSCaption_[4] = label("lbl10", QString::fromUtf8(captions::kS11), fraSparameter_, Qt::AlignCenter);
     lblSCaption_[5] = label("lbl11", QString::fromUtf8(captions::kS21), fraSparameter_, Qt::AlignCenter);
     static constexpr std::array<std::array<const char*, 2>, 4> kSNames{{{"lblMag0", "lblMag1"},
-                                                                         {"lblPhase0", "lblPhase1"},
-                                                                         {"lblReal0", "lblReal1"},
-                                                                         {"lblImag0", "lblImag1"}}};
+                                                                        {"lblPhase0", "lblPhase1"},
+                                                                        {"lblReal0", "lblReal1"},
+                                                                        {"lblImag0", "lblImag1"}}};
     for (std::size_t k = 0; k < 2; ++k) {
         lblMag_[k] = readout(kSNames[0][k], fraSparameter_);
         lblPhase_[k] = readout(kSNames[1][k], fraSparameter_);
@@ -181,8 +180,9 @@ void FrmLibrary::PlaceControls() {
         }
         widget->setProperty("twipsLeft", left - originX);
         widget->setProperty("twipsTop", top - originY);
-        widget->setGeometry(shared::TwipsToPixels(left - originX, dpiX), shared::TwipsToPixels(top - originY, dpiY),
-                            shared::TwipsToPixels(width, dpiX), shared::TwipsToPixels(height, dpiY));
+        widget->setGeometry(shared::TwipsToPixels(left - originX, dpiX),
+                            shared::TwipsToPixels(top - originY, dpiY), shared::TwipsToPixels(width, dpiX),
+                            shared::TwipsToPixels(height, dpiY));
     };
 
     place(fraPartnum_, 60, 0, 2840, 1330);
@@ -251,13 +251,12 @@ void FrmLibrary::PlaceControls() {
 void FrmLibrary::SetTabOrder() {
     // The order a user fills the window in: kind, part number or filters, then the
     // operating point, the connection and the catalogue.
-    const std::array<QWidget*, 15> order{optProduct_[0], optProduct_[1], cboPartNumber_, cboItem_[0],
-                                         cboItem_[1],    cboItem_[2],    cboItem_[3],    txtFreq_,
-                                         hsvFreq_,       txtTemp_,       txtDC_,         optMode_[0],
+    const std::array<QWidget*, 15> order{optProduct_[0], optProduct_[1],  cboPartNumber_, cboItem_[0],
+                                         cboItem_[1],    cboItem_[2],     cboItem_[3],    txtFreq_,
+                                         hsvFreq_,       txtTemp_,        txtDC_,         optMode_[0],
                                          optMode_[1],    cmdCatalogLink_, cmdCatalogLink_};
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
-        if (order[i] != order[i + 1])
-            setTabOrder(order[i], order[i + 1]);
+        if (order[i] != order[i + 1]) setTabOrder(order[i], order[i + 1]);
     for (QWidget* labelled : {static_cast<QWidget*>(lblUse_), static_cast<QWidget*>(picLogo_)})
         labelled->setFocusPolicy(Qt::NoFocus);
 }

@@ -23,7 +23,9 @@ namespace {
 
 const char* const kLoadTitle = "pelmo:frmSize.Form_Load";
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QString IndexedName(const char* name, std::size_t index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -37,8 +39,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& objectName) {
 
 }  // namespace
 
-FrmSize::FrmSize(const Library& library, ProductKind kind, std::int32_t index,
-                 shared::CodeSystem codeSystem, QWidget* parent)
+FrmSize::FrmSize(const Library& library, ProductKind kind, std::int32_t index, shared::CodeSystem codeSystem,
+                 QWidget* parent)
     : QDialog(parent), content_(BuildSizeSheet(library, kind, index, codeSystem)) {
     setObjectName(QStringLiteral("frmSize"));
     setWindowTitle(QStringLiteral("Chip Size"));
@@ -52,9 +54,9 @@ FrmSize::FrmSize(const Library& library, ProductKind kind, std::int32_t index,
 
 FrmSize::~FrmSize() = default;
 
-std::unique_ptr<FrmSize> FrmSize::Load(const Library& library, ProductKind kind,
-                                       std::int32_t index, shared::CodeSystem codeSystem,
-                                       shared::Messages& messages, QWidget* parent) {
+std::unique_ptr<FrmSize> FrmSize::Load(const Library& library, ProductKind kind, std::int32_t index,
+                                       shared::CodeSystem codeSystem, shared::Messages& messages,
+                                       QWidget* parent) {
     std::unique_ptr<FrmSize> sheet;
     shared::RunReportingErrors(messages, kLoadTitle, [&] {
         sheet = std::make_unique<FrmSize>(library, kind, index, codeSystem, parent);
@@ -63,8 +65,7 @@ std::unique_ptr<FrmSize> FrmSize::Load(const Library& library, ProductKind kind,
 }
 
 bool FrmSize::ShowModal(const Library& library, ProductKind kind, std::int32_t index,
-                        shared::CodeSystem codeSystem, shared::Messages& messages,
-                        QWidget* parent) {
+                        shared::CodeSystem codeSystem, shared::Messages& messages, QWidget* parent) {
     std::unique_ptr<FrmSize> sheet = Load(library, kind, index, codeSystem, messages, parent);
     if (!sheet) {
         return false;
@@ -73,7 +74,9 @@ bool FrmSize::ShowModal(const Library& library, ProductKind kind, std::int32_t i
     return true;
 }
 
-void FrmSize::cmdOk_Click() { accept(); }
+void FrmSize::cmdOk_Click() {
+    accept();
+}
 
 void FrmSize::BuildControls() {
     lblPartnumber_ = MakeLabel(this, QStringLiteral("lblPartnumber"));
@@ -129,8 +132,7 @@ void FrmSize::LayOut() {
     const double dpi = logicalDpiY();
     const auto pixels = [dpi](int twips) { return shared::TwipsToPixels(twips, dpi); };
     const auto place = [&](QWidget* widget, const TwipsRect& rect) {
-        widget->setGeometry(pixels(rect.Left), pixels(rect.Top), pixels(rect.Width),
-                            pixels(rect.Height));
+        widget->setGeometry(pixels(rect.Left), pixels(rect.Top), pixels(rect.Width), pixels(rect.Height));
     };
     setFixedSize(pixels(layout.ClientWidth), pixels(layout.ClientHeight));
 
@@ -197,8 +199,7 @@ void FrmSize::DrawChip() {
     shared::PainterCanvas drawing(target.PixelWidth(), target.PixelHeight(), target.DotsPerInch());
     DrawChipOutline(drawing, content_.Shape);
     const MaskedPicture picture = SplitMaskedPicture(
-        drawing.GrabPixels({0, 0, drawing.PixelWidth(), drawing.PixelHeight()}),
-        drawing.BackColor());
+        drawing.GrabPixels({0, 0, drawing.PixelWidth(), drawing.PixelHeight()}), drawing.BackColor());
     const QColor window = palette().color(QPalette::Window);
     target.SetBackColor(shared::Rgb{static_cast<std::uint8_t>(window.red()),
                                     static_cast<std::uint8_t>(window.green()),

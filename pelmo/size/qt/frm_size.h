@@ -35,17 +35,17 @@ public:
     // Loads the sheet of the part (Form_Load). Throws shared::RuntimeError when the part
     // cannot be shown (an index outside the table, an unknown capacitor outline); use
     // Load or ShowModal to get the window's own error report instead.
-    FrmSize(const Library& library, ProductKind kind, std::int32_t index,
-            shared::CodeSystem codeSystem, QWidget* parent = nullptr);
+    FrmSize(const Library& library, ProductKind kind, std::int32_t index, shared::CodeSystem codeSystem,
+            QWidget* parent = nullptr);
     ~FrmSize() override;
     FrmSize(const FrmSize&) = delete;
     FrmSize& operator=(const FrmSize&) = delete;
 
     // Form_Load with its failure handler: the sheet, or nullptr after the report
     // "pelmo:frmSize.Form_Load" (critical icon), in which case no sheet appears.
-    static std::unique_ptr<FrmSize> Load(const Library& library, ProductKind kind,
-                                         std::int32_t index, shared::CodeSystem codeSystem,
-                                         shared::Messages& messages, QWidget* parent = nullptr);
+    static std::unique_ptr<FrmSize> Load(const Library& library, ProductKind kind, std::int32_t index,
+                                         shared::CodeSystem codeSystem, shared::Messages& messages,
+                                         QWidget* parent = nullptr);
     // What the chip-size command does once it has the part: loads the sheet and shows it
     // modally until it is closed. False when the load failed (the report was shown).
     static bool ShowModal(const Library& library, ProductKind kind, std::int32_t index,

@@ -18,8 +18,8 @@ namespace {
 constexpr double kLeft = 470;
 constexpr double kBottom = 400;
 constexpr double kSize = 2400;
-constexpr int kDecadesX = 3;   // 10 MHz ... 10 GHz
-constexpr int kDecadesY = 4;   // 0.01 ... 100 ohm
+constexpr int kDecadesX = 3;  // 10 MHz ... 10 GHz
+constexpr int kDecadesY = 4;  // 0.01 ... 100 ohm
 constexpr double kFirstMHz = 10;
 constexpr double kLowestOhm = 0.01;
 constexpr Rgb kGrey{127, 127, 127};
@@ -29,7 +29,9 @@ double XOf(double megahertz) {
     return kLeft + kSize / kDecadesX * std::log10(megahertz / kFirstMHz);
 }
 
-double YOf(double ohm) { return kBottom + kSize / kDecadesY * std::log10(ohm / kLowestOhm); }
+double YOf(double ohm) {
+    return kBottom + kSize / kDecadesY * std::log10(ohm / kLowestOhm);
+}
 
 // |Z| of a 1 nF capacitor with 0.5 nH and 20 mOhm in series: the familiar V shape.
 double Impedance(double megahertz) {
@@ -81,8 +83,7 @@ void DrawLabels(ChartCanvas& canvas) {
     titleFont.averageWidth = 5;
     titleFont.weight = 100;
     const std::string title = "Impedance [ohm]";
-    canvas.PrintRotated(title, titleFont, 900, 5,
-                        static_cast<int>(canvas.TextWidth(title) / 15 + 100));
+    canvas.PrintRotated(title, titleFont, 900, 5, static_cast<int>(canvas.TextWidth(title) / 15 + 100));
 }
 
 void DrawCurve(ChartCanvas& canvas) {
@@ -124,8 +125,7 @@ void DrawMarker(ChartCanvas& canvas) {
     const double f = 225;  // near the resonance
     canvas.ClearOverlay();
     canvas.BeginOverlay();
-    canvas.FilledCircle(XOf(f), YOf(Impedance(f)), 100000.0 / 3625.6, colors::kRed,
-                        colors::kRed);
+    canvas.FilledCircle(XOf(f), YOf(Impedance(f)), 100000.0 / 3625.6, colors::kRed, colors::kRed);
     canvas.EndOverlay();
 }
 

@@ -41,20 +41,17 @@ void CanvasWidget::resizeEvent(QResizeEvent* event) {
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit mouseMoved(event->buttons(), event->modifiers(), canvas_.ToUserX(at.x()),
-                    canvas_.ToUserY(at.y()));
+    emit mouseMoved(event->buttons(), event->modifiers(), canvas_.ToUserX(at.x()), canvas_.ToUserY(at.y()));
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit mousePressed(event->button(), event->modifiers(), canvas_.ToUserX(at.x()),
-                      canvas_.ToUserY(at.y()));
+    emit mousePressed(event->button(), event->modifiers(), canvas_.ToUserX(at.x()), canvas_.ToUserY(at.y()));
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit mouseReleased(event->button(), event->modifiers(), canvas_.ToUserX(at.x()),
-                       canvas_.ToUserY(at.y()));
+    emit mouseReleased(event->button(), event->modifiers(), canvas_.ToUserX(at.x()), canvas_.ToUserY(at.y()));
 }
 
 }  // namespace shared

@@ -29,12 +29,9 @@ public:
 
 signals:
     // Coordinates in the canvas's user scale at the time of the event.
-    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
-                    double y);
-    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                      double y);
-    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                       double y);
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x, double y);
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
+    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

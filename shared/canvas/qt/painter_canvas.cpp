@@ -27,10 +27,9 @@ QImage NewLayer(int width, int height, QImage::Format format, double dotsPerInch
 
 PainterCanvas::PainterCanvas(int pixelWidth, int pixelHeight, double dotsPerInch)
     : PaintingCanvas(pixelWidth, pixelHeight, dotsPerInch),
-      image_(NewLayer(state_.PixelWidth(), state_.PixelHeight(), QImage::Format_RGB32,
-                      state_.DotsPerInch())),
-      overlay_(NewLayer(state_.PixelWidth(), state_.PixelHeight(),
-                        QImage::Format_ARGB32_Premultiplied, state_.DotsPerInch())) {
+      image_(NewLayer(state_.PixelWidth(), state_.PixelHeight(), QImage::Format_RGB32, state_.DotsPerInch())),
+      overlay_(NewLayer(state_.PixelWidth(), state_.PixelHeight(), QImage::Format_ARGB32_Premultiplied,
+                        state_.DotsPerInch())) {
     image_.fill(PainterDrawing::ToQColor(state_.backColor));
     overlay_.fill(Qt::transparent);
 }
@@ -44,8 +43,8 @@ QImage PainterCanvas::ComposedImage() const {
 
 void PainterCanvas::Resize(int pixelWidth, int pixelHeight) {
     state_.SetDevice(pixelWidth, pixelHeight, state_.DotsPerInch());
-    QImage resized = NewLayer(state_.PixelWidth(), state_.PixelHeight(), QImage::Format_RGB32,
-                              state_.DotsPerInch());
+    QImage resized =
+        NewLayer(state_.PixelWidth(), state_.PixelHeight(), QImage::Format_RGB32, state_.DotsPerInch());
     resized.fill(PainterDrawing::ToQColor(state_.backColor));
     {
         QPainter painter(&resized);
@@ -53,8 +52,8 @@ void PainterCanvas::Resize(int pixelWidth, int pixelHeight) {
         painter.drawImage(QPoint(0, 0), image_);
     }
     image_ = std::move(resized);
-    overlay_ = NewLayer(state_.PixelWidth(), state_.PixelHeight(),
-                        QImage::Format_ARGB32_Premultiplied, state_.DotsPerInch());
+    overlay_ = NewLayer(state_.PixelWidth(), state_.PixelHeight(), QImage::Format_ARGB32_Premultiplied,
+                        state_.DotsPerInch());
     overlay_.fill(Qt::transparent);
     NotifyChanged();
 }
@@ -68,8 +67,7 @@ void PainterCanvas::Paint(const std::function<void(QPainter&)>& draw) {
 }
 
 void PainterCanvas::NotifyChanged() const {
-    if (changed_)
-        changed_();
+    if (changed_) changed_();
 }
 
 void PainterCanvas::Cls() {
@@ -107,9 +105,9 @@ PixelImage PainterCanvas::GrabPixels(const PixelRect& rect) {
     const int endX = std::min(image_.width(), rect.x + rect.width);
     const int endY = std::min(image_.height(), rect.y + rect.height);
     if (endX > insideX && endY > insideY)
-        result.Blit(grabbed.Crop(PixelRect{insideX - rect.x, insideY - rect.y, endX - insideX,
-                                           endY - insideY}),
-                    insideX - rect.x, insideY - rect.y);
+        result.Blit(
+            grabbed.Crop(PixelRect{insideX - rect.x, insideY - rect.y, endX - insideX, endY - insideY}),
+            insideX - rect.x, insideY - rect.y);
     return result;
 }
 

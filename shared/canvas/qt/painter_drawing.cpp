@@ -19,13 +19,19 @@ constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 Qt::PenStyle ToQtStyle(LineStyle style) {
     switch (style) {
-    case LineStyle::Dash: return Qt::DashLine;
-    case LineStyle::Dot: return Qt::DotLine;
-    case LineStyle::DashDot: return Qt::DashDotLine;
-    case LineStyle::DashDotDot: return Qt::DashDotDotLine;
-    case LineStyle::Invisible: return Qt::NoPen;
-    case LineStyle::Solid:
-    case LineStyle::InsideSolid: break;
+        case LineStyle::Dash:
+            return Qt::DashLine;
+        case LineStyle::Dot:
+            return Qt::DotLine;
+        case LineStyle::DashDot:
+            return Qt::DashDotLine;
+        case LineStyle::DashDotDot:
+            return Qt::DashDotDotLine;
+        case LineStyle::Invisible:
+            return Qt::NoPen;
+        case LineStyle::Solid:
+        case LineStyle::InsideSolid:
+            break;
     }
     return Qt::SolidLine;
 }
@@ -36,7 +42,9 @@ QString ToQString(const std::string& text) {
 
 // Whole device pixels: shapes are drawn aliased, so half-way positions would only
 // make Qt pick a neighbour pixel by its own rounding.
-double Snap(double pixel) { return std::floor(pixel + 0.5); }
+double Snap(double pixel) {
+    return std::floor(pixel + 0.5);
+}
 
 }  // namespace
 
@@ -77,16 +85,14 @@ void PainterDrawing::AdvanceLine(const QPaintDevice& device) const {
     state_.currentX = state_.Left();
 }
 
-void PainterDrawing::PrintRotated(QPainter& painter, const std::string& text,
-                                  const RotatedFont& font, int escapementTenths, int pixelX,
-                                  int pixelY) const {
+void PainterDrawing::PrintRotated(QPainter& painter, const std::string& text, const RotatedFont& font,
+                                  int escapementTenths, int pixelX, int pixelY) const {
     QFont qfont(ToQString(font.name));
     qfont.setPixelSize(std::max(1, font.height));
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);
     qfont.setStrikeOut(font.strikeout);
-    if (font.weight > 0)
-        qfont.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
+    if (font.weight > 0) qfont.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
     if (font.averageWidth > 0) {
         // The font is narrowed or widened until its average character has the width
         // asked for, as a created font with a given character width is.
@@ -119,8 +125,7 @@ void PainterDrawing::UsePen(QPainter& painter, Rgb color) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void PainterDrawing::Line(QPainter& painter, double x1, double y1, double x2, double y2,
-                          Rgb color) const {
+void PainterDrawing::Line(QPainter& painter, double x1, double y1, double x2, double y2, Rgb color) const {
     UsePen(painter, color);
     const QPointF from(Snap(state_.ToPixelX(x1)), Snap(state_.ToPixelY(y1)));
     const QPointF to(Snap(state_.ToPixelX(x2)), Snap(state_.ToPixelY(y2)));
@@ -131,8 +136,8 @@ void PainterDrawing::Line(QPainter& painter, double x1, double y1, double x2, do
     MoveTo(x2, y2);
 }
 
-void PainterDrawing::Box(QPainter& painter, double x1, double y1, double x2, double y2,
-                         Rgb color, bool filled) const {
+void PainterDrawing::Box(QPainter& painter, double x1, double y1, double x2, double y2, Rgb color,
+                         bool filled) const {
     const double ax = Snap(state_.ToPixelX(x1));
     const double ay = Snap(state_.ToPixelY(y1));
     const double bx = Snap(state_.ToPixelX(x2));
@@ -155,8 +160,7 @@ void PainterDrawing::Circle(QPainter& painter, double cx, double cy, double radi
     UsePen(painter, color);
     const QPointF centre(state_.ToPixelX(cx), state_.ToPixelY(cy));
     const double r = state_.UserWidthToPixels(radius);
-    if (fill)
-        painter.setBrush(ToQColor(*fill));
+    if (fill) painter.setBrush(ToQColor(*fill));
     if (!arcAngles) {
         painter.drawEllipse(centre, r, r);
     } else {
@@ -164,8 +168,7 @@ void PainterDrawing::Circle(QPainter& painter, double cx, double cy, double radi
         // never want one, so only their size counts.
         const double start = std::fmod(std::fabs(arcAngles->first), kTwoPi);
         double span = std::fmod(std::fabs(arcAngles->second), kTwoPi) - start;
-        if (span <= 0)
-            span += kTwoPi;
+        if (span <= 0) span += kTwoPi;
         const QRectF bounds(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
         // Qt counts sixteenths of a degree, counter-clockwise as seen on the device.
         const auto sixteenths = [](double radians) {
@@ -191,18 +194,17 @@ void PainterDrawing::PSet(QPainter& painter, double x, double y, Rgb color) cons
     MoveTo(x, y);
 }
 
-void PainterDrawing::PutPixels(QPainter& painter, const QImage& image, int pixelX, int pixelY,
-                               RasterOp op) {
+void PainterDrawing::PutPixels(QPainter& painter, const QImage& image, int pixelX, int pixelY, RasterOp op) {
     switch (op) {
-    case RasterOp::And:
-        painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        break;
-    case RasterOp::Xor:
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        break;
-    case RasterOp::Copy:
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        break;
+        case RasterOp::And:
+            painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+            break;
+        case RasterOp::Xor:
+            painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+            break;
+        case RasterOp::Copy:
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            break;
     }
     painter.drawImage(QPoint(pixelX, pixelY), image);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -48,15 +48,12 @@ public:
                       int escapementTenths, int pixelX, int pixelY) const;
 
     void Line(QPainter& painter, double x1, double y1, double x2, double y2, Rgb color) const;
-    void Box(QPainter& painter, double x1, double y1, double x2, double y2, Rgb color,
-             bool filled) const;
+    void Box(QPainter& painter, double x1, double y1, double x2, double y2, Rgb color, bool filled) const;
     // A full circle when arcAngles is empty; filled inside when fill is given.
     void Circle(QPainter& painter, double cx, double cy, double radius, Rgb color,
-                std::optional<std::pair<double, double>> arcAngles,
-                std::optional<Rgb> fill) const;
+                std::optional<std::pair<double, double>> arcAngles, std::optional<Rgb> fill) const;
     void PSet(QPainter& painter, double x, double y, Rgb color) const;
-    static void PutPixels(QPainter& painter, const QImage& image, int pixelX, int pixelY,
-                          RasterOp op);
+    static void PutPixels(QPainter& painter, const QImage& image, int pixelX, int pixelY, RasterOp op);
 
     // Moves the current point to the end of a shape, as the classic shapes do.
     void MoveTo(double x, double y) const noexcept {

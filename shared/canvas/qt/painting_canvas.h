@@ -18,8 +18,8 @@ namespace shared {
 template <class Interface>
 class PaintingCanvas : public CanvasWithState<Interface> {
 public:
-    void PrintRotated(const std::string& text, const RotatedFont& font, int escapementTenths,
-                      int pixelX, int pixelY) override {
+    void PrintRotated(const std::string& text, const RotatedFont& font, int escapementTenths, int pixelX,
+                      int pixelY) override {
         Paint([&](QPainter& p) { drawing_.PrintRotated(p, text, font, escapementTenths, pixelX, pixelY); });
     }
     void Line(double x1, double y1, double x2, double y2, Rgb color) override {

@@ -8,13 +8,14 @@
 
 namespace shared {
 
-PrinterCanvas::PrinterCanvas(QPrinter& printer)
-    : PaintingCanvas(1, 1, 96), printer_(printer) {
+PrinterCanvas::PrinterCanvas(QPrinter& printer) : PaintingCanvas(1, 1, 96), printer_(printer) {
     RefreshDevice();
     state_.SetScaleMode(ScaleMode::Twips);
 }
 
-PrinterCanvas::~PrinterCanvas() { Abort(); }
+PrinterCanvas::~PrinterCanvas() {
+    Abort();
+}
 
 void PrinterCanvas::Abort() noexcept {
     if (painter_.isActive()) {
@@ -33,12 +34,10 @@ void PrinterCanvas::RefreshDevice() {
 QPainter& PrinterCanvas::ActivePainter() {
     if (!painter_.isActive()) {
         RefreshDevice();
-        if (!painter_.begin(&printer_))
-            throw RuntimeError(error::kPrinterError, "Printer");
+        if (!painter_.begin(&printer_)) throw RuntimeError(error::kPrinterError, "Printer");
         pagePending_ = false;
     } else if (pagePending_) {
-        if (!printer_.newPage())
-            throw RuntimeError(error::kPrinterError, "Printer");
+        if (!printer_.newPage()) throw RuntimeError(error::kPrinterError, "Printer");
         pagePending_ = false;
         RefreshDevice();
     }
@@ -46,8 +45,7 @@ QPainter& PrinterCanvas::ActivePainter() {
 }
 
 void PrinterCanvas::Paint(const std::function<void(QPainter&)>& draw) {
-    if (state_.inOverlay)
-        return;
+    if (state_.inOverlay) return;
     draw(ActivePainter());
 }
 
@@ -83,37 +81,31 @@ void PrinterCanvas::PutPixels(const PixelImage& image, int pixelX, int pixelY, R
 }
 
 void PrinterCanvas::SetOrientation(PageOrientation orientation) {
-    printer_.setPageOrientation(orientation == PageOrientation::Landscape
-                                    ? QPageLayout::Landscape
-                                    : QPageLayout::Portrait);
+    printer_.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                          : QPageLayout::Portrait);
     // A page not yet begun takes the new extent at once; a page in progress keeps its
     // paper and the new size applies from the next page.
-    if (!painter_.isActive() || pagePending_)
-        RefreshDevice();
+    if (!painter_.isActive() || pagePending_) RefreshDevice();
 }
 
 PageOrientation PrinterCanvas::Orientation() const {
-    return printer_.pageLayout().orientation() == QPageLayout::Landscape
-               ? PageOrientation::Landscape
-               : PageOrientation::Portrait;
+    return printer_.pageLayout().orientation() == QPageLayout::Landscape ? PageOrientation::Landscape
+                                                                         : PageOrientation::Portrait;
 }
 
 PrinterColorMode PrinterCanvas::ColorMode() const {
-    return printer_.colorMode() == QPrinter::Color ? PrinterColorMode::Color
-                                                   : PrinterColorMode::Monochrome;
+    return printer_.colorMode() == QPrinter::Color ? PrinterColorMode::Color : PrinterColorMode::Monochrome;
 }
 
 void PrinterCanvas::NewPage() {
     // Nothing drawn yet means there is no page to end.
-    if (painter_.isActive())
-        pagePending_ = true;
+    if (painter_.isActive()) pagePending_ = true;
     state_.currentX = 0;
     state_.currentY = 0;
 }
 
 void PrinterCanvas::EndDoc() {
-    if (painter_.isActive())
-        painter_.end();
+    if (painter_.isActive()) painter_.end();
     pagePending_ = false;
     state_.currentX = 0;
     state_.currentY = 0;

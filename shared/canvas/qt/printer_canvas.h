@@ -43,7 +43,6 @@ public:
     double TextHeight(const std::string& text) const override;
     void Print(const std::string& text) override;
 
-
     void ClearOverlay() override {}
 
     PixelImage GrabPixels(const PixelRect& rect) override;

@@ -5,8 +5,7 @@
 namespace shared {
 
 void DrawMasked(QImage& target, const QImage& image, const QImage& mask, QColor background) {
-    if (target.format() != QImage::Format_RGB32)
-        target = target.convertToFormat(QImage::Format_RGB32);
+    if (target.format() != QImage::Format_RGB32) target = target.convertToFormat(QImage::Format_RGB32);
     target.fill(background.rgb());
     QPainter painter(&target);
     painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);

@@ -20,9 +20,10 @@ PixelImage ToPixelImage(const QImage& image) {
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x)
-            result.Set(x, y, Rgb{static_cast<std::uint8_t>(qRed(line[x])),
-                                 static_cast<std::uint8_t>(qGreen(line[x])),
-                                 static_cast<std::uint8_t>(qBlue(line[x]))});
+            result.Set(
+                x, y,
+                Rgb{static_cast<std::uint8_t>(qRed(line[x])), static_cast<std::uint8_t>(qGreen(line[x])),
+                    static_cast<std::uint8_t>(qBlue(line[x]))});
     }
     return result;
 }

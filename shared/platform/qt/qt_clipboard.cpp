@@ -6,8 +6,12 @@
 
 namespace shared {
 
-void QtClipboard::Clear() { clipboard_.clear(); }
+void QtClipboard::Clear() {
+    clipboard_.clear();
+}
 
-void QtClipboard::SetPicture(const PixelImage& picture) { clipboard_.setImage(ToQImage(picture)); }
+void QtClipboard::SetPicture(const PixelImage& picture) {
+    clipboard_.setImage(ToQImage(picture));
+}
 
 }  // namespace shared

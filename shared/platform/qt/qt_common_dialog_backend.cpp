@@ -1,5 +1,8 @@
 #include "shared/platform/qt/qt_common_dialog_backend.h"
 
+#include "shared/platform/file_filter.h"
+#include "shared/platform/qt/qt_dialog_conversions.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -13,9 +16,6 @@
 #include <QUrl>
 
 #include <memory>
-
-#include "shared/platform/file_filter.h"
-#include "shared/platform/qt/qt_dialog_conversions.h"
 
 namespace shared {
 
@@ -126,8 +126,8 @@ PrintDialogAnswer QtCommonDialogBackend::ShowPrintDialog(const PrintDialogReques
         return answer;
     }
     answer.status = DialogStatus::Ok();
-    answer.flags = PrintFlagsAfter(request.flags, dialog.printRange(),
-                                   !target->outputFileName().isEmpty(), target->collateCopies());
+    answer.flags = PrintFlagsAfter(request.flags, dialog.printRange(), !target->outputFileName().isEmpty(),
+                                   target->collateCopies());
     answer.copies = target->copyCount();
     answer.fromPage = dialog.fromPage();
     answer.toPage = dialog.toPage();
@@ -143,6 +143,8 @@ DialogStatus QtCommonDialogBackend::ShowHelp(const HelpRequest& request) {
     return opened ? DialogStatus::Ok() : DialogStatus::Cancel();
 }
 
-FontChoice QtCommonDialogBackend::SystemFont() { return FromQFont(QApplication::font()); }
+FontChoice QtCommonDialogBackend::SystemFont() {
+    return FromQFont(QApplication::font());
+}
 
 }  // namespace shared

@@ -1,10 +1,10 @@
 #ifndef SHARED_PLATFORM_QT_COMMON_DIALOG_BACKEND_H
 #define SHARED_PLATFORM_QT_COMMON_DIALOG_BACKEND_H
 
+#include "shared/platform/common_dialog_backend.h"
+
 #include <QPointer>
 #include <QWidget>
-
-#include "shared/platform/common_dialog_backend.h"
 
 class QPrinter;
 

@@ -1,8 +1,8 @@
 #include "shared/platform/qt/qt_dialog_conversions.h"
 
-#include <cmath>
-
 #include "shared/platform/file_filter.h"
+
+#include <cmath>
 
 namespace shared {
 
@@ -83,15 +83,22 @@ QAbstractPrintDialog::PrintDialogOptions PrintDialogOptions(std::int32_t flags) 
     return options;
 }
 
-std::int32_t PrintFlagsAfter(std::int32_t flags, QAbstractPrintDialog::PrintRange range,
-                             bool printToFile, bool collate) {
+std::int32_t PrintFlagsAfter(std::int32_t flags, QAbstractPrintDialog::PrintRange range, bool printToFile,
+                             bool collate) {
     using namespace print_dialog_flag;
     flags &= ~(kSelection | kPageNums | kCurrentPage | kPrintToFile | kCollate);
     switch (range) {
-    case QAbstractPrintDialog::Selection: flags |= kSelection; break;
-    case QAbstractPrintDialog::PageRange: flags |= kPageNums; break;
-    case QAbstractPrintDialog::CurrentPage: flags |= kCurrentPage; break;
-    case QAbstractPrintDialog::AllPages: break;
+        case QAbstractPrintDialog::Selection:
+            flags |= kSelection;
+            break;
+        case QAbstractPrintDialog::PageRange:
+            flags |= kPageNums;
+            break;
+        case QAbstractPrintDialog::CurrentPage:
+            flags |= kCurrentPage;
+            break;
+        case QAbstractPrintDialog::AllPages:
+            break;
     }
     if (printToFile) {
         flags |= kPrintToFile;

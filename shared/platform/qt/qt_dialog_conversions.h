@@ -1,6 +1,8 @@
 #ifndef SHARED_PLATFORM_QT_DIALOG_CONVERSIONS_H
 #define SHARED_PLATFORM_QT_DIALOG_CONVERSIONS_H
 
+#include "shared/platform/common_dialog_backend.h"
+
 #include <QAbstractPrintDialog>
 #include <QColor>
 #include <QFileDialog>
@@ -9,8 +11,6 @@
 
 #include <cstdint>
 #include <string>
-
-#include "shared/platform/common_dialog_backend.h"
 
 namespace shared {
 
@@ -52,8 +52,8 @@ inline constexpr std::int32_t kNoCurrentPage = 0x800000;
 QAbstractPrintDialog::PrintDialogOptions PrintDialogOptions(std::int32_t flags);
 // The flags the dialog hands back: the range and print-to-file bits as the user left
 // them, every other bit as it went in.
-std::int32_t PrintFlagsAfter(std::int32_t flags, QAbstractPrintDialog::PrintRange range,
-                             bool printToFile, bool collate);
+std::int32_t PrintFlagsAfter(std::int32_t flags, QAbstractPrintDialog::PrintRange range, bool printToFile,
+                             bool collate);
 
 }  // namespace shared
 

@@ -1,11 +1,11 @@
 #ifndef SHARED_PLATFORM_QT_MESSAGES_H
 #define SHARED_PLATFORM_QT_MESSAGES_H
 
+#include "shared/platform/messages.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-
-#include "shared/platform/messages.h"
 
 namespace shared {
 

@@ -10,24 +10,23 @@ namespace shared {
 
 QtPrinter::QtPrinter(QPrinter& printer) : printer_(printer) {}
 
-QtPrinter::~QtPrinter() { AbortDocument(); }
+QtPrinter::~QtPrinter() {
+    AbortDocument();
+}
 
 bool QtPrinter::HasPrinter() const {
-    if (printer_.outputFormat() == QPrinter::PdfFormat)
-        return !printer_.outputFileName().isEmpty();
+    if (printer_.outputFormat() == QPrinter::PdfFormat) return !printer_.outputFileName().isEmpty();
     return !QPrinterInfo::printerInfo(printer_.printerName()).isNull();
 }
 
 std::string QtPrinter::DeviceName() const {
-    if (printer_.outputFormat() == QPrinter::PdfFormat)
-        return printer_.outputFileName().toStdString();
+    if (printer_.outputFormat() == QPrinter::PdfFormat) return printer_.outputFileName().toStdString();
     return printer_.printerName().toStdString();
 }
 
 PageOrientation QtPrinter::Orientation() const {
-    return printer_.pageLayout().orientation() == QPageLayout::Landscape
-               ? PageOrientation::Landscape
-               : PageOrientation::Portrait;
+    return printer_.pageLayout().orientation() == QPageLayout::Landscape ? PageOrientation::Landscape
+                                                                         : PageOrientation::Portrait;
 }
 
 void QtPrinter::SetOrientation(PageOrientation orientation) {
@@ -35,19 +34,16 @@ void QtPrinter::SetOrientation(PageOrientation orientation) {
         canvas_->SetOrientation(orientation);
         return;
     }
-    printer_.setPageOrientation(orientation == PageOrientation::Landscape
-                                    ? QPageLayout::Landscape
-                                    : QPageLayout::Portrait);
+    printer_.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                          : QPageLayout::Portrait);
 }
 
 PrinterColorMode QtPrinter::ColorMode() const {
-    return printer_.colorMode() == QPrinter::Color ? PrinterColorMode::Color
-                                                   : PrinterColorMode::Monochrome;
+    return printer_.colorMode() == QPrinter::Color ? PrinterColorMode::Color : PrinterColorMode::Monochrome;
 }
 
 PageCanvas& QtPrinter::BeginDocument() {
-    if (!HasPrinter())
-        throw RuntimeError(error::kPrinterError, "Printer");
+    if (!HasPrinter()) throw RuntimeError(error::kPrinterError, "Printer");
     // One page canvas for the session: like the classic printer object it keeps its
     // font and pen between documents, which the print commands remember and restore.
     if (!canvas_)
@@ -59,17 +55,14 @@ PageCanvas& QtPrinter::BeginDocument() {
 }
 
 void QtPrinter::EndDocument() {
-    if (!canvas_ || !inDocument_)
-        return;
+    if (!canvas_ || !inDocument_) return;
     inDocument_ = false;
     canvas_->EndDoc();
-    if (printer_.printerState() == QPrinter::Error)
-        throw RuntimeError(error::kPrinterError, "Printer");
+    if (printer_.printerState() == QPrinter::Error) throw RuntimeError(error::kPrinterError, "Printer");
 }
 
 void QtPrinter::AbortDocument() noexcept {
-    if (canvas_)
-        canvas_->Abort();
+    if (canvas_) canvas_->Abort();
     inDocument_ = false;
 }
 

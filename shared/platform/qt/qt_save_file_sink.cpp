@@ -1,8 +1,8 @@
 #include "shared/platform/qt/qt_save_file_sink.h"
 
-#include <QFileInfo>
-
 #include "shared/errors/runtime_error.h"
+
+#include <QFileInfo>
 
 namespace shared {
 
@@ -12,12 +12,12 @@ constexpr const char* kSource = "QtSaveFileSink";
 
 int ErrorNumberFor(const QSaveFile& file) {
     switch (file.error()) {
-    case QFileDevice::PermissionsError:
-        return error::kPermissionDenied;
-    case QFileDevice::ResourceError:  // the toolkit's report of a full disk
-        return error::kDiskFull;
-    default:
-        break;
+        case QFileDevice::PermissionsError:
+            return error::kPermissionDenied;
+        case QFileDevice::ResourceError:  // the toolkit's report of a full disk
+            return error::kDiskFull;
+        default:
+            break;
     }
     // An open refused for want of rights is reported as a plain open error; tell it
     // apart by the folder.
@@ -30,8 +30,7 @@ int ErrorNumberFor(const QSaveFile& file) {
 
 }  // namespace
 
-QtSaveFileSink::QtSaveFileSink(const std::string& targetPath)
-    : file_(QString::fromStdString(targetPath)) {
+QtSaveFileSink::QtSaveFileSink(const std::string& targetPath) : file_(QString::fromStdString(targetPath)) {
     if (!file_.open(QIODevice::WriteOnly)) {
         Fail();
     }

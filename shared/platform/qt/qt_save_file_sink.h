@@ -1,13 +1,13 @@
 #ifndef SHARED_PLATFORM_QT_SAVE_FILE_SINK_H
 #define SHARED_PLATFORM_QT_SAVE_FILE_SINK_H
 
+#include "shared/platform/file_sink.h"
+
 #include <QSaveFile>
 
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "shared/platform/file_sink.h"
 
 namespace shared {
 

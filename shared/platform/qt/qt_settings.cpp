@@ -29,16 +29,14 @@ std::string QtSettings::Read(const std::string& section, const std::string& key,
     return store.value(name).toString().toStdString();
 }
 
-void QtSettings::Write(const std::string& section, const std::string& key,
-                       const std::string& value) {
+void QtSettings::Write(const std::string& section, const std::string& key, const std::string& value) {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, application_);
     store.setValue(GroupKey(section, key), QString::fromStdString(value));
     store.sync();
 }
 
 QString QtSettings::FileName() const {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, application_)
-        .fileName();
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, application_).fileName();
 }
 
 }  // namespace shared

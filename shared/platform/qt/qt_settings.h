@@ -1,9 +1,9 @@
 #ifndef SHARED_PLATFORM_QT_SETTINGS_H
 #define SHARED_PLATFORM_QT_SETTINGS_H
 
-#include <QString>
-
 #include "shared/platform/settings.h"
+
+#include <QString>
 
 namespace shared {
 
@@ -17,8 +17,7 @@ public:
 
     std::string Read(const std::string& section, const std::string& key,
                      const std::string& defaultValue) const override;
-    void Write(const std::string& section, const std::string& key,
-               const std::string& value) override;
+    void Write(const std::string& section, const std::string& key, const std::string& value) override;
 
     // Where the values live (for diagnostics and tests).
     QString FileName() const;

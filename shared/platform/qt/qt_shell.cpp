@@ -1,9 +1,9 @@
 #include "shared/platform/qt/qt_shell.h"
 
+#include "shared/errors/runtime_error.h"
+
 #include <QDesktopServices>
 #include <QString>
-
-#include "shared/errors/runtime_error.h"
 
 namespace shared {
 

@@ -1,9 +1,9 @@
 #ifndef SHARED_PLATFORM_QT_SHELL_H
 #define SHARED_PLATFORM_QT_SHELL_H
 
-#include <QUrl>
-
 #include "shared/platform/shell.h"
+
+#include <QUrl>
 
 namespace shared {
 

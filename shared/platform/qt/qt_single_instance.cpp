@@ -18,8 +18,7 @@ QString LockFolder(const QString& folder) {
 }  // namespace
 
 QtSingleInstance::QtSingleInstance(const std::string& programName, const QString& folder)
-    : path_(QDir(LockFolder(folder)).filePath(QString::fromStdString(programName) +
-                                               QStringLiteral(".lock"))),
+    : path_(QDir(LockFolder(folder)).filePath(QString::fromStdString(programName) + QStringLiteral(".lock"))),
       lock_(path_) {
     // 0: a lock is stale only when its process is gone, never because it is old.
     lock_.setStaleLockTime(0);

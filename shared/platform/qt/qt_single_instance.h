@@ -1,10 +1,10 @@
 #ifndef SHARED_PLATFORM_QT_SINGLE_INSTANCE_H
 #define SHARED_PLATFORM_QT_SINGLE_INSTANCE_H
 
+#include "shared/platform/single_instance.h"
+
 #include <QLockFile>
 #include <QString>
-
-#include "shared/platform/single_instance.h"
 
 namespace shared {
 

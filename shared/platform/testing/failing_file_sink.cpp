@@ -1,14 +1,13 @@
 #include "shared/platform/testing/failing_file_sink.h"
 
-#include <utility>
-
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/atomic_file_writer.h"
 
+#include <utility>
+
 namespace shared {
 
-FailingFileSink::FailingFileSink(std::unique_ptr<FileSink> inner, std::size_t failAfterBytes,
-                                 int errorNumber)
+FailingFileSink::FailingFileSink(std::unique_ptr<FileSink> inner, std::size_t failAfterBytes, int errorNumber)
     : inner_(std::move(inner)), remaining_(failAfterBytes), errorNumber_(errorNumber) {}
 
 void FailingFileSink::Write(std::string_view bytes) {
@@ -21,7 +20,9 @@ void FailingFileSink::Write(std::string_view bytes) {
     inner_->Write(bytes);
 }
 
-void FailingFileSink::Commit() { inner_->Commit(); }
+void FailingFileSink::Commit() {
+    inner_->Commit();
+}
 
 FileSinkOpener FailingFileSink::Opener(std::size_t failAfterBytes, int errorNumber) {
     return [failAfterBytes, errorNumber](const std::string& targetPath) -> std::unique_ptr<FileSink> {

@@ -1,12 +1,12 @@
 #ifndef SHARED_PLATFORM_FAILING_FILE_SINK_H
 #define SHARED_PLATFORM_FAILING_FILE_SINK_H
 
+#include "shared/platform/file_sink.h"
+
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "shared/platform/file_sink.h"
 
 namespace shared {
 

@@ -2,8 +2,8 @@
 
 namespace shared {
 
-MessageAnswer FakeMessages::Show(const std::string& text, MessageIcon icon,
-                                 const std::string& title, MessageButtons buttons) {
+MessageAnswer FakeMessages::Show(const std::string& text, MessageIcon icon, const std::string& title,
+                                 MessageButtons buttons) {
     shown_.push_back({text, icon, title, buttons});
     if (whileShown_) {
         whileShown_();

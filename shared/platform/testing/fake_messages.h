@@ -1,12 +1,12 @@
 #ifndef SHARED_PLATFORM_FAKE_MESSAGES_H
 #define SHARED_PLATFORM_FAKE_MESSAGES_H
 
+#include "shared/platform/messages.h"
+
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "shared/platform/messages.h"
 
 namespace shared {
 

@@ -16,10 +16,8 @@ void FakePrinter::SetOrientation(PageOrientation orientation) {
 }
 
 PageCanvas& FakePrinter::BeginDocument() {
-    if (failure_)
-        throw *failure_;
-    if (!hasPrinter_)
-        throw RuntimeError(error::kPrinterError, "Printer");
+    if (failure_) throw *failure_;
+    if (!hasPrinter_) throw RuntimeError(error::kPrinterError, "Printer");
     if (!inDocument_) {
         ++begun_;
         canvas_.StartDocument();
@@ -29,16 +27,14 @@ PageCanvas& FakePrinter::BeginDocument() {
 }
 
 void FakePrinter::EndDocument() {
-    if (!inDocument_)
-        return;
+    if (!inDocument_) return;
     inDocument_ = false;
     ++ended_;
     canvas_.EndDoc();
 }
 
 void FakePrinter::AbortDocument() noexcept {
-    if (!inDocument_)
-        return;
+    if (!inDocument_) return;
     inDocument_ = false;
     ++aborted_;
 }

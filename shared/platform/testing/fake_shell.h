@@ -1,11 +1,11 @@
 #ifndef SHARED_PLATFORM_FAKE_SHELL_H
 #define SHARED_PLATFORM_FAKE_SHELL_H
 
+#include "shared/platform/shell.h"
+
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "shared/platform/shell.h"
 
 namespace shared {
 

@@ -1,11 +1,11 @@
 #ifndef SHARED_PLATFORM_MEMORY_FILE_SINK_H
 #define SHARED_PLATFORM_MEMORY_FILE_SINK_H
 
-#include <string>
-#include <string_view>
-
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/file_sink.h"
+
+#include <string>
+#include <string_view>
 
 namespace shared {
 

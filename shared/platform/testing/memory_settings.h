@@ -1,11 +1,11 @@
 #ifndef SHARED_PLATFORM_MEMORY_SETTINGS_H
 #define SHARED_PLATFORM_MEMORY_SETTINGS_H
 
+#include "shared/platform/settings.h"
+
 #include <map>
 #include <string>
 #include <utility>
-
-#include "shared/platform/settings.h"
 
 namespace shared {
 
@@ -19,8 +19,7 @@ public:
         return found == values_.end() ? defaultValue : found->second;
     }
 
-    void Write(const std::string& section, const std::string& key,
-               const std::string& value) override {
+    void Write(const std::string& section, const std::string& key, const std::string& value) override {
         values_[{section, key}] = value;
     }
 

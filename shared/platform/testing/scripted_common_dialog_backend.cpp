@@ -28,8 +28,7 @@ void ScriptedCommonDialogBackend::QueueFileCancel() {
     fileAnswers_.push_back({DialogStatus::Cancel(), {}, {}});
 }
 
-void ScriptedCommonDialogBackend::QueueFileFailure(std::int32_t returned,
-                                                   std::int32_t extendedError) {
+void ScriptedCommonDialogBackend::QueueFileFailure(std::int32_t returned, std::int32_t extendedError) {
     fileAnswers_.push_back({DialogStatus{returned, extendedError}, {}, {}});
 }
 

@@ -1,11 +1,11 @@
 #ifndef SHARED_PLATFORM_SCRIPTED_COMMON_DIALOG_BACKEND_H
 #define SHARED_PLATFORM_SCRIPTED_COMMON_DIALOG_BACKEND_H
 
+#include "shared/platform/common_dialog_backend.h"
+
 #include <deque>
 #include <string>
 #include <vector>
-
-#include "shared/platform/common_dialog_backend.h"
 
 namespace shared {
 

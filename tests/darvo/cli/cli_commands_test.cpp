@@ -1,4 +1,5 @@
 #include "darvo/cli/cli_commands.h"
+
 #include "darvo/cli/darvo_cli.h"
 #include "darvo/engine/chart_table.h"
 #include "darvo/export/chart_data_output.h"
@@ -10,16 +11,14 @@
 #include "shared/platform/testing/fake_messages.h"
 #include "shared/text/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <vector>
-
 #include <unistd.h>
+#include <vector>
 
 namespace darvo {
 namespace {
@@ -43,7 +42,8 @@ CliEnvironment TestEnvironment(char separator = '.') {
     return environment;
 }
 
-CliRun RunCli(const std::vector<std::string>& arguments, const CliEnvironment& environment = TestEnvironment()) {
+CliRun RunCli(const std::vector<std::string>& arguments,
+              const CliEnvironment& environment = TestEnvironment()) {
     std::ostringstream out;
     std::ostringstream err;
     CliRun run;
@@ -109,8 +109,8 @@ TEST(DarvoCliList, ListsTheListablePartsOfAChartTypeInTableOrder) {
 
 TEST(DarvoCliCurve, PrintsOneJsonObjectWithTheCurvesKeysInOrder) {
     const std::string part = FirstListed(2);
-    const CliRun run =
-        RunCli({"curve", "--part", part, "--chart-type", "2", "--x", "Temperature", "--y", "Capacitance Change"});
+    const CliRun run = RunCli(
+        {"curve", "--part", part, "--chart-type", "2", "--x", "Temperature", "--y", "Capacitance Change"});
     ASSERT_EQ(run.status, kCliDone) << run.err;
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> lines = Lines(run.out);
@@ -147,14 +147,15 @@ TEST(DarvoCliCurve, GivesTheCurveTheEngineComputesWithTheWindowsDefaults) {
     const std::optional<ChartDataRecord> expected = ComputeOutputRecord(table, library, header, messages);
     ASSERT_TRUE(expected);
 
-    const CliRun run = RunCli({"curve", "--part", part, "--chart-type", "0", "--x", "Voltage", "--y", "Temperature Rise"});
+    const CliRun run =
+        RunCli({"curve", "--part", part, "--chart-type", "0", "--x", "Voltage", "--y", "Temperature Rise"});
     ASSERT_EQ(run.status, kCliDone) << run.err;
     EXPECT_EQ(run.out, CurveJson(*expected));
 
     // Twice the heat resistance is another curve.
     const std::string doubled = shared::GeneralNumberTextSingle(2.0F * record.HeatModel[3]);
     const CliRun hotter = RunCli({"curve", "--part", part, "--chart-type", "0", "--x", "Voltage", "--y",
-                               "Temperature Rise", "--heat", doubled});
+                                  "Temperature Rise", "--heat", doubled});
     ASSERT_EQ(hotter.status, kCliDone) << hotter.err;
     EXPECT_NE(hotter.out, run.out);
 }
@@ -166,8 +167,8 @@ TEST(DarvoCliRefusals, RefuseBadInputWithExitTwoAndTheMessage) {
     for (char& c : lowerCase) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    const std::vector<std::string> rise = {"curve", "--part", heatPart, "--chart-type", "0", "--x", "Current",
-                                           "--y", "Temperature Rise"};
+    const std::vector<std::string> rise = {"curve", "--part",  heatPart, "--chart-type",    "0",
+                                           "--x",   "Current", "--y",    "Temperature Rise"};
     std::vector<std::string> save = rise;
     save[0] = "save";
     auto with = [](std::vector<std::string> arguments, std::initializer_list<std::string> more) {
@@ -182,29 +183,34 @@ TEST(DarvoCliRefusals, RefuseBadInputWithExitTwoAndTheMessage) {
     const Case cases[] = {
         {"no command", {}, "darvo-cli: no command given\n"},
         {"unknown command", {"plot"}, "darvo-cli: unknown command \"plot\"\n"},
-        {"chart type 5", {"list", "--chart-type", "5"}, "darvo-cli: --chart-type takes 0, 1, 2, 3 or 4, not \"5\""},
+        {"chart type 5",
+         {"list", "--chart-type", "5"},
+         "darvo-cli: --chart-type takes 0, 1, 2, 3 or 4, not \"5\""},
         {"bad code", {"list", "--code", "iec"}, "darvo-cli: --code takes eia or jis, not \"iec\""},
         {"list takes no part", {"list", "--part", "X"}, "darvo-cli: list does not take \"--part\""},
-        {"curve without --y", {"curve", "--part", heatPart, "--chart-type", "0", "--x", "Current"},
+        {"curve without --y",
+         {"curve", "--part", heatPart, "--chart-type", "0", "--x", "Current"},
          "darvo-cli: curve needs --y"},
         {"save without -o", save, "darvo-cli: save needs -o FILE\n"},
-        {"x of another chart", {"curve", "--part", capPart, "--chart-type", "3", "--x", "Temperature", "--y",
-                                "Capacitance"},
+        {"x of another chart",
+         {"curve", "--part", capPart, "--chart-type", "3", "--x", "Temperature", "--y", "Capacitance"},
          "darvo-cli: --x of chart type 3 takes \"DC Bias Voltage\", not \"Temperature\""},
-        {"disabled frequency", {"curve", "--part", capPart, "--chart-type", "3", "--x", "DC Bias Voltage", "--y",
-                                "Capacitance", "--freq", "200"},
+        {"disabled frequency",
+         {"curve", "--part", capPart, "--chart-type", "3", "--x", "DC Bias Voltage", "--y", "Capacitance",
+          "--freq", "200"},
          "darvo-cli: --freq is not a condition of chart type 3"},
         {"parameter off frequency", with(rise, {"--param", "Voltage"}),
          "darvo-cli: --param is not a condition of chart type 0"},
-        {"unknown part", {"curve", "--part", "NOPE-1", "--chart-type", "0", "--x", "Current", "--y",
-                          "Temperature Rise"},
+        {"unknown part",
+         {"curve", "--part", "NOPE-1", "--chart-type", "0", "--x", "Current", "--y", "Temperature Rise"},
          "\"NOPE-1\" is not in the part list of chart type 0\n"},
-        {"other letter case", {"curve", "--part", lowerCase, "--chart-type", "0", "--x", "Current", "--y",
-                               "Temperature Rise"},
+        {"other letter case",
+         {"curve", "--part", lowerCase, "--chart-type", "0", "--x", "Current", "--y", "Temperature Rise"},
          "\"" + lowerCase + "\" is not in the part list of chart type 0 (listed as \"" + heatPart + "\")\n"},
         {"frequency 99.9", with(rise, {"--freq", "99.9"}),
          "Frequency is invalid!\nPlease enter a Number from 100 to 1000 [kHz]\n"},
-        {"heat 0", with(rise, {"--heat", "0"}), "Heat Resistance is invalid!\nPlease enter a Number from 0 [C/W]\n"},
+        {"heat 0", with(rise, {"--heat", "0"}),
+         "Heat Resistance is invalid!\nPlease enter a Number from 0 [C/W]\n"},
         {"comma under a point locale", with(rise, {"--dc", "1,5"}), "DC Bias Voltage is invalid!\n"},
         {"load above its limit",
          {"curve", "--part", heatPart, "--chart-type", "0", "--x", "Frequency", "--y", "Temperature Rise",
@@ -229,8 +235,9 @@ TEST(DarvoCliRefusals, AMissingLibraryFailsWithExitOne) {
 class DarvoCliSaveTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("darvo_cli_test_" + std::to_string(::getpid()) + "_" +
-                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            fs::temp_directory_path() / ("darvo_cli_test_" + std::to_string(::getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
@@ -263,9 +270,9 @@ TEST_F(DarvoCliSaveTest, WritesExactlyTheBytesOfTheWriterInBothSeparators) {
             ASSERT_FALSE(listed.empty());
             const std::string& part = listed.front();
             const fs::path target = folder_ / (part + ".dvx");
-            const CliRun run = RunCli({"save", "--part", part, "--chart-type", std::to_string(row.type), "--x", row.x,
-                                    "--y", row.y, "--code", "jis", "-o", target.string()},
-                                   TestEnvironment(separator));
+            const CliRun run = RunCli({"save", "--part", part, "--chart-type", std::to_string(row.type),
+                                       "--x", row.x, "--y", row.y, "--code", "jis", "-o", target.string()},
+                                      TestEnvironment(separator));
             ASSERT_EQ(run.status, kCliDone) << run.err;
             EXPECT_EQ(run.out, "darvo Data saved to " + target.string() + "\n");
 
@@ -285,10 +292,11 @@ TEST_F(DarvoCliSaveTest, WritesExactlyTheBytesOfTheWriterInBothSeparators) {
             const shared::ScopedDecimalSeparator inForce(separator);
             ChartTable table;
             shared::FakeMessages messages;
-            const std::optional<ChartDataRecord> computed = ComputeOutputRecord(table, library, header, messages);
+            const std::optional<ChartDataRecord> computed =
+                ComputeOutputRecord(table, library, header, messages);
             ASSERT_TRUE(computed);
-            const std::string expected =
-                DvxFileText(*computed, {GeneralDateText(kFixedTime, std::locale::classic()), part}, separator);
+            const std::string expected = DvxFileText(
+                *computed, {GeneralDateText(kFixedTime, std::locale::classic()), part}, separator);
             EXPECT_EQ(Read(target), expected) << row.type << separator;
             // The data rows follow the locale, as the file is read by people.
             const std::string lastRow = expected.substr(expected.rfind("\r\n", expected.size() - 3) + 2);
@@ -307,9 +315,9 @@ TEST_F(DarvoCliSaveTest, AFailedWriteExitsOneAndKeepsTheOldFile) {
     }
     CliEnvironment environment = TestEnvironment();
     environment.Open = shared::FailingFileSink::Opener(500, shared::error::kPermissionDenied);
-    const CliRun run = RunCli({"save", "--part", part, "--chart-type", "4", "--x", "AC Voltage", "--y", "Capacitance",
-                            "-o", target.string()},
-                           environment);
+    const CliRun run = RunCli({"save", "--part", part, "--chart-type", "4", "--x", "AC Voltage", "--y",
+                               "Capacitance", "-o", target.string()},
+                              environment);
     EXPECT_EQ(run.status, kCliFailed);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "Unexpected Error 70\n" + shared::StandardErrorDescription(70) + "\n");
@@ -320,8 +328,8 @@ TEST_F(DarvoCliSaveTest, AFailedWriteExitsOneAndKeepsTheOldFile) {
 TEST_F(DarvoCliSaveTest, RunsEveryCheckOfTheChartTypeBeforeRefusing) {
     const std::string part = FirstListed(0);
     const fs::path target = folder_ / "x.dvx";
-    const CliRun run = RunCli({"save", "--part", part, "--chart-type", "0", "--x", "Current", "--y", "Temperature Rise",
-                            "--heat", "0", "--freq", "1", "-o", target.string()});
+    const CliRun run = RunCli({"save", "--part", part, "--chart-type", "0", "--x", "Current", "--y",
+                               "Temperature Rise", "--heat", "0", "--freq", "1", "-o", target.string()});
     EXPECT_EQ(run.status, kCliRefused);
     EXPECT_EQ(run.err,
               "Heat Resistance is invalid!\nPlease enter a Number from 0 [C/W]\n"

@@ -3,10 +3,10 @@
 #include "darvo/engine/calculate_data_s.h"
 #include "darvo/engine/capacitance_model.h"
 #include "darvo/engine/prepared_chart_record.h"
+#include "support/test_names.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/fake_messages.h"
-#include "support/test_names.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

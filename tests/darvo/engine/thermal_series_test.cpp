@@ -3,9 +3,9 @@
 #include "darvo/engine/heat_terms.h"
 #include "darvo/engine/parameter_limit.h"
 #include "engine_test_parts.h"
+#include "support/test_names.h"
 
 #include "shared/text/number_text.h"
-#include "support/test_names.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

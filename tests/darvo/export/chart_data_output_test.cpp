@@ -1,7 +1,9 @@
+#include "darvo/export/chart_data_output.h"
+
 #include "darvo/engine/chart_table.h"
 #include "darvo/engine/engine_failure.h"
-#include "darvo/export/chart_data_output.h"
 #include "darvo/export/dvx_writer.h"
+#include "tests/darvo/engine/engine_test_parts.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/atomic_file_writer.h"
@@ -9,16 +11,12 @@
 #include "shared/platform/testing/fake_messages.h"
 #include "shared/platform/testing/memory_file_sink.h"
 
-#include "tests/darvo/engine/engine_test_parts.h"
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
 #include <string>
-
 #include <unistd.h>
 
 namespace darvo {
@@ -80,8 +78,9 @@ ChartTable TableWithOneCurve() {
 class SaveChartDataTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("darvo_export_test_" + std::to_string(::getpid()) + "_" +
-                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            fs::temp_directory_path() / ("darvo_export_test_" + std::to_string(::getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
@@ -114,7 +113,8 @@ TEST_F(SaveChartDataTest, WritesTheComputedCurveAndLeavesTheTableAsItWas) {
 
         auto memory = std::make_shared<shared::MemoryFileSink>();
         std::string opened;
-        const shared::FileSinkOpener open = [&](const std::string& path) -> std::unique_ptr<shared::FileSink> {
+        const shared::FileSinkOpener open =
+            [&](const std::string& path) -> std::unique_ptr<shared::FileSink> {
             opened = path;
             struct Forward : shared::FileSink {
                 explicit Forward(std::shared_ptr<shared::MemoryFileSink> inner) : inner_(std::move(inner)) {}
@@ -155,8 +155,8 @@ TEST_F(SaveChartDataTest, AFailedWriteKeepsTheOldFileAndShrinksTheTable) {
     const ChartDataRecord curveBefore = table.At(0);
 
     SaveDataRequest request{RiseOverCurrent(), target.string(), "now", '.'};
-    EXPECT_EQ(SaveChartData(table, library, request, shared::FailingFileSink::Opener(300, shared::error::kDiskFull),
-                            messages),
+    EXPECT_EQ(SaveChartData(table, library, request,
+                            shared::FailingFileSink::Opener(300, shared::error::kDiskFull), messages),
               DataOutputOutcome::Failed);
 
     EXPECT_EQ(ReadFile(target), "old contents\r\n");
@@ -175,7 +175,8 @@ TEST_F(SaveChartDataTest, AnUncreatableFileLeavesAnEmptyTableWithItsOneEmptyElem
     const ProductLibrary library = TestLibrary();
     shared::FakeMessages messages;
     ChartTable table;
-    SaveDataRequest request{CapacitanceOverTemperature(), (folder_ / "missing" / "x.dvx").string(), "now", '.'};
+    SaveDataRequest request{CapacitanceOverTemperature(), (folder_ / "missing" / "x.dvx").string(), "now",
+                            '.'};
     EXPECT_EQ(SaveChartData(table, library, request, shared::OpenAtomicFileWriter, messages),
               DataOutputOutcome::Failed);
     EXPECT_EQ(table.ChartCount(), 0);
@@ -190,7 +191,8 @@ TEST_F(SaveChartDataTest, AnUncreatableFileLeavesAnEmptyTableWithItsOneEmptyElem
     EXPECT_EQ(SaveChartData(table, library, request, shared::OpenAtomicFileWriter, messages),
               DataOutputOutcome::Saved);
     EXPECT_EQ(table.Size(), 1U);
-    EXPECT_EQ(ReadFile(folder_ / "x.dvx").rfind("!Tervalon  now\r\n!ChartType-> Capacitance-Temperature", 0), 0U);
+    EXPECT_EQ(ReadFile(folder_ / "x.dvx").rfind("!Tervalon  now\r\n!ChartType-> Capacitance-Temperature", 0),
+              0U);
 }
 
 TEST_F(SaveChartDataTest, AnEngineRefusalWritesNothingAndKeepsTheTable) {
@@ -217,7 +219,8 @@ TEST_F(SaveChartDataTest, AnEngineRefusalWritesNothingAndKeepsTheTable) {
             return shared::OpenAtomicFileWriter(path);
         };
         SaveDataRequest request{row.header, (folder_ / "r.dvx").string(), "now", '.'};
-        EXPECT_EQ(SaveChartData(table, library, request, open, messages), DataOutputOutcome::Refused) << row.name;
+        EXPECT_EQ(SaveChartData(table, library, request, open, messages), DataOutputOutcome::Refused)
+            << row.name;
         EXPECT_FALSE(opened) << row.name;
         EXPECT_FALSE(fs::exists(folder_ / "r.dvx")) << row.name;
         EXPECT_EQ(table.ChartCount(), 1) << row.name;

@@ -1,16 +1,16 @@
+#include "darvo/export/dvx_writer.h"
+
 #include "darvo/export/chart_names.h"
 #include "darvo/export/date_time_text.h"
-#include "darvo/export/dvx_writer.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/memory_file_sink.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <gtest/gtest.h>
 #include <limits>
 #include <locale>
 #include <string>

@@ -4,11 +4,11 @@
 
 #include "darvo/library/product_reader.h"
 #include "darvo/library/product_writer.h"
+#include "support/test_names.h"
 #include "tests/darvo/library/product_fixtures.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/text/number_text.h"
-#include "support/test_names.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -46,7 +46,7 @@ TEST_P(DerivedFromCodes, CapacitanceAndVoltageUnderEitherSeparator) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, DerivedFromCodes, ::testing::Values('.', ','),
-    [](const auto& info) { return ::shared::testing::NameOfSeparator(info.param); });
+                         [](const auto& info) { return ::shared::testing::NameOfSeparator(info.param); });
 
 TEST(DerivedValues, EmptyPartNumberFallsBackToTheOtherNotation) {
     ProductRecord record = SampleProduct(2, "", "KTA18XB11A475KJ01", "", "B");

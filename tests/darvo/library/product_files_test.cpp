@@ -4,9 +4,9 @@
 
 #include "darvo/library/product_loader.h"
 #include "darvo/library/product_writer.h"
-#include "shared/errors/start_failure.h"
 #include "tests/darvo/library/product_fixtures.h"
 
+#include "shared/errors/start_failure.h"
 #include "shared/files/little_endian.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +16,8 @@
 namespace darvo {
 namespace {
 
-using testing::TemporaryFolder;
 using testing::SampleProduct;
+using testing::TemporaryFolder;
 
 TEST(ProductWriter, ModelRecordHasTheFileLayout) {
     ProductRecord record = SampleProduct(3, "KTA15XR71H101KA88", "");

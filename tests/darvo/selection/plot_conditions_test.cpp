@@ -1,11 +1,11 @@
-#include "darvo/selection/condition_checks.h"
 #include "darvo/selection/plot_conditions.h"
 
-#include "shared/platform/testing/fake_messages.h"
+#include "darvo/selection/condition_checks.h"
 #include "support/test_names.h"
 
-#include <gtest/gtest.h>
+#include "shared/platform/testing/fake_messages.h"
 
+#include <gtest/gtest.h>
 #include <string>
 
 namespace darvo {
@@ -36,7 +36,8 @@ const char* const kDcUnder = "DC Bias Voltage is invalid!\r\nPlease enter a Numb
 const char* const kFrequency = "Frequency is invalid!\r\nPlease enter a Number from 100 to 1000 [kHz]";
 const char* const kHeat = "Heat Resistance is invalid!\r\nPlease enter a Number from 0 [C/W]";
 const char* const kParameter = "A Non-numerical value exists where numerical value should be in.";
-const char* const kAmbientEia = "Ambient Temperature is invalid!\r\nPlease enter a Number from -55 to 125 [C]";
+const char* const kAmbientEia =
+    "Ambient Temperature is invalid!\r\nPlease enter a Number from -55 to 125 [C]";
 const char* const kAmbientJis = "Ambient Temperature is invalid!\r\nPlease enter a Number from -25 to 85 [C]";
 
 constexpr shared::CodeSystem E = shared::Eia;
@@ -44,12 +45,18 @@ constexpr shared::CodeSystem J = shared::Jis;
 
 const char* CheckName(Check check) {
     switch (check) {
-    case Check::DCBias: return "DCBias";
-    case Check::Frequency: return "Frequency";
-    case Check::Heat: return "Heat";
-    case Check::Parameter: return "Parameter";
-    case Check::Ambient1: return "Ambient1";
-    case Check::Ambient2: return "Ambient2";
+        case Check::DCBias:
+            return "DCBias";
+        case Check::Frequency:
+            return "Frequency";
+        case Check::Heat:
+            return "Heat";
+        case Check::Parameter:
+            return "Parameter";
+        case Check::Ambient1:
+            return "Ambient1";
+        case Check::Ambient2:
+            return "Ambient2";
     }
     return "Unknown";
 }
@@ -97,12 +104,24 @@ TEST_P(ConditionCheckTest, AcceptsOrShowsTheWindowsMessage) {
     ConditionChecks checks(part, row.chartType, row.code, messages, row.separator);
     bool ok = false;
     switch (row.check) {
-    case Check::DCBias: ok = checks.CheckDCBiasVol(row.text); break;
-    case Check::Frequency: ok = checks.CheckFrequency(row.text); break;
-    case Check::Heat: ok = checks.CheckHeatResistance(row.text); break;
-    case Check::Parameter: ok = checks.CheckParameter1(row.text); break;
-    case Check::Ambient1: ok = checks.CheckAmbientTemp1(row.text); break;
-    case Check::Ambient2: ok = checks.CheckAmbientTemp2(row.text); break;
+        case Check::DCBias:
+            ok = checks.CheckDCBiasVol(row.text);
+            break;
+        case Check::Frequency:
+            ok = checks.CheckFrequency(row.text);
+            break;
+        case Check::Heat:
+            ok = checks.CheckHeatResistance(row.text);
+            break;
+        case Check::Parameter:
+            ok = checks.CheckParameter1(row.text);
+            break;
+        case Check::Ambient1:
+            ok = checks.CheckAmbientTemp1(row.text);
+            break;
+        case Check::Ambient2:
+            ok = checks.CheckAmbientTemp2(row.text);
+            break;
     }
     if (row.message == nullptr) {
         EXPECT_TRUE(ok) << row.text;
@@ -116,13 +135,12 @@ TEST_P(ConditionCheckTest, AcceptsOrShowsTheWindowsMessage) {
     EXPECT_EQ(messages.Shown()[0].title, "darvo");
 }
 
-INSTANTIATE_TEST_SUITE_P(Checks, ConditionCheckTest, ::testing::ValuesIn(kCheckCases),
-    [](const auto& info) {
-        const CheckCase& c = info.param;
-        return ::shared::testing::TestName(CheckName(c.check), "Type" + std::to_string(c.chartType),
-                                           ::shared::testing::NameOfSeparator(c.separator),
-                                           c.code == shared::Eia ? "Eia" : "Jis", c.text);
-    });
+INSTANTIATE_TEST_SUITE_P(Checks, ConditionCheckTest, ::testing::ValuesIn(kCheckCases), [](const auto& info) {
+    const CheckCase& c = info.param;
+    return ::shared::testing::TestName(CheckName(c.check), "Type" + std::to_string(c.chartType),
+                                       ::shared::testing::NameOfSeparator(c.separator),
+                                       c.code == shared::Eia ? "Eia" : "Jis", c.text);
+});
 
 TEST(ConditionChecks, AnUnknownCharacteristicIsRefusedWithTheRangeMessage) {
     const ProductRecord part = CheckedPart("Z9Q");
@@ -154,7 +172,8 @@ TEST(ConditionChecks, ThePlotStopsAtTheFirstFailureAndTheDataOutputRunsEveryChec
     for (const Case& row : cases) {
         shared::FakeMessages messages;
         ConditionChecks checks(part, 0, shared::Eia, messages, '.');
-        EXPECT_FALSE(row.all ? checks.CheckConditions(texts, row.x) : checks.CheckAllConditions(texts, row.x));
+        EXPECT_FALSE(row.all ? checks.CheckConditions(texts, row.x)
+                             : checks.CheckAllConditions(texts, row.x));
         std::vector<std::string> shown;
         for (const auto& message : messages.Shown()) {
             shown.push_back(message.text);

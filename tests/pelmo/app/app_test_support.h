@@ -14,7 +14,6 @@
 #include <iterator>
 #include <sstream>
 #include <string>
-
 #include <sys/wait.h>
 
 namespace pelmo::testing {

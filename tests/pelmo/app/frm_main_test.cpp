@@ -1,14 +1,14 @@
-#include "app_test_support.h"
-#include "support/temporary_folder.h"
+#include "pelmo/app/qt/frm_main.h"
 
+#include "app_test_support.h"
 #include "pelmo/app/program_start.h"
 #include "pelmo/app/public.h"
-#include "pelmo/app/qt/frm_main.h"
 #include "pelmo/app/qt/program_menus.h"
 #include "pelmo/charts/qt/chart_windows.h"
 #include "pelmo/charts/qt/frm_graph.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/selection/qt/frm_library.h"
+#include "support/temporary_folder.h"
 
 #include "shared/dialogs/twips.h"
 #include "shared/parts/capacitance_text.h"
@@ -19,15 +19,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QListWidget>
-#include <QPushButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -118,11 +117,11 @@ ModalSeen RunClosingModal(Action action) {
 // capacitor, its frequency range class decide Reactance, Q, DF and Apparent Capacitance;
 // the Link to Catalog button goes with its menu item.
 TEST_F(FrmMainTest, SelectionMenusFollowTheChoice) {
-    const char* const items[] = {"mnuFileReset", "mnuFileSavedata", "mnuFileSavedataSpara", "mnuFileSavedataImp",
-                                 "mnuViewSize",  "mnuGraphSmith",   "mnuGraphMag",          "mnuGraphPhase",
-                                 "mnuGraphImp",  "mnuGraphESR",     "mnuGraphReac",         "mnuGraphQ",
-                                 "mnuGraphDF",   "mnuGraphApcapa",  "mnuGraphApindu",       "mnuGraphImpESR",
-                                 "mnuCatalogLink", "mnuWindowClose"};
+    const char* const items[] = {
+        "mnuFileReset",   "mnuFileSavedata", "mnuFileSavedataSpara", "mnuFileSavedataImp", "mnuViewSize",
+        "mnuGraphSmith",  "mnuGraphMag",     "mnuGraphPhase",        "mnuGraphImp",        "mnuGraphESR",
+        "mnuGraphReac",   "mnuGraphQ",       "mnuGraphDF",           "mnuGraphApcapa",     "mnuGraphApindu",
+        "mnuGraphImpESR", "mnuCatalogLink",  "mnuWindowClose"};
     struct Row {
         const char* name;
         std::string partNumber;
@@ -130,18 +129,26 @@ TEST_F(FrmMainTest, SelectionMenusFollowTheChoice) {
         std::vector<bool> enabled;  // in the order of items
     };
     const std::vector<Row> rows = {
-        {"nothing", "", false,
-         {false, false, false, false, false, false, false, false, false, false, false, false, false, false, false,
-          false, false, false}},
-        {"class 3 or 5", CapacitorOfClass({3, 5}), false,
-         {true, true, true, true, true, true, true, true, true, true, true, false, true, true, true, true, true,
-          false}},
-        {"class 2", CapacitorOfClass({2}), false,
-         {true, true, true, true, true, true, true, true, true, true, true, true, false, true, true, true, true,
-          false}},
-        {"inductor", library_.InductorTable.front().PartNumber, true,
-         {true, true, true, true, true, true, true, true, true, true, false, true, false, false, true, true, true,
-          false}},
+        {"nothing",
+         "",
+         false,
+         {false, false, false, false, false, false, false, false, false, false, false, false, false, false,
+          false, false, false, false}},
+        {"class 3 or 5",
+         CapacitorOfClass({3, 5}),
+         false,
+         {true, true, true, true, true, true, true, true, true, true, true, false, true, true, true, true,
+          true, false}},
+        {"class 2",
+         CapacitorOfClass({2}),
+         false,
+         {true, true, true, true, true, true, true, true, true, true, true, true, false, true, true, true,
+          true, false}},
+        {"inductor",
+         library_.InductorTable.front().PartNumber,
+         true,
+         {true, true, true, true, true, true, true, true, true, true, false, true, false, false, true, true,
+          true, false}},
     };
     for (const Row& row : rows) {
         if (row.inductor) {
@@ -150,14 +157,16 @@ TEST_F(FrmMainTest, SelectionMenusFollowTheChoice) {
             ChooseCapacitor(row.partNumber);
         }
         for (std::size_t i = 0; i < std::size(items); ++i) {
-            EXPECT_EQ(Enabled(MenuBarKind::Selection, items[i]), row.enabled[i]) << row.name << ": " << items[i];
+            EXPECT_EQ(Enabled(MenuBarKind::Selection, items[i]), row.enabled[i])
+                << row.name << ": " << items[i];
             // The chart windows' items of the same names take the same states, except
             // their own Close All, which a chart window always offers.
             const bool chartItem = std::string(items[i]) == "mnuWindowClose" || row.enabled[i];
             EXPECT_EQ(Enabled(MenuBarKind::Chart, items[i]), chartItem) << row.name << ": chart " << items[i];
         }
         EXPECT_EQ(Enabled(MenuBarKind::Chart, "mnuFilePrint"), !row.partNumber.empty()) << row.name;
-        auto* button = window_->SelectionWindow().findChild<QAbstractButton*>(QStringLiteral("cmdCatalogLink"));
+        auto* button =
+            window_->SelectionWindow().findChild<QAbstractButton*>(QStringLiteral("cmdCatalogLink"));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->isEnabled(), row.enabled[16]) << row.name;
     }
@@ -175,14 +184,15 @@ TEST_F(FrmMainTest, SelectionMenusFollowTheChoice) {
 // while chart windows are open. Resetting from the chart window clears both bars.
 TEST_F(FrmMainTest, ChartWindowMenusTakeTheSameStates) {
     EXPECT_EQ(window_->Menus().Shown(), MenuBarKind::Selection);
-    EXPECT_EQ(BarMenus(), (std::vector<std::string>{"mnuFile", "mnuView", "mnuGraph", "mnuWindow", "mnuHelp"}));
+    EXPECT_EQ(BarMenus(),
+              (std::vector<std::string>{"mnuFile", "mnuView", "mnuGraph", "mnuWindow", "mnuHelp"}));
     ChooseCapacitor(CapacitorOfClass({2}));
     Click(MenuBarKind::Selection, "mnuGraphImp");
     ASSERT_EQ(window_->Charts().OpenCount(), 1);
     EXPECT_TRUE(fake_.messages.Shown().empty());
     EXPECT_EQ(window_->Menus().Shown(), MenuBarKind::Chart);
-    EXPECT_EQ(BarMenus(), (std::vector<std::string>{"mnuFile", "mnuView", "mnuCatalogLink", "mnuGraph", "mnuWindow",
-                                                    "mnuHelp"}));
+    EXPECT_EQ(BarMenus(), (std::vector<std::string>{"mnuFile", "mnuView", "mnuCatalogLink", "mnuGraph",
+                                                    "mnuWindow", "mnuHelp"}));
     EXPECT_NE(window_->ActiveChartWindow(), nullptr);
     EXPECT_TRUE(Enabled(MenuBarKind::Chart, "mnuFilePrint"));
     EXPECT_TRUE(Enabled(MenuBarKind::Chart, "mnuWindowClose"));
@@ -201,8 +211,8 @@ TEST_F(FrmMainTest, ChartWindowMenusTakeTheSameStates) {
     EXPECT_TRUE(window_->Selection().State().PartNumber.Text.empty());
     EXPECT_EQ(window_->Charts().OpenCount(), 1);
     for (const MenuBarKind bar : {MenuBarKind::Selection, MenuBarKind::Chart}) {
-        for (const char* name : {"mnuFileReset", "mnuFileSavedata", "mnuViewSize", "mnuGraphSmith", "mnuGraphImp",
-                                 "mnuGraphImpESR", "mnuCatalogLink"}) {
+        for (const char* name : {"mnuFileReset", "mnuFileSavedata", "mnuViewSize", "mnuGraphSmith",
+                                 "mnuGraphImp", "mnuGraphImpESR", "mnuCatalogLink"}) {
             EXPECT_FALSE(Enabled(bar, name)) << name;
         }
         EXPECT_TRUE(Enabled(bar, "mnuWindowClose"));
@@ -247,8 +257,8 @@ TEST_F(FrmMainTest, TheWindowMenuListsTheOpenWindows) {
         return texts;
     };
     emit menu->aboutToShow();
-    EXPECT_EQ(listed(), (std::vector<std::string>{"&1 Quenzar", "&2 Impedance Chart",
-                                                  "&3 Impedance && ESR Chart *"}));
+    EXPECT_EQ(listed(),
+              (std::vector<std::string>{"&1 Quenzar", "&2 Impedance Chart", "&3 Impedance && ESR Chart *"}));
     // Opening the menu again lists the windows once, not twice.
     emit menu->aboutToShow();
     ASSERT_EQ(listed().size(), 3U);
@@ -477,8 +487,9 @@ TEST_F(FrmMainTest, ExportsFromAChartWindowWriteTheSelectionsPart) {
     shared::testing::TemporaryFolder folder;
     ChooseCapacitor(CapacitorOfClass({3, 5}));
     Click(MenuBarKind::Selection, "mnuGraphMagS21");
-    const std::string partNumber = FindCapacitor(
-        library_, [](const CapacitorRecord& record, int rangeClass) { return rangeClass != 0 && HasConditionModel(record); });
+    const std::string partNumber = FindCapacitor(library_, [](const CapacitorRecord& record, int rangeClass) {
+        return rangeClass != 0 && HasConditionModel(record);
+    });
     ChooseCapacitor(partNumber);
     window_->Area().setActiveSubWindow(window_->Area().subWindowList().back());
     ASSERT_EQ(window_->Menus().Shown(), MenuBarKind::Chart);
@@ -504,9 +515,11 @@ TEST_F(FrmMainTest, ExportsFromAChartWindowWriteTheSelectionsPart) {
     EXPECT_EQ(fake_.settings.Read("Settings", "FilePath", ""), folder.Path());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
     const std::string frequency = window_->Selection().State().Frequency;
-    ASSERT_EQ(RunPelmoCli("export s2p --part '" + partNumber + "' --code eia -o '" + folder.File("cli.s2p") + "'"), 0);
-    ASSERT_EQ(RunPelmoCli("export impedance --part '" + partNumber + "' --code eia --freq " + frequency + " -o '" +
-                          folder.File("cli.txt") + "'"),
+    ASSERT_EQ(
+        RunPelmoCli("export s2p --part '" + partNumber + "' --code eia -o '" + folder.File("cli.s2p") + "'"),
+        0);
+    ASSERT_EQ(RunPelmoCli("export impedance --part '" + partNumber + "' --code eia --freq " + frequency +
+                          " -o '" + folder.File("cli.txt") + "'"),
               0);
     EXPECT_EQ(ReadBytes(folder.File("a.s2p")), ReadBytes(folder.File("cli.s2p")));
     EXPECT_EQ(ReadBytes(folder.File("a.txt")), ReadBytes(folder.File("cli.txt")));

@@ -1,7 +1,6 @@
 #include "pelmo/app/menu_items.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 

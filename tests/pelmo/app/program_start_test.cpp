@@ -1,13 +1,12 @@
-#include "support/temporary_folder.h"
-
 #include "pelmo/app/program_start.h"
+
+#include "support/temporary_folder.h"
 
 #include "shared/platform/testing/fake_messages.h"
 #include "shared/platform/testing/scripted_single_instance.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -103,7 +102,8 @@ TEST(ProgramStartTest, NumberTextsTakeTheLocaleSeparator) {
     for (const char separator : {'.', ','}) {
         shared::ScriptedSingleInstance instance(false);
         shared::FakeMessages messages;
-        const std::optional<StartedProgram> started = StartProgram(instance, messages, folder.Path(), separator);
+        const std::optional<StartedProgram> started =
+            StartProgram(instance, messages, folder.Path(), separator);
         ASSERT_TRUE(started);
         bool anyFraction = false;
         for (const auto& record : started->Parts.InductorTable) {

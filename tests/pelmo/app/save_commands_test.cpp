@@ -1,17 +1,16 @@
-#include "app_test_support.h"
-#include "support/temporary_folder.h"
-
 #include "pelmo/app/save_commands.h"
+
+#include "app_test_support.h"
 #include "pelmo/library/capacitor_order.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/selection/library_selection.h"
+#include "support/temporary_folder.h"
 
 #include "shared/platform/atomic_file_writer.h"
 #include "shared/platform/testing/failing_file_sink.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace pelmo::testing {
@@ -30,9 +29,12 @@ struct FormatTexts {
 };
 FormatTexts TextsOf(SaveFormat format) {
     switch (format) {
-    case SaveFormat::Touchstone: return {kTouchstoneFilterText, "S Parameter Data saved to ", "s2p", ".s2p"};
-    case SaveFormat::Impedance: return {kImpedanceFilterText, "Impedance Data saved to ", "impedance", ".txt"};
-    case SaveFormat::Spice: break;
+        case SaveFormat::Touchstone:
+            return {kTouchstoneFilterText, "S Parameter Data saved to ", "s2p", ".s2p"};
+        case SaveFormat::Impedance:
+            return {kImpedanceFilterText, "Impedance Data saved to ", "impedance", ".txt"};
+        case SaveFormat::Spice:
+            break;
     }
     return {kSpiceFilterText, "SPICE Model saved to ", "spice", ".cir"};
 }
@@ -41,9 +43,7 @@ FormatTexts TextsOf(SaveFormat format) {
 // save commands run as the File menu runs them.
 class SaveCommandTest : public ::testing::Test {
 protected:
-    SaveCommandTest() : library_(LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.')) {
-        selection_.Form_Load(2);
-    }
+    SaveCommandTest() : library_(LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.')) { selection_.Form_Load(2); }
 
     void Choose(const std::string& partNumber, int product = 0) {
         selection_.optProduct_Click(product);
@@ -72,9 +72,9 @@ struct ExportCase {
     // Which part of the sample library: a capacitor with a condition model, one without,
     // or an inductor.
     enum Part { ModelCapacitor, PlainCapacitor, Inductor } part;
-    int mode = 0;              // optMode: 0 series, 1 shunt
-    const char* temperature;   // typed without Enter; nullptr keeps the default
-    const char* frequency;     // typed without Enter; nullptr keeps the default
+    int mode = 0;             // optMode: 0 series, 1 shunt
+    const char* temperature;  // typed without Enter; nullptr keeps the default
+    const char* frequency;    // typed without Enter; nullptr keeps the default
     const char* proposedSuffix;
 };
 
@@ -95,7 +95,8 @@ TEST_P(ExportFileTest, TheFileEqualsTheCommandLineExport) {
     } else {
         const bool model = c.part == ExportCase::ModelCapacitor;
         partNumber = FindCapacitor(library_, [model](const CapacitorRecord& record, int rangeClass) {
-            return model ? rangeClass != 0 && HasConditionModel(record) : rangeClass == 2 && !HasConditionModel(record);
+            return model ? rangeClass != 0 && HasConditionModel(record)
+                         : rangeClass == 2 && !HasConditionModel(record);
         });
     }
     ASSERT_FALSE(partNumber.empty());
@@ -137,8 +138,8 @@ TEST_P(ExportFileTest, TheFileEqualsTheCommandLineExport) {
     EXPECT_EQ(fake_.settings.Read("Settings", "FilePath", "none"), folder_.Path());
 
     const std::string cliPath = folder_.File("cli.out");
-    std::string arguments =
-        std::string("export ") + texts.cliName + " --part '" + partNumber + "' --code eia -o '" + cliPath + "'";
+    std::string arguments = std::string("export ") + texts.cliName + " --part '" + partNumber +
+                            "' --code eia -o '" + cliPath + "'";
     if (!spice) {
         arguments += std::string(" --mode ") + (c.mode == 1 ? "shunt" : "series");
     }
@@ -218,13 +219,15 @@ TEST_F(SaveCommandTest, NoPartStopsBeforeTheDialog) {
 // A temperature outside the part's range, typed without Enter, is refused with the
 // field's own message and nothing is asked or written.
 TEST_F(SaveCommandTest, InvalidConditionsStopBeforeTheDialog) {
-    const std::string partNumber = FindCapacitor(
-        library_, [](const CapacitorRecord& record, int rangeClass) { return rangeClass != 0 && HasConditionModel(record); });
+    const std::string partNumber = FindCapacitor(library_, [](const CapacitorRecord& record, int rangeClass) {
+        return rangeClass != 0 && HasConditionModel(record);
+    });
     Choose(partNumber);
     selection_.SetTemperatureText("400");
     EXPECT_EQ(Save(SaveFormat::Touchstone), SaveOutcome::Refused);
     ASSERT_EQ(fake_.messages.Shown().size(), 1U);
-    EXPECT_NE(fake_.messages.Shown()[0].text.find("Temp"), std::string::npos) << fake_.messages.Shown()[0].text;
+    EXPECT_NE(fake_.messages.Shown()[0].text.find("Temp"), std::string::npos)
+        << fake_.messages.Shown()[0].text;
     EXPECT_EQ(fake_.dialogs.DialogsShown(), 0);
 }
 
@@ -237,7 +240,8 @@ TEST_F(SaveCommandTest, AFailedWriteKeepsTheOldFile) {
     fake_.dialogs.QueueFile(path);
     EXPECT_EQ(Save(SaveFormat::Touchstone, shared::FailingFileSink::Opener(500, 61)), SaveOutcome::Failed);
     ASSERT_EQ(fake_.messages.Shown().size(), 1U);
-    EXPECT_EQ(fake_.messages.Shown()[0].text.rfind("Unexpected Error 61\r\n", 0), 0U) << fake_.messages.Shown()[0].text;
+    EXPECT_EQ(fake_.messages.Shown()[0].text.rfind("Unexpected Error 61\r\n", 0), 0U)
+        << fake_.messages.Shown()[0].text;
     EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Critical);
     EXPECT_EQ(fake_.messages.Shown()[0].title, "Pelmo");
     EXPECT_EQ(ReadBytes(path), "previous contents\r\n");

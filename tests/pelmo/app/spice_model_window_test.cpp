@@ -2,13 +2,12 @@
 // menus with the mouse and the fields with the keyboard.
 
 #include "app_test_support.h"
-#include "support/temporary_folder.h"
-
 #include "pelmo/app/public.h"
 #include "pelmo/app/qt/frm_main.h"
 #include "pelmo/app/qt/program_menus.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/selection/qt/frm_library.h"
+#include "support/temporary_folder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,9 +19,8 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -99,7 +97,8 @@ protected:
 // selection window's bar and on the chart windows' bar, whatever the choice.
 TEST_F(SpiceModelWindowTest, TheItemIsOfferedExactlyWithTheExports) {
     for (const MenuBarKind bar : {MenuBarKind::Selection, MenuBarKind::Chart}) {
-        const QList<QAction*> items = window_->Menus().Menu(bar, QStringLiteral("mnuFileSavedata"))->actions();
+        const QList<QAction*> items =
+            window_->Menus().Menu(bar, QStringLiteral("mnuFileSavedata"))->actions();
         ASSERT_EQ(items.size(), 3);
         EXPECT_EQ(items[0]->objectName(), QStringLiteral("mnuFileSavedataSpara"));
         EXPECT_EQ(items[1]->objectName(), QStringLiteral("mnuFileSavedataImp"));
@@ -160,8 +159,8 @@ TEST_F(SpiceModelWindowTest, CancelWritesNothingAndTheFileEqualsTheCommandLines)
     // The fields keep what was typed.
     EXPECT_EQ(Field("txtTemp")->text(), QStringLiteral("60"));
 
-    ASSERT_EQ(RunPelmoCli("export spice --part '" + partNumber + "' --code eia --temp 60 --bias 0 --freq 500 -o '" +
-                          folder_.File("cli.cir") + "'"),
+    ASSERT_EQ(RunPelmoCli("export spice --part '" + partNumber +
+                          "' --code eia --temp 60 --bias 0 --freq 500 -o '" + folder_.File("cli.cir") + "'"),
               0);
     const std::string written = ReadBytes(path);
     EXPECT_NE(written.find(".subckt " + partNumber + " 1 2 params:"), std::string::npos);

@@ -1,12 +1,12 @@
-#include "pelmo/charts/axis_labels.h"
 #include "pelmo/charts/chart_axis.h"
 
-#include "shared/errors/runtime_error.h"
+#include "pelmo/charts/axis_labels.h"
 #include "support/test_names.h"
 
-#include <gtest/gtest.h>
+#include "shared/errors/runtime_error.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace pelmo {
 namespace {
@@ -15,8 +15,7 @@ const Log10Function kLog = [](double x) { return std::log10(x); };
 
 std::vector<std::string> Texts(const std::vector<AxisLabel>& labels) {
     std::vector<std::string> texts;
-    for (const AxisLabel& label : labels)
-        texts.push_back(label.Text);
+    for (const AxisLabel& label : labels) texts.push_back(label.Text);
     return texts;
 }
 
@@ -152,7 +151,8 @@ TEST(ValueAxis, LogarithmicKindsMapDecadesAndReactanceItsMagnitude) {
     LayoutLogAxis(axis, 0.05, 300, kLog);
     EXPECT_DOUBLE_EQ(ValueY(ChartKind::Impedance, axis, 0.01, kLog), 400);
     EXPECT_DOUBLE_EQ(ValueY(ChartKind::Impedance, axis, 1000, kLog), 400 + 2400);
-    EXPECT_DOUBLE_EQ(ValueY(ChartKind::Reactance, axis, -10, kLog), ValueY(ChartKind::Reactance, axis, 10, kLog));
+    EXPECT_DOUBLE_EQ(ValueY(ChartKind::Reactance, axis, -10, kLog),
+                     ValueY(ChartKind::Reactance, axis, 10, kLog));
 }
 
 TEST(ValueAxis, PhaseIsFixedFromMinusToPlus180) {

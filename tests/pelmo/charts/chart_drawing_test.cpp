@@ -1,16 +1,15 @@
+#include "chart_test_data.h"
 #include "pelmo/charts/chart_captions.h"
 #include "pelmo/charts/chart_slot_table.h"
 #include "pelmo/charts/chart_style.h"
 #include "pelmo/charts/chart_window_model.h"
 
-#include "chart_test_data.h"
 #include "shared/canvas/recording_canvas.h"
 #include "shared/platform/testing/fake_messages.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 
@@ -27,8 +26,7 @@ const std::string kDegree = "\xC2\xB0";
 std::vector<LineCall> LinesIn(const RecordingCanvas& canvas, shared::Rgb color) {
     std::vector<LineCall> lines;
     for (const LineCall& line : canvas.CallsOf<LineCall>())
-        if (line.color == color)
-            lines.push_back(line);
+        if (line.color == color) lines.push_back(line);
     return lines;
 }
 
@@ -44,7 +42,9 @@ protected:
         const ChartKind kind = *request.Kind;
         auto found = windows.find(kind);
         if (found == windows.end() || kind == ChartKind::Smith)
-            found = windows.insert_or_assign(kind, std::make_unique<ChartWindowModel>(slots, CircuitMode::Series)).first;
+            found =
+                windows.insert_or_assign(kind, std::make_unique<ChartWindowModel>(slots, CircuitMode::Series))
+                    .first;
         screen[kind].ClearCalls();
         legends[kind] = found->second->Draw(screen[kind], true, context, srf);
         return number;
@@ -77,20 +77,24 @@ ChartPointTable ImpedanceAndEsrSweep(double start, double end) {
 // Phase in slot 1, Impedance & ESR of A in 2 and 3, Phase closed, Impedance & ESR of B
 // in 1 and 4: each legend must still name what its trace holds.
 TEST_F(ChartScenario, ImpedanceAndEsrLegendsFollowTheDataNotTheSlotOrder) {
-    RequestChart(Request("Phase", ProductKind::Capacitor, 1, "S11", "Series"), Sweep(3e5, 6e9, [](double) { return 0.5; }));
+    RequestChart(Request("Phase", ProductKind::Capacitor, 1, "S11", "Series"),
+                 Sweep(3e5, 6e9, [](double) { return 0.5; }));
     const auto pair = [&](int part) {
         slots.SetImpedanceEsrSecondPass(false);
-        RequestChart(Request("Impedance & ESR", ProductKind::Capacitor, part), ImpedanceAndEsrSweep(3e5, 6e9));
+        RequestChart(Request("Impedance & ESR", ProductKind::Capacitor, part),
+                     ImpedanceAndEsrSweep(3e5, 6e9));
         slots.SetImpedanceEsrSecondPass(true);
-        RequestChart(Request("Impedance & ESR", ProductKind::Capacitor, part), ImpedanceAndEsrSweep(3e5, 6e9));
+        RequestChart(Request("Impedance & ESR", ProductKind::Capacitor, part),
+                     ImpedanceAndEsrSweep(3e5, 6e9));
         slots.SetImpedanceEsrSecondPass(false);
     };
     pair(1);
     Close(ChartKind::Phase);
     pair(2);
     EXPECT_EQ(slots.SlotsOfChart(ChartKind::ImpedanceAndEsr), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(legends[ChartKind::ImpedanceAndEsr],
-              (std::vector<std::string>{"VSD104-Impedance", "PNE21B104-Impedance", "PNE21B104-ESR", "VSD104-ESR"}));
+    EXPECT_EQ(
+        legends[ChartKind::ImpedanceAndEsr],
+        (std::vector<std::string>{"VSD104-Impedance", "PNE21B104-Impedance", "PNE21B104-ESR", "VSD104-ESR"}));
     const TraceStore& store = windows.at(ChartKind::ImpedanceAndEsr)->Store();
     EXPECT_EQ(store.Value(1, 1, 100), 100.0);
     EXPECT_EQ(store.Value(4, 1, 100), 0.1);
@@ -126,7 +130,8 @@ TEST_F(ChartScenario, MagnitudePlotsS11AndS21FromTheirOwnSeries) {
 }
 
 TEST_F(ChartScenario, ScreenDrawingHasItsFrameTitlesAndLabels) {
-    RequestChart(Request("Impedance", ProductKind::Inductor, 1), Sweep(1e7, 6e9, [](double f) { return f / 1e7; }));
+    RequestChart(Request("Impedance", ProductKind::Inductor, 1),
+                 Sweep(1e7, 6e9, [](double f) { return f / 1e7; }));
     const RecordingCanvas& canvas = screen[ChartKind::Impedance];
     const auto scales = canvas.CallsOf<shared::ScaleCall>();
     ASSERT_FALSE(scales.empty());
@@ -143,11 +148,10 @@ TEST_F(ChartScenario, ScreenDrawingHasItsFrameTitlesAndLabels) {
     EXPECT_EQ(rotated[0].escapementTenths, 900);
     EXPECT_EQ(rotated[0].font, (shared::RotatedFont{"Arial", 12, 5, 100}));
     std::vector<std::string> texts;
-    for (const auto& text : canvas.CallsOf<shared::TextCall>())
-        texts.push_back(text.text);
+    for (const auto& text : canvas.CallsOf<shared::TextCall>()) texts.push_back(text.text);
     // Titles, then 10 MHz ... 10 GHz, then the decades of 1 ... 600 ohm.
-    EXPECT_EQ(texts, (std::vector<std::string>{"Frequency [MHz]", "10", "100", "1,000", "10,000", "1", "10", "100",
-                                               "1,000"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Frequency [MHz]", "10", "100", "1,000", "10,000", "1", "10",
+                                               "100", "1,000"}));
     const auto labels = canvas.CallsOf<shared::TextCall>();
     EXPECT_EQ(labels[0].x, 1400);
     EXPECT_EQ(labels[0].y, 200);
@@ -166,13 +170,11 @@ TEST_F(ChartScenario, NonPositiveValuesOnALogAxisGiveOneMessagePerDrawing) {
     ASSERT_EQ(messages.Shown().size(), 1U);
     EXPECT_EQ(messages.Shown()[0].text, "Error at Log10");
     int positive = 0;
-    for (const ChartPoint& p : sweep)
-        positive += p.Q > 0 ? 1 : 0;
+    for (const ChartPoint& p : sweep) positive += p.Q > 0 ? 1 : 0;
     // Segments need both ends: the positive points run from 0, with a gap at point 50.
     const auto lines = LinesIn(screen[ChartKind::Q], kTraceColors[0]);
     EXPECT_EQ(static_cast<int>(lines.size()), positive - 2);
-    for (const LineCall& line : lines)
-        EXPECT_GE(std::min(line.y1, line.y2), 400);
+    for (const LineCall& line : lines) EXPECT_GE(std::min(line.y1, line.y2), 400);
     // The axis comes from the positive values only: one decade, 10 to 100.
     EXPECT_EQ(windows.at(ChartKind::Q)->Axis().Divisions, 1);
 
@@ -251,7 +253,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, PrinterTest, ::testing::Values(
 // A capacitor's apparent capacitance runs flat and then climbs to the resonance: a line
 // up to the first point steeper than 0.2, thick dots from there.
 TEST_F(ChartScenario, ApparentCapacitanceTurnsIntoDotsWhereItSteepens) {
-    const auto sweep = Sweep(3e5, 1e9, [](double f) { return (f < 1e8 ? 1e-11 : 1e-11 * std::pow(f / 1e8, 6)); });
+    const auto sweep =
+        Sweep(3e5, 1e9, [](double f) { return (f < 1e8 ? 1e-11 : 1e-11 * std::pow(f / 1e8, 6)); });
     RequestChart(Request("Apparent Capacitance", ProductKind::Capacitor, 1), sweep);
     const RecordingCanvas& canvas = screen[ChartKind::ApparentCapacitance];
     const auto lines = LinesIn(canvas, kTraceColors[0]);

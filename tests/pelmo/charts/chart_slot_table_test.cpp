@@ -1,12 +1,12 @@
 #include "pelmo/charts/chart_slot_table.h"
+
+#include "chart_test_data.h"
 #include "pelmo/charts/chart_window_list.h"
 #include "pelmo/charts/slot_reservation.h"
 
-#include "chart_test_data.h"
 #include "shared/errors/runtime_error.h"
 
 #include <gtest/gtest.h>
-
 #include <stdexcept>
 
 namespace pelmo {
@@ -56,7 +56,8 @@ TEST(ChartSlotTable, PerKindLimitCountsSlotsAfterAGap) {
     table.FreeForClosedWindow(ChartKind::Phase, 1);
     const ChartSlot seventh = Request("Magnitude", ProductKind::Capacitor, 9, "S11", "Series");
     EXPECT_EQ(table.CheckChartOpen(seventh), ChartOpenRefusal::TooManyOfThisKind);
-    EXPECT_EQ(ChartOpenRefusalText(ChartOpenRefusal::TooManyOfThisKind), "Maximum Numbers of this Chart Type open!");
+    EXPECT_EQ(ChartOpenRefusalText(ChartOpenRefusal::TooManyOfThisKind),
+              "Maximum Numbers of this Chart Type open!");
     // The second pass of an Impedance & ESR pair skips the duplicate test only.
     table.SetImpedanceEsrSecondPass(true);
     EXPECT_EQ(table.CheckChartOpen(seventh), ChartOpenRefusal::TooManyOfThisKind);
@@ -165,8 +166,7 @@ TEST(ChartWindowList, KeepsOpeningOrderAndOneWindowPerRectangularKind) {
     windows.Remove(smith);
     windows.Remove(smith);
     std::vector<int> order;
-    for (const List::Entry& entry : windows.Open())
-        order.push_back(entry.Window);
+    for (const List::Entry& entry : windows.Open()) order.push_back(entry.Window);
     EXPECT_EQ(order, (std::vector<int>{10, 12, 13}));
     windows.Remove(impedance);
     EXPECT_EQ(windows.OfKind(ChartKind::Impedance), std::nullopt);

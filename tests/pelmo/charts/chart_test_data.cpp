@@ -42,8 +42,7 @@ ChartPointTable Sweep(double start, double end, const std::function<double(doubl
     for (int i = 0; i < kChartPointCount; ++i) {
         const double f = start * std::pow(end / start, i / 200.0);
         const double v = value(f);
-        points[static_cast<std::size_t>(i)] =
-            ChartPoint{f, v, v, v, v, v, v, v, v, v, v, v, v, v, v, v, v};
+        points[static_cast<std::size_t>(i)] = ChartPoint{f, v, v, v, v, v, v, v, v, v, v, v, v, v, v, v, v};
     }
     return points;
 }

@@ -19,8 +19,8 @@ Library ChartTestLibrary();
 // A slot request as the selection window would fill it, from the names the screen
 // shows ("" for no S-parameter or connection).
 ChartSlot Request(std::string_view chartName, ProductKind productKind, std::int32_t partIndex,
-                  std::string_view sParameter = "", std::string_view connection = "", float temperature = 25.0F,
-                  float bias = 0.0F);
+                  std::string_view sParameter = "", std::string_view connection = "",
+                  float temperature = 25.0F, float bias = 0.0F);
 
 // A sweep from start to end [Hz] whose every quantity is value(frequency).
 ChartPointTable Sweep(double start, double end, const std::function<double(double)>& value);

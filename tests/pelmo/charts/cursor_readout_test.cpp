@@ -1,7 +1,6 @@
 #include "pelmo/charts/cursor_readout.h"
 
 #include "chart_request_fixture.h"
-
 #include "pelmo/charts/chart_axis.h"
 #include "pelmo/charts/chart_slot_table.h"
 #include "pelmo/charts/chart_window_model.h"
@@ -10,10 +9,9 @@
 #include "shared/canvas/recording_canvas.h"
 #include "shared/platform/testing/fake_messages.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -36,7 +34,8 @@ protected:
     // The table index of the skip-th class-3 capacitor.
     std::int32_t Part(int skip) {
         const std::string number = FindCapacitor(
-            library_, [](const CapacitorRecord& r) { return RangeClassOf(r.PartNumber[shared::Eia]) == 3; }, skip);
+            library_, [](const CapacitorRecord& r) { return RangeClassOf(r.PartNumber[shared::Eia]) == 3; },
+            skip);
         for (std::size_t u = 0; u < library_.CapacitorTable.size(); ++u) {
             if (library_.CapacitorTable[u].PartNumber[shared::Eia] == number)
                 return static_cast<std::int32_t>(u);
@@ -48,14 +47,14 @@ protected:
 
     // Requests a trace of kind into the window of its kind (opened by the first).
     ChartWindowModel& Add(ChartKind kind, int part, const std::function<void(ChartPoint&)>& set,
-                          const std::string& sParameter = "", const std::string& srf = "", bool esrPass = false) {
+                          const std::string& sParameter = "", const std::string& srf = "",
+                          bool esrPass = false) {
         ChartSlot request;
         request.Product = ProductKind::Capacitor;
         request.PartIndexPlusOne = Part(part) + 1;
         request.Kind = kind;
         request.Parameter = SParameterFromName(sParameter).value();
-        if (!sParameter.empty())
-            request.Connection = CircuitMode::Series;
+        if (!sParameter.empty()) request.Connection = CircuitMode::Series;
         request.Temperature = 25.0F;
         EXPECT_NE(slots_.Reserve(request), 0);
         for (int i = 0; i < kChartPointCount; ++i) {
@@ -159,7 +158,8 @@ TEST_F(CursorReadoutTest, PanelTextsPerKind) {
 }
 
 TEST_F(CursorReadoutTest, SmithReadsTheWindowsOwnParameter) {
-    Add(ChartKind::Smith, 0,
+    Add(
+        ChartKind::Smith, 0,
         [](ChartPoint& p) {
             p.S21Real = 0.3;
             p.S21Imag = -0.4;
@@ -168,7 +168,8 @@ TEST_F(CursorReadoutTest, SmithReadsTheWindowsOwnParameter) {
             p.S11Real = -0.6;
         },
         "S21");
-    EXPECT_EQ(Move(300, -400), (std::array<std::string, 3>{"Freq=1.00[MHz]", "Mag=-7.96[dB]", "Phase=-53.13[DEG]"}));
+    EXPECT_EQ(Move(300, -400),
+              (std::array<std::string, 3>{"Freq=1.00[MHz]", "Mag=-7.96[dB]", "Phase=-53.13[DEG]"}));
     // The S11 locus of the same slot is not this window's.
     EXPECT_EQ(Move(-600, 0), (std::array<std::string, 3>{}));
     EXPECT_FALSE(readout_.Active());
@@ -208,10 +209,12 @@ TEST_F(CursorReadoutTest, HitsOnlyWithinTwentyUnits) {
 
 // Two traces through one spot: the lower slot is read, whatever the request order.
 TEST_F(CursorReadoutTest, TheLowerSlotWinsAtACommonSpot) {
-    Add(ChartKind::Q, 0, [](ChartPoint& p) { p.Q = 5.0; });               // slot 1, another kind
-    Add(ChartKind::Impedance, 1, [](ChartPoint& p) { p.ImpedanceMagnitude = 10.0; }, "", "100");  // slot 2
+    Add(ChartKind::Q, 0, [](ChartPoint& p) { p.Q = 5.0; });  // slot 1, another kind
+    Add(
+        ChartKind::Impedance, 1, [](ChartPoint& p) { p.ImpedanceMagnitude = 10.0; }, "", "100");  // slot 2
     slots_.Free(1);
-    Add(ChartKind::Impedance, 2, [](ChartPoint& p) { p.ImpedanceMagnitude = 10.0; }, "", "200");  // slot 1
+    Add(
+        ChartKind::Impedance, 2, [](ChartPoint& p) { p.ImpedanceMagnitude = 10.0; }, "", "200");  // slot 1
     const std::optional<CursorHit> hit = HitTest(*window_, slots_, X(FrequencyOf(50)), LogY(10.0));
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->Slot, 1);
@@ -221,8 +224,10 @@ TEST_F(CursorReadoutTest, TheLowerSlotWinsAtACommonSpot) {
 
 // A trace without an SRF clears panel 3 instead of keeping another trace's SRF.
 TEST_F(CursorReadoutTest, ATraceWithoutSrfClearsTheSrfPanel) {
-    Add(ChartKind::Esr, 0, [](ChartPoint& p) { p.Esr = 10.0; }, "", "1500");
-    Add(ChartKind::Esr, 1, [](ChartPoint& p) { p.Esr = 0.1; }, "", "Over 6000");
+    Add(
+        ChartKind::Esr, 0, [](ChartPoint& p) { p.Esr = 10.0; }, "", "1500");
+    Add(
+        ChartKind::Esr, 1, [](ChartPoint& p) { p.Esr = 0.1; }, "", "Over 6000");
     EXPECT_EQ(slots_.Slot(2).Srf, 0.0F);
     const double x = X(FrequencyOf(20));
     EXPECT_EQ(Move(x, LogY(10.0))[2], "SRF=1500.00[MHz]");
@@ -249,8 +254,11 @@ TEST_F(CursorReadoutTest, ReactanceIsMarkedAtItsMagnitude) {
 
 // The ESR pass of a pair is read as ESR wherever the slot order put it.
 TEST_F(CursorReadoutTest, ASplitPairIsReadByWhatItsColumnHolds) {
-    Add(ChartKind::ImpedanceAndEsr, 0, [](ChartPoint& p) { p.Esr = 0.5; }, "", "", true);               // slot 1
-    Add(ChartKind::ImpedanceAndEsr, 0, [](ChartPoint& p) { p.ImpedanceMagnitude = 20.0; }, "", "", false);  // slot 2
+    Add(
+        ChartKind::ImpedanceAndEsr, 0, [](ChartPoint& p) { p.Esr = 0.5; }, "", "", true);  // slot 1
+    Add(
+        ChartKind::ImpedanceAndEsr, 0, [](ChartPoint& p) { p.ImpedanceMagnitude = 20.0; }, "", "",
+        false);  // slot 2
     const double x = X(FrequencyOf(0));
     EXPECT_EQ(Move(x, LogY(0.5))[1], "ESR=0.500[ohm]");
     EXPECT_EQ(Move(x, LogY(20.0))[1], "Impedance=20.00[ohm]");

@@ -1,16 +1,16 @@
+#include "pelmo/charts/smith_chart.h"
+
+#include "chart_test_data.h"
 #include "pelmo/charts/chart_slot_table.h"
 #include "pelmo/charts/chart_style.h"
 #include "pelmo/charts/chart_window_model.h"
-#include "pelmo/charts/smith_chart.h"
 #include "pelmo/charts/trace_store.h"
 
-#include "chart_test_data.h"
 #include "shared/canvas/recording_canvas.h"
 #include "shared/platform/testing/fake_messages.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <numbers>
 
 namespace pelmo {
@@ -23,8 +23,7 @@ using testing::Request;
 std::vector<LineCall> TraceLines(const RecordingCanvas& canvas, shared::Rgb color) {
     std::vector<LineCall> lines;
     for (const LineCall& line : canvas.CallsOf<LineCall>())
-        if (line.color == color)
-            lines.push_back(line);
+        if (line.color == color) lines.push_back(line);
     return lines;
 }
 
@@ -70,7 +69,7 @@ TEST_F(SmithChartTest, S11PointsLandWhereTheReflectionPlacesThem) {
     ASSERT_EQ(trace.size(), 200U);
     EXPECT_NEAR(trace.front().x1, 1000, 1e-9);  // s = 1, the open end
     EXPECT_NEAR(trace.front().y1, 0, 1e-9);
-    EXPECT_NEAR(trace[99].x2, 0, 1e-9);         // s = j at theta = pi / 2
+    EXPECT_NEAR(trace[99].x2, 0, 1e-9);  // s = j at theta = pi / 2
     EXPECT_NEAR(trace[99].y2, 1000, 1e-9);
     EXPECT_NEAR(trace.back().x2, -1000, 1e-9);  // s = -1, the short
     for (const LineCall& line : trace)
@@ -101,7 +100,8 @@ TEST_F(SmithChartTest, GridLabelsAndCaption) {
         else
             circles.emplace_back(c.cx, c.radius);
     }
-    EXPECT_EQ(circles, (std::vector<std::pair<double, double>>{{0, 1000}, {250, 750}, {500, 500}, {750, 250}}));
+    EXPECT_EQ(circles,
+              (std::vector<std::pair<double, double>>{{0, 1000}, {250, 750}, {500, 500}, {750, 250}}));
     ASSERT_EQ(arcStarts.size(), 6U);
     EXPECT_NEAR(arcStarts[0], 126.87 * std::numbers::pi / 180, 1e-4);
     EXPECT_NEAR(arcStarts[4], 233.13 * std::numbers::pi / 180, 1e-4);
@@ -113,9 +113,13 @@ TEST_F(SmithChartTest, GridLabelsAndCaption) {
         EXPECT_EQ(t.color, shared::colors::kBlack);
         labels.emplace_back(t.text, t.x, t.y);
     }
-    EXPECT_EQ(labels, (std::vector<std::tuple<std::string, double, double>>{
-                          {"R=0", -1000, 0}, {"R=1/3", -500, 0}, {"R=1", 0, 0}, {"R=3", 500, 0},
-                          {"X=1/3", -750, 700}, {"X=1", 0, 1000}, {"X=3", 800, 700}}));
+    EXPECT_EQ(labels, (std::vector<std::tuple<std::string, double, double>>{{"R=0", -1000, 0},
+                                                                            {"R=1/3", -500, 0},
+                                                                            {"R=1", 0, 0},
+                                                                            {"R=3", 500, 0},
+                                                                            {"X=1/3", -750, 700},
+                                                                            {"X=1", 0, 1000},
+                                                                            {"X=3", 800, 700}}));
 }
 
 // Printing after later requests still prints the window's own trace, 5 pixels wide.
@@ -158,7 +162,10 @@ TEST_F(SmithChartTest, LegendLabelsFollowTheConditions) {
     points = OuterCircleSweep();
     ChartWindowModel model(slots, CircuitMode::Series);
     EXPECT_EQ(model.Draw(screen, true, context, ""),
-              (std::vector<std::string>{"KTE105R104", "85[\xC2\xB0" "C]", "2.5[V]", "S21", "Shunt", ""}));
+              (std::vector<std::string>{"KTE105R104",
+                                        "85[\xC2\xB0"
+                                        "C]",
+                                        "2.5[V]", "S21", "Shunt", ""}));
     slots.Reserve(Request("Smith", ProductKind::Inductor, 1, "S11", "Series"));
     ChartWindowModel plain(slots, CircuitMode::Series);
     EXPECT_EQ(plain.Draw(screen, true, context, ""),

@@ -2,7 +2,6 @@
 
 #include "chart_request_fixture.h"
 #include "chart_windows_session.h"
-
 #include "pelmo/charts/chart_axis.h"
 #include "pelmo/charts/chart_slot_table.h"
 #include "pelmo/charts/qt/frm_graph.h"
@@ -13,8 +12,6 @@
 #include "shared/canvas/qt/canvas_widget.h"
 #include "shared/dialogs/twips.h"
 #include "shared/text/number_text.h"
-
-#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +25,7 @@
 #include <QSignalSpy>
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace pelmo {
@@ -50,7 +48,8 @@ protected:
         fake.messages.Clear();
     }
     std::string Inductor(int skip) {
-        return FindInductor(library, [](const InductorRecord& r) { return r.SelfResonance > 0; }, skip);
+        return FindInductor(
+            library, [](const InductorRecord& r) { return r.SelfResonance > 0; }, skip);
     }
     std::string Capacitor(int skip) {
         return FindCapacitor(
@@ -61,7 +60,9 @@ protected:
             skip);
     }
 
-    static QMdiSubWindow* Frame(FrmGraph* window) { return qobject_cast<QMdiSubWindow*>(window->parentWidget()); }
+    static QMdiSubWindow* Frame(FrmGraph* window) {
+        return qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    }
     int Px(double twips) const { return shared::TwipsToPixels(twips, mainWindow.logicalDpiX()); }
 
     // The picture pixel of a trace point of a rectangular window.
@@ -78,8 +79,10 @@ protected:
 
     static void Mouse(FrmGraph* window, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton) {
         QWidget& picture = window->Picture();
-        const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
-        QMouseEvent event(type, QPointF(at), picture.mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+        const Qt::MouseButtons buttons =
+            type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
+        QMouseEvent event(type, QPointF(at), picture.mapToGlobal(QPointF(at)), button, buttons,
+                          Qt::NoModifier);
         QApplication::sendEvent(&picture, &event);
     }
     static void Click(FrmGraph* window, QPoint at, Qt::MouseButton button) {
@@ -110,10 +113,10 @@ TEST_F(ChartWindowsTest, OpensAWindowPerSmithRequestAndOnePerRectangularKind) {
 
     const std::vector<FrmGraph*> open = windows->Windows();
     std::vector<QString> captions;
-    for (FrmGraph* window : open)
-        captions.push_back(window->windowTitle());
-    EXPECT_EQ(captions, (std::vector<QString>{"Impedance Chart", QString::fromStdString("Smith Chart-" + a + "-S11-Series"),
-                                              QString::fromStdString("Smith Chart-" + a + "-S21-Series"), "Q Chart"}));
+    for (FrmGraph* window : open) captions.push_back(window->windowTitle());
+    EXPECT_EQ(captions, (std::vector<QString>{
+                            "Impedance Chart", QString::fromStdString("Smith Chart-" + a + "-S11-Series"),
+                            QString::fromStdString("Smith Chart-" + a + "-S21-Series"), "Q Chart"}));
     EXPECT_EQ(windows->WindowOfKind(ChartKind::Impedance), open[0]);
     EXPECT_EQ(windows->WindowOfKind(ChartKind::Smith), nullptr);
 
@@ -144,7 +147,8 @@ TEST_F(ChartWindowsTest, OpensAWindowPerSmithRequestAndOnePerRectangularKind) {
     EXPECT_EQ(smith->LegendCaption(1), "S11");
     EXPECT_EQ(smith->LegendCaption(2), "Series");
     EXPECT_EQ(smith->LegendFrameCaption(0), QString());
-    EXPECT_EQ(smith->findChild<QLabel*>("lblStatus(0)")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(smith->findChild<QLabel*>("lblStatus(0)")->palette().color(QPalette::WindowText),
+              QColor(0, 0, 255));
 }
 
 TEST_F(ChartWindowsTest, ImpedanceAndEsrGivesOneWindowWithBothTraces) {
@@ -218,8 +222,7 @@ TEST_F(ChartWindowsTest, TheClipboardGetsTheChartWithoutTheMarker) {
     // One blue trace: pure red can only be the cursor marker.
     int red = 0;
     for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x)
-            red += picture.At(x, y) == shared::Rgb{255, 0, 0} ? 1 : 0;
+        for (int x = 0; x < picture.Width(); ++x) red += picture.At(x, y) == shared::Rgb{255, 0, 0} ? 1 : 0;
     EXPECT_EQ(red, 0);
     EXPECT_TRUE(fake.messages.Shown().empty());
 }

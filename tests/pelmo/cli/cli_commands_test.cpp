@@ -1,6 +1,6 @@
-#include "cli_test_support.h"
-
 #include "pelmo/cli/cli_commands.h"
+
+#include "cli_test_support.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/condition_model.h"
 #include "pelmo/engine/engine_constants.h"
@@ -12,13 +12,12 @@
 
 #include "shared/parts/part_number_codes.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -29,11 +28,11 @@ namespace {
 // Parts of the sample library the tests need, found by what they are rather than by
 // name, so the tests follow the generator.
 struct SampleParts {
-    std::string modelCapacitor;    // X7R with a temperature and bias model, class 3
-    std::string plainCapacitor;    // no model
+    std::string modelCapacitor;  // X7R with a temperature and bias model, class 3
+    std::string plainCapacitor;  // no model
     std::string inductor;
-    std::string ratedVoltage;      // of modelCapacitor
-    std::string modelCapacitorJis; // a capacitor with a model, in JIS notation
+    std::string ratedVoltage;       // of modelCapacitor
+    std::string modelCapacitorJis;  // a capacitor with a model, in JIS notation
 };
 
 const SampleParts& Parts() {
@@ -46,16 +45,18 @@ const SampleParts& Parts() {
             if (number.empty()) {
                 continue;
             }
-            if (found.modelCapacitor.empty() && HasConditionModel(record) && record.TempChar[shared::Eia] == "X7R" &&
-                shared::FrequencyRangeClass(number) == 3) {
+            if (found.modelCapacitor.empty() && HasConditionModel(record) &&
+                record.TempChar[shared::Eia] == "X7R" && shared::FrequencyRangeClass(number) == 3) {
                 found.modelCapacitor = number;
                 found.ratedVoltage = record.RatedVoltage;
             }
-            if (found.modelCapacitorJis.empty() && HasConditionModel(record) && !record.PartNumber[shared::Jis].empty() &&
+            if (found.modelCapacitorJis.empty() && HasConditionModel(record) &&
+                !record.PartNumber[shared::Jis].empty() &&
                 shared::FrequencyRangeClass(record.PartNumber[shared::Jis]) != 0) {
                 found.modelCapacitorJis = record.PartNumber[shared::Jis];
             }
-            if (found.plainCapacitor.empty() && !HasConditionModel(record) && shared::FrequencyRangeClass(number) != 0) {
+            if (found.plainCapacitor.empty() && !HasConditionModel(record) &&
+                shared::FrequencyRangeClass(number) != 0) {
                 found.plainCapacitor = number;
             }
         }
@@ -155,24 +156,41 @@ TEST(CliEvaluateTest, TheResultFieldsAsJsonWithEveryBit) {
     conditions.Connection = CircuitMode::Shunt;
     conditions.PartNumber = Parts().modelCapacitor;
     OperatingPointResult expected;
-    EvaluateCapacitor(library.CapacitorTable[*index], AngularFrequencyFromMegahertz(100), conditions, expected);
+    EvaluateCapacitor(library.CapacitorTable[*index], AngularFrequencyFromMegahertz(100), conditions,
+                      expected);
 
-    const std::map<std::string, double> scalars = {
-        {"ResonantFrequency", expected.ResonantFrequency},     {"ImpedanceMagnitude", expected.ImpedanceMagnitude},
-        {"Reactance", expected.Reactance},                     {"Resistance", expected.Resistance},
-        {"SeriesInductance", expected.SeriesInductance},       {"SeriesCapacitance", expected.SeriesCapacitance},
-        {"QualityFactor", expected.QualityFactor},             {"DissipationFactor", expected.DissipationFactor},
-        {"SeriesReactance", expected.SeriesReactance},         {"ApparentCapacitance", expected.ApparentCapacitance},
-        {"ApparentInductance", expected.ApparentInductance},   {"InductorSeriesResistance", 0.0}};
+    const std::map<std::string, double> scalars = {{"ResonantFrequency", expected.ResonantFrequency},
+                                                   {"ImpedanceMagnitude", expected.ImpedanceMagnitude},
+                                                   {"Reactance", expected.Reactance},
+                                                   {"Resistance", expected.Resistance},
+                                                   {"SeriesInductance", expected.SeriesInductance},
+                                                   {"SeriesCapacitance", expected.SeriesCapacitance},
+                                                   {"QualityFactor", expected.QualityFactor},
+                                                   {"DissipationFactor", expected.DissipationFactor},
+                                                   {"SeriesReactance", expected.SeriesReactance},
+                                                   {"ApparentCapacitance", expected.ApparentCapacitance},
+                                                   {"ApparentInductance", expected.ApparentInductance},
+                                                   {"InductorSeriesResistance", 0.0}};
     const std::map<std::string, std::array<double, 2>> pairs = {{"SReal", expected.SReal},
                                                                 {"SImag", expected.SImag},
                                                                 {"SMagnitudeDb", expected.SMagnitudeDb},
                                                                 {"SPhaseDeg", expected.SPhaseDeg}};
-    const std::vector<std::string> order = {
-        "ResonantFrequency", "ImpedanceMagnitude", "Reactance",          "Resistance",
-        "SeriesInductance",  "SeriesCapacitance",  "QualityFactor",      "DissipationFactor",
-        "SeriesReactance",   "ApparentCapacitance", "ApparentInductance", "InductorSeriesResistance",
-        "SReal",             "SImag",              "SMagnitudeDb",       "SPhaseDeg"};
+    const std::vector<std::string> order = {"ResonantFrequency",
+                                            "ImpedanceMagnitude",
+                                            "Reactance",
+                                            "Resistance",
+                                            "SeriesInductance",
+                                            "SeriesCapacitance",
+                                            "QualityFactor",
+                                            "DissipationFactor",
+                                            "SeriesReactance",
+                                            "ApparentCapacitance",
+                                            "ApparentInductance",
+                                            "InductorSeriesResistance",
+                                            "SReal",
+                                            "SImag",
+                                            "SMagnitudeDb",
+                                            "SPhaseDeg"};
     const auto members = JsonMembers(run.Out);
     ASSERT_EQ(members.size(), order.size());
     for (std::size_t i = 0; i < members.size(); ++i) {
@@ -194,8 +212,8 @@ TEST(CliEvaluateTest, DefaultsAreThoseOfAJustChosenPart) {
     const SampleParts& parts = Parts();
     const std::vector<Row> rows = {
         {{"evaluate", "--part", parts.modelCapacitor},
-         {"evaluate", "--part", parts.modelCapacitor, "--freq", "0.3", "--temp", "25", "--bias", "0", "--mode",
-          "series"}},
+         {"evaluate", "--part", parts.modelCapacitor, "--freq", "0.3", "--temp", "25", "--bias", "0",
+          "--mode", "series"}},
         // A part number in another letter case is the same part.
         {{"evaluate", "--part", Lowered(parts.modelCapacitor)}, {"evaluate", "--part", parts.modelCapacitor}},
         // JIS notation starts at its own reference temperature, 20 C.
@@ -228,10 +246,12 @@ TEST(CliEvaluateTest, TheLocaleSeparatorIsTypedButNeverWrittenIntoJson) {
     // A part whose capacitance text has a fraction, so the library's texts change too.
     Library library = LoadLibrary(SampleLibraryFolder(), '.');
     ASSERT_TRUE(SortCapacitors(library, shared::Eia));
-    const auto fractional = std::find_if(library.CapacitorTable.begin(), library.CapacitorTable.end(), [](const auto& r) {
-        return r.NominalCapacitance.find('.') != std::string::npos && !r.PartNumber[shared::Eia].empty() &&
-               shared::FrequencyRangeClass(r.PartNumber[shared::Eia]) == 3;
-    });
+    const auto fractional =
+        std::find_if(library.CapacitorTable.begin(), library.CapacitorTable.end(), [](const auto& r) {
+            return r.NominalCapacitance.find('.') != std::string::npos &&
+                   !r.PartNumber[shared::Eia].empty() &&
+                   shared::FrequencyRangeClass(r.PartNumber[shared::Eia]) == 3;
+        });
     ASSERT_NE(fractional, library.CapacitorTable.end());
     const std::string part = fractional->PartNumber[shared::Eia];
     const CliRun comma = RunCli({"evaluate", "--part", part, "--freq", "0,5"}, SampleLibraryFolder(), ',');
@@ -263,16 +283,20 @@ TEST(CliRefusalTest, BadInputGivesTheWindowsMessageAndStatusTwo) {
          "Operation Temp is out of range!\nPlease enter a Number from -55 to 125 [C]\n"},
         {{"evaluate", "--part", model, "--temp", "hot"}, "Operation Temp is invalid!\n"},
         {{"evaluate", "--part", model, "--bias", "-1"},
-         "DC Bias Voltage is out of range!\nPlease enter a Number from 0 to " + parts.ratedVoltage + " [V]\n"},
+         "DC Bias Voltage is out of range!\nPlease enter a Number from 0 to " + parts.ratedVoltage +
+             " [V]\n"},
         {{"sweep", "--part", "NOSUCHPART", "--chart", "ESR"}, "Please specify correct Part Number.\n"},
-        {{"sweep", "--part", model, "--chart", "Impedance", "--bias", "1000"}, "DC Bias Voltage is out of range!"},
+        {{"sweep", "--part", model, "--chart", "Impedance", "--bias", "1000"},
+         "DC Bias Voltage is out of range!"},
         {{"sweep", "--part", model, "--chart", "Noise"}, "Unknown chart \"Noise\"\nThe charts are Smith, "},
         {{"sweep", "--part", model, "--chart", "Q"}, "Q Chart is not available for this Product Number.\n"},
         {{"sweep", "--part", parts.inductor, "--chart", "Reactance"},
          "Reactance Chart is not available for this Product Number.\n"},
-        {{"sweep", "--part", model, "--chart", "ESR", "--sparam", "S11"}, "The ESR chart takes no S-parameter\n"},
+        {{"sweep", "--part", model, "--chart", "ESR", "--sparam", "S11"},
+         "The ESR chart takes no S-parameter\n"},
         {{"sweep", "--part", model, "--chart", "Smith", "--sparam", "S12"}, "The S-parameter is S11 or S21"},
-        {{"export", "s2p", "--part", "NOSUCHPART", "-o", "/nonexistent/x"}, "Product Number is invalid or not selected!\n"},
+        {{"export", "s2p", "--part", "NOSUCHPART", "-o", "/nonexistent/x"},
+         "Product Number is invalid or not selected!\n"},
         {{"export", "impedance", "--part", model, "--freq", "0.1", "-o", "/nonexistent/x"},
          "Operating Frequency is out of Range!" + range},
         {{"evaluate", "--part"}, "pelmo-cli: --part needs a value\nusage: pelmo-cli"},
@@ -324,7 +348,8 @@ TEST(CliSweepTest, TwoHundredAndOnePointsFromTheClassStart) {
 TEST(CliSweepTest, TheConnectionChangesOnlyTheSParameters) {
     const std::string part = Parts().modelCapacitor;
     const auto series = Lines(Sample({"sweep", "--part", part, "--chart", "Magnitude"}).Out);
-    const auto shunt = Lines(Sample({"sweep", "--part", part, "--chart", "Magnitude", "--mode", "shunt"}).Out);
+    const auto shunt =
+        Lines(Sample({"sweep", "--part", part, "--chart", "Magnitude", "--mode", "shunt"}).Out);
     ASSERT_EQ(series.size(), shunt.size());
     const auto tail = [](const std::string& line) {
         std::size_t at = 0;

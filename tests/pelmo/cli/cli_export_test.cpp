@@ -1,5 +1,4 @@
 #include "cli_test_support.h"
-
 #include "pelmo/cli/cli_commands.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/condition_model.h"
@@ -21,7 +20,6 @@
 #include "shared/text/number_text.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,14 +44,15 @@ std::string WriterBytes(bool touchstone, const ExportCase& exportCase, char sepa
     Library library = LoadLibrary(SmallLibraryFolder(), separator);
     EXPECT_TRUE(SortCapacitors(library, shared::Eia));
     ExportSelection selection;
-    selection.Product = shared::IsInductorNumber(exportCase.partNumber) ? ExportProduct::Inductor
-                                                                         : ExportProduct::Capacitor;
+    selection.Product =
+        shared::IsInductorNumber(exportCase.partNumber) ? ExportProduct::Inductor : ExportProduct::Capacitor;
     selection.PartNumber = exportCase.partNumber;
     selection.Connection = exportCase.connection;
     selection.TemperatureText = exportCase.temperature;
     selection.BiasText = exportCase.bias;
     shared::FakeMessages messages;
-    const std::optional<ExportPlan> plan = PrepareExport(library, selection, [] { return true; }, messages);
+    const std::optional<ExportPlan> plan = PrepareExport(
+        library, selection, [] { return true; }, messages);
     EXPECT_TRUE(plan);
     const double temperature = *shared::ParseNumber(exportCase.temperature, separator);
     const double bias = *shared::ParseNumber(exportCase.bias, separator);
@@ -76,15 +75,15 @@ std::string WriterBytes(bool touchstone, const ExportCase& exportCase, char sepa
             conditions.PartNumber = plan->Subject.PartNumber;
             EvaluateCapacitor(library.CapacitorTable.at(plan->Subject.PartIndex), omega, conditions, readout);
         }
-        WriteImpedanceTable(plan->Subject, plan->Grid, ImpedanceReadoutsOf(readout, separator), evaluate, separator,
-                            sink);
+        WriteImpedanceTable(plan->Subject, plan->Grid, ImpedanceReadoutsOf(readout, separator), evaluate,
+                            separator, sink);
     }
     return sink.Bytes();
 }
 
 struct SmallParts {
-    std::string model;     // a capacitor with a temperature and bias model
-    std::string plain;     // one without
+    std::string model;  // a capacitor with a temperature and bias model
+    std::string plain;  // one without
     std::string inductor;
 };
 
@@ -132,7 +131,10 @@ TEST(CliExportTest, WritesTheBytesOfTheExportWriters) {
          false,
          {parts.model, CircuitMode::Series, "85", "0", 100.0},
          '.'},
-        {{"impedance", "--part", parts.plain}, false, {parts.plain, CircuitMode::Series, "25", "0", 0.3}, '.'},
+        {{"impedance", "--part", parts.plain},
+         false,
+         {parts.plain, CircuitMode::Series, "25", "0", 0.3},
+         '.'},
         // Human-facing, so in the locale's separator; typed numbers too.
         {{"impedance", "--part", parts.inductor, "--freq", "20,5"},
          false,
@@ -148,8 +150,10 @@ TEST(CliExportTest, WritesTheBytesOfTheExportWriters) {
         arguments.insert(arguments.end(), {"-o", target});
         const CliRun run = RunCli(arguments, SmallLibraryFolder(), row.separator);
         ASSERT_EQ(run.Exit, kCliDone) << run.Err;
-        EXPECT_EQ(run.Out, std::string(row.touchstone ? "S Parameter" : "Impedance") + " Data saved to " + target + "\n");
-        EXPECT_EQ(ReadBytes(target), WriterBytes(row.touchstone, row.expected, row.separator)) << row.options[2];
+        EXPECT_EQ(run.Out, std::string(row.touchstone ? "S Parameter" : "Impedance") + " Data saved to " +
+                               target + "\n");
+        EXPECT_EQ(ReadBytes(target), WriterBytes(row.touchstone, row.expected, row.separator))
+            << row.options[2];
         EXPECT_EQ(folder.Names(), std::vector<std::string>{"out"});
         if (row.touchstone) {
             // Simulators read the rows with "." whatever the user's locale.
@@ -183,8 +187,9 @@ TEST(CliExportTest, ARefusedExportLeavesTheOldFileAndNothingElse) {
 
 TEST(CliExportTest, AFileThatCannotBeMadeIsAFailure) {
     TemporaryFolder folder;
-    const CliRun run = RunCli({"export", "s2p", "--part", Parts().inductor, "-o", folder.File("no/such/folder.s2p")},
-                              SmallLibraryFolder());
+    const CliRun run =
+        RunCli({"export", "s2p", "--part", Parts().inductor, "-o", folder.File("no/such/folder.s2p")},
+               SmallLibraryFolder());
     EXPECT_EQ(run.Exit, kCliFailed);
     EXPECT_EQ(run.Err.rfind("Unexpected Error 7", 0), 0U) << run.Err;
     EXPECT_EQ(run.Out, "");

@@ -1,10 +1,10 @@
 #include "pelmo/cli/cli_options.h"
+
 #include "support/test_names.h"
 
 #include "shared/cli/cli_usage_error.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -16,8 +16,8 @@ CliOptions Parse(const std::vector<std::string>& arguments) {
 }
 
 TEST(CliOptionsTest, ReadsEveryOptionOfEachCommand) {
-    const CliOptions evaluate = Parse({"evaluate", "--part", "PN", "--code", "jis", "--freq", "0.3", "--temp=85",
-                                       "--bias", "6.3", "--mode", "shunt", "--library", "/lib"});
+    const CliOptions evaluate = Parse({"evaluate", "--part", "PN", "--code", "jis", "--freq", "0.3",
+                                       "--temp=85", "--bias", "6.3", "--mode", "shunt", "--library", "/lib"});
     EXPECT_EQ(evaluate.Command, CliCommand::Evaluate);
     EXPECT_EQ(evaluate.PartNumber, "PN");
     EXPECT_EQ(evaluate.CodeSystem, shared::Jis);
@@ -27,16 +27,19 @@ TEST(CliOptionsTest, ReadsEveryOptionOfEachCommand) {
     EXPECT_EQ(evaluate.Connection, CircuitMode::Shunt);
     EXPECT_EQ(evaluate.LibraryFolder, "/lib");
 
-    const CliOptions sweep = Parse({"sweep", "--part", "PN", "--chart", "Impedance & ESR", "--sparam", "S21"});
+    const CliOptions sweep =
+        Parse({"sweep", "--part", "PN", "--chart", "Impedance & ESR", "--sparam", "S21"});
     EXPECT_EQ(sweep.ChartName, "Impedance & ESR");
     EXPECT_EQ(sweep.SParameter, "S21");
     EXPECT_FALSE(sweep.TemperatureText);
 
-    const CliOptions exportOne = Parse({"export", "impedance", "--part", "PN", "--freq", "10", "-o", "a.txt"});
+    const CliOptions exportOne =
+        Parse({"export", "impedance", "--part", "PN", "--freq", "10", "-o", "a.txt"});
     EXPECT_EQ(exportOne.Format, ExportFormat::Impedance);
     EXPECT_EQ(exportOne.OutputPath, "a.txt");
 
-    const CliOptions spice = Parse({"export", "spice", "--part", "PN", "--freq", "500", "--temp", "85", "-o", "a.cir"});
+    const CliOptions spice =
+        Parse({"export", "spice", "--part", "PN", "--freq", "500", "--temp", "85", "-o", "a.cir"});
     EXPECT_EQ(spice.Format, ExportFormat::Spice);
     EXPECT_EQ(spice.FrequencyText, "500");
     EXPECT_EQ(Parse({"export-all", "spice", "--out", "dir"}).Format, ExportFormat::Spice);

@@ -5,12 +5,11 @@
 #include "pelmo/library/library_writer.h"
 #include "pelmo/library/records.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <sstream>
 

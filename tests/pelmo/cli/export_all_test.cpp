@@ -1,7 +1,7 @@
-#include "cli_test_support.h"
-
-#include "pelmo/cli/cli_commands.h"
 #include "pelmo/cli/export_all.h"
+
+#include "cli_test_support.h"
+#include "pelmo/cli/cli_commands.h"
 #include "pelmo/engine/condition_model.h"
 #include "pelmo/library/capacitor_order.h"
 #include "pelmo/library/library_loader.h"
@@ -9,9 +9,8 @@
 
 #include "shared/platform/testing/failing_file_sink.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -21,7 +20,8 @@ namespace {
 // The names the save dialog proposes right after a part is chosen, from the library's
 // own records: conditions in brackets only for parts with a model, never for a SPICE
 // model, which carries them inside.
-std::vector<std::string> ProposedNames(ExportProduct kind, shared::CodeSystem code, const std::string& format) {
+std::vector<std::string> ProposedNames(ExportProduct kind, shared::CodeSystem code,
+                                       const std::string& format) {
     const bool touchstone = format == "s2p";
     const bool spice = format == "spice";
     Library library = LoadLibrary(SmallLibraryFolder(), '.');
@@ -54,12 +54,13 @@ TEST(ExportAllTest, EveryPartNamedAsTheSaveDialogProposes) {
         std::string kind;
         std::string code;
     };
-    const std::vector<Row> rows = {{"s2p", "cap", "eia"}, {"impedance", "cap", "jis"}, {"s2p", "ind", "eia"},
-                                   {"impedance", "ind", "jis"}, {"spice", "cap", "jis"}, {"spice", "ind", "eia"}};
+    const std::vector<Row> rows = {{"s2p", "cap", "eia"},   {"impedance", "cap", "jis"},
+                                   {"s2p", "ind", "eia"},   {"impedance", "ind", "jis"},
+                                   {"spice", "cap", "jis"}, {"spice", "ind", "eia"}};
     for (const Row& row : rows) {
         TemporaryFolder folder;
-        const CliRun run = RunCli({"export-all", row.format, "--out", folder.Path(), "--kind", row.kind, "--code",
-                                   row.code, "--jobs", "3"},
+        const CliRun run = RunCli({"export-all", row.format, "--out", folder.Path(), "--kind", row.kind,
+                                   "--code", row.code, "--jobs", "3"},
                                   SmallLibraryFolder());
         ASSERT_EQ(run.Exit, kCliDone) << run.Err;
         const std::vector<std::string> expected =
@@ -74,16 +75,19 @@ TEST(ExportAllTest, EveryPartNamedAsTheSaveDialogProposes) {
 
 TEST(ExportAllTest, EachFileIsTheSingleExportOfItsPart) {
     TemporaryFolder all;
-    ASSERT_EQ(RunCli({"export-all", "s2p", "--out", all.Path(), "--jobs", "4"}, SmallLibraryFolder()).Exit, kCliDone);
+    ASSERT_EQ(RunCli({"export-all", "s2p", "--out", all.Path(), "--jobs", "4"}, SmallLibraryFolder()).Exit,
+              kCliDone);
     TemporaryFolder one;
     const std::vector<std::string> parts = Lines(RunCli({"list"}, SmallLibraryFolder()).Out);
     ASSERT_GE(parts.size(), 3U);
     for (const std::string& part : {parts.front(), parts[parts.size() / 2], parts.back()}) {
         const std::string target = one.File("single.s2p");
-        ASSERT_EQ(RunCli({"export", "s2p", "--part", part, "-o", target}, SmallLibraryFolder()).Exit, kCliDone);
+        ASSERT_EQ(RunCli({"export", "s2p", "--part", part, "-o", target}, SmallLibraryFolder()).Exit,
+                  kCliDone);
         const auto names = all.Names();
-        const auto name = std::find_if(names.begin(), names.end(),
-                                       [&](const std::string& n) { return n.rfind(part + "series", 0) == 0; });
+        const auto name = std::find_if(names.begin(), names.end(), [&](const std::string& n) {
+            return n.rfind(part + "series", 0) == 0;
+        });
         ASSERT_NE(name, names.end()) << part;
         EXPECT_EQ(ReadBytes(all.File(*name)), ReadBytes(target)) << part;
     }
@@ -94,8 +98,9 @@ TEST(ExportAllTest, EachFileIsTheSingleExportOfItsPart) {
 // and nothing is written.
 TEST(ExportAllTest, SpiceModelsAreTheSingleExportAtTheLowestFrequency) {
     TemporaryFolder all;
-    ASSERT_EQ(RunCli({"export-all", "spice", "--out", all.Path(), "--kind", "ind"}, SmallLibraryFolder()).Exit,
-              kCliDone);
+    ASSERT_EQ(
+        RunCli({"export-all", "spice", "--out", all.Path(), "--kind", "ind"}, SmallLibraryFolder()).Exit,
+        kCliDone);
     const std::string part = Lines(RunCli({"list", "--kind", "ind"}, SmallLibraryFolder()).Out).back();
     TemporaryFolder one;
     ASSERT_EQ(RunCli({"export", "spice", "--part", part, "--freq", "10", "-o", one.File("a.cir")},
@@ -104,10 +109,11 @@ TEST(ExportAllTest, SpiceModelsAreTheSingleExportAtTheLowestFrequency) {
               kCliDone);
     EXPECT_EQ(ReadBytes(all.File(part + ".cir")), ReadBytes(one.File("a.cir")));
 
-    const CliRun refused =
-        RunCli({"export", "spice", "--part", part, "--freq", "9.5", "-o", one.File("b.cir")}, SmallLibraryFolder());
+    const CliRun refused = RunCli(
+        {"export", "spice", "--part", part, "--freq", "9.5", "-o", one.File("b.cir")}, SmallLibraryFolder());
     EXPECT_EQ(refused.Exit, kCliRefused);
-    EXPECT_EQ(refused.Err.rfind("Operating Frequency is out of Range!\nPlease enter a Number from 10 - ", 0), 0U)
+    EXPECT_EQ(refused.Err.rfind("Operating Frequency is out of Range!\nPlease enter a Number from 10 - ", 0),
+              0U)
         << refused.Err;
     EXPECT_EQ(one.Names(), std::vector<std::string>{"a.cir"});
 }
@@ -115,10 +121,13 @@ TEST(ExportAllTest, SpiceModelsAreTheSingleExportAtTheLowestFrequency) {
 TEST(ExportAllTest, OneWorkerAndManyWriteTheSameFiles) {
     TemporaryFolder serial;
     TemporaryFolder parallel;
-    ASSERT_EQ(RunCli({"export-all", "impedance", "--out", serial.Path(), "--jobs", "1"}, SmallLibraryFolder()).Exit,
-              kCliDone);
-    ASSERT_EQ(RunCli({"export-all", "impedance", "--out", parallel.Path(), "--jobs", "8"}, SmallLibraryFolder()).Exit,
-              kCliDone);
+    ASSERT_EQ(
+        RunCli({"export-all", "impedance", "--out", serial.Path(), "--jobs", "1"}, SmallLibraryFolder()).Exit,
+        kCliDone);
+    ASSERT_EQ(
+        RunCli({"export-all", "impedance", "--out", parallel.Path(), "--jobs", "8"}, SmallLibraryFolder())
+            .Exit,
+        kCliDone);
     ASSERT_EQ(serial.Names(), parallel.Names());
     for (const std::string& name : serial.Names()) {
         EXPECT_EQ(ReadBytes(serial.File(name)), ReadBytes(parallel.File(name))) << name;
@@ -141,7 +150,8 @@ TEST(ExportAllTest, FailedWritesAreReportedPerPartAndLeaveNoFiles) {
     ASSERT_EQ(outcome.Failures.size(), library.InductorTable.size());
     for (std::size_t i = 0; i < outcome.Failures.size(); ++i) {
         EXPECT_EQ(outcome.Failures[i].PartNumber, library.InductorTable[i].PartNumber);
-        EXPECT_EQ(outcome.Failures[i].Messages.rfind("Unexpected Error 61\n", 0), 0U) << outcome.Failures[i].Messages;
+        EXPECT_EQ(outcome.Failures[i].Messages.rfind("Unexpected Error 61\n", 0), 0U)
+            << outcome.Failures[i].Messages;
     }
     EXPECT_TRUE(folder.Names().empty());
 }

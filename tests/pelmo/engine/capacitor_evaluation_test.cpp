@@ -3,10 +3,10 @@
 #include "engine_test_parts.h"
 #include "pelmo/engine/equivalent_series.h"
 #include "pelmo/engine/operating_point_result.h"
+#include "support/test_names.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/text/number_text.h"
-#include "support/test_names.h"
 
 #include <cmath>
 #include <complex>

@@ -4,12 +4,12 @@
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/chart_kind.h"
 #include "pelmo/engine/circuit_mode.h"
-#include "pelmo/engine/s_parameter.h"
 #include "pelmo/engine/inductor_evaluation.h"
 #include "pelmo/engine/operating_point_result.h"
+#include "pelmo/engine/s_parameter.h"
+#include "support/test_names.h"
 
 #include "shared/errors/runtime_error.h"
-#include "support/test_names.h"
 
 #include <cmath>
 #include <cstring>
@@ -119,8 +119,7 @@ TEST(ChartKinds, SParameterAndConnectionNamesAndTheKindsThatCarryThem) {
     EXPECT_EQ(CircuitModeFromName("Shunt"), CircuitMode::Shunt);
     EXPECT_FALSE(CircuitModeFromName("").has_value());
     int carrying = 0;
-    for (int k = 0; k < kChartKindCount; ++k)
-        carrying += HasSParameter(static_cast<ChartKind>(k)) ? 1 : 0;
+    for (int k = 0; k < kChartKindCount; ++k) carrying += HasSParameter(static_cast<ChartKind>(k)) ? 1 : 0;
     EXPECT_EQ(carrying, 3);
     EXPECT_TRUE(HasSParameter(ChartKind::Smith));
     EXPECT_TRUE(HasSParameter(ChartKind::Magnitude));

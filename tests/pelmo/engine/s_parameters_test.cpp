@@ -1,10 +1,10 @@
 #include "pelmo/engine/s_parameters.h"
 
 #include "pelmo/engine/operating_point_result.h"
+#include "support/test_names.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/fake_messages.h"
-#include "support/test_names.h"
 
 #include <cmath>
 #include <complex>

@@ -7,9 +7,8 @@
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/memory_file_sink.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <limits>
 #include <string>
 #include <vector>
@@ -122,8 +121,9 @@ TEST(SpiceModelWriterTest, OnlyAConditionModelGivesAConditionLine) {
 // Every default reads back, with a C library reader, to exactly the double the engine
 // computes with, and shows 17 significant digits.
 TEST(SpiceModelWriterTest, NumbersReadBackToTheSameDouble) {
-    const double values[] = {0.0, 1.0, -1.0, 10.3e-12, 0.1, 1.0 / 3.0, 6.283185308, 2e10, 5e-324,
-                             std::numeric_limits<double>::max(), -0.041F * 1e-9};
+    const double values[] = {0.0,           1.0,         -1.0, 10.3e-12, 0.1,
+                             1.0 / 3.0,     6.283185308, 2e10, 5e-324,   std::numeric_limits<double>::max(),
+                             -0.041F * 1e-9};
     for (const double value : values) {
         const std::string text = SpiceNumberText(value);
         EXPECT_EQ(std::strtod(text.c_str(), nullptr), value) << text;

@@ -1,4 +1,5 @@
 #include "pelmo/library/capacitor_order.h"
+
 #include "library_fixtures.h"
 
 #include "shared/errors/runtime_error.h"
@@ -60,8 +61,7 @@ TEST(SortCapacitors, OrdersEachNotationWithPartsMissingInItFirst) {
                 for (std::size_t u = 0; u < library.CapacitorTable.size(); ++u) {
                     const std::string& pn = library.CapacitorTable[u].PartNumber[notation];
                     if (!pn.empty()) {
-                        EXPECT_EQ(library.PartIndex[notation].Find(pn),
-                                  static_cast<std::int32_t>(u));
+                        EXPECT_EQ(library.PartIndex[notation].Find(pn), static_cast<std::int32_t>(u));
                     }
                 }
             }

@@ -21,11 +21,19 @@ inline CapacitorRecord SampleCapacitor(int n, const std::string& eia, const std:
     r.RatedVoltage = "6.3";
     r.NominalCapacitance = "0.5";
     float v = base + 0.5F;
-    for (float* field : {&r.C1, &r.L1, &r.Ra, &r.Rb, &r.Rc, &r.C2, &r.L2, &r.R2, &r.C3, &r.L3,
-                         &r.R3, &r.UpperFrequency, &r.RcExponent, &r.PeakAmplitude,
-                         &r.PeakOffset, &r.PeakTempV2, &r.PeakTempV1, &r.PeakTemp0,
-                         &r.SharpBelowV2, &r.SharpBelowV1, &r.SharpBelow0, &r.SharpAboveV2,
-                         &r.SharpAboveV1, &r.SharpAbove0, &r.ExpBelow, &r.ExpAbove}) {
+    for (float* field : {&r.C1,           &r.L1,
+                         &r.Ra,           &r.Rb,
+                         &r.Rc,           &r.C2,
+                         &r.L2,           &r.R2,
+                         &r.C3,           &r.L3,
+                         &r.R3,           &r.UpperFrequency,
+                         &r.RcExponent,   &r.PeakAmplitude,
+                         &r.PeakOffset,   &r.PeakTempV2,
+                         &r.PeakTempV1,   &r.PeakTemp0,
+                         &r.SharpBelowV2, &r.SharpBelowV1,
+                         &r.SharpBelow0,  &r.SharpAboveV2,
+                         &r.SharpAboveV1, &r.SharpAbove0,
+                         &r.ExpBelow,     &r.ExpAbove}) {
         *field = v;
         v += 1.25F;
     }
@@ -53,8 +61,8 @@ inline InductorRecord SampleInductor(int n, const std::string& partNumber) {
     r.Inductance = "2.7";
     r.RatedCurrent = "300";
     float v = base + 0.75F;
-    for (float* field : {&r.L0, &r.L0Exponent, &r.RsCoef, &r.RsExponent, &r.Cp, &r.L1, &r.R1,
-                         &r.R0, &r.SelfResonance, &r.UpperFrequency}) {
+    for (float* field : {&r.L0, &r.L0Exponent, &r.RsCoef, &r.RsExponent, &r.Cp, &r.L1, &r.R1, &r.R0,
+                         &r.SelfResonance, &r.UpperFrequency}) {
         *field = v;
         v += 2.5F;
     }

@@ -1,16 +1,16 @@
-#include "pelmo/library/library_files.h"
 #include "pelmo/library/library_loader.h"
-#include "pelmo/library/library_writer.h"
-#include "shared/errors/start_failure.h"
+
 #include "library_fixtures.h"
+#include "pelmo/library/library_files.h"
+#include "pelmo/library/library_writer.h"
 
 #include "shared/errors/runtime_error.h"
+#include "shared/errors/start_failure.h"
 #include "shared/files/file_bytes.h"
 #include "shared/text/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <optional>
 
 namespace pelmo {
@@ -21,8 +21,8 @@ using testing::SampleInductor;
 using testing::TemporaryFolder;
 
 std::vector<CapacitorRecord> Capacitors() {
-    return {SampleCapacitor(1, "KTA155R71H104KA88", "KTA155R71H104"),
-            SampleCapacitor(2, "", "KTA035C71H104"), SampleCapacitor(3, "KTA185R70J1R0KA88", "")};
+    return {SampleCapacitor(1, "KTA155R71H104KA88", "KTA155R71H104"), SampleCapacitor(2, "", "KTA035C71H104"),
+            SampleCapacitor(3, "KTA185R70J1R0KA88", "")};
 }
 
 std::vector<InductorRecord> Inductors() {
@@ -165,9 +165,8 @@ TEST(LoadLibrary, FailuresCarryTheirProcedureAndNumber) {
     };
     const auto cut = [](const char* file, std::size_t bytes) {
         return [file, bytes](const TemporaryFolder& folder) {
-            std::string all = file == std::string(kCapacitorModelFile)
-                                  ? CapacitorModelFile(Capacitors())
-                                  : InductorModelFile(Inductors());
+            std::string all = file == std::string(kCapacitorModelFile) ? CapacitorModelFile(Capacitors())
+                                                                       : InductorModelFile(Inductors());
             folder.Write(file, all.substr(0, all.size() - bytes));
         };
     };
@@ -243,8 +242,7 @@ TEST(LoadLibrary, HoldsAtMost32767RecordsOfAKind) {
     // The capacitor index has the same limit.
     WriteLibrary(folder);
     std::string capacitors;
-    const std::string record = "a,b,c,d,e,f,g,1,2,3" + std::string(20 * 2, ',').substr(0, 20) +
-                               "\r\n";
+    const std::string record = "a,b,c,d,e,f,g,1,2,3" + std::string(20 * 2, ',').substr(0, 20) + "\r\n";
     for (int i = 0; i < 32768; ++i) {
         capacitors += record;
     }

@@ -1,16 +1,16 @@
+#include "pelmo/library/library_writer.h"
+
+#include "library_fixtures.h"
 #include "pelmo/library/library_files.h"
 #include "pelmo/library/library_reader.h"
-#include "pelmo/library/library_writer.h"
-#include "library_fixtures.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/files/field_reader.h"
 #include "shared/files/fixed_record_reader.h"
 #include "shared/files/little_endian.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace pelmo {
 namespace {
@@ -34,17 +34,19 @@ void ExpectSameCapacitor(const CapacitorRecord& a, const CapacitorRecord& b) {
     EXPECT_EQ(a.ResTempB, b.ResTempB);
     EXPECT_EQ(a.ResTempA, b.ResTempA);
     const float CapacitorRecord::*singles[] = {
-        &CapacitorRecord::C1, &CapacitorRecord::L1, &CapacitorRecord::Ra,
-        &CapacitorRecord::Rb, &CapacitorRecord::Rc, &CapacitorRecord::C2,
-        &CapacitorRecord::L2, &CapacitorRecord::R2, &CapacitorRecord::C3,
-        &CapacitorRecord::L3, &CapacitorRecord::R3, &CapacitorRecord::UpperFrequency,
-        &CapacitorRecord::RcExponent, &CapacitorRecord::PeakAmplitude,
-        &CapacitorRecord::PeakOffset, &CapacitorRecord::PeakTempV2,
-        &CapacitorRecord::PeakTempV1, &CapacitorRecord::PeakTemp0,
+        &CapacitorRecord::C1,           &CapacitorRecord::L1,
+        &CapacitorRecord::Ra,           &CapacitorRecord::Rb,
+        &CapacitorRecord::Rc,           &CapacitorRecord::C2,
+        &CapacitorRecord::L2,           &CapacitorRecord::R2,
+        &CapacitorRecord::C3,           &CapacitorRecord::L3,
+        &CapacitorRecord::R3,           &CapacitorRecord::UpperFrequency,
+        &CapacitorRecord::RcExponent,   &CapacitorRecord::PeakAmplitude,
+        &CapacitorRecord::PeakOffset,   &CapacitorRecord::PeakTempV2,
+        &CapacitorRecord::PeakTempV1,   &CapacitorRecord::PeakTemp0,
         &CapacitorRecord::SharpBelowV2, &CapacitorRecord::SharpBelowV1,
-        &CapacitorRecord::SharpBelow0, &CapacitorRecord::SharpAboveV2,
+        &CapacitorRecord::SharpBelow0,  &CapacitorRecord::SharpAboveV2,
         &CapacitorRecord::SharpAboveV1, &CapacitorRecord::SharpAbove0,
-        &CapacitorRecord::ExpBelow, &CapacitorRecord::ExpAbove};
+        &CapacitorRecord::ExpBelow,     &CapacitorRecord::ExpAbove};
     for (std::size_t i = 0; i < std::size(singles); ++i) {
         EXPECT_EQ(a.*singles[i], b.*singles[i]) << "single number " << i;
     }
@@ -59,8 +61,7 @@ TEST(LibraryWriter, CapacitorRecordsRoundTrip) {
     const std::vector<CapacitorRecord> records(written.begin(), written.begin() + 2);
 
     shared::FieldReader index(CapacitorIndexText(records));
-    const shared::FixedRecordReader model(CapacitorModelFile(records), kCapacitorModelSize,
-                                          records.size());
+    const shared::FixedRecordReader model(CapacitorModelFile(records), kCapacitorModelSize, records.size());
     for (std::size_t i = 0; i < records.size(); ++i) {
         CapacitorRecord read;
         ReadCapacitorIndexFields(index.ReadRecord(kCapacitorIndexFields), read);
@@ -75,8 +76,7 @@ TEST(LibraryWriter, InductorRecordsRoundTrip) {
     const std::vector<InductorRecord> records = {SampleInductor(1, "PWL1005C2N7"),
                                                  SampleInductor(2, "PWL1608 27N")};
     shared::FieldReader index(InductorIndexText(records));
-    const shared::FixedRecordReader model(InductorModelFile(records), kInductorModelSize,
-                                          records.size());
+    const shared::FixedRecordReader model(InductorModelFile(records), kInductorModelSize, records.size());
     for (std::size_t i = 0; i < records.size(); ++i) {
         InductorRecord read;
         ReadInductorModel(model.Record(i), read);
@@ -88,11 +88,16 @@ TEST(LibraryWriter, InductorRecordsRoundTrip) {
         EXPECT_EQ(w.Inductance, read.Inductance);
         EXPECT_EQ(w.RatedCurrent, read.RatedCurrent);
         EXPECT_EQ(w.SizeSheet, read.SizeSheet);
-        const float InductorRecord::*singles[] = {
-            &InductorRecord::L0, &InductorRecord::L0Exponent, &InductorRecord::RsCoef,
-            &InductorRecord::RsExponent, &InductorRecord::Cp, &InductorRecord::L1,
-            &InductorRecord::R1, &InductorRecord::R0, &InductorRecord::SelfResonance,
-            &InductorRecord::UpperFrequency};
+        const float InductorRecord::*singles[] = {&InductorRecord::L0,
+                                                  &InductorRecord::L0Exponent,
+                                                  &InductorRecord::RsCoef,
+                                                  &InductorRecord::RsExponent,
+                                                  &InductorRecord::Cp,
+                                                  &InductorRecord::L1,
+                                                  &InductorRecord::R1,
+                                                  &InductorRecord::R0,
+                                                  &InductorRecord::SelfResonance,
+                                                  &InductorRecord::UpperFrequency};
         for (std::size_t k = 0; k < std::size(singles); ++k) {
             EXPECT_EQ(w.*singles[k], read.*singles[k]) << "single number " << k;
         }

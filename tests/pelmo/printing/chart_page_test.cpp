@@ -223,8 +223,8 @@ TEST_F(SamplePages, TheWideTableShowsSixRowsAndTheLastTwoValuesOfEachCaption) {
 // An Impedance & ESR chart of one condition-dependent capacitor: both rows carry the
 // same part, temperature and bias; the narrow table has no S-parameter columns.
 TEST_F(SamplePages, ImpedanceAndEsrRowsRepeatTheConditionsOfTheirPart) {
-    ASSERT_TRUE(
-        charts->Request(ChartKind::ImpedanceAndEsr, ProductKind::Capacitor, modelled, "", "Series", 85.0F, 2.5F));
+    ASSERT_TRUE(charts->Request(ChartKind::ImpedanceAndEsr, ProductKind::Capacitor, modelled, "", "Series",
+                                85.0F, 2.5F));
     const auto page = Print(ChartKind::ImpedanceAndEsr);
     const RecordingCanvas table = TableOnly(*page);
     for (const double y : {8850.0, 9150.0}) {
@@ -264,7 +264,8 @@ TEST_F(SamplePages, ASmithChartOfAnInductorPrintsOneRowWithoutConditions) {
 }
 
 TEST_F(SamplePages, ASmithChartOfAModelledCapacitorPrintsItsConditionsWithoutUnits) {
-    ASSERT_TRUE(charts->Request(ChartKind::Smith, ProductKind::Capacitor, modelled, "S11", "Shunt", -25.0F, 4.0F));
+    ASSERT_TRUE(
+        charts->Request(ChartKind::Smith, ProductKind::Capacitor, modelled, "S11", "Shunt", -25.0F, 4.0F));
     const auto page = Print(ChartKind::Smith);
     const RecordingCanvas table = TableOnly(*page);
     EXPECT_EQ(TextAt(table, 1550, 8850), charts->CapacitorNumber(modelled));
@@ -302,8 +303,8 @@ TEST_F(SamplePages, BlackOnlyPrintersTellTracesApartByWidth) {
 // Under a "," locale the temperature holds a comma itself; the bias still reads "3".
 TEST_F(SamplePages, ADecimalCommaInTheTemperatureLeavesTheBiasIntact) {
     shared::ScopedDecimalSeparator comma(',');
-    ASSERT_TRUE(
-        charts->Request(ChartKind::Magnitude, ProductKind::Capacitor, modelled, "S11", "Series", 22.5F, 3.0F));
+    ASSERT_TRUE(charts->Request(ChartKind::Magnitude, ProductKind::Capacitor, modelled, "S11", "Series",
+                                22.5F, 3.0F));
     const auto page = Print(ChartKind::Magnitude);
     const RecordingCanvas table = TableOnly(*page);
     EXPECT_EQ(TextAt(table, 4550, 8850), "22,5");

@@ -8,14 +8,15 @@
 
 namespace pelmo::testing {
 
-Library SampleLibrary() { return LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.'); }
+Library SampleLibrary() {
+    return LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.');
+}
 
 std::string FindCapacitor(const Library& library, const std::function<bool(const CapacitorRecord&)>& pred,
                           int skip) {
     for (const CapacitorRecord& record : library.CapacitorTable) {
         const std::string& number = record.PartNumber[shared::Eia];
-        if (!number.empty() && pred(record) && skip-- == 0)
-            return number;
+        if (!number.empty() && pred(record) && skip-- == 0) return number;
     }
     ADD_FAILURE() << "the sample library has no such capacitor";
     return {};
@@ -24,14 +25,15 @@ std::string FindCapacitor(const Library& library, const std::function<bool(const
 std::string FindInductor(const Library& library, const std::function<bool(const InductorRecord&)>& pred,
                          int skip) {
     for (const InductorRecord& record : library.InductorTable) {
-        if (pred(record) && skip-- == 0)
-            return record.PartNumber;
+        if (pred(record) && skip-- == 0) return record.PartNumber;
     }
     ADD_FAILURE() << "the sample library has no such inductor";
     return {};
 }
 
-int RangeClassOf(const std::string& partNumber) { return shared::FrequencyRangeClass(partNumber); }
+int RangeClassOf(const std::string& partNumber) {
+    return shared::FrequencyRangeClass(partNumber);
+}
 
 ModelWindows::ModelWindows(ChartSlotTable& slots, const ChartPointTable& points, const Library& library,
                            shared::Messages& messages)
@@ -39,8 +41,7 @@ ModelWindows::ModelWindows(ChartSlotTable& slots, const ChartPointTable& points,
 
 void ModelWindows::ShowChart(ChartKind kind) {
     shown.push_back(Shown{kind, slots_.CurrentSlot(), slots_.ImpedanceEsrSecondPass(), false});
-    if (failure)
-        failure();
+    if (failure) failure();
     ChartContext context{slots_, points_, library_, shared::Eia, "\u00B0", &messages_, kProgramTitle};
     const std::string srf = srfReadout ? srfReadout() : std::string();
     shared::RecordingCanvas canvas;
@@ -56,11 +57,12 @@ void ModelWindows::ShowChart(ChartKind kind) {
     shown.back().NewWindow = true;
 }
 
-void ModelWindows::ChooseCandidate(std::vector<std::int32_t>& candidates) { candidates.resize(1); }
+void ModelWindows::ChooseCandidate(std::vector<std::int32_t>& candidates) {
+    candidates.resize(1);
+}
 
 void ModelWindows::Close(std::size_t i) {
-    if (!windows.at(i).Open)
-        return;
+    if (!windows.at(i).Open) return;
     windows[i].Model->Close(slots_);
     list_.Remove(ids_[i]);
     // A closed window keeps its place but shows nothing more.
@@ -69,14 +71,12 @@ void ModelWindows::Close(std::size_t i) {
 }
 
 void ModelWindows::CloseAllChartWindows() {
-    for (std::size_t i = windows.size(); i-- > 0;)
-        Close(i);
+    for (std::size_t i = windows.size(); i-- > 0;) Close(i);
 }
 
 int ModelWindows::OpenChartWindowCount() const {
     int open = 0;
-    for (const Window& window : windows)
-        open += window.Open ? 1 : 0;
+    for (const Window& window : windows) open += window.Open ? 1 : 0;
     return open;
 }
 
@@ -101,8 +101,7 @@ void ChartRequestFixture::Choose(const std::string& partNumber, bool inductor) {
 
 std::vector<std::string> ChartRequestFixture::Shown() {
     std::vector<std::string> texts;
-    for (const shared::RecordedMessage& message : messages_.Shown())
-        texts.push_back(message.text);
+    for (const shared::RecordedMessage& message : messages_.Shown()) texts.push_back(message.text);
     messages_.Clear();
     return texts;
 }

@@ -14,9 +14,8 @@
 #include "shared/platform/testing/fake_cursor.h"
 #include "shared/platform/testing/fake_messages.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>

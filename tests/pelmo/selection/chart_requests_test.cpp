@@ -1,5 +1,4 @@
 #include "chart_request_fixture.h"
-
 #include "pelmo/charts/chart_slot.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/condition_model.h"
@@ -35,7 +34,8 @@ protected:
             skip);
     }
     std::string Inductor(int skip = 0) {
-        return FindInductor(library_, [](const InductorRecord& r) { return r.SelfResonance > 0; }, skip);
+        return FindInductor(
+            library_, [](const InductorRecord& r) { return r.SelfResonance > 0; }, skip);
     }
 
     int Used() const { return slots_.InUseCount(); }
@@ -80,7 +80,8 @@ TEST_F(ChartRequestsTest, FillsTheSlotAndSweepsTheClassRange) {
     selection_.SetBiasText("2");
     selection_.optMode_Click(1);
     messages_.Clear();
-    ASSERT_TRUE(requests_.StartDrawChart(ChartKind::Magnitude, SParameter::S21)) << ::testing::PrintToString(Shown());
+    ASSERT_TRUE(requests_.StartDrawChart(ChartKind::Magnitude, SParameter::S21))
+        << ::testing::PrintToString(Shown());
     const ChartSlot& slot = slots_.Slot(1);
     const std::int32_t index = *library_.PartIndex[shared::Eia].Find(part);
     EXPECT_EQ(slot.Product, ProductKind::Capacitor);
@@ -94,7 +95,8 @@ TEST_F(ChartRequestsTest, FillsTheSlotAndSweepsTheClassRange) {
     EXPECT_NEAR(points_[0].Frequency, 30e3, 1e-6);  // class 5 starts at 30 kHz
     EXPECT_NEAR(points_[200].Frequency / fmax, 1.0, 1e-9);
     for (int i = 1; i < kChartPointCount; ++i)
-        ASSERT_GT(points_[static_cast<std::size_t>(i)].Frequency, points_[static_cast<std::size_t>(i - 1)].Frequency);
+        ASSERT_GT(points_[static_cast<std::size_t>(i)].Frequency,
+                  points_[static_cast<std::size_t>(i - 1)].Frequency);
 
     // Charts without an S-parameter record no connection.
     ASSERT_TRUE(requests_.StartDrawChart(ChartKind::Esr, SParameter::None));
@@ -104,7 +106,8 @@ TEST_F(ChartRequestsTest, FillsTheSlotAndSweepsTheClassRange) {
     Choose(class4);
     ASSERT_TRUE(requests_.StartDrawChart(ChartKind::Impedance, SParameter::None));
     const std::int32_t index4 = *library_.PartIndex[shared::Eia].Find(class4);
-    EXPECT_EQ(slots_.Slot(3).UpperFrequency, library_.CapacitorTable[static_cast<std::size_t>(index4)].UpperFrequency);
+    EXPECT_EQ(slots_.Slot(3).UpperFrequency,
+              library_.CapacitorTable[static_cast<std::size_t>(index4)].UpperFrequency);
     EXPECT_NEAR(points_[0].Frequency, 300e3, 1e-6);
 }
 
@@ -215,7 +218,8 @@ TEST_F(ChartRequestsTest, ASplitImpedanceAndEsrPairKeepsItsLabels) {
 TEST_F(ChartRequestsTest, AFailingSweepGivesItsSlotBackAndEndsThePair) {
     const std::string part = Inductor();
     Choose(part, true);
-    InductorRecord& record = library_.InductorTable[static_cast<std::size_t>(*library_.InductorPartIndex.Find(part))];
+    InductorRecord& record =
+        library_.InductorTable[static_cast<std::size_t>(*library_.InductorPartIndex.Find(part))];
     const InductorRecord good = record;
     record.L0 = std::numeric_limits<float>::infinity();
     requests_.Request(ChartKind::ImpedanceAndEsr);
@@ -266,8 +270,7 @@ TEST_F(ChartRequestsTest, ApparentInductanceBeyondTheDataIsRefused) {
     std::string beyond;
     for (const CapacitorRecord& record : library_.CapacitorTable) {
         const std::string& number = record.PartNumber[shared::Eia];
-        if (number.empty() || RangeClassOf(number) == 0)
-            continue;
+        if (number.empty() || RangeClassOf(number) == 0) continue;
         CapacitorConditions conditions;
         conditions.PartNumber = number;
         OperatingPointResult result;
@@ -281,7 +284,8 @@ TEST_F(ChartRequestsTest, ApparentInductanceBeyondTheDataIsRefused) {
     Choose(beyond);
     EXPECT_FALSE(requests_.StartDrawChart(ChartKind::ApparentInductance, SParameter::None));
     ASSERT_EQ(messages_.Shown().size(), 1U);
-    EXPECT_EQ(messages_.Shown()[0].text, "Apparent Inductance Chart is not available for this Product Number.");
+    EXPECT_EQ(messages_.Shown()[0].text,
+              "Apparent Inductance Chart is not available for this Product Number.");
     EXPECT_EQ(messages_.Shown()[0].icon, shared::MessageIcon::Exclamation);
     EXPECT_EQ(Used(), 0);
     EXPECT_EQ(cursor_.Depth(), 0);
@@ -289,8 +293,9 @@ TEST_F(ChartRequestsTest, ApparentInductanceBeyondTheDataIsRefused) {
     // Its apparent capacitance runs to the end of its data.
     ASSERT_TRUE(requests_.StartDrawChart(ChartKind::ApparentCapacitance, SParameter::None));
     const std::int32_t index = *library_.PartIndex[shared::Eia].Find(beyond);
-    EXPECT_NEAR(points_[200].Frequency / library_.CapacitorTable[static_cast<std::size_t>(index)].UpperFrequency,
-                1.0, 1e-9);
+    EXPECT_NEAR(
+        points_[200].Frequency / library_.CapacitorTable[static_cast<std::size_t>(index)].UpperFrequency, 1.0,
+        1e-9);
 }
 
 // Smith and rectangular kinds: Smith opens a window per request, rectangular kinds
@@ -307,8 +312,7 @@ TEST_F(ChartRequestsTest, RectangularKindsShareAWindowAndSmithDoesNot) {
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(windows_.windows.size(), 4U);
     std::vector<bool> opened;
-    for (const auto& shown : windows_.shown)
-        opened.push_back(shown.NewWindow);
+    for (const auto& shown : windows_.shown) opened.push_back(shown.NewWindow);
     EXPECT_EQ(opened, (std::vector<bool>{true, true, true, false, true, false}));
     EXPECT_EQ(slots_.Slot(2).Parameter, SParameter::S21);
     EXPECT_EQ(slots_.Slot(5).Parameter, SParameter::None);  // Request(kind) passes none for Q

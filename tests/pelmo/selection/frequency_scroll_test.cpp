@@ -1,9 +1,9 @@
 #include "pelmo/selection/frequency_scroll.h"
+
 #include "support/test_names.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace pelmo {

@@ -6,14 +6,13 @@
 #include "pelmo/library/records.h"
 #include "pelmo/selection/frequency_scroll.h"
 #include "selection_test_library.h"
+#include "support/test_names.h"
 
 #include "shared/platform/testing/fake_cursor.h"
 #include "shared/platform/testing/fake_messages.h"
-#include "support/test_names.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -42,7 +41,8 @@ protected:
         EXPECT_TRUE(model_.cboPartNumber_KeyPress('\r'));
     }
 
-    void Filters(const std::string& a, const std::string& b, const std::string& c, const std::string& d = {}) {
+    void Filters(const std::string& a, const std::string& b, const std::string& c,
+                 const std::string& d = {}) {
         model_.cboItemA_Click(a);
         model_.cboItemB_Click(b);
         model_.cboItemC_Click(c);
@@ -371,11 +371,14 @@ TEST_F(SelectionTest, TemperatureAndBiasFieldsShowTheirOwnMessages) {
     };
     using Texts = std::vector<std::string>;
     EXPECT_EQ(enterTemperature(""), Texts{"Operation Temp is invalid!\nPlease enter a Number"});
-    EXPECT_EQ(enterTemperature("150"), Texts{"Operation Temp is out of Range!\nPlease enter a Number from -55 to 125 [C]"});
+    EXPECT_EQ(enterTemperature("150"),
+              Texts{"Operation Temp is out of Range!\nPlease enter a Number from -55 to 125 [C]"});
     EXPECT_EQ(enterTemperature("-55"), Texts{});
     EXPECT_EQ(enterBias("x"), Texts{"DC Bias Voltage is invalid!\nPlease enter a Number from 0 to 6.3 [V]"});
-    EXPECT_EQ(enterBias("6.31"), Texts{"DC Bias Voltage is out of Range!\nPlease enter a Number from 0 to 6.3 [V]"});
-    EXPECT_EQ(enterBias("-1"), Texts{"DC Bias Voltage is out of Range!\nPlease enter a Number from 0 to 6.3 [V]"});
+    EXPECT_EQ(enterBias("6.31"),
+              Texts{"DC Bias Voltage is out of Range!\nPlease enter a Number from 0 to 6.3 [V]"});
+    EXPECT_EQ(enterBias("-1"),
+              Texts{"DC Bias Voltage is out of Range!\nPlease enter a Number from 0 to 6.3 [V]"});
     const SelectionReadouts atZero = State().Readouts;
     EXPECT_EQ(State().Beeps, 5);
     EXPECT_EQ(enterBias("6.3"), Texts{});
@@ -394,7 +397,8 @@ TEST_F(SelectionTest, TemperatureAndBiasFieldsShowTheirOwnMessages) {
     // In JIS notation the JIS characteristic decides.
     model_.SetFrequencyText("1");
     model_.mnuViewCode_Click(1);
-    EXPECT_EQ(enterTemperature("100"), Texts{"Operation Temp is out of Range!\nPlease enter a Number from -25 to 85 [C]"});
+    EXPECT_EQ(enterTemperature("100"),
+              Texts{"Operation Temp is out of Range!\nPlease enter a Number from -25 to 85 [C]"});
 }
 
 TEST_F(SelectionTest, BiasIsCheckedAgainstThePartsOwnRating) {
@@ -495,15 +499,15 @@ protected:
         slot.PartIndexPlusOne = partIndex + 1;
         slot.Kind = ChartKindFromName(name);
         slot.Parameter = withSParameter ? SParameter::S11 : SParameter::None;
-        if (withSParameter)
-            slot.Connection = CircuitMode::Series;
+        if (withSParameter) slot.Connection = CircuitMode::Series;
         slot.Temperature = 25.0F;
         slot.DcBias = 0.0F;
         return slot;
     }
     bool Request(const std::string& name, const std::string& sParameter = "S11", bool secondStep = false) {
         slots_.SetImpedanceEsrSecondPass(secondStep);
-        const bool ok = model_.CheckChartOpenOk(*ChartKindFromName(name), *SParameterFromName(sParameter), slots_);
+        const bool ok =
+            model_.CheckChartOpenOk(*ChartKindFromName(name), *SParameterFromName(sParameter), slots_);
         slots_.SetImpedanceEsrSecondPass(false);
         return ok;
     }

@@ -1,9 +1,9 @@
 #include "pelmo/selection/operating_conditions.h"
+
 #include "pelmo/library/records.h"
 #include "support/test_names.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <string>
 
@@ -22,7 +22,8 @@ class FrequencyRangeTest : public ::testing::TestWithParam<RangeRow> {};
 
 TEST_P(FrequencyRangeTest, ShowsTheClassLimits) {
     const RangeRow& row = GetParam();
-    const std::optional<PartFrequencyRange> range = FrequencyRangeOf(row.rangeClass, row.upperFrequency, row.separator);
+    const std::optional<PartFrequencyRange> range =
+        FrequencyRangeOf(row.rangeClass, row.upperFrequency, row.separator);
     ASSERT_TRUE(range);
     EXPECT_EQ(range->LowerText, row.lower);
     EXPECT_EQ(range->UpperText, row.upper);
@@ -130,15 +131,18 @@ TEST_F(ConditionCheckTest, RefusesWithTheWindowsMessages) {
     const std::string biasRange = "DC Bias Voltage is out of range!\nPlease enter a Number from 0 to 6.3 [V]";
     EXPECT_EQ(Check("", "0"), "Operation Temp is invalid!");
     EXPECT_EQ(Check("abc", "0"), "Operation Temp is invalid!");
-    EXPECT_EQ(Check("150", "0"), "Operation Temp is out of range!\nPlease enter a Number from -55 to 125 [C]");
-    EXPECT_EQ(Check("-55.01", "0"), "Operation Temp is out of range!\nPlease enter a Number from -55 to 125 [C]");
+    EXPECT_EQ(Check("150", "0"),
+              "Operation Temp is out of range!\nPlease enter a Number from -55 to 125 [C]");
+    EXPECT_EQ(Check("-55.01", "0"),
+              "Operation Temp is out of range!\nPlease enter a Number from -55 to 125 [C]");
     EXPECT_EQ(Check("25", ""), "DC Bias Voltage is invalid!");
     EXPECT_EQ(Check("25", "x"), "DC Bias Voltage is invalid!");
     EXPECT_EQ(Check("25", "-1"), biasRange);
     EXPECT_EQ(Check("25", "6.31"), biasRange);
     EXPECT_EQ(Check("25", "10"), biasRange);
     // In JIS notation the part's JIS characteristic decides the range.
-    EXPECT_EQ(Check("100", "0", shared::Jis), "Operation Temp is out of range!\nPlease enter a Number from -25 to 85 [C]");
+    EXPECT_EQ(Check("100", "0", shared::Jis),
+              "Operation Temp is out of range!\nPlease enter a Number from -25 to 85 [C]");
 }
 
 TEST_F(ConditionCheckTest, AcceptsTheLimitsThemselves) {

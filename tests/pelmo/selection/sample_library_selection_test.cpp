@@ -2,15 +2,14 @@
 #include "pelmo/library/records.h"
 #include "pelmo/selection/library_selection.h"
 #include "selection_test_library.h"
+#include "support/test_names.h"
 
 #include "shared/parts/capacitance_text.h"
 #include "shared/parts/part_number_codes.h"
 #include "shared/platform/testing/fake_cursor.h"
 #include "shared/platform/testing/fake_messages.h"
-#include "support/test_names.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace pelmo {
@@ -115,7 +114,7 @@ TEST_P(SampleLibrarySelectionTest, EveryInductorCanBeChosenByItsFilters) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Notations, SampleLibrarySelectionTest, ::testing::Values(2, 1),
-    [](const auto& info) { return "HelpLanguage" + std::to_string(info.param); });
+                         [](const auto& info) { return "HelpLanguage" + std::to_string(info.param); });
 
 }  // namespace
 }  // namespace pelmo

@@ -34,8 +34,8 @@ CapacitorRecord Capacitor(const std::string& eia, const std::string& jis, const 
     return record;
 }
 
-InductorRecord Inductor(const std::string& partNumber, const std::string& inductance, const std::string& current,
-                        float selfResonance) {
+InductorRecord Inductor(const std::string& partNumber, const std::string& inductance,
+                        const std::string& current, float selfResonance) {
     InductorRecord record;
     record.PartNumber = partNumber;
     record.SizeCode = {"0402", "1005"};

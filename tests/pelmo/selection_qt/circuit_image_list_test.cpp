@@ -1,5 +1,6 @@
-#include "pelmo/selection/circuit_pictures.h"
 #include "pelmo/selection/qt/circuit_image_list.h"
+
+#include "pelmo/selection/circuit_pictures.h"
 
 #include "shared/canvas/draw_masked.h"
 #include "shared/dialogs/twips.h"

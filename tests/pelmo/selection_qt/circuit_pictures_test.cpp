@@ -3,7 +3,6 @@
 #include "shared/canvas/recording_canvas.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -28,7 +27,8 @@ const KeyRow kKeys[] = {
 
 RecordingCanvas Drawn(CircuitPicture picture, CircuitLayer layer, double dpi = 96) {
     const TwipsSize size = CircuitPictureTwips(picture);
-    RecordingCanvas canvas(static_cast<int>(size.Width * dpi / 1440), static_cast<int>(size.Height * dpi / 1440), dpi);
+    RecordingCanvas canvas(static_cast<int>(size.Width * dpi / 1440),
+                           static_cast<int>(size.Height * dpi / 1440), dpi);
     DrawCircuitPicture(canvas, picture, layer);
     return canvas;
 }
@@ -87,12 +87,15 @@ TEST(CircuitPicturesTest, MaskCoversExactlyThePictureStrokesInBlackOnWhite) {
         EXPECT_EQ(picture.Pixels().At(0, 0), shared::colors::kBlack);
         EXPECT_EQ(mask.Pixels().At(0, 0), shared::colors::kWhite);
         for (const LineCall& line : mask.CallsOf<LineCall>()) EXPECT_EQ(line.color, shared::colors::kBlack);
-        for (const CircleCall& circle : mask.CallsOf<CircleCall>()) EXPECT_EQ(circle.color, shared::colors::kBlack);
+        for (const CircleCall& circle : mask.CallsOf<CircleCall>())
+            EXPECT_EQ(circle.color, shared::colors::kBlack);
         for (const TextCall& text : mask.CallsOf<TextCall>()) EXPECT_EQ(text.color, shared::colors::kBlack);
         // The components are drawn in colour in the picture, so they stand out from the wires.
         bool coloured = false;
-        for (const LineCall& line : picture.CallsOf<LineCall>()) coloured = coloured || line.color != shared::colors::kBlack;
-        for (const CircleCall& circle : picture.CallsOf<CircleCall>()) coloured = coloured || circle.color != shared::colors::kBlack;
+        for (const LineCall& line : picture.CallsOf<LineCall>())
+            coloured = coloured || line.color != shared::colors::kBlack;
+        for (const CircleCall& circle : picture.CallsOf<CircleCall>())
+            coloured = coloured || circle.color != shared::colors::kBlack;
         EXPECT_TRUE(coloured);
     }
 }
@@ -139,7 +142,8 @@ TEST(CircuitPicturesTest, InductorPicturesShowCoilsAndCapacitorConnectionsDoNot)
 TEST(CircuitPicturesTest, EquivalentCircuitsNameTheirThreeElements) {
     for (const CircuitPicture picture : {CircuitPicture::CapacitorCircuit, CircuitPicture::InductorCircuit}) {
         std::string names;
-        for (const TextCall& text : Drawn(picture, CircuitLayer::Picture).CallsOf<TextCall>()) names += text.text;
+        for (const TextCall& text : Drawn(picture, CircuitLayer::Picture).CallsOf<TextCall>())
+            names += text.text;
         EXPECT_EQ(names.size(), 3U);
         for (const char element : {'R', 'L', 'C'}) EXPECT_NE(names.find(element), std::string::npos) << names;
     }

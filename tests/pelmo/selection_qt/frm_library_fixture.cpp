@@ -86,8 +86,8 @@ const std::string& FrmLibraryTest::PartNumberOf(std::int32_t index) const {
 
 std::vector<std::string> FrmLibraryTest::ReadoutTexts() const {
     std::vector<std::string> texts;
-    for (const char* name : {"lblFreq", "lblImp", "lblCap", "lblInd", "lblRes", "lblMag0", "lblMag1", "lblPhase0",
-                             "lblPhase1", "lblReal0", "lblReal1", "lblImag0", "lblImag1"})
+    for (const char* name : {"lblFreq", "lblImp", "lblCap", "lblInd", "lblRes", "lblMag0", "lblMag1",
+                             "lblPhase0", "lblPhase1", "lblReal0", "lblReal1", "lblImag0", "lblImag1"})
         texts.push_back(Text(name).toStdString());
     return texts;
 }

@@ -7,15 +7,15 @@
 #include "pelmo/selection/library_selection.h"
 #include "pelmo/selection/qt/frm_library.h"
 #include "pelmo/selection/selection_host.h"
+
 #include "shared/text/number_text.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 #include <string>

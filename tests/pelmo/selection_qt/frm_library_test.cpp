@@ -1,5 +1,4 @@
 #include "frm_library_fixture.h"
-
 #include "pelmo/library/program_identity.h"
 #include "pelmo/selection/frequency_scroll.h"
 #include "pelmo/selection/operating_conditions.h"
@@ -55,7 +54,8 @@ TEST_F(FrmLibraryTest, LoadShowsEveryControlWithItsCaptionAndTheCapacitorLists) 
     EXPECT_EQ(window_->height(), shared::TwipsToPixels(3550, window_->logicalDpiY()));
     EXPECT_EQ(window_->sizeHint(), window_->size());
     EXPECT_EQ(window_->windowTitle(), QString::fromUtf8(kProductTitle));
-    for (const CaptionRow& row : kFixedCaptions) EXPECT_EQ(Text(row.name), QString::fromUtf8(row.caption)) << row.name;
+    for (const CaptionRow& row : kFixedCaptions)
+        EXPECT_EQ(Text(row.name), QString::fromUtf8(row.caption)) << row.name;
     for (const CaptionRow& row : kFrames)
         EXPECT_EQ(Child<QGroupBox>(row.name)->title(), QString::fromUtf8(row.caption)) << row.name;
     for (const CaptionRow& row : kButtons)
@@ -74,9 +74,12 @@ TEST_F(FrmLibraryTest, LoadShowsEveryControlWithItsCaptionAndTheCapacitorLists) 
     ASSERT_GT(sizes->count(), 1);
     EXPECT_EQ(sizes->itemText(0), Q(model_.State().ItemA.Items.front()));
     EXPECT_EQ(sizes->currentIndex(), -1);
-    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->count(), static_cast<int>(model_.State().PartNumber.Items.size()));
-    for (const char* picture : {"picESC", "picSeries", "picShunt"}) EXPECT_TRUE(Child<QWidget>(picture)->isVisible());
-    for (const char* readout : {"lblFreq", "lblImp", "lblMag0"}) EXPECT_TRUE(Text(readout).isEmpty()) << readout;
+    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->count(),
+              static_cast<int>(model_.State().PartNumber.Items.size()));
+    for (const char* picture : {"picESC", "picSeries", "picShunt"})
+        EXPECT_TRUE(Child<QWidget>(picture)->isVisible());
+    for (const char* readout : {"lblFreq", "lblImp", "lblMag0"})
+        EXPECT_TRUE(Text(readout).isEmpty()) << readout;
     EXPECT_TRUE(fake_.messages.Shown().empty());
     EXPECT_EQ(loadChanges_, 1);
 }
@@ -105,10 +108,9 @@ TEST_F(FrmLibraryTest, FourFiltersAndTypedPartNumberShowTheSameCapacitor) {
     EXPECT_EQ(window_->SrfReadout(), Text("lblFreq"));
     const std::vector<std::string> filtered = ReadoutTexts();
     const QString frequency = Child<QLineEdit>("txtFreq")->text();
-    const std::array<QString, 4> filters{Child<QComboBox>("cboItemA")->currentText(),
-                                         Child<QComboBox>("cboItemB")->currentText(),
-                                         Child<QComboBox>("cboItemC")->currentText(),
-                                         Child<QComboBox>("cboItemD")->currentText()};
+    const std::array<QString, 4> filters{
+        Child<QComboBox>("cboItemA")->currentText(), Child<QComboBox>("cboItemB")->currentText(),
+        Child<QComboBox>("cboItemC")->currentText(), Child<QComboBox>("cboItemD")->currentText()};
 
     window_->optMode_Click(0);
     Child<QComboBox>("cboItemA")->setFocus();
@@ -127,7 +129,8 @@ TEST_F(FrmLibraryTest, FourFiltersAndTypedPartNumberShowTheSameCapacitor) {
     EXPECT_EQ(Child<QComboBox>("cboItemC")->currentText(), filters[2]);
     EXPECT_EQ(Child<QComboBox>("cboItemD")->currentText(), filters[3]);
     // Enter applied the text without adding it to the list.
-    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->count(), static_cast<int>(model_.State().PartNumber.Items.size()));
+    EXPECT_EQ(Child<QComboBox>("cboPartNumber")->count(),
+              static_cast<int>(model_.State().PartNumber.Items.size()));
     EXPECT_TRUE(fake_.messages.Shown().empty());
     EXPECT_EQ(beeps_, 0);
 }
@@ -160,7 +163,8 @@ TEST_F(FrmLibraryTest, RefusedPartNumberShowsTheMessageAndKeepsTheFocusInTheBox)
 // list lacks must never leave the previous part's readouts beside it.
 TEST_F(FrmLibraryTest, EnterAppliesTheTypedTextWhetherOrNotTheListHoldsIt) {
     const std::int32_t first = ModelledCapacitor();
-    const std::string firstSize = library_.CapacitorTable[static_cast<std::size_t>(first)].SizeCode[shared::Eia];
+    const std::string firstSize =
+        library_.CapacitorTable[static_cast<std::size_t>(first)].SizeCode[shared::Eia];
     std::int32_t other = -1;  // a capacitor of another size, outside a size-filtered list
     for (std::size_t u = 0; u < library_.CapacitorTable.size() && other < 0; ++u) {
         const CapacitorRecord& record = library_.CapacitorTable[u];
@@ -170,7 +174,8 @@ TEST_F(FrmLibraryTest, EnterAppliesTheTypedTextWhetherOrNotTheListHoldsIt) {
     }
     ASSERT_GE(other, 0);
     const std::string& otherNumber = PartNumberOf(other);
-    const std::string otherSize = library_.CapacitorTable[static_cast<std::size_t>(other)].SizeCode[shared::Eia];
+    const std::string otherSize =
+        library_.CapacitorTable[static_cast<std::size_t>(other)].SizeCode[shared::Eia];
     TypePartNumberAndEnter(otherNumber);
     const std::vector<std::string> otherReadouts = ReadoutTexts();
     ASSERT_FALSE(Text("lblImp").isEmpty());
@@ -216,8 +221,7 @@ TEST_F(FrmLibraryTest, EnterAppliesTheTypedTextWhetherOrNotTheListHoldsIt) {
             EXPECT_EQ(fake_.messages.Shown()[0].text, "Product Number is invalid or not selected!");
             EXPECT_EQ(beeps_, 1);
             EXPECT_EQ(beepsBeforeTheBox, 1);
-            for (const std::string& readout : ReadoutTexts())
-                EXPECT_TRUE(readout.empty()) << readout;
+            for (const std::string& readout : ReadoutTexts()) EXPECT_TRUE(readout.empty()) << readout;
             EXPECT_EQ(behindTheBox, ReadoutTexts());
         } else {
             EXPECT_TRUE(fake_.messages.Shown().empty());
@@ -457,16 +461,17 @@ TEST_F(FrmLibraryTest, CatalogButtonAsksTheMainWindowForTheLink) {
 }
 
 TEST_F(FrmLibraryTest, TabOrderFollowsTheWayTheWindowIsFilledIn) {
-    const std::vector<const char*> order{"optProduct0", "optProduct1", "cboPartNumber", "cboItemA", "cboItemB",
-                                         "cboItemC",    "cboItemD",    "txtFreq",       "hsvFreq",  "txtTemp",
-                                         "txtDC",       "optMode0",    "optMode1",      "cmdCatalogLink"};
+    const std::vector<const char*> order{
+        "optProduct0", "optProduct1", "cboPartNumber", "cboItemA", "cboItemB", "cboItemC", "cboItemD",
+        "txtFreq",     "hsvFreq",     "txtTemp",       "txtDC",    "optMode0", "optMode1", "cmdCatalogLink"};
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         QWidget* from = Child<QWidget>(order[i]);
         QWidget* next = from->nextInFocusChain();
         // An editable combo box hands the focus on through its line edit.
         while (next != nullptr && next->focusPolicy() == Qt::NoFocus) next = next->nextInFocusChain();
         if (next != nullptr && next->parentWidget() == from) next = next->nextInFocusChain();
-        EXPECT_EQ(next, Child<QWidget>(order[i + 1])) << order[i] << " -> " << (next ? qPrintable(next->objectName()) : "none");
+        EXPECT_EQ(next, Child<QWidget>(order[i + 1]))
+            << order[i] << " -> " << (next ? qPrintable(next->objectName()) : "none");
     }
     EXPECT_NE(Child<QScrollBar>("hsvFreq")->focusPolicy(), Qt::NoFocus);
 }

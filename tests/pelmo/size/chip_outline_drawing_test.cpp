@@ -1,8 +1,9 @@
 // The outline drawings: every measure the sheet's rows name is marked by its letter,
 // nothing else is lettered, and letters and lines stay on the picture, clear of each
 // other and of the chip; the masked picture keeps the window's colour around the chip.
-#include "pelmo/library/records.h"
 #include "pelmo/size/chip_outline_drawing.h"
+
+#include "pelmo/library/records.h"
 #include "pelmo/size/chip_picture.h"
 #include "pelmo/size/size_sheet.h"
 
@@ -10,9 +11,8 @@
 #include "shared/canvas/recording_canvas.h"
 #include "shared/errors/runtime_error.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -113,8 +113,8 @@ TEST_P(ChipOutlineDrawingTest, StaysOnThePictureAndLettersStayClear) {
                 continue;
             }
             // A letter on the chip or a land would be unreadable.
-            const Area part{std::min(box.x1, box.x2), std::min(box.y1, box.y2),
-                            std::max(box.x1, box.x2), std::max(box.y1, box.y2)};
+            const Area part{std::min(box.x1, box.x2), std::min(box.y1, box.y2), std::max(box.x1, box.x2),
+                            std::max(box.y1, box.y2)};
             for (std::size_t i = 0; i < drawn.letterAreas.size(); ++i) {
                 EXPECT_FALSE(Overlap(part, drawn.letterAreas[i])) << drawn.texts[i].text;
             }

@@ -1,9 +1,10 @@
 // frmSize on the offscreen platform: the sheet of a sample part of every shape and of an
 // inductor with its captions and texts, the keys that close it, the masked picture, and
 // the error report instead of a sheet for a part it cannot show.
+#include "pelmo/size/qt/frm_size.h"
+
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/records.h"
-#include "pelmo/size/qt/frm_size.h"
 #include "pelmo/size/size_sheet_layout.h"
 
 #include "shared/canvas/qt/canvas_widget.h"
@@ -18,7 +19,6 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 
@@ -49,7 +49,9 @@ QLabel* Label(const QWidget& window, const std::string& name) {
     return window.findChild<QLabel*>(QString::fromStdString(name));
 }
 
-std::string Text(const QLabel* label) { return label ? label->text().toStdString() : "<missing>"; }
+std::string Text(const QLabel* label) {
+    return label ? label->text().toStdString() : "<missing>";
+}
 
 // Whether a control would be seen when its window is shown.
 bool Shown(const QWidget* widget, const QWidget& window) {
@@ -61,7 +63,9 @@ struct SheetCase {
     int shape;
 };
 
-void PrintTo(const SheetCase& row, std::ostream* out) { *out << "shape " << row.shape; }
+void PrintTo(const SheetCase& row, std::ostream* out) {
+    *out << "shape " << row.shape;
+}
 
 class FrmSizeSheetTest : public testing::TestWithParam<SheetCase> {
 protected:
@@ -85,9 +89,10 @@ TEST_P(FrmSizeSheetTest, ShowsThePartAsTheSheetDescribesIt) {
                                   shared::TwipsToPixels(layout.ClientHeight, dpi)));
 
     EXPECT_EQ(Text(Label(sheet, "lblPartnumber")), expected.PartNumber);
-    const std::string partNumber = GetParam().kind == ProductKind::Inductor
-                                       ? SampleLibrary().InductorTable[0].PartNumber
-                                       : SampleLibrary().CapacitorTable[static_cast<std::size_t>(index)].PartNumber[shared::Jis];
+    const std::string partNumber =
+        GetParam().kind == ProductKind::Inductor
+            ? SampleLibrary().InductorTable[0].PartNumber
+            : SampleLibrary().CapacitorTable[static_cast<std::size_t>(index)].PartNumber[shared::Jis];
     EXPECT_EQ(Text(Label(sheet, "lblPartnumber")), partNumber);
     EXPECT_EQ(Text(Label(sheet, "lblUse")), expected.UseText);
 

@@ -1,10 +1,10 @@
 // The sheet's layout per shape: the catalogue's measures, and that every control a
 // shape shows lies inside the window and clear of the others.
-#include "pelmo/library/records.h"
 #include "pelmo/size/size_sheet_layout.h"
 
-#include <gtest/gtest.h>
+#include "pelmo/library/records.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -52,15 +52,13 @@ TEST_P(SizeSheetLayoutTest, ShownControlsFitTheWindowWithoutOverlapping) {
     const SizeSheetLayout layout = LayOutSizeSheet(shape);
     const bool lands = shape == 1 || shape == 2 || shape == 3 || shape == 5;
     std::vector<std::pair<std::string, TwipsRect>> shown = {
-        {"lblPartnumber", layout.PartNumber}, {"lblUse", layout.Use},
-        {"lblAdd", layout.Note},              {"fraChip", layout.ChipFrame},
-        {"picChip", layout.Picture},          {"cmdOk", layout.Ok}};
+        {"lblPartnumber", layout.PartNumber}, {"lblUse", layout.Use},      {"lblAdd", layout.Note},
+        {"fraChip", layout.ChipFrame},        {"picChip", layout.Picture}, {"cmdOk", layout.Ok}};
     if (lands) {
         shown.emplace_back("fraLand", layout.LandFrame);
     }
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        EXPECT_TRUE(Inside(shown[i].second, layout.ClientWidth, layout.ClientHeight))
-            << shown[i].first;
+        EXPECT_TRUE(Inside(shown[i].second, layout.ClientWidth, layout.ClientHeight)) << shown[i].first;
         for (std::size_t j = i + 1; j < shown.size(); ++j) {
             EXPECT_FALSE(Overlap(shown[i].second, shown[j].second))
                 << shown[i].first << " / " << shown[j].first;

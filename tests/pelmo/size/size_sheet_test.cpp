@@ -1,14 +1,14 @@
 // The chip size sheet's texts: the plus-minus conversion, the notes, which rows each
 // shape shows with which record field, the inductor sheet and the refused records.
+#include "pelmo/size/size_sheet.h"
+
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/records.h"
-#include "pelmo/size/size_sheet.h"
 
 #include "shared/errors/runtime_error.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <set>
 #include <string>
@@ -38,8 +38,12 @@ Library WithCapacitor(const CapacitorRecord& record) {
     return library;
 }
 
-std::string Converted(int field) { return "s" + std::to_string(field) + "\u00B11"; }
-std::string Stored(int field) { return "s" + std::to_string(field) + "d1"; }
+std::string Converted(int field) {
+    return "s" + std::to_string(field) + "\u00B11";
+}
+std::string Stored(int field) {
+    return "s" + std::to_string(field) + "d1";
+}
 
 int ErrorNumberOf(const std::function<void()>& action) {
     try {
@@ -92,21 +96,22 @@ TEST(SizeSheetNoteTest, MarksGiveOneLinePerNote) {
 struct ShapeCase {
     int shape;
     const char* imageKey;
-    std::vector<std::string> chipNames;     // visible lblTitle, in order
-    std::vector<int> chipFields;            // the field each visible lblD shows
-    std::vector<std::string> landNames;     // visible lblTitle2
+    std::vector<std::string> chipNames;  // visible lblTitle, in order
+    std::vector<int> chipFields;         // the field each visible lblD shows
+    std::vector<std::string> landNames;  // visible lblTitle2
     bool landFrame;
 };
 
-void PrintTo(const ShapeCase& row, std::ostream* out) { *out << "shape " << row.shape; }
+void PrintTo(const ShapeCase& row, std::ostream* out) {
+    *out << "shape " << row.shape;
+}
 
 class SizeSheetShapeTest : public testing::TestWithParam<ShapeCase> {};
 
 TEST_P(SizeSheetShapeTest, ShowsTheRowsOfItsShape) {
     const ShapeCase& expected = GetParam();
     const SizeSheetContent sheet = BuildSizeSheet(
-        WithCapacitor(Capacitor(static_cast<float>(expected.shape))), ProductKind::Capacitor, 0,
-        shared::Eia);
+        WithCapacitor(Capacitor(static_cast<float>(expected.shape))), ProductKind::Capacitor, 0, shared::Eia);
 
     EXPECT_EQ(sheet.Shape, expected.shape);
     EXPECT_EQ(sheet.ImageKey, expected.imageKey);
@@ -174,8 +179,8 @@ TEST(SizeSheetTest, InductorShowsFourValuesAndNoLands) {
     EXPECT_EQ(sheet.Shape, kInductorChipShape);
     EXPECT_EQ(sheet.ImageKey, "chip");
     EXPECT_EQ(sheet.PartNumber, "PWW15HN1N0S");
-    const std::vector<std::string> values = {"1.00\u00B10.05", "0.50\u00B10.05d", "0.50",
-                                             "0.25\u00B10.10", ""};
+    const std::vector<std::string> values = {"1.00\u00B10.05", "0.50\u00B10.05d", "0.50", "0.25\u00B10.10",
+                                             ""};
     const std::vector<std::string> names = {"L", "W", "T", "e", "g(min)"};
     for (std::size_t row = 0; row < kChipRowCount; ++row) {
         const SizeSheetRow& chip = sheet.Chip[row];
@@ -225,8 +230,8 @@ TEST(SizeSheetSampleLibraryTest, EveryPartHasASheetAndEveryShapeOccurs) {
     const Library library = LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.');
     std::set<int> shapes;
     for (std::size_t i = 0; i < library.CapacitorTable.size(); ++i) {
-        const SizeSheetContent sheet = BuildSizeSheet(library, ProductKind::Capacitor,
-                                                      static_cast<std::int32_t>(i), shared::Eia);
+        const SizeSheetContent sheet =
+            BuildSizeSheet(library, ProductKind::Capacitor, static_cast<std::int32_t>(i), shared::Eia);
         shapes.insert(sheet.Shape);
         EXPECT_FALSE(sheet.PartNumber.empty());
         for (const SizeSheetRow& row : sheet.Chip) {

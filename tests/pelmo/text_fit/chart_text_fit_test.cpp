@@ -3,9 +3,9 @@
 // the legend captions, measured with the screen fonts against the chart picture and
 // the legend frames.
 #include "chart_windows_session.h"
-
 #include "pelmo/charts/qt/frm_graph.h"
 #include "pelmo/library/library_loader.h"
+
 #include "shared/canvas/qt/canvas_widget.h"
 #include "shared/canvas/qt/painter_canvas.h"
 #include "shared/parts/part_number_codes.h"
@@ -13,9 +13,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <utility>
@@ -74,11 +73,11 @@ protected:
         for (const InductorRecord& record : session.library.InductorTable) {
             const int rangeClass = shared::FrequencyRangeClass(record.PartNumber);
             if (rangeClass != 0)
-                all[{rangeClass, record.UpperFrequency == kTwentyGigahertz}].emplace_back(record.PartNumber, true);
+                all[{rangeClass, record.UpperFrequency == kTwentyGigahertz}].emplace_back(record.PartNumber,
+                                                                                          true);
         }
         for (auto& [group, parts] : all)
-            if (parts.size() > 6)
-                parts.erase(parts.begin() + 3, parts.end() - 3);
+            if (parts.size() > 6) parts.erase(parts.begin() + 3, parts.end() - 3);
         return all;
     }
 
@@ -86,8 +85,13 @@ protected:
         const shared::PainterCanvas& shown = window.Picture().Canvas();
         MeasuringCanvas canvas(shown.PixelWidth(), shown.PixelHeight(), shown.DotsPerInch());
         ChartWindowModel copy = window.Model();
-        ChartContext context{session.slotTable, session.pointTable, session.library, shared::Eia,
-                             session.fake.facts.DegreeSign, &session.fake.messages, "Pelmo"};
+        ChartContext context{session.slotTable,
+                             session.pointTable,
+                             session.library,
+                             shared::Eia,
+                             session.fake.facts.DegreeSign,
+                             &session.fake.messages,
+                             "Pelmo"};
         copy.Draw(canvas, false, context, "");
         ASSERT_FALSE(canvas.placed.empty());
         const double left = canvas.ScaleLeft();
@@ -95,7 +99,8 @@ protected:
         const double top = canvas.ScaleTop();
         const double bottom = top + canvas.ScaleHeight();
         for (const MeasuringCanvas::Placed& text : canvas.placed) {
-            const std::string where = window.windowTitle().toStdString() + " of " + parts + ": \"" + text.text + "\"";
+            const std::string where =
+                window.windowTitle().toStdString() + " of " + parts + ": \"" + text.text + "\"";
             EXPECT_GE(text.left, left) << where;
             EXPECT_LE(text.right, right) << where;
             EXPECT_GE(std::min(text.top, text.bottom), std::min(top, bottom)) << where;
@@ -107,12 +112,14 @@ protected:
             ASSERT_NE(label, nullptr);
             ASSERT_NE(frame, nullptr);
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
-                << window.windowTitle().toStdString() << " legend " << k << ": " << label->text().toStdString();
+                << window.windowTitle().toStdString() << " legend " << k << ": "
+                << label->text().toStdString();
             // The caption sits inside its frame, below the title and the border drawn through it.
             if (!frame->title().isEmpty()) {
                 EXPECT_GE(label->y(), frame->fontMetrics().height()) << window.windowTitle().toStdString();
             }
-            EXPECT_LE(label->geometry().bottom(), frame->contentsRect().bottom()) << window.windowTitle().toStdString();
+            EXPECT_LE(label->geometry().bottom(), frame->contentsRect().bottom())
+                << window.windowTitle().toStdString();
         }
     }
 
@@ -122,7 +129,9 @@ protected:
 TEST_F(ChartTextFitTest, AxisLabelsTitlesAndLegendsOfEveryKindShowWhole) {
     const std::map<AxisGroup, std::vector<std::pair<std::string, bool>>> groups = PartsByAxis();
     ASSERT_GE(groups.size(), 6U);
-    ASSERT_TRUE(groups.count({5, true}) + groups.count({3, true}) + groups.count({4, true}) + groups.count({6, true}) > 0);
+    ASSERT_TRUE(groups.count({5, true}) + groups.count({3, true}) + groups.count({4, true}) +
+                    groups.count({6, true}) >
+                0);
     int checked = 0;
     for (const auto& [group, parts] : groups) {
         std::string names;

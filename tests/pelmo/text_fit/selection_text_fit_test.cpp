@@ -26,7 +26,8 @@ int Room(const QLabel& label) {
 int Room(const QLineEdit& edit) {
     QStyleOptionFrame option;
     option.initFrom(&edit);
-    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+    option.lineWidth =
+        edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
     const QRect inside = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
     const QMargins margins = edit.textMargins();
     return inside.width() - margins.left() - margins.right() - 4;  // the line edit's own 2-pixel side margins
@@ -38,7 +39,10 @@ int Room(const QComboBox& box) {
     option.initFrom(&box);
     option.editable = box.isEditable();
     option.frame = box.hasFrame();
-    return box.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &box).width() - 4;
+    return box.style()
+               ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &box)
+               .width() -
+           4;
 }
 
 struct Widest {
@@ -56,8 +60,7 @@ protected:
         QWidget* widget = Child<QWidget>(control);
         const int width = widget->fontMetrics().horizontalAdvance(QString::fromStdString(text));
         Widest& widest = widest_[control];
-        if (width > widest.width)
-            widest = Widest{width, text, part};
+        if (width > widest.width) widest = Widest{width, text, part};
     }
 
     // Both ends of the chosen part's frequency range, as the scroll bar reaches them.
@@ -74,14 +77,21 @@ protected:
             Note("cboItemA", state.ItemA.Text, part);
             Note("cboItemB", state.ItemB.Text, part);
             Note("cboItemC", state.ItemC.Text, part);
-            if (state.ItemDVisible)
-                Note("cboItemD", state.ItemD.Text, part);
+            if (state.ItemDVisible) Note("cboItemD", state.ItemD.Text, part);
             for (const auto& [control, text] :
-                 std::initializer_list<std::pair<const char*, const std::string*>>{
-                     {"lblFreq", &r.Freq}, {"lblImp", &r.Imp}, {"lblCap", &r.Cap}, {"lblInd", &r.Ind},
-                     {"lblRes", &r.Res}, {"lblMag0", &r.Mag[0]}, {"lblMag1", &r.Mag[1]},
-                     {"lblPhase0", &r.Phase[0]}, {"lblPhase1", &r.Phase[1]}, {"lblReal0", &r.Real[0]},
-                     {"lblReal1", &r.Real[1]}, {"lblImag0", &r.Imag[0]}, {"lblImag1", &r.Imag[1]}})
+                 std::initializer_list<std::pair<const char*, const std::string*>>{{"lblFreq", &r.Freq},
+                                                                                   {"lblImp", &r.Imp},
+                                                                                   {"lblCap", &r.Cap},
+                                                                                   {"lblInd", &r.Ind},
+                                                                                   {"lblRes", &r.Res},
+                                                                                   {"lblMag0", &r.Mag[0]},
+                                                                                   {"lblMag1", &r.Mag[1]},
+                                                                                   {"lblPhase0", &r.Phase[0]},
+                                                                                   {"lblPhase1", &r.Phase[1]},
+                                                                                   {"lblReal0", &r.Real[0]},
+                                                                                   {"lblReal1", &r.Real[1]},
+                                                                                   {"lblImag0", &r.Imag[0]},
+                                                                                   {"lblImag1", &r.Imag[1]}})
                 Note(control, *text, part);
         }
     }
@@ -104,10 +114,12 @@ protected:
     // Captions: labels, option buttons and frame titles as the window shows them now.
     void ExpectCaptionsFit() {
         for (const QLabel* label : window_->findChildren<QLabel*>()) {
-            if (!label->isVisibleTo(window_.get()) || label->text().isEmpty() || label->textFormat() == Qt::RichText)
+            if (!label->isVisibleTo(window_.get()) || label->text().isEmpty() ||
+                label->textFormat() == Qt::RichText)
                 continue;
             const int width = label->fontMetrics().horizontalAdvance(label->text());
-            EXPECT_LE(width, Room(*label)) << label->objectName().toStdString() << ": " << label->text().toStdString();
+            EXPECT_LE(width, Room(*label))
+                << label->objectName().toStdString() << ": " << label->text().toStdString();
             EXPECT_LE(label->fontMetrics().height(), label->contentsRect().height())
                 << label->objectName().toStdString();
         }
@@ -131,8 +143,7 @@ TEST_P(SelectionTextFitTest, EveryReadoutOfEveryPartShowsWhole) {
     int chosen = 0;
     for (const CapacitorRecord& record : library_.CapacitorTable) {
         const std::string& part = record.PartNumber[shared::Eia];
-        if (part.empty() || shared::FrequencyRangeClass(part) == 0)
-            continue;
+        if (part.empty() || shared::FrequencyRangeClass(part) == 0) continue;
         model_.SetPartNumberText(part);
         model_.cboPartNumber_KeyPress('\r');
         NoteBothEnds(part);

@@ -1,4 +1,5 @@
 #include "shared/canvas/canvas_state.h"
+
 #include "shared/errors/runtime_error.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "shared/canvas/qt/canvas_widget.h"
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPixmap>
+
+#include <gtest/gtest.h>
 
 namespace shared {
 namespace {
@@ -20,19 +20,18 @@ TEST(CanvasWidget, ReportsTheMouseInUserCoordinates) {
                          x = ux;
                          y = uy;
                      });
-    QObject::connect(&widget, &CanvasWidget::mousePressed,
-                     [&](Qt::MouseButton button, Qt::KeyboardModifiers, double, double) {
-                         pressed = button;
-                     });
+    QObject::connect(
+        &widget, &CanvasWidget::mousePressed,
+        [&](Qt::MouseButton button, Qt::KeyboardModifiers, double, double) { pressed = button; });
 
-    QMouseEvent move(QEvent::MouseMove, QPointF(150, 50), QPointF(150, 50), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(150, 50), QPointF(150, 50), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &move);
     EXPECT_DOUBLE_EQ(x, 1500);
     EXPECT_DOUBLE_EQ(y, 2250);
 
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10),
-                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &press);
     EXPECT_EQ(pressed, Qt::RightButton);
 }

@@ -1,10 +1,9 @@
 #include "shared/canvas/qt/painter_canvas.h"
 
-#include <gtest/gtest.h>
-
 #include <QFontInfo>
 #include <QImage>
 
+#include <gtest/gtest.h>
 #include <numbers>
 
 namespace shared {
@@ -23,8 +22,7 @@ int CountColour(const QImage& image, Rgb color, QRect area) {
     int count = 0;
     area = area.intersected(image.rect());
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += PixelAt(image, x, y) == color ? 1 : 0;
+        for (int x = area.left(); x <= area.right(); ++x) count += PixelAt(image, x, y) == color ? 1 : 0;
     return count;
 }
 
@@ -33,8 +31,7 @@ QRect InkBounds(const QImage& image) {
     QRect bounds;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (PixelAt(image, x, y) != colors::kWhite)
-                bounds |= QRect(x, y, 1, 1);
+            if (PixelAt(image, x, y) != colors::kWhite) bounds |= QRect(x, y, 1, 1);
     return bounds;
 }
 
@@ -168,8 +165,7 @@ TEST(PainterCanvas, LineWidthIsInDevicePixelsWhateverTheScale) {
     canvas.SetDrawWidth(5);
     canvas.Line(300, 1500, 2700, 1500, colors::kBlue);
     int rows = 0;
-    for (int y = 40; y < 60; ++y)
-        rows += PixelAt(canvas.Image(), 50, y) == colors::kBlue ? 1 : 0;
+    for (int y = 40; y < 60; ++y) rows += PixelAt(canvas.Image(), 50, y) == colors::kBlue ? 1 : 0;
     EXPECT_EQ(rows, 5);
 }
 

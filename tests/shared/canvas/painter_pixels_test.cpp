@@ -4,11 +4,10 @@
 #include "shared/canvas/qt/qt_draw_masked.h"
 #include "shared/canvas/qt/qt_pixel_image.h"
 
-#include <gtest/gtest.h>
-
 #include <QImage>
 #include <QSet>
 
+#include <gtest/gtest.h>
 #include <random>
 
 namespace shared {
@@ -20,9 +19,9 @@ PixelImage RandomPicture(int width, int height, unsigned seed) {
     PixelImage picture(width, height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            picture.Set(x, y, Rgb{static_cast<std::uint8_t>(byte(random)),
-                                  static_cast<std::uint8_t>(byte(random)),
-                                  static_cast<std::uint8_t>(byte(random))});
+            picture.Set(x, y,
+                        Rgb{static_cast<std::uint8_t>(byte(random)), static_cast<std::uint8_t>(byte(random)),
+                            static_cast<std::uint8_t>(byte(random))});
     return picture;
 }
 
@@ -42,8 +41,7 @@ TEST(QtDrawMasked, AgreesBitForBitWithThePlainRule) {
     // Make most of the mask clean black or white, as real masks are.
     for (int y = 0; y < 19; ++y)
         for (int x = 0; x < 23; ++x)
-            if ((x + y) % 3 != 0)
-                mask.Set(x, y, (x < 11) ? colors::kBlack : colors::kWhite);
+            if ((x + y) % 3 != 0) mask.Set(x, y, (x < 11) ? colors::kBlack : colors::kWhite);
     const Rgb background{0x33, 0x99, 0xCC};
 
     PixelImage expected(30, 25);
@@ -102,8 +100,7 @@ TEST(CanvasSample, RendersEveryKindOfDrawing) {
     ASSERT_EQ(image.size(), QSize(600, 400));
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y) & 0xFFFFFF);
+        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y) & 0xFFFFFF);
     EXPECT_TRUE(colours.contains(0x0000FF)) << "no blue curve";
     EXPECT_TRUE(colours.contains(0xFF0000)) << "no red marker or arc";
     EXPECT_TRUE(colours.contains(0xC0C0C0)) << "no plot area";

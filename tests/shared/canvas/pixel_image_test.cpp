@@ -1,5 +1,6 @@
-#include "shared/canvas/draw_masked.h"
 #include "shared/canvas/pixel_image.h"
+
+#include "shared/canvas/draw_masked.h"
 #include "shared/canvas/recording_canvas.h"
 #include "shared/errors/runtime_error.h"
 
@@ -112,8 +113,7 @@ TEST(PixelImage, CropOutsideThePictureUsesTheGivenColour) {
 
 TEST(PixelImage, AccessOutsideThePictureIsAnErrorNotACrash) {
     PixelImage picture(2, 2);
-    for (const auto& [x, y] : {std::pair{-1, 0}, std::pair{0, -1}, std::pair{2, 0},
-                               std::pair{0, 2}}) {
+    for (const auto& [x, y] : {std::pair{-1, 0}, std::pair{0, -1}, std::pair{2, 0}, std::pair{0, 2}}) {
         try {
             picture.Set(x, y, colors::kRed);
             FAIL() << "wrote outside at " << x << "," << y;

@@ -1,7 +1,6 @@
 #include "shared/canvas/recording_canvas.h"
 
 #include <gtest/gtest.h>
-
 #include <numbers>
 
 namespace shared {
@@ -97,7 +96,9 @@ TEST(RecordingCanvas, FontModelCountsCharactersNotBytes) {
     RecordingCanvas canvas(600, 600, 96);
     canvas.SetScaleMode(ScaleMode::Pixels);
     canvas.SetFontSize(12);  // 6 pt = 8 pixels a character
-    EXPECT_DOUBLE_EQ(canvas.TextWidth("[\xC2\xB0" "C]"), 32);
+    EXPECT_DOUBLE_EQ(canvas.TextWidth("[\xC2\xB0"
+                                      "C]"),
+                     32);
     EXPECT_DOUBLE_EQ(canvas.TextWidth(""), 0);
     EXPECT_DOUBLE_EQ(canvas.TextHeight("x"), 19.2);
     canvas.SetScaleMode(ScaleMode::Twips);  // 15 twips a pixel

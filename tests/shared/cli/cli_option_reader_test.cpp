@@ -3,10 +3,9 @@
 #include "shared/cli/cli_usage_error.h"
 #include "shared/cli/executable_folder.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <string_view>
 #include <vector>

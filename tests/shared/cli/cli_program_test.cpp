@@ -1,10 +1,9 @@
-#include "shared/cli/cli_option_reader.h"
 #include "shared/cli/cli_program.h"
 
+#include "shared/cli/cli_option_reader.h"
 #include "shared/errors/runtime_error.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 #include <vector>
@@ -56,8 +55,9 @@ TEST(CliProgramTest, ReadOptionsAreStoredInOrderAndRequiredOnesChecked) {
     const std::vector<std::string> arguments = {"curve", "--x=1", "-o", "f", "--x", "2"};
     const std::string_view allowed[] = {"--x", "-o"};
     std::string stored;
-    const std::vector<std::string> seen = ReadCliOptions(
-        arguments, 1, allowed, "curve", [&](const std::string& name, const std::string& value) { stored += name + value; });
+    const std::vector<std::string> seen =
+        ReadCliOptions(arguments, 1, allowed, "curve",
+                       [&](const std::string& name, const std::string& value) { stored += name + value; });
     EXPECT_EQ(stored, "--x1-of--x2");
     EXPECT_TRUE(CliOptionSeen(seen, "-o"));
     EXPECT_FALSE(CliOptionSeen(seen, "--part"));
@@ -72,9 +72,8 @@ TEST(CliProgramTest, ALibraryThatCannotBeReadIsReportedWithItsFolder) {
     EXPECT_FALSE(CliProgram::LoadLibrary("lib", err, [] { return false; }));
     EXPECT_EQ(err.str(), "Sort Error!\n");
     err.str("");
-    EXPECT_FALSE(CliProgram::LoadLibrary("/data/lib", err, []() -> bool {
-        throw RuntimeError(error::kFileNotFound);
-    }));
+    EXPECT_FALSE(CliProgram::LoadLibrary("/data/lib", err,
+                                         []() -> bool { throw RuntimeError(error::kFileNotFound); }));
     EXPECT_EQ(err.str(), "Unexpected Error 53\nFile not found\n(library folder /data/lib)\n");
 }
 

@@ -1,4 +1,5 @@
 #include "shared/desktop/desktop_frame.h"
+
 #include "shared/desktop/menu_bars.h"
 #include "shared/desktop/window_entry.h"
 #include "shared/dialogs/twips.h"
@@ -12,10 +13,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <functional>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 
@@ -66,16 +66,19 @@ protected:
     }
     void RunCommand(int command) override {
         switch (command) {
-        case kThrowStd: throw std::runtime_error("disk on fire");
-        case kThrowRuntime: throw RuntimeError(53);
-        case kOpenWindow: {
-            auto* window = new QWidget;
-            window->setWindowTitle(QStringLiteral("Chart & Co %1").arg(++opened));
-            Area().addSubWindow(window)->show();
-            Area().setActiveSubWindow(Area().subWindowList().last());
-            break;
-        }
-        default: break;
+            case kThrowStd:
+                throw std::runtime_error("disk on fire");
+            case kThrowRuntime:
+                throw RuntimeError(53);
+            case kOpenWindow: {
+                auto* window = new QWidget;
+                window->setWindowTitle(QStringLiteral("Chart & Co %1").arg(++opened));
+                Area().addSubWindow(window)->show();
+                Area().setActiveSubWindow(Area().subWindowList().last());
+                break;
+            }
+            default:
+                break;
         }
     }
 
@@ -164,8 +167,9 @@ TEST_F(DesktopFrameTest, TheActiveWindowChoosesTheMenuBar) {
 TEST_F(DesktopFrameTest, TheWindowMenuListsAndActivatesTheWindows) {
     Trigger(kHomeBar, "mnuWindowOpen");
     Trigger(kOtherBar, "mnuWindowOpen");
-    EXPECT_EQ(ListedWindows(kOtherBar), (std::vector<QString>{QStringLiteral("&1 Home"), QStringLiteral("&2 Chart && Co 1"),
-                                                              QStringLiteral("&3 Chart && Co 2 *")}));
+    EXPECT_EQ(ListedWindows(kOtherBar),
+              (std::vector<QString>{QStringLiteral("&1 Home"), QStringLiteral("&2 Chart && Co 1"),
+                                    QStringLiteral("&3 Chart && Co 2 *")}));
     // Opening again replaces the list rather than adding to it.
     EXPECT_EQ(ListedWindows(kOtherBar).size(), 3U);
     QMenu* menu = frame.Bars().Menu(kOtherBar, QStringLiteral("mnuWindow"));

@@ -1,14 +1,14 @@
+#include "shared/dialogs/frm_about.h"
+#include "shared/dialogs/frm_printing.h"
+#include "shared/dialogs/frm_select.h"
+#include "shared/dialogs/twips.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include "shared/dialogs/frm_about.h"
-#include "shared/dialogs/frm_printing.h"
-#include "shared/dialogs/frm_select.h"
-#include "shared/dialogs/twips.h"
 
 namespace shared {
 namespace {
@@ -44,7 +44,9 @@ TEST(AboutBox, OkClosesTheWindow) {
     EXPECT_EQ(about.result(), QDialog::Accepted);
 }
 
-QString PartNumberOf(std::int32_t index) { return QStringLiteral("JIS-%1").arg(index); }
+QString PartNumberOf(std::int32_t index) {
+    return QStringLiteral("JIS-%1").arg(index);
+}
 
 TEST(SelectDialog, ListsCandidatesInOrderWithTheFirstSelected) {
     std::vector<std::int32_t> candidates{42, 7, 19};
@@ -57,7 +59,8 @@ TEST(SelectDialog, ListsCandidatesInOrderWithTheFirstSelected) {
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(Child<QLabel>(select, "lblTitle")->text(),
               QStringLiteral("There exist several choices for your select."));
-    EXPECT_EQ(Child<QLabel>(select, "lblTitle2")->text(), QStringLiteral("Choose one from the following list."));
+    EXPECT_EQ(Child<QLabel>(select, "lblTitle2")->text(),
+              QStringLiteral("Choose one from the following list."));
     EXPECT_EQ(select.windowTitle(), QStringLiteral("Select"));
 }
 
@@ -116,7 +119,8 @@ TEST(SelectDialog, DesignedSizingIgnoresTheCandidateCount) {
     std::vector<std::int32_t> six{1, 2, 3, 4, 5, 6};
     frmSelect a(two, PartNumberOf, SelectListSizing::Designed);
     frmSelect b(six, PartNumberOf, SelectListSizing::Designed);
-    EXPECT_EQ(Child<QListWidget>(a, "lstPartnumber")->height(), Child<QListWidget>(b, "lstPartnumber")->height());
+    EXPECT_EQ(Child<QListWidget>(a, "lstPartnumber")->height(),
+              Child<QListWidget>(b, "lstPartnumber")->height());
 }
 
 TEST(PrintingNotice, CaptionAndText) {

@@ -1,16 +1,15 @@
-#include "shared/errors/runtime_error.h"
 #include "shared/files/field_reader.h"
 
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include "shared/errors/runtime_error.h"
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace shared {
@@ -140,14 +139,13 @@ TEST(FieldReader, CountAboveTheLimitOverflows) {
 class FieldReaderFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("field_reader_test_" + std::to_string(::getpid()));
+        folder_ =
+            std::filesystem::temp_directory_path() / ("field_reader_test_" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override {
         std::error_code ec;
-        std::filesystem::permissions(folder_ / "locked.idx", std::filesystem::perms::owner_all,
-                                     ec);
+        std::filesystem::permissions(folder_ / "locked.idx", std::filesystem::perms::owner_all, ec);
         std::filesystem::remove_all(folder_, ec);
     }
     std::string Write(const std::string& name, const std::string& bytes) {
@@ -185,8 +183,7 @@ TEST(FieldReader, SurvivesRandomBytes) {
     for (int round = 0; round < 3000; ++round) {
         std::string bytes(random() % 200, '\0');
         for (char& c : bytes) {
-            c = random() % 2 ? alphabet[random() % alphabet.size()]
-                             : static_cast<char>(random() % 256);
+            c = random() % 2 ? alphabet[random() % alphabet.size()] : static_cast<char>(random() % 256);
         }
         FieldReader reader(bytes);
         std::size_t fields = 0;

@@ -1,18 +1,18 @@
-#include "shared/errors/runtime_error.h"
 #include "shared/files/fixed_record_reader.h"
-#include "shared/files/little_endian.h"
+
 #include "support/test_names.h"
 
-#include <gtest/gtest.h>
-
-#include <unistd.h>
+#include "shared/errors/runtime_error.h"
+#include "shared/files/little_endian.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <string>
+#include <unistd.h>
 
 namespace shared {
 namespace {
@@ -77,8 +77,7 @@ TEST(LittleEndian, ReadsOutsideTheBytesRaise9) {
     EXPECT_EQ(ErrorNumberOf([&] { ReadInt16Le(four, 3); }), 9);
     EXPECT_EQ(ErrorNumberOf([&] { ReadSingleLe(four, 1); }), 9);
     EXPECT_EQ(ErrorNumberOf([&] { ReadDoubleLe(four, 0); }), 9);
-    EXPECT_EQ(ErrorNumberOf([&] { ReadInt32Le(four, std::numeric_limits<std::size_t>::max()); }),
-              9);
+    EXPECT_EQ(ErrorNumberOf([&] { ReadInt32Le(four, std::numeric_limits<std::size_t>::max()); }), 9);
     EXPECT_EQ(ErrorNumberOf([&] { ReadInt32Le(four, 0); }), 0);
 }
 
@@ -134,8 +133,8 @@ TEST(FixedRecordReader, RecordsAreTheirOwnSlices) {
 }
 
 TEST(FixedRecordReader, ReadsAFileAndReportsAMissingOne) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("fixed_record_test_" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("fixed_record_test_" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const auto path = (folder / "ind.dat").string();
     std::string bytes;
@@ -147,8 +146,7 @@ TEST(FixedRecordReader, ReadsAFileAndReportsAMissingOne) {
     FixedRecordReader reader = FixedRecordReader::OpenFile(path, 44, 2);
     EXPECT_EQ(ReadSingleLe(reader.Record(1), 40), 21.0f);
     EXPECT_EQ(ErrorNumberOf([&] { FixedRecordReader::OpenFile(path, 44, 3); }), 62);
-    EXPECT_EQ(ErrorNumberOf([&] { FixedRecordReader::OpenFile((folder / "no.dat").string(), 44, 0); }),
-              53);
+    EXPECT_EQ(ErrorNumberOf([&] { FixedRecordReader::OpenFile((folder / "no.dat").string(), 44, 0); }), 53);
     std::filesystem::remove_all(folder);
 }
 

@@ -1,14 +1,15 @@
-#include "shared/errors/runtime_error.h"
 #include "shared/parts/capacitance_text.h"
+
+#include "support/test_names.h"
+
+#include "shared/errors/runtime_error.h"
 #include "shared/parts/log10.h"
 #include "shared/parts/numeric_list.h"
 #include "shared/platform/messages.h"
 #include "shared/text/number_text.h"
-#include "support/test_names.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <string>
 #include <vector>

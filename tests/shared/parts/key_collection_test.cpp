@@ -1,5 +1,6 @@
-#include "shared/errors/runtime_error.h"
 #include "shared/parts/key_collection.h"
+
+#include "shared/errors/runtime_error.h"
 
 #include <gtest/gtest.h>
 
@@ -40,8 +41,7 @@ TEST(KeyCollection, RefusesDuplicatesInAnyCaseAndEmptyKeys) {
         FAIL() << "duplicate added";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.Number(), 457);
-        EXPECT_EQ(e.Description(),
-                  "This key is already associated with an element of this collection");
+        EXPECT_EQ(e.Description(), "This key is already associated with an element of this collection");
     }
     EXPECT_EQ(collection.Find("PW15DZ4N7"), 1);
     EXPECT_EQ(collection.Spelling("PW15DZ4N7"), "PW15DZ4N7");

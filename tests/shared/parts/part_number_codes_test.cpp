@@ -1,10 +1,11 @@
-#include "shared/errors/runtime_error.h"
 #include "shared/parts/part_number_codes.h"
-#include "shared/text/number_text.h"
+
 #include "support/test_names.h"
 
-#include <gtest/gtest.h>
+#include "shared/errors/runtime_error.h"
+#include "shared/text/number_text.h"
 
+#include <gtest/gtest.h>
 #include <string>
 
 namespace shared {
@@ -27,8 +28,7 @@ struct ClassCase {
 class FrequencyRangeClassCases : public ::testing::TestWithParam<ClassCase> {};
 
 TEST_P(FrequencyRangeClassCases, FirstRuleThatHoldsDecides) {
-    EXPECT_EQ(FrequencyRangeClass(GetParam().partNumber), GetParam().frequencyClass)
-        << GetParam().partNumber;
+    EXPECT_EQ(FrequencyRangeClass(GetParam().partNumber), GetParam().frequencyClass) << GetParam().partNumber;
 }
 
 // Part numbers: series(1-3) size(4-5) sixth(6) characteristic(7-8) voltage(9-10)
@@ -69,8 +69,8 @@ TEST(PartNumberCodes, InductorAndLowInductanceSizes) {
     EXPECT_FALSE(IsInductorNumber("PN15"));
     EXPECT_FALSE(IsInductorNumber("P"));
     EXPECT_FALSE(IsInductorNumber("pw15"));
-    for (const char* size : {"PNN18", "PNN21", "PNN31", "PNE18", "PNE21", "PNE31", "PNO18",
-                             "PNO21", "PNO31"}) {
+    for (const char* size :
+         {"PNN18", "PNN21", "PNN31", "PNE18", "PNE21", "PNE31", "PNO18", "PNO21", "PNO31"}) {
         EXPECT_TRUE(IsLowInductanceSize(std::string(size) + "5R71H104KA88")) << size;
     }
     EXPECT_FALSE(IsLowInductanceSize("PNN155R71H104KA88"));
@@ -114,8 +114,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, CapacitanceCodes, ::testing::Values(
 // clang-format on
 
 TEST(PartNumberCodes, CapacitanceCodeThatIsNoNumberIsATypeMismatch) {
-    for (const char* partNumber : {"KTA155R71H1X4KA88", "KTA155R71HRR5KA88", "KTA155R71H",
-                                   "KTA155R71H-15KA88", "KTA155R71H10"}) {
+    for (const char* partNumber :
+         {"KTA155R71H1X4KA88", "KTA155R71HRR5KA88", "KTA155R71H", "KTA155R71H-15KA88", "KTA155R71H10"}) {
         try {
             ParseCapacitanceCode(partNumber);
             ADD_FAILURE() << partNumber;

@@ -1,10 +1,10 @@
-#include "shared/errors/runtime_error.h"
 #include "shared/parts/part_sort.h"
+
+#include "shared/errors/runtime_error.h"
 #include "shared/text/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -58,10 +58,8 @@ std::vector<int> Ids(const std::vector<Capacitor>& table) {
 // part number and so the empty key.
 std::vector<Capacitor> Library() {
     return {
-        {{"KTA185R71H104KA88", "JA185R71H104"}, "50", 0},
-        {{"", "JB155R71H104"}, "50", 1},
-        {{"KTA155R71H1R0KA88", "JC155R71H1R0"}, "50", 2},
-        {{"KTA155R71H010KA88", "JD155R71H010"}, "25", 3},
+        {{"KTA185R71H104KA88", "JA185R71H104"}, "50", 0},  {{"", "JB155R71H104"}, "50", 1},
+        {{"KTA155R71H1R0KA88", "JC155R71H1R0"}, "50", 2},  {{"KTA155R71H010KA88", "JD155R71H010"}, "25", 3},
         {{"KTA155R70J104KA88", "JE155R70J104"}, "6.3", 4},
     };
 }
@@ -116,8 +114,7 @@ TEST(SortByPartNumber, DuplicatePartNumbersInEitherNotationRaise457) {
             ADD_FAILURE() << "no error for notation " << notation;
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.Number(), 457);
-            EXPECT_EQ(e.Description(),
-                      "This key is already associated with an element of this collection");
+            EXPECT_EQ(e.Description(), "This key is already associated with an element of this collection");
         }
         EXPECT_EQ(index[Eia].Count(), 0u);
         EXPECT_EQ(index[Jis].Count(), 0u);

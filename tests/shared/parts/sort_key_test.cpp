@@ -1,8 +1,8 @@
 #include "shared/parts/sort_key.h"
+
 #include "shared/text/number_text.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace shared {
@@ -14,12 +14,26 @@ TEST(SortKey, KeyOfTheDocumentedPartInBothSeparators) {
     {
         ScopedDecimalSeparator dot('.');
         ASSERT_TRUE(BuildSortKey("KTA155R71H104KA88", key, message)) << message;
-        EXPECT_EQ(key, "02" "11" "000000100000.00" "05" "5" "K" "A88");
+        EXPECT_EQ(key,
+                  "02"
+                  "11"
+                  "000000100000.00"
+                  "05"
+                  "5"
+                  "K"
+                  "A88");
     }
     {
         ScopedDecimalSeparator comma(',');
         ASSERT_TRUE(BuildSortKey("KTA155R71H104KA88", key, message)) << message;
-        EXPECT_EQ(key, "02" "11" "000000100000,00" "05" "5" "K" "A88");
+        EXPECT_EQ(key,
+                  "02"
+                  "11"
+                  "000000100000,00"
+                  "05"
+                  "5"
+                  "K"
+                  "A88");
     }
 }
 

@@ -1,17 +1,16 @@
 #include "shared/platform/atomic_file_writer.h"
 
-#include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "shared/errors/runtime_error.h"
+#include "shared/platform/testing/failing_file_sink.h"
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
-
-#include "shared/errors/runtime_error.h"
-#include "shared/platform/testing/failing_file_sink.h"
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace shared {
 namespace {
@@ -28,9 +27,9 @@ std::string ReadAll(const fs::path& path) {
 class AtomicFileWriterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("atomic_writer_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            fs::temp_directory_path() / ("atomic_writer_" + std::to_string(::getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         target_ = folder_ / "chart.s2p";

@@ -1,11 +1,10 @@
 #include "shared/platform/cls_comdlg.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
-
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/scripted_common_dialog_backend.h"
+
+#include <functional>
+#include <gtest/gtest.h>
 
 namespace shared {
 namespace {
@@ -61,9 +60,8 @@ TEST_F(ComdlgTest, StartsWithTheClassicInitialValues) {
     EXPECT_EQ(dlg.Color(), 0);
     // QBColor order: black, dark blue, dark green, dark cyan, dark red, dark magenta,
     // dark yellow, light grey, dark grey, blue, green, cyan, red, magenta, yellow, white.
-    const std::int32_t expected[16] = {0x000000, 0x800000, 0x008000, 0x808000,
-                                       0x000080, 0x800080, 0x008080, 0xC0C0C0,
-                                       0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+    const std::int32_t expected[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                       0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
                                        0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(dlg.CustomColor(i), expected[i]) << "custom colour " << i;
@@ -93,8 +91,7 @@ TEST_F(ComdlgTest, FilterReadsBackExactlyAsSetAndReachesTheDialogSplitIntoPairs)
     backend.QueueFile("/data/out.s2p");
     dlg.ShowSave();
     ASSERT_EQ(backend.FileRequests().size(), 1u);
-    EXPECT_EQ(backend.FileRequests()[0].filter,
-              "S parameter Data Files (*.s2p)|*.s2p|All Files (*.*)|*.*|");
+    EXPECT_EQ(backend.FileRequests()[0].filter, "S parameter Data Files (*.s2p)|*.s2p|All Files (*.*)|*.*|");
     EXPECT_EQ(backend.FileRequests()[0].filterIndex, 1);
 }
 

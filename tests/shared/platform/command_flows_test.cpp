@@ -1,11 +1,11 @@
+#include "support/temporary_folder.h"
+
 #include "shared/canvas/page_canvas.h"
 #include "shared/platform/print_job.h"
 #include "shared/platform/save_flow.h"
 #include "shared/platform/testing/fake_services.h"
-#include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>
-
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -47,8 +47,9 @@ protected:
         printer.Canvas().SetFontSize(12);
     }
     bool Print(const std::function<void(PageCanvas&)>& draw) {
-        return RunPrintJob(printer, PageOrientation::Landscape, draw, [this] { log.push_back("notice closed"); },
-                           fake.messages, "Pelmo");
+        return RunPrintJob(
+            printer, PageOrientation::Landscape, draw, [this] { log.push_back("notice closed"); },
+            fake.messages, "Pelmo");
     }
     // Every failure leaves the printer as the user set it up and is reported once, after
     // the notice has gone.
@@ -123,12 +124,13 @@ protected:
         return spec;
     }
     SaveFlowOutcome Save(bool writes = true) {
-        return RunSaveFlow(fake.services, Spec(), [this, writes](const std::string& fileName, Messages& messages) {
-            written.push_back(fileName);
-            hourglassWhileWriting = fake.cursor.ShowsHourglass();
-            messages.Show(writes ? "saved" : "failed", MessageIcon::Information, "Pelmo");
-            return writes;
-        });
+        return RunSaveFlow(fake.services, Spec(),
+                           [this, writes](const std::string& fileName, Messages& messages) {
+                               written.push_back(fileName);
+                               hourglassWhileWriting = fake.cursor.ShowsHourglass();
+                               messages.Show(writes ? "saved" : "failed", MessageIcon::Information, "Pelmo");
+                               return writes;
+                           });
     }
 
     FakeServices fake;

@@ -1,7 +1,6 @@
 #include "shared/platform/console_messages.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 #include <string>
 

@@ -1,12 +1,11 @@
 #include "shared/platform/error_report.h"
 
-#include <gtest/gtest.h>
+#include "shared/platform/testing/fake_messages.h"
 
 #include <functional>
+#include <gtest/gtest.h>
 #include <new>
 #include <stdexcept>
-
-#include "shared/platform/testing/fake_messages.h"
 
 namespace shared {
 namespace {
@@ -78,7 +77,8 @@ TEST(ErrorReportTest, ReportTitleIsTheRaisersChoiceNeverTheSource) {
 
 TEST(ErrorReportTest, PrinterErrorHasItsClassicDescription) {
     FakeMessages messages;
-    ErrorReport(messages, "pelmo", RuntimeError(error::kPrinterError, "Printer"), ErrorNumberForm::TrailingBlank);
+    ErrorReport(messages, "pelmo", RuntimeError(error::kPrinterError, "Printer"),
+                ErrorNumberForm::TrailingBlank);
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text, "Unexpected Error 482\r\nPrinter error");
 }

@@ -1,13 +1,12 @@
 #include "shared/platform/help_file.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-
 #include "shared/platform/program_folder.h"
 #include "shared/platform/testing/fake_messages.h"
 #include "shared/platform/testing/fake_shell.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
 
 namespace shared {
 namespace {

@@ -1,10 +1,10 @@
 #include "shared/platform/qt/qt_clipboard.h"
 
-#include <gtest/gtest.h>
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+
+#include <gtest/gtest.h>
 
 namespace shared {
 namespace {

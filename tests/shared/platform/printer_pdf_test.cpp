@@ -2,14 +2,13 @@
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/qt/qt_printer.h"
 
-#include <gtest/gtest.h>
-
 #include <QByteArray>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace shared {
@@ -31,8 +30,7 @@ std::vector<QSizeF> PageSizes(const QByteArray& pdf) {
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }
 
@@ -59,8 +57,7 @@ protected:
         page.Print("Impedance Chart");
         const double width = page.ScaleWidth();
         const double height = page.ScaleHeight();
-        page.SetScale(-1800000.0 / 10650, 24900000.0 / 7100, width * 3000 / 10650,
-                      -height * 3000 / 7100);
+        page.SetScale(-1800000.0 / 10650, 24900000.0 / 7100, width * 3000 / 10650, -height * 3000 / 7100);
         page.SetDrawWidth(5);
         page.Line(470, 400, 2870, 2800, colors::kBlue);
         page.SetDrawWidth(1);

@@ -1,11 +1,11 @@
-#include <QUrlQuery>
-
-#include <gtest/gtest.h>
-
 #include "shared/platform/qt/qt_dialog_conversions.h"
 #include "shared/platform/qt/qt_messages.h"
 #include "shared/platform/qt/qt_shell.h"
 #include "shared/platform/web_link.h"
+
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
 
 namespace shared {
 namespace {

@@ -1,18 +1,3 @@
-#include <QApplication>
-#include <QCursor>
-#include <QDir>
-#include <QFile>
-#include <QLockFile>
-#include <QPrinter>
-#include <QSettings>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <stdexcept>
-
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/cls_comdlg.h"
 #include "shared/platform/hourglass_guard.h"
@@ -23,6 +8,20 @@
 #include "shared/platform/qt/qt_single_instance.h"
 #include "shared/platform/save_folder.h"
 #include "shared/platform/testing/failing_file_sink.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QPrinter>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace shared {
 namespace {
@@ -178,8 +177,7 @@ TEST_F(QtSaveFileSinkTest, FailuresAndAbandonedWritesKeepTheOldFile) {
 TEST_F(QtSaveFileSinkTest, UnreachableFoldersRaiseTheClassicNumbers) {
     const std::string targets[] = {QDir(folder_.path()).filePath("missing/x.txt").toStdString(),
                                    (target_ + "/x.txt").toStdString(),
-                                   ::geteuid() == 0 ? std::string("/sys/x.txt")
-                                                    : std::string("/x.txt")};
+                                   ::geteuid() == 0 ? std::string("/sys/x.txt") : std::string("/x.txt")};
     for (const std::string& target : targets) {
         try {
             QtSaveFileSink sink(target);

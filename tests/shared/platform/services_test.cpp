@@ -1,9 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <stdexcept>
-
-#include <unistd.h>
+#include "support/temporary_folder.h"
 
 #include "shared/platform/file_filter.h"
 #include "shared/platform/hourglass_guard.h"
@@ -14,7 +9,11 @@
 #include "shared/platform/testing/memory_file_sink.h"
 #include "shared/platform/testing/memory_settings.h"
 #include "shared/platform/testing/scripted_single_instance.h"
-#include "support/temporary_folder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <unistd.h>
 
 namespace shared {
 namespace {
@@ -91,9 +90,9 @@ TEST(SaveFolderTest, AFolderThatCannotTakeTheFileIsNotOffered) {
     std::filesystem::create_directory(home.File("gone"));
     const std::string gone = home.File("gone");
     std::filesystem::remove(gone);
-    for (const std::string& refused : {std::string("/proc"), std::string("/proc/self/fd"), std::string("/sys"),
-                                       std::string("/dev"), std::string("/dev/"), home.File("to-proc"), gone,
-                                       home.File("plain.txt"), std::string()}) {
+    for (const std::string& refused :
+         {std::string("/proc"), std::string("/proc/self/fd"), std::string("/sys"), std::string("/dev"),
+          std::string("/dev/"), home.File("to-proc"), gone, home.File("plain.txt"), std::string()}) {
         MemorySettings settings;
         RememberSaveFolder(settings, refused + "/part.s2p", "part.s2p");
         EXPECT_EQ(ReadSaveFolder(settings, home.Path()), home.Path()) << refused;
@@ -104,8 +103,8 @@ TEST(SaveFolderTest, AFolderThatCannotTakeTheFileIsNotOffered) {
     RememberSaveFolder(settings, home.File("dev") + "/part.s2p", "part.s2p");
     EXPECT_EQ(ReadSaveFolder(settings, "/elsewhere"), home.File("dev"));
     if (::geteuid() != 0) {  // root may write anywhere
-        std::filesystem::permissions(home.File("dev"), std::filesystem::perms::owner_read |
-                                                           std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(home.File("dev"),
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         EXPECT_EQ(ReadSaveFolder(settings, "/elsewhere"), "/elsewhere");
         std::filesystem::permissions(home.File("dev"), std::filesystem::perms::owner_all);
     }

@@ -1,8 +1,8 @@
 #include "shared/platform/web_link.h"
 
-#include <gtest/gtest.h>
-
 #include "shared/errors/runtime_error.h"
+
+#include <gtest/gtest.h>
 
 namespace shared {
 namespace {
@@ -51,8 +51,7 @@ TEST(WebLinkTest, CatalogueKeysAreCutAtTheFirstUnderscore) {
     // clang-format on
     for (const Row& row : rows) {
         const std::string url = BuildWebLinkUrl(Request(1, row.box));
-        EXPECT_NE(url.find("&nkey=" + row.key + "&okey=" + row.key + "&lan="), std::string::npos)
-            << url;
+        EXPECT_NE(url.find("&nkey=" + row.key + "&okey=" + row.key + "&lan="), std::string::npos) << url;
     }
 }
 
@@ -60,14 +59,14 @@ TEST(WebLinkTest, EiaWithEnglishHelpCarriesTwoForLanguageAndNotation) {
     WebLinkRequest request = Request(1, "X");
     request.helpLanguage = 2;
     request.codeSystem = 0;
-    EXPECT_EQ(BuildWebLinkUrl(request),
-              kBase + "lt=0&i=1&v=2.1.14&l=2&nkey=X&okey=X&lan=2&t=1");
+    EXPECT_EQ(BuildWebLinkUrl(request), kBase + "lt=0&i=1&v=2.1.14&l=2&nkey=X&okey=X&lan=2&t=1");
 }
 
 TEST(WebLinkTest, TypedTextIsEncodedSoItCannotAddKeys) {
     const std::string url = BuildWebLinkUrl(Request(1, "A&lt=2 #x"));
-    EXPECT_EQ(url, kBase + "lt=0&i=1&v=2.1.14&l=1&nkey=A%26lt%3D2%20%23x&okey=A%26lt%3D2%20%23x"
-                           "&lan=1&t=1");
+    EXPECT_EQ(url, kBase +
+                       "lt=0&i=1&v=2.1.14&l=1&nkey=A%26lt%3D2%20%23x&okey=A%26lt%3D2%20%23x"
+                       "&lan=1&t=1");
     // clang-format off
     struct Row { std::string raw; std::string encoded; };
     const Row rows[] = {

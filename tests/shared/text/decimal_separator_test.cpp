@@ -1,16 +1,14 @@
-#include <gtest/gtest.h>
+#include "shared/text/number_text.h"
 
 #include <clocale>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <string>
-
-#include "shared/text/number_text.h"
 
 namespace shared {
 namespace {
 
-TEST(DecimalSeparator, ScopedSeparatorRestoresThePreviousOne)
-{
+TEST(DecimalSeparator, ScopedSeparatorRestoresThePreviousOne) {
     EXPECT_EQ(DecimalSeparator(), '.');
     {
         ScopedDecimalSeparator comma(',');
@@ -24,8 +22,7 @@ TEST(DecimalSeparator, ScopedSeparatorRestoresThePreviousOne)
     EXPECT_EQ(DecimalSeparator(), '.');
 }
 
-TEST(DecimalSeparator, SetChangesEveryDefaultConversion)
-{
+TEST(DecimalSeparator, SetChangesEveryDefaultConversion) {
     SetDecimalSeparator(',');
     EXPECT_EQ(Format(1234.5, "#,##0.00"), "1.234,50");
     EXPECT_EQ(GeneralNumberText(0.5), "0,5");
@@ -35,14 +32,12 @@ TEST(DecimalSeparator, SetChangesEveryDefaultConversion)
     EXPECT_EQ(Format(1234.5, "#,##0.00"), "1,234.50");
 }
 
-TEST(GroupSeparatorFor, NeverEqualsTheDecimalSeparator)
-{
+TEST(GroupSeparatorFor, NeverEqualsTheDecimalSeparator) {
     EXPECT_EQ(GroupSeparatorFor('.'), ',');
     EXPECT_EQ(GroupSeparatorFor(','), '.');
 }
 
-TEST(DotToComma, ReplacesEveryDot)
-{
+TEST(DotToComma, ReplacesEveryDot) {
     EXPECT_EQ(DotToComma("1.5"), "1,5");
     EXPECT_EQ(DotToComma("a.b.c."), "a,b,c,");
     EXPECT_EQ(DotToComma("1,5"), "1,5");
@@ -52,16 +47,14 @@ TEST(DotToComma, ReplacesEveryDot)
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnvironment {
 public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name)
-    {
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) {
             had_ = true;
             old_ = old;
         }
         setenv(name, value, 1);
     }
-    ~ScopedEnvironment()
-    {
+    ~ScopedEnvironment() {
         if (had_) {
             setenv(name_, old_.c_str(), 1);
         } else {
@@ -77,8 +70,7 @@ private:
     std::string old_;
 };
 
-TEST(DecimalSeparatorFromEnvironment, ReadsTheLocaleAndLeavesTheCLibraryAsItWas)
-{
+TEST(DecimalSeparatorFromEnvironment, ReadsTheLocaleAndLeavesTheCLibraryAsItWas) {
     const std::string before = std::setlocale(LC_NUMERIC, nullptr);
     {
         ScopedEnvironment all("LC_ALL", "C");
@@ -87,8 +79,7 @@ TEST(DecimalSeparatorFromEnvironment, ReadsTheLocaleAndLeavesTheCLibraryAsItWas)
     EXPECT_EQ(std::setlocale(LC_NUMERIC, nullptr), before);
 }
 
-TEST(DecimalSeparatorFromEnvironment, CommaLocale)
-{
+TEST(DecimalSeparatorFromEnvironment, CommaLocale) {
     const char* candidates[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"};
     const std::string before = std::setlocale(LC_NUMERIC, nullptr);
     for (const char* name : candidates) {

@@ -1,12 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <limits>
-#include <string>
-
 #include "shared/errors/runtime_error.h"
 #include "shared/text/number_text.h"
 #include "shared/text/separator_swap.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
 
 namespace shared {
 namespace {
@@ -18,8 +17,7 @@ struct GeneralRow {
     const char* expected;  // under "."
 };
 
-TEST(GeneralNumberText, FifteenSignificantDigits)
-{
+TEST(GeneralNumberText, FifteenSignificantDigits) {
     // clang-format off
     const GeneralRow rows[] = {
         {0, "0"},
@@ -57,8 +55,7 @@ TEST(GeneralNumberText, FifteenSignificantDigits)
     }
 }
 
-TEST(GeneralNumberTextSingle, SevenSignificantDigits)
-{
+TEST(GeneralNumberTextSingle, SevenSignificantDigits) {
     struct Row {
         float value;
         const char* expected;
@@ -88,20 +85,17 @@ TEST(GeneralNumberTextSingle, SevenSignificantDigits)
     // clang-format on
     for (const Row& row : rows) {
         EXPECT_EQ(GeneralNumberTextSingle(row.value, '.'), row.expected) << row.expected;
-        EXPECT_EQ(GeneralNumberTextSingle(row.value, ','), SwapSeparators(row.expected))
-            << row.expected;
+        EXPECT_EQ(GeneralNumberTextSingle(row.value, ','), SwapSeparators(row.expected)) << row.expected;
     }
 }
 
-TEST(GeneralNumberText, FollowsTheCurrentSeparator)
-{
+TEST(GeneralNumberText, FollowsTheCurrentSeparator) {
     ScopedDecimalSeparator comma(',');
     EXPECT_EQ(GeneralNumberText(-1.25), "-1,25");
     EXPECT_EQ(GeneralNumberTextSingle(1.5e-7f), "1,5E-07");
 }
 
-TEST(MessageAndPrintedText, BlankBeforeNonNegativeNumbers)
-{
+TEST(MessageAndPrintedText, BlankBeforeNonNegativeNumbers) {
     struct Row {
         double value;
         const char* message;
@@ -129,8 +123,7 @@ TEST(MessageAndPrintedText, BlankBeforeNonNegativeNumbers)
     EXPECT_EQ(PrintedNumberTextSingle(-0.5f), "-0,5 ");
 }
 
-TEST(GeneralNumberText, NonFiniteValuesRaiseOverflow)
-{
+TEST(GeneralNumberText, NonFiniteValuesRaiseOverflow) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (const double value : {inf, -inf, nan}) {

@@ -1,15 +1,15 @@
-#include <gtest/gtest.h>
-
-#include <cctype>
-#include <cmath>
-#include <limits>
-#include <ostream>
-#include <string>
+#include "support/test_names.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/text/number_text.h"
 #include "shared/text/separator_swap.h"
-#include "support/test_names.h"
+
+#include <cctype>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <ostream>
+#include <string>
 
 namespace shared {
 namespace {
@@ -22,25 +22,36 @@ struct FormatRow {
     const char* expected;  // as written under "."; the "," form swaps the separators
 };
 
-void PrintTo(const FormatRow& row, std::ostream* os)
-{
+void PrintTo(const FormatRow& row, std::ostream* os) {
     *os << "Format(" << row.value << ", \"" << row.pattern << "\")";
 }
 
 // The value and the pattern, the pattern spelled out: "#" is "H", "." and "," are "p"
 // and "c", "+" and "-" are "Plus" and "Minus"; "1234_0p00", "1000_HEPlusH".
-std::string FormatRowName(const ::testing::TestParamInfo<FormatRow>& info)
-{
+std::string FormatRowName(const ::testing::TestParamInfo<FormatRow>& info) {
     std::string pattern;
     for (const char c : std::string(info.param.pattern)) {
         switch (c) {
-        case '#': pattern += 'H'; break;
-        case '.': pattern += 'p'; break;
-        case ',': pattern += 'c'; break;
-        case '+': pattern += "Plus"; break;
-        case '-': pattern += "Minus"; break;
-        case '%': pattern += "Percent"; break;
-        default: pattern += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+            case '#':
+                pattern += 'H';
+                break;
+            case '.':
+                pattern += 'p';
+                break;
+            case ',':
+                pattern += 'c';
+                break;
+            case '+':
+                pattern += "Plus";
+                break;
+            case '-':
+                pattern += "Minus";
+                break;
+            case '%':
+                pattern += "Percent";
+                break;
+            default:
+                pattern += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
         }
     }
     return testing::TestName(info.param.value, pattern);
@@ -48,20 +59,17 @@ std::string FormatRowName(const ::testing::TestParamInfo<FormatRow>& info)
 
 class FormatTest : public ::testing::TestWithParam<FormatRow> {};
 
-TEST_P(FormatTest, WithDotSeparator)
-{
+TEST_P(FormatTest, WithDotSeparator) {
     const FormatRow& row = GetParam();
     EXPECT_EQ(Format(row.value, row.pattern, '.'), row.expected);
 }
 
-TEST_P(FormatTest, WithCommaSeparator)
-{
+TEST_P(FormatTest, WithCommaSeparator) {
     const FormatRow& row = GetParam();
     EXPECT_EQ(Format(row.value, row.pattern, ','), SwapSeparators(row.expected));
 }
 
-TEST_P(FormatTest, CurrentSeparatorIsUsed)
-{
+TEST_P(FormatTest, CurrentSeparatorIsUsed) {
     const FormatRow& row = GetParam();
     ScopedDecimalSeparator comma(',');
     EXPECT_EQ(Format(row.value, row.pattern), SwapSeparators(row.expected));
@@ -185,8 +193,7 @@ INSTANTIATE_TEST_SUITE_P(Literals, FormatTest, ::testing::Values(
     FormatRowName);
 // clang-format on
 
-TEST(FormatSingle, UsesTheSevenDigitsTheFloatDisplaysAs)
-{
+TEST(FormatSingle, UsesTheSevenDigitsTheFloatDisplaysAs) {
     struct Row {
         float value;
         const char* pattern;
@@ -205,26 +212,22 @@ TEST(FormatSingle, UsesTheSevenDigitsTheFloatDisplaysAs)
     };
     // clang-format on
     for (const Row& row : rows) {
-        EXPECT_EQ(FormatSingle(row.value, row.pattern, '.'), row.expected)
-            << row.value << " " << row.pattern;
+        EXPECT_EQ(FormatSingle(row.value, row.pattern, '.'), row.expected) << row.value << " " << row.pattern;
         EXPECT_EQ(FormatSingle(row.value, row.pattern, ','), SwapSeparators(row.expected))
             << row.value << " " << row.pattern;
     }
 }
 
-TEST(Format, EmptyPatternGivesTheGeneralText)
-{
+TEST(Format, EmptyPatternGivesTheGeneralText) {
     EXPECT_EQ(Format(2.5, "", ','), "2,5");
     EXPECT_EQ(FormatSingle(0.1f, "", '.'), "0.1");
 }
 
-TEST(Format, LiteralDotAfterTheSeparatorStaysADot)
-{
+TEST(Format, LiteralDotAfterTheSeparatorStaysADot) {
     EXPECT_EQ(Format(1.5, "0.0.", ','), "1,5.");
 }
 
-TEST(Format, NonFiniteValuesRaiseOverflow)
-{
+TEST(Format, NonFiniteValuesRaiseOverflow) {
     const double values[] = {std::numeric_limits<double>::infinity(),
                              -std::numeric_limits<double>::infinity(),
                              std::numeric_limits<double>::quiet_NaN()};
@@ -241,8 +244,7 @@ TEST(Format, NonFiniteValuesRaiseOverflow)
     }
 }
 
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
-{
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     struct Row {
         double value;
         double expected;
@@ -260,8 +262,7 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
     EXPECT_TRUE(std::isnan(RoundHalfEven(std::numeric_limits<double>::quiet_NaN())));
 }
 
-TEST(RoundHalfAwayFromZero, RoundsTheDecimalDigits)
-{
+TEST(RoundHalfAwayFromZero, RoundsTheDecimalDigits) {
     struct Row {
         double value;
         int decimals;

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <optional>
-#include <string>
+#include "support/test_names.h"
 
 #include "shared/text/number_text.h"
-#include "support/test_names.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
 
 namespace shared {
 namespace {
@@ -16,15 +16,13 @@ struct ParseRow {
     std::optional<double> expected;  // nothing: refused
 };
 
-void PrintTo(const ParseRow& row, std::ostream* os)
-{
+void PrintTo(const ParseRow& row, std::ostream* os) {
     *os << "\"" << row.text << "\" with '" << row.separator << "'";
 }
 
 class ParseNumberTest : public ::testing::TestWithParam<ParseRow> {};
 
-TEST_P(ParseNumberTest, AcceptsOrRefuses)
-{
+TEST_P(ParseNumberTest, AcceptsOrRefuses) {
     const ParseRow& row = GetParam();
     EXPECT_EQ(ParseNumber(row.text, row.separator), row.expected);
     {
@@ -92,8 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Refused, ParseNumberTest, ::testing::Values(
     });
 // clang-format on
 
-TEST(ParseSingle, GivesTheNearestFloatOfTheDecimalText)
-{
+TEST(ParseSingle, GivesTheNearestFloatOfTheDecimalText) {
     // Limits typed as text must compare equal to the same decimal constant in single
     // precision, and a double-then-float conversion can miss by one unit.
     EXPECT_EQ(ParseSingle("0.3", '.'), 0.3f);
@@ -108,8 +105,7 @@ TEST(ParseSingle, GivesTheNearestFloatOfTheDecimalText)
     EXPECT_EQ(ParseSingle("3.4e38", '.'), 3.4e38f);
 }
 
-TEST(ParseFileNumber, AlwaysReadsDot)
-{
+TEST(ParseFileNumber, AlwaysReadsDot) {
     ScopedDecimalSeparator comma(',');
     EXPECT_EQ(ParseFileNumber("2.2"), 2.2);
     EXPECT_EQ(ParseFileNumber("2,2"), std::nullopt);
@@ -118,8 +114,7 @@ TEST(ParseFileNumber, AlwaysReadsDot)
     EXPECT_EQ(ParseFileNumber(""), std::nullopt);
 }
 
-TEST(ParseNumber, ReadsBackEveryGeneralText)
-{
+TEST(ParseNumber, ReadsBackEveryGeneralText) {
     // Whatever a readout shows, typing it back gives the same number at the shown
     // precision: values round-trip through 15 significant digits in both locales.
     double value = 1.234567890123e-30;
@@ -134,8 +129,7 @@ TEST(ParseNumber, ReadsBackEveryGeneralText)
     }
 }
 
-TEST(ParseSingle, ReadsBackEveryGeneralTextExactly)
-{
+TEST(ParseSingle, ReadsBackEveryGeneralTextExactly) {
     // Seven significant digits identify a float only when the float came from seven
     // digits; these do, so the round trip is exact.
     const float values[] = {0.1f, 0.3f, 1.5e-7f, 1234567.0f, 20e9f, -6.3f, 0.0123456f, 3e-30f};

@@ -7,8 +7,7 @@ namespace shared::text_tests {
 
 // The text a "," locale shows for a text written for a "." locale: decimal and group
 // separators trade places. Rows are written once, for ".", and checked under both.
-inline std::string SwapSeparators(std::string text)
-{
+inline std::string SwapSeparators(std::string text) {
     for (char& c : text) {
         if (c == '.') {
             c = ',';

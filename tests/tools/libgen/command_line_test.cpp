@@ -1,7 +1,8 @@
 #include "tools/libgen/command_line.h"
 
-#include "shared/errors/runtime_error.h"
 #include "support/test_names.h"
+
+#include "shared/errors/runtime_error.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -119,7 +119,7 @@ TEST_P(ScaleLibraryTest, RecordsGivesExactlyThatManyCapacitors) {
 
 INSTANTIATE_TEST_SUITE_P(Counts, ScaleLibraryTest,
                          ::testing::Values(ScaleCase{1}, ScaleCase{500}, ScaleCase{32767}),
-    [](const auto& info) { return "Records" + std::to_string(info.param.records); });
+                         [](const auto& info) { return "Records" + std::to_string(info.param.records); });
 
 TEST_F(LibraryFilesTest, RefusesBadArgumentsAndWritesNothing) {
     EXPECT_NE(RunLibgen("--records 32768", folder_), 0);

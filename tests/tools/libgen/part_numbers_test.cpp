@@ -3,6 +3,7 @@
 
 #include "generated_library.h"
 #include "pelmo/library/capacitor_order.h"
+#include "support/test_names.h"
 #include "tools/libgen/capacitor_catalog.h"
 #include "tools/libgen/capacitor_factory.h"
 #include "tools/libgen/inductor_factory.h"
@@ -11,7 +12,6 @@
 #include "shared/parts/part_number_codes.h"
 #include "shared/parts/sort_key.h"
 #include "shared/text/number_text.h"
-#include "support/test_names.h"
 
 #include <algorithm>
 #include <cctype>
@@ -47,7 +47,7 @@ TEST_P(SortKeyUnderSeparator, EveryCapacitorHasAClassAndASortKey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, SortKeyUnderSeparator, ::testing::Values('.', ','),
-    [](const auto& info) { return ::shared::testing::NameOfSeparator(info.param); });
+                         [](const auto& info) { return ::shared::testing::NameOfSeparator(info.param); });
 
 TEST(PartNumbers, IndexTextsAgreeWithTheCodes) {
     const shared::ScopedDecimalSeparator dot('.');

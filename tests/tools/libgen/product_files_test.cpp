@@ -37,8 +37,8 @@ protected:
     void TearDown() override { fs::remove_all(folder_); }
 
     int RunGenerator(const fs::path& out) const {
-        const std::string command = std::string("\"") + LIBGEN_EXECUTABLE + "\" --out \"" +
-                                    out.string() + "\" > /dev/null 2>&1";
+        const std::string command =
+            std::string("\"") + LIBGEN_EXECUTABLE + "\" --out \"" + out.string() + "\" > /dev/null 2>&1";
         return std::system(command.c_str());
     }
 

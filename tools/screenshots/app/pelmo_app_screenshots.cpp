@@ -5,8 +5,8 @@
 // generated sample library.
 #include "pelmo/app/public.h"
 #include "pelmo/app/qt/frm_main.h"
-#include "pelmo/app/testing/fake_program.h"
 #include "pelmo/app/qt/program_menus.h"
+#include "pelmo/app/testing/fake_program.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/selection/qt/frm_library.h"
 #include "tools/screenshots/output_folder.h"

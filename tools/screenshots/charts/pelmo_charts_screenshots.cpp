@@ -5,17 +5,16 @@
 // each window is saved with its frame, legend and status bar. Two more pictures show
 // the cursor readout over a trace.
 #include "chart_windows_session.h"
-
 #include "pelmo/charts/chart_axis.h"
 #include "pelmo/charts/qt/frm_graph.h"
 #include "pelmo/engine/chart_sweep.h"
 #include "pelmo/engine/condition_model.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/records.h"
+#include "tools/screenshots/output_folder.h"
 
 #include "shared/canvas/qt/canvas_widget.h"
 #include "shared/parts/part_number_codes.h"
-#include "tools/screenshots/output_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,11 +65,9 @@ public:
     // Chooses the part, its connection, and requests the chart.
     void Request(const Part& part, ChartKind kind, pelmo::SParameter sParameter = pelmo::SParameter::None,
                  int mode = 0) {
-        if (part.Number.empty())
-            return;
+        if (part.Number.empty()) return;
         session_.Choose(part.Number, part.Inductor);
-        if (!part.Inductor)
-            session_.selection.optMode_Click(mode);
+        if (!part.Inductor) session_.selection.optMode_Click(mode);
         shared::FakeMessages& messages = session_.fake.messages;
         messages.Clear();
         session_.requests->Request(kind, sParameter);
@@ -134,8 +131,7 @@ bool Save(pelmo::FrmGraph& window, const QDir& folder, const QString& name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const std::optional<QDir> outputFolder = OutputFolder(argc, argv, "pelmo-charts-screenshots");
     if (!outputFolder) {
@@ -167,12 +163,9 @@ int main(int argc, char** argv) {
         screens.Request(class5, ChartKind::Magnitude, pelmo::SParameter::S21, 1);
         screens.Request(class3, ChartKind::Phase, pelmo::SParameter::S11);
         screens.Request(class3, ChartKind::Phase, pelmo::SParameter::S21);
-        for (const Part& part : {class5, class2, inductor})
-            screens.Request(part, ChartKind::Impedance);
-        for (const Part& part : {class5, class3, helpNote})
-            screens.Request(part, ChartKind::Esr);
-        for (const Part& part : {class5, class4})
-            screens.Request(part, ChartKind::Reactance);
+        for (const Part& part : {class5, class2, inductor}) screens.Request(part, ChartKind::Impedance);
+        for (const Part& part : {class5, class3, helpNote}) screens.Request(part, ChartKind::Esr);
+        for (const Part& part : {class5, class4}) screens.Request(part, ChartKind::Reactance);
         saveAll();
         // The readout over a trace: a rectangular chart and a Smith chart.
         for (pelmo::FrmGraph* window : screens.Windows()) {
@@ -186,16 +179,11 @@ int main(int argc, char** argv) {
         }
         screens.CloseAll();
 
-        for (const Part& part : {class2, inductor})
-            screens.Request(part, ChartKind::Q);
-        for (const Part& part : {class5, class3})
-            screens.Request(part, ChartKind::DF);
-        for (const Part& part : {class5, class5b})
-            screens.Request(part, ChartKind::ApparentCapacitance);
-        for (const Part& part : {inductor, class4})
-            screens.Request(part, ChartKind::ApparentInductance);
-        for (const Part& part : {class2, class5})
-            screens.Request(part, ChartKind::ImpedanceAndEsr);
+        for (const Part& part : {class2, inductor}) screens.Request(part, ChartKind::Q);
+        for (const Part& part : {class5, class3}) screens.Request(part, ChartKind::DF);
+        for (const Part& part : {class5, class5b}) screens.Request(part, ChartKind::ApparentCapacitance);
+        for (const Part& part : {inductor, class4}) screens.Request(part, ChartKind::ApparentInductance);
+        for (const Part& part : {class2, class5}) screens.Request(part, ChartKind::ImpedanceAndEsr);
         saveAll();
         return ok ? 0 : 1;
     } catch (const std::exception& failure) {

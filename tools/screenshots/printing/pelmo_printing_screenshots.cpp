@@ -6,13 +6,13 @@
 #include "pelmo/charts/chart_window_model.h"
 #include "pelmo/printing/qt/chart_output.h"
 #include "sample_charts.h"
+#include "tools/screenshots/output_folder.h"
 
 #include "shared/canvas/qt/painter_canvas.h"
 #include "shared/canvas/qt/qt_pixel_image.h"
 #include "shared/dialogs/twips.h"
 #include "shared/platform/qt/qt_printer.h"
 #include "shared/platform/testing/fake_services.h"
-#include "tools/screenshots/output_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -117,13 +117,13 @@ int main(int argc, char** argv) {
                          plain, coil, noted);
             return 1;
         }
-        bool requested =
-            charts.Request(ChartKind::Magnitude, ProductKind::Capacitor, modelled, "S11", "Series", 85.0F, 2.0F);
+        bool requested = charts.Request(ChartKind::Magnitude, ProductKind::Capacitor, modelled, "S11",
+                                        "Series", 85.0F, 2.0F);
         requested &= charts.Request(ChartKind::Magnitude, ProductKind::Capacitor, plain, "S21", "Shunt");
         requested &= charts.Request(ChartKind::Magnitude, ProductKind::Inductor, coil, "S21", "Series");
         requested &= charts.Request(ChartKind::Magnitude, ProductKind::Inductor, noted, "S11", "Series");
-        requested &= charts.Request(ChartKind::ImpedanceAndEsr, ProductKind::Capacitor, modelled, "", "Series",
-                                    -25.0F, 1.0F);
+        requested &= charts.Request(ChartKind::ImpedanceAndEsr, ProductKind::Capacitor, modelled, "",
+                                    "Series", -25.0F, 1.0F);
         requested &= charts.Request(ChartKind::ImpedanceAndEsr, ProductKind::Inductor, coil);
         requested &=
             charts.Request(ChartKind::Smith, ProductKind::Capacitor, modelled, "S11", "Series", 85.0F, 2.0F);

@@ -40,16 +40,14 @@ bool Save(pelmo::FrmLibrary& window, const QDir& folder, const QString& name) {
 
 // The first entry of a list that the window offers, as a user would pick it.
 QString FirstOf(const std::vector<std::string>& items, std::size_t preferred = 0) {
-    if (items.empty())
-        return {};
+    if (items.empty()) return {};
     return QString::fromStdString(items[std::min(preferred, items.size() - 1)]);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const std::optional<QDir> outputFolder = OutputFolder(argc, argv, "pelmo-selection-screenshots");
     if (!outputFolder) {
@@ -68,21 +66,20 @@ int main(int argc, char** argv) {
         // A capacitor: the size and TCC of a typical part, then its part number typed.
         window.cboItemA_Click(FirstOf(model.State().ItemA.Items, 2));
         window.cboItemB_Click(FirstOf(model.State().ItemB.Items, 1));
-        const std::string partNumber = model.State().PartNumber.Items.empty() ? std::string()
-                                                                              : model.State().PartNumber.Items.front();
-        window.findChild<QComboBox*>(QStringLiteral("cboPartNumber"))->setEditText(QString::fromStdString(partNumber));
+        const std::string partNumber =
+            model.State().PartNumber.Items.empty() ? std::string() : model.State().PartNumber.Items.front();
+        window.findChild<QComboBox*>(QStringLiteral("cboPartNumber"))
+            ->setEditText(QString::fromStdString(partNumber));
         window.cboPartNumber_KeyPress();
         window.optMode_Click(1);
-        if (!Save(window, folder, QStringLiteral("pelmo-selection-capacitor.png")))
-            return 1;
+        if (!Save(window, folder, QStringLiteral("pelmo-selection-capacitor.png"))) return 1;
 
         // An inductor through its three filters.
         window.optProduct_Click(1);
         window.cboItemA_Click(FirstOf(model.State().ItemA.Items));
         window.cboItemB_Click(FirstOf(model.State().ItemB.Items, 3));
         window.cboItemC_Click(FirstOf(model.State().ItemC.Items));
-        if (!Save(window, folder, QStringLiteral("pelmo-selection-inductor.png")))
-            return 1;
+        if (!Save(window, folder, QStringLiteral("pelmo-selection-inductor.png"))) return 1;
         for (const shared::RecordedMessage& shown : fake.messages.Shown())
             std::fprintf(stderr, "message: %s\n", shown.text.c_str());
     } catch (const std::exception& failure) {

@@ -7,9 +7,9 @@
 #include "pelmo/library/records.h"
 #include "pelmo/size/chip_outline_drawing.h"
 #include "pelmo/size/qt/frm_size.h"
+#include "tools/screenshots/output_folder.h"
 
 #include "shared/canvas/qt/painter_canvas.h"
-#include "tools/screenshots/output_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,8 +60,8 @@ bool SaveOutline(int shape, const QString& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
     const std::optional<QDir> outputFolder = OutputFolder(argc, argv, "pelmo-size-screenshots");
