@@ -25,10 +25,12 @@ namespace {
     throw shared::RuntimeError(error.Number(), name, std::string(name) + ": " + detail);
 }
 
-std::string ReadProductFile(const std::string& programFolder, const char* name) {
+// limit: the model file needs no more than the records the index lists.
+std::string ReadProductFile(const std::string& programFolder, const char* name,
+                            std::size_t limit = shared::kMaxLibraryFileBytes, bool truncate = false) {
     const std::string path = shared::JoinFolderAndName(programFolder, name);
     try {
-        return shared::ReadFileBytes(path);
+        return shared::ReadFileBytes(path, limit, truncate);
     } catch (const shared::RuntimeError& error) {
         FileFailure(error, name, error.Description() + " (" + path + ")");
     }
@@ -68,7 +70,8 @@ ProductLibrary LoadProducts(const std::string& programFolder) {
         library.ProductTable.resize(count);
 
         // The binary records, in index order.
-        std::string model = ReadProductFile(programFolder, kProductModelFile);
+        std::string model =
+            ReadProductFile(programFolder, kProductModelFile, count * kProductModelSize, true);
         const std::size_t complete = model.size() / kProductModelSize;
         if (complete < count) {
             throw shared::RuntimeError(

@@ -56,6 +56,10 @@ ConditionTexts ConditionTextsFor(const CliOptions& options, const CliPart& part,
         err << "note: " << part.PartNumber
             << " has no temperature and bias model; --temp and --bias are not used\n";
     }
+    if (part.Capacitor == nullptr && options.Connection == CircuitMode::Shunt) {
+        err << "note: " << part.PartNumber
+            << " is an inductor, always a series part; --mode shunt is not used\n";
+    }
     return texts;
 }
 

@@ -38,7 +38,7 @@ std::vector<std::string_view> AllowedOptions(CliCommand command, ExportFormat fo
             }
             return {"--library", "--part", "--code", "--temp", "--bias", "--mode", "-o"};
         case CliCommand::ExportAll:
-            return {"--library", "--out", "--kind", "--code", "--jobs"};
+            return {"--library", "--out", "--kind", "--code", "--jobs", "--force"};
         case CliCommand::Help:
             break;
     }
@@ -114,6 +114,8 @@ void Store(CliOptions& options, std::string_view name, const std::string& value)
         options.OutputFolder = value;
     } else if (name == "--jobs") {
         options.Jobs = ParseJobs(value);
+    } else if (name == "--force") {
+        options.Force = true;
     }
 }
 

@@ -39,6 +39,7 @@ struct CliOptions {
     std::string OutputPath;                        // export -o
     std::string OutputFolder;                      // export-all --out
     unsigned Jobs = 0;                             // 0: one worker per core
+    bool Force = false;                            // export-all replaces existing files
 };
 
 inline constexpr std::string_view kCliUsage =
@@ -51,6 +52,7 @@ inline constexpr std::string_view kCliUsage =
     "        [--mode series|shunt] -o FILE\n"
     "  export spice --part PN [--code eia|jis] [--freq MHZ] [--temp C] [--bias V] -o FILE\n"
     "  export-all s2p|impedance|spice --out DIR [--kind cap|ind] [--code eia|jis] [--jobs N]\n"
+    "        [--force]   (without --force, a folder holding any of the files is refused)\n"
     "  help\n"
     "Every command takes --library DIR (default: the folder of pelmo-cli).\n"
     "Defaults are those of the selection window: the lowest frequency of the part's class,\n"

@@ -2,6 +2,7 @@
 
 #include "pelmo/cli/cli_part.h"
 #include "pelmo/cli/export_job.h"
+#include "pelmo/engine/condition_model.h"
 #include "pelmo/export/export_file_names.h"
 #include "pelmo/library/records.h"
 #include "pelmo/selection/operating_conditions.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <sstream>
 #include <thread>
@@ -83,6 +85,29 @@ PartOutcome ExportOne(const Library& library, const ExportAllRequest& request, c
 }
 
 }  // namespace
+
+std::vector<std::string> ExistingExportFiles(const Library& library, const ExportAllRequest& request) {
+    std::vector<std::string> existing;
+    for (const std::string& partNumber : PartNumbersOf(library, request.Kind, request.CodeSystem)) {
+        // The subject as the job forms it for a part listed in the library's spelling.
+        ExportSubject subject;
+        subject.Product = request.Kind;
+        subject.PartNumber = partNumber;
+        subject.TemperatureText = DefaultTemperatureText(request.CodeSystem);
+        subject.BiasText = kDefaultBiasText;
+        if (request.Kind == ProductKind::Capacitor) {
+            const auto index = library.PartIndex[request.CodeSystem].Find(partNumber);
+            subject.ConditionDependent =
+                index && HasConditionModel(library.CapacitorTable.at(static_cast<std::size_t>(*index)));
+        }
+        const std::string name = FileNameOf(request.Format, subject);
+        std::error_code error;
+        if (std::filesystem::exists(shared::JoinFolderAndName(request.Folder, name), error)) {
+            existing.push_back(name);
+        }
+    }
+    return existing;
+}
 
 ExportAllOutcome ExportAllParts(const Library& library, const ExportAllRequest& request,
                                 const shared::FileSinkOpener& openSink) {

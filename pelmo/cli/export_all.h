@@ -42,6 +42,10 @@ struct ExportAllOutcome {
     std::vector<ExportAllFailure> Failures;  // in table order
 };
 
+// The names of the files the export would write that already exist in the folder, in
+// table order: the command refuses to replace them unless told to.
+std::vector<std::string> ExistingExportFiles(const Library& library, const ExportAllRequest& request);
+
 // Runs the export; thread-safe as long as nothing changes library or the process's
 // decimal separator meanwhile.
 ExportAllOutcome ExportAllParts(const Library& library, const ExportAllRequest& request,

@@ -56,6 +56,16 @@ int RunExportAll(const CliOptions& options, const Library& library, char separat
     request.Folder = options.OutputFolder;
     request.Separator = separator;
     request.Jobs = options.Jobs != 0 ? options.Jobs : std::max(1U, std::thread::hardware_concurrency());
+    if (!options.Force) {
+        // The desktop program asks before it replaces a file; a tool that cannot ask refuses.
+        const std::vector<std::string> existing = ExistingExportFiles(library, request);
+        if (!existing.empty()) {
+            err << options.OutputFolder << " already holds " << existing.size()
+                << " of the files to write (the first: " << existing.front()
+                << "); nothing written. Give --force to replace them.\n";
+            return kCliRefused;
+        }
+    }
     const ExportAllOutcome outcome = ExportAllParts(library, request, open);
     for (const ExportAllFailure& failure : outcome.Failures) {
         err << failure.PartNumber << ": " << failure.Messages;

@@ -7,6 +7,17 @@
 
 namespace shared {
 
+namespace {
+
+// The options that are switches: present or not, no value.
+constexpr std::string_view kCliSwitches[] = {"--force"};
+
+bool IsSwitch(std::string_view name) {
+    return std::find(std::begin(kCliSwitches), std::end(kCliSwitches), name) != std::end(kCliSwitches);
+}
+
+}  // namespace
+
 CliOption ReadCliOption(std::span<const std::string> arguments, std::size_t& next,
                         std::span<const std::string_view> allowed, const std::string& commandText) {
     CliOption option;
@@ -24,6 +35,12 @@ CliOption ReadCliOption(std::span<const std::string> arguments, std::size_t& nex
     if (std::find(allowed.begin(), allowed.end(), option.Name) == allowed.end()) {
         throw CliUsageError(commandText + " does not take \"" + option.Name + "\"");
     }
+    if (IsSwitch(option.Name)) {
+        if (hasValue) {
+            throw CliUsageError(option.Name + " takes no value");
+        }
+        return option;
+    }
     if (!hasValue) {
         if (next + 1 >= arguments.size()) {
             throw CliUsageError(option.Name + " needs a value");
@@ -39,6 +56,10 @@ std::vector<std::string> ReadCliOptions(std::span<const std::string> arguments, 
     std::vector<std::string> seen;
     for (std::size_t next = first; next < arguments.size(); ++next) {
         CliOption option = ReadCliOption(arguments, next, allowed, commandText);
+        // Taking the last of two values silently would write a file the user did not ask for.
+        if (CliOptionSeen(seen, option.Name)) {
+            throw CliUsageError(commandText + " takes " + option.Name + " only once");
+        }
         store(option.Name, option.Value);
         seen.push_back(std::move(option.Name));
     }

@@ -23,7 +23,8 @@ struct CliOption {
 // followed by its value, and leaves next on the last argument it used. "--output" is
 // read as its short form "-o", so callers check one spelling. Throws CliUsageError,
 // naming commandText, when the command does not take the option or its value is
-// missing: every option of both tools takes a value, so a dangling name is a mistake.
+// missing: every option of both tools but the switch --force takes a value, so a
+// dangling name is a mistake.
 CliOption ReadCliOption(std::span<const std::string> arguments, std::size_t& next,
                         std::span<const std::string_view> allowed, const std::string& commandText);
 
@@ -66,7 +67,8 @@ std::string CliCommandText(Command command, const CliCommandName<Command> (&tabl
 using CliOptionStore = std::function<void(const std::string& name, const std::string& value)>;
 
 // Reads every option from arguments[first] to the end through ReadCliOption and hands
-// each to store. Returns the names read, in order, for the required-option checks.
+// each to store. Returns the names read, in order, for the required-option checks. An
+// option given twice is refused (CliUsageError).
 std::vector<std::string> ReadCliOptions(std::span<const std::string> arguments, std::size_t first,
                                         std::span<const std::string_view> allowed,
                                         const std::string& commandText, const CliOptionStore& store);

@@ -10,6 +10,8 @@ std::string StandardErrorDescription(int number) {
             return "Invalid procedure call or argument";
         case error::kOverflow:
             return "Overflow";
+        case error::kOutOfMemory:
+            return "Out of memory";
         case error::kSubscriptOutOfRange:
             return "Subscript out of range";
         case error::kDivisionByZero:

@@ -12,6 +12,7 @@ namespace shared {
 namespace error {
 inline constexpr int kInvalidProcedureCall = 5;
 inline constexpr int kOverflow = 6;
+inline constexpr int kOutOfMemory = 7;
 inline constexpr int kSubscriptOutOfRange = 9;
 inline constexpr int kDivisionByZero = 11;
 inline constexpr int kTypeMismatch = 13;

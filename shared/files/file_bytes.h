@@ -1,6 +1,7 @@
 #ifndef SHARED_FILES_FILE_BYTES_H
 #define SHARED_FILES_FILE_BYTES_H
 
+#include <cstddef>
 #include <string>
 
 namespace shared {
@@ -13,7 +14,15 @@ namespace shared {
 // "File not found", a file the user may not read is 70 "Permission denied", and a
 // folder or any other open or read failure is 75 "Path/File access error". The source
 // of the error is the path.
-std::string ReadFileBytes(const std::string& path);
+//
+// Only regular files are read: a device, FIFO or socket (a file replaced by a link to
+// /dev/zero, say) would never end or would block, and is refused with 75. At most
+// maxBytes are read; a file that holds more is refused with 7 "Out of memory" unless
+// truncate is set, when only its first maxBytes bytes are returned (a fixed-record file
+// needs no more than its index promises, whatever follows).
+inline constexpr std::size_t kMaxLibraryFileBytes = 64U * 1024U * 1024U;
+std::string ReadFileBytes(const std::string& path, std::size_t maxBytes = kMaxLibraryFileBytes,
+                          bool truncate = false);
 
 }  // namespace shared
 

@@ -24,7 +24,12 @@ FixedRecordReader::FixedRecordReader(std::string bytes, std::size_t recordSize, 
 
 FixedRecordReader FixedRecordReader::OpenFile(const std::string& path, std::size_t recordSize,
                                               std::size_t count) {
-    return FixedRecordReader(ReadFileBytes(path), recordSize, count, path);
+    // Only the records the index promises are read, so bytes appended to the file (or a
+    // file that never ends) cost nothing.
+    if (recordSize == 0 || (count > 0 && count > std::numeric_limits<std::size_t>::max() / recordSize)) {
+        throw RuntimeError(error::kInputPastEndOfFile, path);
+    }
+    return FixedRecordReader(ReadFileBytes(path, count * recordSize, true), recordSize, count, path);
 }
 
 std::string_view FixedRecordReader::Record(std::size_t index) const {

@@ -378,6 +378,16 @@ TEST(CliFailureTest, AnUpperFrequencyThatIsNoNumberFailsEveryCommandWithAReport)
     }
 }
 
+TEST(CliRefusalTest, AShuntConnectionForAnInductorIsNotedAsUnused) {
+    const std::string inductor = Lines(Sample({"list", "--kind", "ind"}).Out).front();
+    const CliRun series = Sample({"evaluate", "--part", inductor});
+    const CliRun shunt = Sample({"evaluate", "--part", inductor, "--mode", "shunt"});
+    EXPECT_EQ(shunt.Exit, kCliDone);
+    EXPECT_EQ(shunt.Out, series.Out);
+    EXPECT_EQ(shunt.Err,
+              "note: " + inductor + " is an inductor, always a series part; --mode shunt is not used\n");
+}
+
 TEST(CliSweepTest, TwoHundredAndOnePointsFromTheClassStart) {
     struct Row {
         std::string part;

@@ -155,6 +155,35 @@ TEST(ExportAllTest, FailedWritesAreReportedPerPartAndLeaveNoFiles) {
     EXPECT_TRUE(folder.Names().empty());
 }
 
+// The desktop program asks before replacing a file; the tool replaces only when told.
+TEST(ExportAllTest, AFolderHoldingFilesItWouldReplaceIsRefusedUnlessForced) {
+    for (const char* format : {"s2p", "impedance", "spice"}) {
+        TemporaryFolder folder;
+        ASSERT_EQ(RunCli({"export-all", format, "--out", folder.Path()}, SmallLibraryFolder()).Exit,
+                  kCliDone);
+        const std::vector<std::string> names = folder.Names();
+        ASSERT_FALSE(names.empty());
+        WriteBytes(folder.File(names.back()), "kept");
+
+        const CliRun refused = RunCli({"export-all", format, "--out", folder.Path()}, SmallLibraryFolder());
+        EXPECT_EQ(refused.Exit, kCliRefused) << format;
+        const std::string start = folder.Path() + " already holds " + std::to_string(names.size()) +
+                                  " of the files to write (the first: ";
+        const std::string end = "); nothing written. Give --force to replace them.\n";
+        EXPECT_EQ(refused.Err.rfind(start, 0), 0U) << refused.Err;
+        EXPECT_TRUE(refused.Err.size() > end.size() &&
+                    refused.Err.compare(refused.Err.size() - end.size(), end.size(), end) == 0)
+            << refused.Err;
+        EXPECT_EQ(ReadBytes(folder.File(names.back())), "kept");
+
+        const CliRun forced =
+            RunCli({"export-all", format, "--out", folder.Path(), "--force"}, SmallLibraryFolder());
+        EXPECT_EQ(forced.Exit, kCliDone) << forced.Err;
+        EXPECT_NE(ReadBytes(folder.File(names.back())), "kept");
+        EXPECT_EQ(folder.Names(), names);
+    }
+}
+
 TEST(ExportAllTest, AnOutputThatIsAFileIsRefused) {
     TemporaryFolder folder;
     WriteBytes(folder.File("plain"), "x");

@@ -52,17 +52,35 @@ TEST(CliProgramTest, CommandTableGivesTheFirstSpellingAndRefusesTheRest) {
 }
 
 TEST(CliProgramTest, ReadOptionsAreStoredInOrderAndRequiredOnesChecked) {
-    const std::vector<std::string> arguments = {"curve", "--x=1", "-o", "f", "--x", "2"};
-    const std::string_view allowed[] = {"--x", "-o"};
+    const std::vector<std::string> arguments = {"curve", "--x=1", "-o", "f", "--force", "--y", "2"};
+    const std::string_view allowed[] = {"--x", "--y", "-o", "--force"};
     std::string stored;
     const std::vector<std::string> seen =
         ReadCliOptions(arguments, 1, allowed, "curve",
                        [&](const std::string& name, const std::string& value) { stored += name + value; });
-    EXPECT_EQ(stored, "--x1-of--x2");
+    EXPECT_EQ(stored, "--x1-of--force--y2");
     EXPECT_TRUE(CliOptionSeen(seen, "-o"));
     EXPECT_FALSE(CliOptionSeen(seen, "--part"));
     EXPECT_THROW(RequireCliOption(CliOptionSeen(seen, "--part"), "curve", "--part"), CliUsageError);
     EXPECT_NO_THROW(RequireCliOption(CliOptionSeen(seen, "--x"), "curve", "--x"));
+}
+
+// The last of two values would silently win, writing a file the user did not ask for.
+TEST(CliProgramTest, AnOptionGivenTwiceOrASwitchWithAValueIsRefused) {
+    const std::string_view allowed[] = {"--x", "-o", "--force"};
+    const auto read = [&](std::vector<std::string> arguments) {
+        try {
+            ReadCliOptions(arguments, 1, allowed, "curve", [](const std::string&, const std::string&) {});
+        } catch (const CliUsageError& refusal) {
+            return std::string(refusal.what());
+        }
+        return std::string("accepted");
+    };
+    EXPECT_EQ(read({"curve", "--x", "1", "--x", "2"}), "curve takes --x only once");
+    EXPECT_EQ(read({"curve", "-o", "a", "--output=b"}), "curve takes -o only once");
+    EXPECT_EQ(read({"curve", "--force", "--force"}), "curve takes --force only once");
+    EXPECT_EQ(read({"curve", "--force=yes"}), "--force takes no value");
+    EXPECT_EQ(read({"curve", "--x", "1", "-o", "a", "--force"}), "accepted");
 }
 
 TEST(CliProgramTest, ALibraryThatCannotBeReadIsReportedWithItsFolder) {

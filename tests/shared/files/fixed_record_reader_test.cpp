@@ -3,6 +3,7 @@
 #include "support/test_names.h"
 
 #include "shared/errors/runtime_error.h"
+#include "shared/files/file_bytes.h"
 #include "shared/files/little_endian.h"
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace shared {
@@ -147,6 +149,38 @@ TEST(FixedRecordReader, ReadsAFileAndReportsAMissingOne) {
     EXPECT_EQ(ReadSingleLe(reader.Record(1), 40), 21.0f);
     EXPECT_EQ(ErrorNumberOf([&] { FixedRecordReader::OpenFile(path, 44, 3); }), 62);
     EXPECT_EQ(ErrorNumberOf([&] { FixedRecordReader::OpenFile((folder / "no.dat").string(), 44, 0); }), 53);
+    std::filesystem::remove_all(folder);
+}
+
+// A library file the user replaced must not make the start read without end: only
+// regular files are read, a record file only as far as its index promises, and any
+// other file only up to a bound.
+TEST(FixedRecordReader, ReadsNoMoreThanTheIndexPromisesAndOnlyRegularFiles) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("bounded_read_test_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const auto path = (folder / "cap.dat").string();
+    std::string bytes;
+    for (int i = 0; i < 22; ++i) {
+        AppendSingleLe(bytes, static_cast<float>(i));
+    }
+    std::ofstream(path, std::ios::binary) << bytes << std::string(3'000'000, 'x');  // appended rubbish
+
+    FixedRecordReader reader = FixedRecordReader::OpenFile(path, 44, 2);
+    EXPECT_EQ(ReadSingleLe(reader.Record(1), 40), 21.0f);
+    EXPECT_EQ(ReadFileBytes(path, 10, true), bytes.substr(0, 10));
+    EXPECT_EQ(ErrorNumberOf([&] { ReadFileBytes(path, 1'000'000); }), error::kOutOfMemory);
+    EXPECT_EQ(ReadFileBytes(path, bytes.size() + 3'000'000).size(), bytes.size() + 3'000'000);
+
+    // A link to /dev/zero, a FIFO (which would wait for a writer) and a device are refused.
+    const auto zero = (folder / "zero.dat").string();
+    std::filesystem::create_symlink("/dev/zero", zero);
+    const auto fifo = (folder / "fifo.dat").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& special : {zero, fifo, std::string("/dev/null")}) {
+        EXPECT_EQ(ErrorNumberOf([&] { FixedRecordReader::OpenFile(special, 44, 2); }), 75) << special;
+        EXPECT_EQ(ErrorNumberOf([&] { ReadFileBytes(special); }), 75) << special;
+    }
     std::filesystem::remove_all(folder);
 }
 
