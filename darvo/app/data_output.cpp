@@ -35,8 +35,8 @@ std::optional<std::int32_t> CheckOutputConditions(const OutputSelection& selecti
         return std::nullopt;
     }
     const ProductRecord& part = products.ProductTable[static_cast<std::size_t>(*index)];
-    ConditionChecks checks(part, selection.ChartType, products.CodeSystem, messages, separator);
-    if (!checks.CheckConditions(selection.Conditions, selection.XAxisName)) {
+    ConditionChecks checks(part, selection.Identity.ChartType, products.CodeSystem, messages, separator);
+    if (!checks.CheckConditions(selection.Conditions, selection.Identity.XAxis)) {
         return std::nullopt;
     }
     return index;
@@ -45,8 +45,8 @@ std::optional<std::int32_t> CheckOutputConditions(const OutputSelection& selecti
 std::optional<OutputRecord> ComputeDataOutput(const OutputSelection& selection, std::int32_t part,
                                               const ProductLibrary& products, ChartTable& table,
                                               shared::Messages& messages, char separator) {
-    const ChartDataRecord header = ChartRequestHeader(
-        selection.ChartType, selection.XAxisName, selection.YAxisName, part, selection.Conditions, separator);
+    const ChartDataRecord header =
+        ChartRequestHeader(selection.Identity, part, selection.Conditions, separator);
     std::optional<ChartDataRecord> record;
     try {
         record = ComputeOutputRecord(table, products, header, messages);

@@ -25,10 +25,8 @@ class ChartTable;
 // the part-number text, the axis quantities and the condition boxes with the parameter
 // option. Neither output reads a chart window.
 struct OutputSelection {
-    int ChartType = 0;
+    ChartIdentity Identity;  // the chart type and the two axis quantities
     std::string PartNumberText;
-    std::string XAxisName;
-    std::string YAxisName;
     ConditionTexts Conditions;
 };
 

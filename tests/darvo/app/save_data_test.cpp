@@ -33,15 +33,13 @@ std::string FixedDateText() {
 // runs it with the selection window's texts.
 class SaveDataTest : public ::testing::Test {
 protected:
-    OutputSelection Selection(int chartType, const std::string& xAxis, char separator = '.') const {
+    OutputSelection Selection(ChartType chartType, Quantity xAxis, char separator = '.') const {
         const int index = ListableInBoth(products_, chartType);
         EXPECT_GE(index, 0);
         const ProductRecord& part = products_.ProductTable[static_cast<std::size_t>(index)];
         OutputSelection selection;
-        selection.ChartType = chartType;
+        selection.Identity = {chartType, xAxis, YAxisQuantities(chartType).front()};
         selection.PartNumberText = part.PartNumber[static_cast<std::size_t>(products_.CodeSystem)];
-        selection.XAxisName = xAxis;
-        selection.YAxisName = YAxisNames(chartType).front();
         selection.Conditions = DefaultConditions(part, products_.CodeSystem, separator);
         return selection;
     }
@@ -75,7 +73,7 @@ protected:
 // Cancel in the save dialog: no message, no file, no setting, the table as before. The
 // dialog was offered as the command always offers it.
 TEST_F(SaveDataTest, CancelWritesNothing) {
-    const OutputSelection selection = Selection(0, "Current");
+    const OutputSelection selection = Selection(TemperatureRise, Quantity::Current);
     fake_.dialogs.QueueFileCancel();
     EXPECT_EQ(Save(selection), SaveOutcome::Cancelled);
     ASSERT_EQ(fake_.dialogs.FileRequests().size(), 1U);
@@ -96,7 +94,7 @@ TEST_F(SaveDataTest, CancelWritesNothing) {
 // A saved file's folder is where the next save dialog opens; the confirmation names the
 // full path with the information icon.
 TEST_F(SaveDataTest, TheNextDialogOpensInTheFolderSavedTo) {
-    const OutputSelection selection = Selection(2, "Temperature");
+    const OutputSelection selection = Selection(CapacitanceTemperature, Quantity::Temperature);
     const std::string path = chosen_.File("first.dvx");
     fake_.dialogs.QueueFile(path);
     ASSERT_EQ(Save(selection), SaveOutcome::Saved);
@@ -118,7 +116,7 @@ TEST_F(SaveDataTest, TheNextDialogOpensInTheFolderSavedTo) {
 // A folder that cannot be written to: the error report, no file, and the table exactly as
 // before, so the same request plots and saves normally afterwards.
 TEST_F(SaveDataTest, AnUnwritableFolderLeavesTheTableAsItWas) {
-    const OutputSelection selection = Selection(0, "Voltage");
+    const OutputSelection selection = Selection(TemperatureRise, Quantity::Voltage);
     struct Case {
         const char* name;
         std::string path;
@@ -161,7 +159,7 @@ TEST_F(SaveDataTest, AnUnwritableFolderLeavesTheTableAsItWas) {
 // Invalid conditions: every check the chart type needs shows its message, no dialog is
 // offered; a part-number text naming no part is refused with its own message.
 TEST_F(SaveDataTest, RefusedInputOffersNoDialog) {
-    OutputSelection selection = Selection(0, "Current");
+    OutputSelection selection = Selection(TemperatureRise, Quantity::Current);
     selection.Conditions.DCBiasVoltage = "abc";
     selection.Conditions.Frequency = "-1";
     EXPECT_EQ(Save(selection), SaveOutcome::Refused);
@@ -171,7 +169,7 @@ TEST_F(SaveDataTest, RefusedInputOffersNoDialog) {
     EXPECT_TRUE(fake_.dialogs.FileRequests().empty());
 
     fake_.messages.Clear();
-    selection = Selection(4, "AC Voltage");
+    selection = Selection(CapacitanceAcVoltage, Quantity::AcVoltage);
     selection.PartNumberText = "NOSUCHPART";
     EXPECT_EQ(Save(selection), SaveOutcome::Refused);
     ASSERT_EQ(fake_.messages.Shown().size(), 1U);
@@ -183,8 +181,8 @@ TEST_F(SaveDataTest, RefusedInputOffersNoDialog) {
 
 struct CliCase {
     const char* name;
-    int chartType;
-    const char* xAxis;
+    ChartType chartType;
+    Quantity xAxis;
     char separator;
 };
 
@@ -214,11 +212,11 @@ TEST_P(SaveDataCliTest, TheFileEqualsTheCommandLineSave) {
                                           "--part",
                                           selection.PartNumberText,
                                           "--chart-type",
-                                          std::to_string(c.chartType),
+                                          std::to_string(static_cast<int>(c.chartType)),
                                           "--x",
-                                          selection.XAxisName,
+                                          std::string(QuantityName(selection.Identity.XAxis)),
                                           "--y",
-                                          selection.YAxisName,
+                                          std::string(QuantityName(selection.Identity.YAxis)),
                                           "-o",
                                           cliPath};
     if (EnabledFor(c.chartType, c.xAxis).Parameter) {
@@ -235,12 +233,12 @@ TEST_P(SaveDataCliTest, TheFileEqualsTheCommandLineSave) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(ChartTypes, SaveDataCliTest, ::testing::Values(
-    CliCase{"TemperatureRiseOverCurrent", 0, "Current", '.'},
-    CliCase{"TemperatureRiseOverFrequency", 0, "Frequency", ','},
-    CliCase{"AllowablePower", 1, "Frequency", '.'},
-    CliCase{"CapacitanceTemperature", 2, "Temperature", ','},
-    CliCase{"CapacitanceDcVoltage", 3, "DC Bias Voltage", '.'},
-    CliCase{"CapacitanceAcVoltage", 4, "AC Voltage", '.'}),
+    CliCase{"TemperatureRiseOverCurrent", TemperatureRise, Quantity::Current, '.'},
+    CliCase{"TemperatureRiseOverFrequency", TemperatureRise, Quantity::Frequency, ','},
+    CliCase{"AllowablePower", AllowablePower, Quantity::Frequency, '.'},
+    CliCase{"CapacitanceTemperature", CapacitanceTemperature, Quantity::Temperature, ','},
+    CliCase{"CapacitanceDcVoltage", CapacitanceDcVoltage, Quantity::DcBiasVoltage, '.'},
+    CliCase{"CapacitanceAcVoltage", CapacitanceAcVoltage, Quantity::AcVoltage, '.'}),
     [](const ::testing::TestParamInfo<CliCase>& info) { return std::string(info.param.name); });
 // clang-format on
 
