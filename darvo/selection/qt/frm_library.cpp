@@ -28,7 +28,7 @@ namespace captions = selection_captions;
 namespace {
 
 constexpr int kFormWidthTwips = 15180;
-constexpr int kFormHeightTwips = 3180;
+constexpr int kFormHeightTwips = 3240;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -136,8 +136,11 @@ bool FrmLibrary::eventFilter(QObject* watched, QEvent* event) {
         // Only the user leaves a box: a message box over the window, a popup, or the
         // window moving the focus back to a refused box is no leaving.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // The check runs once the focus has arrived where the user sent it, so a refusal
+        // can take it back without racing the focus change still under way.
         if (!movingFocus_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            LeaveBox(watched);
+            QMetaObject::invokeMethod(
+                this, [this, watched] { LeaveBox(watched); }, Qt::QueuedConnection);
     } else if (event->type() == QEvent::FocusIn) {
         // GotFocus: the whole text is selected, so typing replaces it. Queued, so the
         // click that gave the focus does not undo the selection.

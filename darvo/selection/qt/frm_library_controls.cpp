@@ -143,7 +143,10 @@ void FrmLibrary::PlaceControls() {
     const double dpiY = logicalDpiY();
     // Positions are in twips from the window's top-left corner; each control is placed
     // relative to the frame that holds it.
+    // A margin above the frames, so their titles do not touch the window's edge.
+    constexpr int kTopMarginTwips = 60;
     const auto place = [this, dpiX, dpiY](QWidget* widget, int left, int top, int width, int height) {
+        top += kTopMarginTwips;
         int originX = 0;
         int originY = 0;
         for (const QWidget* parent = widget->parentWidget(); parent != nullptr && parent != this;
