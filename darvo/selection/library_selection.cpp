@@ -73,7 +73,7 @@ shared::CodeSystem LibrarySelection::Code() const noexcept {
     return GetCodeSystem(library_);
 }
 
-bool LibrarySelection::IsListable(const ProductRecord& record, int chartType) const {
+bool LibrarySelection::IsListable(const ProductRecord& record, ChartType chartType) const {
     return chartType >= 0 && chartType < static_cast<int>(kChartTypeCount) &&
            !record.PartNumber[static_cast<std::size_t>(Code())].empty() &&
            record.ChartAvailable[static_cast<std::size_t>(chartType)];
@@ -123,11 +123,12 @@ void LibrarySelection::optChartType_Click(int index) {
     if (index < 0 || index >= static_cast<int>(kChartTypeCount)) {
         return;
     }
-    state_.ChartTypeOption = index;
+    const auto chartType = static_cast<ChartType>(index);
+    state_.ChartTypeOption = chartType;
     const std::string s = state_.PartNum.Text;
     AllClear();
-    AddPartNum(index);
-    SetAxisLists(index);
+    AddPartNum(chartType);
+    SetAxisLists(chartType);
     if (!s.empty() && state_.PartNum.Contains(s)) {
         SetPartNumText(s);
     }
@@ -142,7 +143,7 @@ void LibrarySelection::AllClear() {
     ChangeEnable(false);
 }
 
-void LibrarySelection::AddPartNum(int intIndex) {
+void LibrarySelection::AddPartNum(ChartType intIndex) {
     for (std::size_t i = 0; i < library_.ProductTable.size(); ++i) {
         if (IsListable(library_.ProductTable[i], intIndex)) {
             AddPartAndSize(static_cast<std::int32_t>(i));
@@ -159,14 +160,14 @@ void LibrarySelection::AddPartAndSize(std::int32_t index) {
     state_.SizeCode.AddUnlessPresent(library_.ProductTable[static_cast<std::size_t>(index)].SizeCode[Code()]);
 }
 
-void LibrarySelection::SetAxisLists(int chartType) {
+void LibrarySelection::SetAxisLists(ChartType chartType) {
     state_.XAxis.Clear();
     state_.YAxis.Clear();
-    for (const std::string& name : XAxisNames(chartType)) {
-        state_.XAxis.Add(name);
+    for (const Quantity quantity : XAxisQuantities(chartType)) {
+        state_.XAxis.Add(std::string(QuantityName(quantity)));
     }
-    for (const std::string& name : YAxisNames(chartType)) {
-        state_.YAxis.Add(name);
+    for (const Quantity quantity : YAxisQuantities(chartType)) {
+        state_.YAxis.Add(std::string(QuantityName(quantity)));
     }
     if (!state_.XAxis.Items.empty()) {
         cmbXaxis_Click(state_.XAxis.Items.front());
@@ -239,7 +240,7 @@ void LibrarySelection::cmbRatedVol_Click(const std::string& value) {
 }
 
 void LibrarySelection::FillTccList(bool addParts) {
-    const int t = GetChartType();
+    const ChartType t = GetChartType();
     for (const ProductRecord& record : library_.ProductTable) {
         if (IsListable(record, t) &&
             record.SizeCode[static_cast<std::size_t>(Code())] == state_.SizeCode.Text) {
@@ -252,7 +253,7 @@ void LibrarySelection::FillTccList(bool addParts) {
 }
 
 void LibrarySelection::FillCapacitanceList(bool addParts) {
-    const int t = GetChartType();
+    const ChartType t = GetChartType();
     for (const ProductRecord& record : library_.ProductTable) {
         if (IsListable(record, t) && MatchesSizeAndTcc(record)) {
             if (addParts) {
@@ -267,7 +268,7 @@ void LibrarySelection::FillRatedVoltageList(bool addParts) {
     if (state_.Cap.Text.empty()) {
         return;
     }
-    const int t = GetChartType();
+    const ChartType t = GetChartType();
     for (const ProductRecord& record : library_.ProductTable) {
         if (IsListable(record, t) && MatchesSizeAndTcc(record) &&
             CapacitanceEntry(record) == state_.Cap.Text) {
@@ -280,7 +281,7 @@ void LibrarySelection::FillRatedVoltageList(bool addParts) {
 }
 
 void LibrarySelection::CollectCandidates() {
-    const int t = GetChartType();
+    const ChartType t = GetChartType();
     const std::optional<float> rated = shared::ParseSingle(state_.RatedVol.Text, separator_);
     selectCandidates_.clear();
     for (std::size_t i = 0; i < library_.ProductTable.size(); ++i) {
@@ -400,8 +401,8 @@ void LibrarySelection::RefillAfterCodeChange(shared::CodeSystem oldCodeSystem) {
 
 void LibrarySelection::ResetSelection() {
     AllClear();
-    state_.ChartTypeOption = 0;
-    optChartType_Click(0);
+    state_.ChartTypeOption = TemperatureRise;
+    optChartType_Click(TemperatureRise);
     state_.Focus = FocusTarget::ChartType;
 }
 

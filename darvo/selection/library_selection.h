@@ -1,6 +1,7 @@
 #ifndef DARVO_SELECTION_LIBRARY_SELECTION_H
 #define DARVO_SELECTION_LIBRARY_SELECTION_H
 
+#include "darvo/engine/chart_data_record.h"
 #include "darvo/library/product_record.h"
 #include "darvo/selection/plot_conditions.h"
 #include "darvo/selection/selection_window_state.h"
@@ -68,7 +69,7 @@ public:
     // ---- Part lists (the user's choices; value is the entry chosen).
     void optChartType_Click(int index);
     void AllClear();
-    void AddPartNum(int intIndex);
+    void AddPartNum(ChartType intIndex);
     void cmbSizeCode_Click(const std::string& value);
     void cmbTcc_Click(const std::string& value);
     void cmbCap_Click(const std::string& value);
@@ -123,10 +124,17 @@ public:
 
     // ---- What the plot request, the data output and the main window read.
     // The selected chart type, and its option's caption.
-    int GetChartType() const noexcept { return state_.ChartTypeOption; }
+    ChartType GetChartType() const noexcept { return state_.ChartTypeOption; }
     std::string GetChartTypeName() const;
+    // The quantities cmbXaxis and cmbYaxis show, and the identity of the chart they ask
+    // for with the chart type.
+    Quantity XAxis() const noexcept;
+    Quantity YAxis() const noexcept;
+    ChartIdentity Identity() const noexcept { return {GetChartType(), XAxis(), YAxis()}; }
     int SelectedParameterIndex() const noexcept { return state_.ParameterOption; }
-    // "Current", "Voltage", "Effective Power" or "Apparent Power".
+    // The fixed load of the selected optParameter, and its caption ("Current",
+    // "Voltage", "Effective Power" or "Apparent Power").
+    Quantity SelectedParameter() const noexcept;
     std::string SelectedParameterName() const;
     // The chosen part: the part-number text looked up in the notation in force.
     std::optional<std::int32_t> SelectedProductIndex() const;
@@ -135,7 +143,7 @@ public:
     // Fills the header of the record the chart table has prepared (element ChartCount)
     // for part intNum and chartType from the window's lists and boxes; the series are
     // the engine's. Raises RuntimeError 9 when no record is prepared.
-    void WriteChartData(std::int32_t intNum, int chartType);
+    void WriteChartData(std::int32_t intNum, ChartType chartType);
     // The engine's computation of the prepared record for part intNum, by its chart
     // type: false when the engine refused (its message shown, the record removed).
     bool CalculateChartData(std::int32_t intNum);
@@ -149,8 +157,8 @@ public:
     int CountIdentityCurves() const;
 
 private:
-    void SetAxisLists(int chartType);
-    void EnableConditions(int chartType);
+    void SetAxisLists(ChartType chartType);
+    void EnableConditions(ChartType chartType);
     void ResetConditions();
     void FillTccList(bool addParts);
     void FillCapacitanceList(bool addParts);
@@ -166,7 +174,7 @@ private:
     void ChoosePart();
 
     shared::CodeSystem Code() const noexcept;
-    bool IsListable(const ProductRecord& record, int chartType) const;
+    bool IsListable(const ProductRecord& record, ChartType chartType) const;
     bool MatchesSizeAndTcc(const ProductRecord& record) const;
     std::string TrimmedTempChar(const ProductRecord& record) const;
     std::string CapacitanceEntry(const ProductRecord& record) const;

@@ -43,7 +43,7 @@ FocusTarget FocusOf(ConditionBoxName box) {
     return FocusTarget::None;
 }
 
-bool IsThermal(int chartType) {
+bool IsThermal(ChartType chartType) {
     return chartType == TemperatureRise || chartType == AllowablePower;
 }
 
@@ -54,10 +54,6 @@ bool SameCurve(const ChartDataRecord& a, const ChartDataRecord& b) {
            a.DCBiasVoltage == b.DCBiasVoltage && a.HeatResistance == b.HeatResistance &&
            a.Frequency == b.Frequency && a.AmbientTemperature == b.AmbientTemperature &&
            a.ParameterValue == b.ParameterValue;
-}
-
-bool SameIdentity(const ChartDataRecord& a, const ChartDataRecord& b) {
-    return a.ChartType == b.ChartType && a.XAxisName == b.XAxisName && a.YAxisName == b.YAxisName;
 }
 
 }  // namespace
@@ -75,7 +71,7 @@ void LibrarySelection::ResetConditions() {
     state_.ParameterUnit = captions::kParameterUnits[0];
 }
 
-void LibrarySelection::EnableConditions(int chartType) {
+void LibrarySelection::EnableConditions(ChartType chartType) {
     state_.ConditionFrameEnabled = true;
     const auto heatResistance = [this] {
         state_.HeatResistance.Text = shared::GeneralNumberTextSingle(ChosenPart().HeatModel[3], separator_);
@@ -86,7 +82,7 @@ void LibrarySelection::EnableConditions(int chartType) {
             state_.HeatResistance.Enabled = true;
             state_.AmbientTemp.Enabled = true;
             heatResistance();
-            if (state_.XAxis.Text != kFrequencyAxis) {
+            if (XAxis() != Quantity::Frequency) {
                 state_.Frequency.Enabled = true;
             } else {
                 state_.ParameterFrameEnabled = true;
@@ -115,7 +111,7 @@ void LibrarySelection::EnableConditions(int chartType) {
 void LibrarySelection::cmbXaxis_Click(const std::string& value) {
     state_.XAxis.Text = value;
     const bool temperatureRise = GetChartType() == TemperatureRise;
-    const bool overFrequency = value == kFrequencyAxis;
+    const bool overFrequency = XAxis() == Quantity::Frequency;
     if (temperatureRise && overFrequency) {
         state_.ParameterFrameEnabled = true;
         SelectParameterOption(0);
@@ -153,10 +149,22 @@ void LibrarySelection::optParameter_Click(int index) {
     state_.ParameterUnit = captions::kParameterUnits[static_cast<std::size_t>(index)];
 }
 
-std::string LibrarySelection::SelectedParameterName() const {
-    const std::vector<std::string>& names = ParameterNames();
+Quantity LibrarySelection::SelectedParameter() const noexcept {
+    const std::vector<Quantity>& quantities = ParameterQuantities();
     const auto index = static_cast<std::size_t>(state_.ParameterOption);
-    return index < names.size() ? names[index] : std::string();
+    return index < quantities.size() ? quantities[index] : Quantity::None;
+}
+
+std::string LibrarySelection::SelectedParameterName() const {
+    return std::string(QuantityName(SelectedParameter()));
+}
+
+Quantity LibrarySelection::XAxis() const noexcept {
+    return QuantityFromName(state_.XAxis.Text).value_or(Quantity::None);
+}
+
+Quantity LibrarySelection::YAxis() const noexcept {
+    return QuantityFromName(state_.YAxis.Text).value_or(Quantity::None);
 }
 
 std::string LibrarySelection::GetChartTypeName() const {
@@ -169,7 +177,7 @@ ConditionTexts LibrarySelection::CurrentConditions() const {
     texts.Frequency = state_.Frequency.Text;
     texts.HeatResistance = state_.HeatResistance.Text;
     texts.AmbientTemperature = state_.AmbientTemp.Text;
-    texts.ParameterName = SelectedParameterName();
+    texts.Parameter = SelectedParameter();
     texts.ParameterValue = state_.Parameter.Text;
     return texts;
 }
@@ -214,12 +222,11 @@ bool LibrarySelection::CheckAmbientTemp2() {
 
 bool LibrarySelection::CheckAllConditions() {
     return RunCheck(
-        [this](ConditionChecks& c) { return c.CheckAllConditions(CurrentConditions(), state_.XAxis.Text); });
+        [this](ConditionChecks& c) { return c.CheckAllConditions(CurrentConditions(), XAxis()); });
 }
 
 bool LibrarySelection::CheckConditions() {
-    return RunCheck(
-        [this](ConditionChecks& c) { return c.CheckConditions(CurrentConditions(), state_.XAxis.Text); });
+    return RunCheck([this](ConditionChecks& c) { return c.CheckConditions(CurrentConditions(), XAxis()); });
 }
 
 void LibrarySelection::txtDCBiasVol_LostFocus() {
@@ -244,7 +251,7 @@ void LibrarySelection::txtAmbientTemp_LostFocus() {
     if (!state_.ConditionFrameEnabled || !state_.AmbientTemp.Enabled) {
         return;
     }
-    const int t = GetChartType();
+    const ChartType t = GetChartType();
     if (IsThermal(t)) {
         CheckAmbientTemp1();
     } else if (t == CapacitanceTemperature || t == CapacitanceDcVoltage) {
@@ -256,10 +263,10 @@ void LibrarySelection::txtParameter_LostFocus() {
     CheckParameter1();
 }
 
-void LibrarySelection::WriteChartData(std::int32_t intNum, int chartType) {
+void LibrarySelection::WriteChartData(std::int32_t intNum, ChartType chartType) {
     ChartDataRecord& r = table_.Prepared();
-    const ChartDataRecord header = ChartRequestHeader(chartType, state_.XAxis.Text, state_.YAxis.Text, intNum,
-                                                      CurrentConditions(), separator_);
+    const ChartDataRecord header =
+        ChartRequestHeader({chartType, XAxis(), YAxis()}, intNum, CurrentConditions(), separator_);
     r.ChartType = header.ChartType;
     r.XAxisName = header.XAxisName;
     r.YAxisName = header.YAxisName;
@@ -285,8 +292,7 @@ bool LibrarySelection::CalculateChartData(std::int32_t intNum) {
 
 bool LibrarySelection::IsNewCurve() const {
     const ChartDataRecord request =
-        ChartRequestHeader(GetChartType(), state_.XAxis.Text, state_.YAxis.Text,
-                           SelectedProductIndex().value_or(-1), CurrentConditions(), separator_);
+        ChartRequestHeader(Identity(), SelectedProductIndex().value_or(-1), CurrentConditions(), separator_);
     for (std::size_t i = 0; i < table_.Size(); ++i) {
         if (SameCurve(table_.At(i), request)) {
             return false;
@@ -296,11 +302,10 @@ bool LibrarySelection::IsNewCurve() const {
 }
 
 int LibrarySelection::CountIdentityCurves() const {
-    const ChartDataRecord request =
-        ChartRequestHeader(GetChartType(), state_.XAxis.Text, state_.YAxis.Text, 0, {}, separator_);
+    const ChartIdentity identity = Identity();
     int count = 0;
     for (std::size_t i = 0; i < table_.Size(); ++i) {
-        if (SameIdentity(table_.At(i), request)) {
+        if (IdentityOf(table_.At(i)) == identity) {
             ++count;
         }
     }

@@ -1,7 +1,7 @@
 #ifndef DARVO_SELECTION_SELECTION_HOST_H
 #define DARVO_SELECTION_SELECTION_HOST_H
 
-#include "darvo/selection/chart_identity_tmp.h"
+#include "darvo/engine/chart_data_record.h"
 
 #include "shared/parts/code_system.h"
 
@@ -9,8 +9,6 @@
 #include <vector>
 
 namespace darvo {
-
-struct ChartIdentity;
 
 // What the selection window asks of the windows around it: the main window's commands,
 // the Select dialog and the chart windows. The desktop program answers with its main

@@ -1,6 +1,7 @@
 #ifndef DARVO_SELECTION_SELECTION_WINDOW_STATE_H
 #define DARVO_SELECTION_SELECTION_WINDOW_STATE_H
 
+#include "darvo/library/product_record.h"
 #include "darvo/selection/selection_list.h"
 
 #include <string>
@@ -20,15 +21,15 @@ enum class FocusTarget { None, ChartType, DCBiasVol, Frequency, HeatResistance, 
 // Everything the selection window shows, as the model leaves it after each handler.
 // The window copies it into its controls without raising their change events.
 struct SelectionWindowState {
-    int ChartTypeOption = 0;  // the selected optChartType (0 .. 4)
+    ChartType ChartTypeOption = TemperatureRise;  // the selected optChartType
 
     SelectionList PartNum;                                                  // cmbPartNum (editable)
     SelectionList SizeCode;                                                 // cmbSizeCode
     SelectionList Tcc{.Items = {}, .Text = {}, .SortedByText = true};       // cmbTcc
     SelectionList Cap;                                                      // cmbCap
     SelectionList RatedVol{.Items = {}, .Text = {}, .SortedByText = true};  // cmbRatedVol
-    SelectionList XAxis;                                                    // cmbXaxis
-    SelectionList YAxis;                                                    // cmbYaxis
+    SelectionList XAxis;                                                    // cmbXaxis, in QuantityName texts
+    SelectionList YAxis;                                                    // cmbYaxis, in QuantityName texts
 
     // A part is chosen: what ChangeEnable last set, so cmdPlot and cmdCatalogLink.
     bool PartChosen = false;

@@ -120,10 +120,12 @@ void FrmLibrary::BuildControls() {
 
     fraParameter_ = group("fraParameter", Caption(captions::kParameterFrame), this);
     parameterGroup_ = new QButtonGroup(this);
-    const std::vector<std::string>& parameterNames = ParameterNames();
+    const std::vector<Quantity>& parameters = ParameterQuantities();
     for (std::size_t i = 0; i < optParameter_.size(); ++i) {
-        optParameter_[i] = option(QStringLiteral("optParameter%1").arg(i),
-                                  QString::fromStdString(parameterNames[i]), fraParameter_);
+        const std::string_view caption = QuantityName(parameters[i]);
+        optParameter_[i] =
+            option(QStringLiteral("optParameter%1").arg(i),
+                   QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), fraParameter_);
         parameterGroup_->addButton(optParameter_[i], static_cast<int>(i));
     }
     optParameter_[0]->setChecked(true);

@@ -64,7 +64,7 @@ void ScriptedSelectionHost::AddCurveToOpenChart(const ChartIdentity& identity) {
 }
 
 void ScriptedSelectionHost::CloseChart(const ChartIdentity& identity) {
-    table_.RemoveIdentity(identity.ChartType, identity.XAxis, identity.YAxis);
+    table_.RemoveIdentity(identity);
     openCharts.erase(std::remove(openCharts.begin(), openCharts.end(), identity), openCharts.end());
 }
 

@@ -71,15 +71,15 @@ TEST_F(PlotRequestTest, TheFirstRequestOpensAWindowWithTheWindowsRecordAndTheNex
     EXPECT_EQ(table_.ChartCount(), 1);
     ASSERT_EQ(table_.Size(), 1U);
     const ChartDataRecord& curve = table_.At(0);
-    EXPECT_EQ(curve.ChartType, 0);
-    EXPECT_EQ(curve.XAxisName, "Current");
-    EXPECT_EQ(curve.YAxisName, "Temperature Rise");
+    EXPECT_EQ(curve.ChartType, TemperatureRise);
+    EXPECT_EQ(curve.XAxisName, Quantity::Current);
+    EXPECT_EQ(curve.YAxisName, Quantity::TemperatureRise);
     EXPECT_EQ(curve.ProductIndex, IndexOf(kPart16V));
     EXPECT_EQ(curve.DCBiasVoltage, 5.0F);
     EXPECT_EQ(curve.HeatResistance, 100.0F);
     EXPECT_EQ(curve.Frequency, 100.0F);
     EXPECT_EQ(curve.AmbientTemperature, 40.0F);
-    EXPECT_EQ(curve.ParameterName, "Current");
+    EXPECT_EQ(curve.ParameterName, Quantity::Current);
     EXPECT_EQ(curve.ParameterValue, 0.1F);
     // The engine filled the series and range.
     EXPECT_GT(curve.Xmax, curve.Xmin);
@@ -98,7 +98,9 @@ TEST_F(PlotRequestTest, TheFirstRequestOpensAWindowWithTheWindowsRecordAndTheNex
     model_.cmdPlot_Click();
     EXPECT_EQ(host_.newCharts, 1);
     ASSERT_EQ(host_.curvesAdded.size(), 1U);
-    EXPECT_EQ(host_.curvesAdded[0], host_.openCharts[0]);
+    EXPECT_EQ(host_.curvesAdded[0],
+              (ChartIdentity{TemperatureRise, Quantity::Current, Quantity::TemperatureRise}));
+    EXPECT_EQ(host_.openCharts[0], host_.curvesAdded[0]);
     EXPECT_EQ(table_.ChartCount(), 2);
     EXPECT_EQ(table_.At(1).ProductIndex, IndexOf(kPart10V));
 }
@@ -126,7 +128,7 @@ TEST_F(PlotRequestTest, TheSeventhCurveOfAnIdentityIsRefusedWhileAnotherXAxisOpe
     EXPECT_TRUE(messages_.Shown().empty());
     EXPECT_EQ(host_.newCharts, 2);
     EXPECT_EQ(table_.ChartCount(), 7);
-    EXPECT_EQ(table_.At(6).XAxisName, "Voltage");
+    EXPECT_EQ(table_.At(6).XAxisName, Quantity::Voltage);
 
     // Once the first window is closed its identity opens a new window again, and the
     // same request is no duplicate any more.
@@ -149,8 +151,8 @@ TEST_F(PlotRequestTest, AChangeOfTheParameterOptionAloneIsANewCurve) {
     model_.cmdPlot_Click();
     EXPECT_TRUE(messages_.Shown().empty());
     ASSERT_EQ(table_.ChartCount(), 2);
-    EXPECT_EQ(table_.At(0).ParameterName, "Current");
-    EXPECT_EQ(table_.At(1).ParameterName, "Voltage");
+    EXPECT_EQ(table_.At(0).ParameterName, Quantity::Current);
+    EXPECT_EQ(table_.At(1).ParameterName, Quantity::Voltage);
     EXPECT_EQ(table_.At(1).ParameterValue, 0.1F);
     model_.cmdPlot_Click();
     ExpectMessages({"This Chart is already opened!"});
@@ -213,9 +215,9 @@ TEST_F(PlotRequestTest, CapacitanceChartsAreComputedInTheNotationInForce) {
     model_.cmdPlot_Click();
     EXPECT_TRUE(messages_.Shown().empty());
     ASSERT_EQ(table_.ChartCount(), 1);
-    EXPECT_EQ(table_.At(0).ChartType, 3);
-    EXPECT_EQ(table_.At(0).XAxisName, "DC Bias Voltage");
-    EXPECT_EQ(table_.At(0).YAxisName, "Capacitance");
+    EXPECT_EQ(table_.At(0).ChartType, CapacitanceDcVoltage);
+    EXPECT_EQ(table_.At(0).XAxisName, Quantity::DcBiasVoltage);
+    EXPECT_EQ(table_.At(0).YAxisName, Quantity::Capacitance);
     EXPECT_EQ(table_.At(0).AmbientTemperature, 85.0F);
     EXPECT_NEAR(table_.At(0).XData[199], 6.3F, 1e-3F);
     // The same request under the data output's name: the record written by the window
