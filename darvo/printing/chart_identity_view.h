@@ -15,7 +15,8 @@ struct ChartIdentityView {
     std::string YAxisName;
 
     bool Matches(const ChartDataRecord& record) const {
-        return record.ChartType == ChartType && record.XAxisName == XAxisName && record.YAxisName == YAxisName;
+        return record.ChartType == ChartType && record.XAxisName == XAxisName &&
+               record.YAxisName == YAxisName;
     }
 };
 

@@ -58,9 +58,13 @@ void PrintAt(shared::PageCanvas& page, double x, double y, const std::string& te
     page.Print(text);
 }
 
-double ConditionX(int column) { return kConditionColumn + kConditionWidth * column + kTextInset; }
+double ConditionX(int column) {
+    return kConditionColumn + kConditionWidth * column + kTextInset;
+}
 
-bool OverFrequency(const ChartIdentityView& identity) { return identity.XAxisName == kFrequencyAxis; }
+bool OverFrequency(const ChartIdentityView& identity) {
+    return identity.XAxisName == kFrequencyAxis;
+}
 
 // The headings of the condition columns, left to right.
 std::vector<std::string> ConditionHeadings(const ChartIdentityView& identity, const std::string& degree) {
@@ -107,7 +111,8 @@ std::vector<std::string> ConditionCells(const ChartIdentityView& identity, const
 }
 
 const std::string& PartNumberOf(const ProductLibrary& library, const ChartDataRecord& record) {
-    if (record.ProductIndex < 0 || static_cast<std::size_t>(record.ProductIndex) >= library.ProductTable.size()) {
+    if (record.ProductIndex < 0 ||
+        static_cast<std::size_t>(record.ProductIndex) >= library.ProductTable.size()) {
         throw shared::RuntimeError(shared::error::kSubscriptOutOfRange, "darvo:PrintChartLegend");
     }
     const ProductRecord& part = library.ProductTable[static_cast<std::size_t>(record.ProductIndex)];
@@ -153,7 +158,9 @@ void LineSamples(shared::PageCanvas& page) {
 
 }  // namespace
 
-std::string ChartPrintQuestionText(const std::string& caption) { return "Would you print " + caption + " Chart ?"; }
+std::string ChartPrintQuestionText(const std::string& caption) {
+    return "Would you print " + caption + " Chart ?";
+}
 
 int ConditionColumnCount(int chartType) noexcept {
     switch (chartType) {
@@ -194,7 +201,8 @@ void PrintChartBody(shared::PageCanvas& page, const ChartBodyDrawing& drawBody) 
     page.SetDrawStyle(shared::LineStyle::Solid);
 }
 
-void PrintChartLegend(shared::PageCanvas& page, const ChartIdentityView& identity, const ChartPageFacts& facts) {
+void PrintChartLegend(shared::PageCanvas& page, const ChartIdentityView& identity,
+                      const ChartPageFacts& facts) {
     const int columns = ConditionColumnCount(identity.ChartType);
     TableFrame(page, columns);
 
@@ -219,7 +227,8 @@ void PrintChartLegend(shared::PageCanvas& page, const ChartIdentityView& identit
         const double y = headingY + kRowHeight * row;
         PrintAt(page, kPartColumn + kTextInset, y, PartNumberOf(facts.Library, record));
         const std::vector<std::string> cells = ConditionCells(identity, record, facts.DegreeSign);
-        for (std::size_t c = 0; c < cells.size(); ++c) PrintAt(page, ConditionX(static_cast<int>(c)), y, cells[c]);
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            PrintAt(page, ConditionX(static_cast<int>(c)), y, cells[c]);
     }
 }
 

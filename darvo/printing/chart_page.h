@@ -27,7 +27,7 @@ struct ProductLibrary;
 // The legend colours of the six curves, which the printed line samples repeat on a
 // colour printer.
 inline constexpr std::array<shared::Rgb, 6> kLegendColors = {
-    shared::Rgb{0, 0, 255}, shared::Rgb{255, 0, 0},   shared::Rgb{0, 0, 0},
+    shared::Rgb{0, 0, 255},   shared::Rgb{255, 0, 0}, shared::Rgb{0, 0, 0},
     shared::Rgb{255, 0, 255}, shared::Rgb{0, 128, 0}, shared::Rgb{128, 0, 0},
 };
 // A black-only printer tells the curves apart by these pen widths, as the chart drawing
@@ -68,7 +68,8 @@ void PrintChartBody(shared::PageCanvas& page, const ChartBodyDrawing& drawBody);
 // columns of every curve of the identity, in table order. On a colour printer the
 // samples are 5-pixel lines in the legend colours, otherwise lines in the fore colour
 // whose widths match the black-only curves.
-void PrintChartLegend(shared::PageCanvas& page, const ChartIdentityView& identity, const ChartPageFacts& facts);
+void PrintChartLegend(shared::PageCanvas& page, const ChartIdentityView& identity,
+                      const ChartPageFacts& facts);
 
 // The whole page in Arial 9 on a page in twips: header, body, table. The caller starts
 // and ends the document and restores the printer.

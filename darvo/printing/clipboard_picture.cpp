@@ -17,7 +17,9 @@ int ClipboardPictureWidthTwips() noexcept {
     return kLegendFrameWidthTwips + kChartPictureWidthTwips + 2 * kClipboardMarginTwips;
 }
 
-int ClipboardPictureHeightTwips() noexcept { return kChartPictureHeightTwips; }
+int ClipboardPictureHeightTwips() noexcept {
+    return kChartPictureHeightTwips;
+}
 
 void DrawClipboardPicture(shared::ChartCanvas& canvas, const shared::PixelImage& chartPicture,
                           const std::vector<ClipboardLegendRow>& legend, const shared::FontSpec& legendFont) {

@@ -36,7 +36,9 @@ void PrintAt(shared::PageCanvas& page, double x, double y, const std::string& te
     page.Print(text);
 }
 
-std::string Value(float value) { return shared::GeneralNumberTextSingle(value); }
+std::string Value(float value) {
+    return shared::GeneralNumberTextSingle(value);
+}
 
 // The condition lines of the chart type, two to a line: (0, 99), (35, 99), (0, 97), (35, 97).
 void PrintConditions(shared::PageCanvas& page, const ChartDataRecord& record) {

@@ -46,7 +46,8 @@ void PageSetup(const shared::Services& services) {
 bool PrintChartWindow(QWidget* mainWindow, const ChartPrintRequest& request, const ChartPageFacts& facts,
                       const shared::Services& services) {
     if (services.Messages.Show(ChartPrintQuestionText(request.Caption), shared::MessageIcon::Question,
-                               kChartPrintTitle, shared::MessageButtons::OkCancel) != shared::MessageAnswer::Ok) {
+                               kChartPrintTitle,
+                               shared::MessageButtons::OkCancel) != shared::MessageAnswer::Ok) {
         return false;
     }
     shared::frmPrinting notice(mainWindow);
@@ -59,14 +60,17 @@ bool PrintChartWindow(QWidget* mainWindow, const ChartPrintRequest& request, con
         [&notice] { notice.close(); }, services.Messages, kChartOutputReportTitle);
 }
 
-void CopyChartToClipboard(const shared::PixelImage& chartPicture, const std::vector<ClipboardLegendRow>& legend,
-                          const shared::Services& services, double dotsPerInch) {
+void CopyChartToClipboard(const shared::PixelImage& chartPicture,
+                          const std::vector<ClipboardLegendRow>& legend, const shared::Services& services,
+                          double dotsPerInch) {
     const double dpi = dotsPerInch > 0.0 ? dotsPerInch : ScreenDotsPerInch();
     // The chart part is the picture's own size converted from twips to pixels.
-    const shared::PixelImage chart = chartPicture.Crop({0, 0, shared::TwipsToPixels(kChartPictureWidthTwips, dpi),
-                                                        shared::TwipsToPixels(kChartPictureHeightTwips, dpi)});
+    const shared::PixelImage chart =
+        chartPicture.Crop({0, 0, shared::TwipsToPixels(kChartPictureWidthTwips, dpi),
+                           shared::TwipsToPixels(kChartPictureHeightTwips, dpi)});
     shared::PainterCanvas picClipboard(std::max(1, shared::TwipsToPixels(ClipboardPictureWidthTwips(), dpi)),
-                                       std::max(1, shared::TwipsToPixels(ClipboardPictureHeightTwips(), dpi)), dpi);
+                                       std::max(1, shared::TwipsToPixels(ClipboardPictureHeightTwips(), dpi)),
+                                       dpi);
     DrawClipboardPicture(picClipboard, chart, legend);
     services.Clipboard.Clear();
     services.Clipboard.SetPicture(

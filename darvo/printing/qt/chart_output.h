@@ -55,8 +55,9 @@ bool PrintChartWindow(QWidget* mainWindow, const ChartPrintRequest& request, con
 // replacing whatever the clipboard held. chartPicture is cut or padded to the chart
 // picture's 5600 x 3650 twips. dotsPerInch 0 takes the primary screen's logical
 // resolution, which the window's twips are converted with.
-void CopyChartToClipboard(const shared::PixelImage& chartPicture, const std::vector<ClipboardLegendRow>& legend,
-                          const shared::Services& services, double dotsPerInch = 0.0);
+void CopyChartToClipboard(const shared::PixelImage& chartPicture,
+                          const std::vector<ClipboardLegendRow>& legend, const shared::Services& services,
+                          double dotsPerInch = 0.0);
 
 }  // namespace darvo
 

@@ -37,7 +37,8 @@ std::string NowText() {
 DataPrintOutcome PrintChartData(QWidget* mainWindow, ChartTable& table, const ProductLibrary& library,
                                 const DataPrintRequest& request, const shared::Services& services) {
     if (services.Messages.Show(DataPrintQuestionText(request.PartNumberText), shared::MessageIcon::Question,
-                               kChartPrintTitle, shared::MessageButtons::OkCancel) != shared::MessageAnswer::Ok) {
+                               kChartPrintTitle,
+                               shared::MessageButtons::OkCancel) != shared::MessageAnswer::Ok) {
         return DataPrintOutcome::Cancelled;
     }
 
@@ -46,8 +47,8 @@ DataPrintOutcome PrintChartData(QWidget* mainWindow, ChartTable& table, const Pr
     try {
         record = ComputeOutputRecord(table, library, request.Header, services.Messages);
     } catch (const shared::RuntimeError& failure) {
-        shared::ErrorReport(services.Messages, shared::ReportTitleOf(failure, kChartOutputReportTitle), failure,
-                            shared::ErrorNumberForm::TrailingBlank);
+        shared::ErrorReport(services.Messages, shared::ReportTitleOf(failure, kChartOutputReportTitle),
+                            failure, shared::ErrorNumberForm::TrailingBlank);
         return DataPrintOutcome::Refused;
     } catch (const std::exception& failure) {
         shared::ErrorReport(services.Messages, kChartOutputReportTitle, failure,

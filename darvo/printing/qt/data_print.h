@@ -21,9 +21,9 @@ struct ProductLibrary;
 // its CheckConditions passed (the checks have told the user about any problem, and the
 // command is not called then).
 struct DataPrintRequest {
-    ChartDataRecord Header;        // WriteChartData's header: type, axes, ProductIndex, conditions
-    std::string PartNumberText;    // the part-number box's text, for the question
-    std::string DegreeSign;        // of the column units of temperatures
+    ChartDataRecord Header;      // WriteChartData's header: type, axes, ProductIndex, conditions
+    std::string PartNumberText;  // the part-number box's text, for the question
+    std::string DegreeSign;      // of the column units of temperatures
     // The page's date and time; empty takes the moment of printing in the system
     // locale's short date and long time.
     std::optional<std::string> DateTimeText;
