@@ -1,8 +1,10 @@
 #include "darvo/printing/chart_page.h"
 
+#include "darvo/charts/axis_range_check.h"
+#include "darvo/charts/chart_drawing.h"
+#include "darvo/charts/chart_legends.h"
 #include "darvo/engine/chart_table.h"
 #include "darvo/library/product_library.h"
-#include "darvo/printing/printed_units.h"
 
 #include "shared/canvas/page_canvas.h"
 #include "shared/errors/runtime_error.h"
@@ -62,12 +64,16 @@ double ConditionX(int column) {
     return kConditionColumn + kConditionWidth * column + kTextInset;
 }
 
-bool OverFrequency(const ChartIdentityView& identity) {
-    return identity.XAxisName == kFrequencyAxis;
+bool OverFrequency(const ChartIdentity& identity) {
+    return identity.XAxis == Quantity::Frequency;
+}
+
+Quantity ParameterOf(const ChartDataRecord& record) {
+    return QuantityFromName(record.ParameterName).value_or(Quantity::None);
 }
 
 // The headings of the condition columns, left to right.
-std::vector<std::string> ConditionHeadings(const ChartIdentityView& identity, const std::string& degree) {
+std::vector<std::string> ConditionHeadings(const ChartIdentity& identity, const std::string& degree) {
     const std::string bias = "DC Bias Voltage[V]";
     const std::string heat = "Heat Resistance[" + degree + "C/W]";
     const std::string ambient = "Ambient Temperature[" + degree + "C]";
@@ -76,7 +82,7 @@ std::vector<std::string> ConditionHeadings(const ChartIdentityView& identity, co
             return {bias, heat, ambient, OverFrequency(identity) ? "Parameter" : "Frequency[kHz]"};
         case AllowablePower:
             return {bias, heat, ambient,
-                    "Max " + identity.YAxisName + PrintedUnit(identity.YAxisName, degree)};
+                    "Max " + std::string(QuantityName(identity.YAxis)) + GetUnit(identity.YAxis, degree)};
         case CapacitanceTemperature:
             return {bias};
         case CapacitanceDcVoltage:
@@ -87,7 +93,7 @@ std::vector<std::string> ConditionHeadings(const ChartIdentityView& identity, co
 }
 
 // The condition cells of one curve, left to right.
-std::vector<std::string> ConditionCells(const ChartIdentityView& identity, const ChartDataRecord& record,
+std::vector<std::string> ConditionCells(const ChartIdentity& identity, const ChartDataRecord& record,
                                         const std::string& degree) {
     using shared::PrintedNumberTextSingle;
     const std::string bias = PrintedNumberTextSingle(record.DCBiasVoltage);
@@ -97,7 +103,7 @@ std::vector<std::string> ConditionCells(const ChartIdentityView& identity, const
         case TemperatureRise:
             return {bias, heat, ambient,
                     OverFrequency(identity) ? shared::GeneralNumberTextSingle(record.ParameterValue) +
-                                                  PrintedUnit(record.ParameterName, degree)
+                                                  GetUnit(ParameterOf(record), degree)
                                             : PrintedNumberTextSingle(record.Frequency)};
         case AllowablePower:
             return {bias, heat, ambient, shared::FormatSingle(record.MaxValue, "##.###")};
@@ -142,14 +148,13 @@ void TableFrame(shared::PageCanvas& page, int columns) {
 void LineSamples(shared::PageCanvas& page) {
     const bool colour = page.ColorMode() == shared::PrinterColorMode::Color;
     for (int k = 1; k <= kTableRows; ++k) {
-        const auto index = static_cast<std::size_t>(k - 1);
         const double y = kRulesTop + kRowHeight * k + kSampleInset;
         if (colour) {
             page.SetDrawWidth(kColorSampleWidth);
-            page.Line(kSampleLeft, y, kSampleRight, y, kLegendColors[index]);
+            page.Line(kSampleLeft, y, kSampleRight, y, LegendColor(k - 1));
         } else {
             page.SetDrawStyle(shared::LineStyle::Solid);
-            page.SetDrawWidth(kMonochromeCurveWidths[index]);
+            page.SetDrawWidth(MonochromeCurveWidth(k - 1));
             page.Line(kSampleLeft, y, kSampleRight, y, page.ForeColor());
         }
     }
@@ -158,11 +163,23 @@ void LineSamples(shared::PageCanvas& page) {
 
 }  // namespace
 
+ChartBodyDrawing PrintedChartDrawing(ChartTable& table, const ChartIdentity& identity, const AxisRange& range,
+                                     const std::string& degreeSign) {
+    return [&table, identity, range, degreeSign](shared::ChartCanvas& page) {
+        ChartDrawOptions options;
+        // A window showing a narrower range than its full one prints it magnified.
+        options.CustomRange = IsMagnifiedRange(table, identity, range);
+        options.OwnPicture = false;
+        options.DegreeSign = degreeSign;
+        DrawChart(page, table, identity, range, options);
+    };
+}
+
 std::string ChartPrintQuestionText(const std::string& caption) {
     return "Would you print " + caption + " Chart ?";
 }
 
-int ConditionColumnCount(int chartType) noexcept {
+int ConditionColumnCount(darvo::ChartType chartType) noexcept {
     switch (chartType) {
         case TemperatureRise:
         case AllowablePower:
@@ -170,9 +187,10 @@ int ConditionColumnCount(int chartType) noexcept {
         case CapacitanceTemperature:
         case CapacitanceDcVoltage:
             return 1;
-        default:
-            return 0;
+        case CapacitanceAcVoltage:
+            break;
     }
+    return 0;
 }
 
 void PrintChartHeader(shared::PageCanvas& page, const std::string& caption) {
@@ -201,8 +219,7 @@ void PrintChartBody(shared::PageCanvas& page, const ChartBodyDrawing& drawBody) 
     page.SetDrawStyle(shared::LineStyle::Solid);
 }
 
-void PrintChartLegend(shared::PageCanvas& page, const ChartIdentityView& identity,
-                      const ChartPageFacts& facts) {
+void PrintChartLegend(shared::PageCanvas& page, const ChartIdentity& identity, const ChartPageFacts& facts) {
     const int columns = ConditionColumnCount(identity.ChartType);
     TableFrame(page, columns);
 
@@ -222,7 +239,7 @@ void PrintChartLegend(shared::PageCanvas& page, const ChartIdentityView& identit
     int row = 0;
     for (std::size_t i = 0; i < static_cast<std::size_t>(facts.Table.ChartCount()) && row < kTableRows; ++i) {
         const ChartDataRecord& record = facts.Table.At(i);
-        if (!identity.Matches(record)) continue;
+        if (!BelongsTo(record, identity)) continue;
         ++row;
         const double y = headingY + kRowHeight * row;
         PrintAt(page, kPartColumn + kTextInset, y, PartNumberOf(facts.Library, record));
@@ -232,7 +249,7 @@ void PrintChartLegend(shared::PageCanvas& page, const ChartIdentityView& identit
     }
 }
 
-void PrintChart(shared::PageCanvas& page, const std::string& caption, const ChartIdentityView& identity,
+void PrintChart(shared::PageCanvas& page, const std::string& caption, const ChartIdentity& identity,
                 const ChartBodyDrawing& drawBody, const ChartPageFacts& facts) {
     page.SetScaleMode(shared::ScaleMode::Twips);
     page.SetFontSize(9.0);

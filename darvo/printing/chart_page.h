@@ -1,11 +1,9 @@
 #ifndef DARVO_PRINTING_CHART_PAGE_H
 #define DARVO_PRINTING_CHART_PAGE_H
 
-#include "darvo/printing/chart_identity_view.h"
+#include "darvo/charts/chart_axes.h"
+#include "darvo/charts/chart_identity.h"
 
-#include "shared/canvas/rgb.h"
-
-#include <array>
 #include <functional>
 #include <string>
 
@@ -24,21 +22,22 @@ struct ProductLibrary;
 // was computed for. Header, frames and table are placed in twips from the printable
 // area's origin of a landscape page; only the chart gets its own user scale.
 
-// The legend colours of the six curves, which the printed line samples repeat on a
-// colour printer.
-inline constexpr std::array<shared::Rgb, 6> kLegendColors = {
-    shared::Rgb{0, 0, 255},   shared::Rgb{255, 0, 0}, shared::Rgb{0, 0, 0},
-    shared::Rgb{255, 0, 255}, shared::Rgb{0, 128, 0}, shared::Rgb{128, 0, 0},
-};
-// A black-only printer tells the curves apart by these pen widths, as the chart drawing
-// does; the line samples use the same.
-inline constexpr std::array<int, 6> kMonochromeCurveWidths = {12, 9, 7, 5, 3, 1};
+// The line samples of a colour printer are this many pixels wide; a black-only printer
+// uses the curves' own widths (MonochromeCurveWidth).
 inline constexpr int kColorSampleWidth = 5;
 
 // Draws the window's axes and curves (its identity, at the range it shows) on the page
 // in the page's current user scale, where the plot area is (0, 0)-(100, 100). The chart
-// window supplies it from its own drawing, so the page and the screen never disagree.
+// window's drawing is the one the page uses, so the page and the screen never disagree.
 using ChartBodyDrawing = std::function<void(shared::ChartCanvas& page)>;
+
+// The window's chart as printed: DrawChart for identity at range, with 5 divisions on
+// its linear axes when range is narrower than the full range (a magnified window), the
+// Y unit above the plot area instead of the rotated title, and on a black-only printer
+// the curves told apart by line width. Writes the curves' plot positions as every
+// drawing of the window does.
+ChartBodyDrawing PrintedChartDrawing(ChartTable& table, const ChartIdentity& identity, const AxisRange& range,
+                                     const std::string& degreeSign);
 
 // What the printed table needs to know beyond the curves' records.
 struct ChartPageFacts {
@@ -53,7 +52,7 @@ std::string ChartPrintQuestionText(const std::string& caption);
 // The number of condition columns of the printed table: 4 for the temperature-rise and
 // allowable-power charts, 1 for capacitance over temperature or DC voltage, 0 over AC
 // voltage.
-int ConditionColumnCount(int chartType) noexcept;
+int ConditionColumnCount(darvo::ChartType chartType) noexcept;
 
 // The header box with caption + " Chart" and the product title.
 void PrintChartHeader(shared::PageCanvas& page, const std::string& caption);
@@ -68,12 +67,11 @@ void PrintChartBody(shared::PageCanvas& page, const ChartBodyDrawing& drawBody);
 // columns of every curve of the identity, in table order. On a colour printer the
 // samples are 5-pixel lines in the legend colours, otherwise lines in the fore colour
 // whose widths match the black-only curves.
-void PrintChartLegend(shared::PageCanvas& page, const ChartIdentityView& identity,
-                      const ChartPageFacts& facts);
+void PrintChartLegend(shared::PageCanvas& page, const ChartIdentity& identity, const ChartPageFacts& facts);
 
 // The whole page in Arial 9 on a page in twips: header, body, table. The caller starts
 // and ends the document and restores the printer.
-void PrintChart(shared::PageCanvas& page, const std::string& caption, const ChartIdentityView& identity,
+void PrintChart(shared::PageCanvas& page, const std::string& caption, const ChartIdentity& identity,
                 const ChartBodyDrawing& drawBody, const ChartPageFacts& facts);
 
 }  // namespace darvo

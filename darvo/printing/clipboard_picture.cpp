@@ -1,6 +1,6 @@
 #include "darvo/printing/clipboard_picture.h"
 
-#include "darvo/printing/chart_page.h"
+#include "darvo/charts/chart_window_model.h"
 
 #include "shared/canvas/chart_canvas.h"
 
@@ -9,20 +9,21 @@
 namespace darvo {
 
 namespace {
-// The clipboard picture is widened twice by this beyond legend frame and chart.
-constexpr int kClipboardMarginTwips = 600;
+// The picture is widened twice by this beyond legend frame and chart: once before the
+// chart is copied and once after.
+constexpr double kClipboardMarginTwips = 600.0;
 }  // namespace
 
 int ClipboardPictureWidthTwips() noexcept {
-    return kLegendFrameWidthTwips + kChartPictureWidthTwips + 2 * kClipboardMarginTwips;
+    return static_cast<int>(kLegendFrameWidth + kPictureWidth + 2 * kClipboardMarginTwips);
 }
 
 int ClipboardPictureHeightTwips() noexcept {
-    return kChartPictureHeightTwips;
+    return static_cast<int>(kPictureHeight);
 }
 
 void DrawClipboardPicture(shared::ChartCanvas& canvas, const shared::PixelImage& chartPicture,
-                          const std::vector<ClipboardLegendRow>& legend, const shared::FontSpec& legendFont) {
+                          const std::vector<LegendEntry>& legend, const shared::FontSpec& legendFont) {
     canvas.SetScaleMode(shared::ScaleMode::Twips);
     canvas.SetBackColor(shared::colors::kWhite);
     canvas.Cls();
@@ -31,20 +32,19 @@ void DrawClipboardPicture(shared::ChartCanvas& canvas, const shared::PixelImage&
     // Half a text line below the label's top: a point is 20 twips and a line about one
     // point size high, so half of it is the size times 10 twips.
     const double halfLine = legendFont.size * 10.0;
-    for (std::size_t i = 0; i < legend.size() && i < kLegendFrameTopsTwips.size(); ++i) {
-        const ClipboardLegendRow& row = legend[i];
+    for (std::size_t i = 0; i < legend.size() && i < static_cast<std::size_t>(kLegendRows); ++i) {
+        const LegendEntry& row = legend[i];
         if (row.PartNumber.empty()) break;
-        const shared::Rgb colour = kLegendColors[i];
-        const double left = kLegendFrameLeftTwips;
-        const double top = kLegendFrameTopsTwips[i];
-        canvas.SetForeColor(colour);
-        const double lineY = top + kPartLabelTopTwips + halfLine;
-        canvas.Line(left, lineY, left + kLegendLineTwips, lineY, colour);
+        const double left = kLegendFrameLeft;
+        const double top = kLegendFrameTops[i];
+        canvas.SetForeColor(row.Color);
+        const double lineY = top + kLegendLabelTop + halfLine;
+        canvas.Line(left, lineY, left + kLegendLineTwips, lineY, row.Color);
         canvas.SetCurrentX(left + kLegendTextOffsetTwips);
-        canvas.SetCurrentY(top + kPartLabelTopTwips);
+        canvas.SetCurrentY(top + kLegendLabelTop);
         canvas.Print(row.PartNumber);
-        canvas.SetCurrentX(left + kLegendTextOffsetTwips + kConditionLabelLeftTwips);
-        canvas.SetCurrentY(top + kConditionLabelTopTwips);
+        canvas.SetCurrentX(left + kLegendTextOffsetTwips + kConditionsLabelLeft);
+        canvas.SetCurrentY(top + kLegendLabelTop);
         canvas.Print(row.Conditions);
     }
 }

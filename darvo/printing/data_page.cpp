@@ -1,9 +1,9 @@
 #include "darvo/printing/data_page.h"
 
+#include "darvo/charts/chart_axes.h"
 #include "darvo/engine/parameter_limit.h"
 #include "darvo/export/chart_names.h"
 #include "darvo/library/product_record.h"
-#include "darvo/printing/printed_units.h"
 
 #include "shared/canvas/page_canvas.h"
 #include "shared/text/number_text.h"
@@ -34,6 +34,11 @@ void PrintAt(shared::PageCanvas& page, double x, double y, const std::string& te
     page.SetCurrentX(x);
     page.SetCurrentY(y);
     page.Print(text);
+}
+
+// The unit of an axis as the chart windows show it, with the degree sign for temperatures.
+std::string AxisUnit(const std::string& axisName, const std::string& degreeSign) {
+    return GetUnit(QuantityFromName(axisName).value_or(Quantity::None), degreeSign);
 }
 
 std::string Value(float value) {
@@ -92,8 +97,8 @@ void PrintDataHeader(shared::PageCanvas& page, const ChartDataRecord& record, co
     PrintAt(page, 0.0, 101.0, "Orvane Part Num -> " + facts.PartNumber);
     PrintConditions(page, record);
 
-    const std::string xUnit = PrintedUnit(record.XAxisName, facts.DegreeSign);
-    const std::string yUnit = PrintedUnit(record.YAxisName, facts.DegreeSign);
+    const std::string xUnit = AxisUnit(record.XAxisName, facts.DegreeSign);
+    const std::string yUnit = AxisUnit(record.YAxisName, facts.DegreeSign);
     for (int g = 0; g < 3; ++g) {
         const double left = kGroupWidth * g;
         PrintAt(page, left, kTitleTop, record.XAxisName);

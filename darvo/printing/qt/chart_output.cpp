@@ -1,5 +1,7 @@
 #include "darvo/printing/qt/chart_output.h"
 
+#include "darvo/charts/chart_window_model.h"
+
 #include "shared/canvas/page_canvas.h"
 #include "shared/canvas/qt/painter_canvas.h"
 #include "shared/dialogs/frm_printing.h"
@@ -60,14 +62,20 @@ bool PrintChartWindow(QWidget* mainWindow, const ChartPrintRequest& request, con
         [&notice] { notice.close(); }, services.Messages, kChartOutputReportTitle);
 }
 
-void CopyChartToClipboard(const shared::PixelImage& chartPicture,
-                          const std::vector<ClipboardLegendRow>& legend, const shared::Services& services,
-                          double dotsPerInch) {
+bool PrintChartWindow(QWidget* mainWindow, const ChartIdentity& identity, const AxisRange& range,
+                      ChartTable& table, const ProductLibrary& library, const std::string& degreeSign,
+                      const shared::Services& services) {
+    const ChartPrintRequest request{ChartCaption(identity), identity,
+                                    PrintedChartDrawing(table, identity, range, degreeSign)};
+    return PrintChartWindow(mainWindow, request, {table, library, degreeSign}, services);
+}
+
+void CopyChartToClipboard(const shared::PixelImage& chartPicture, const std::vector<LegendEntry>& legend,
+                          const shared::Services& services, double dotsPerInch) {
     const double dpi = dotsPerInch > 0.0 ? dotsPerInch : ScreenDotsPerInch();
     // The chart part is the picture's own size converted from twips to pixels.
-    const shared::PixelImage chart =
-        chartPicture.Crop({0, 0, shared::TwipsToPixels(kChartPictureWidthTwips, dpi),
-                           shared::TwipsToPixels(kChartPictureHeightTwips, dpi)});
+    const shared::PixelImage chart = chartPicture.Crop(
+        {0, 0, shared::TwipsToPixels(kPictureWidth, dpi), shared::TwipsToPixels(kPictureHeight, dpi)});
     shared::PainterCanvas picClipboard(std::max(1, shared::TwipsToPixels(ClipboardPictureWidthTwips(), dpi)),
                                        std::max(1, shared::TwipsToPixels(ClipboardPictureHeightTwips(), dpi)),
                                        dpi);

@@ -1,7 +1,9 @@
 #ifndef DARVO_PRINTING_QT_CHART_OUTPUT_H
 #define DARVO_PRINTING_QT_CHART_OUTPUT_H
 
-#include "darvo/printing/chart_identity_view.h"
+#include "darvo/charts/chart_axes.h"
+#include "darvo/charts/chart_identity.h"
+#include "darvo/charts/chart_legends.h"
 #include "darvo/printing/chart_page.h"
 #include "darvo/printing/clipboard_picture.h"
 
@@ -17,6 +19,9 @@ struct Services;
 }  // namespace shared
 
 namespace darvo {
+
+class ChartTable;
+struct ProductLibrary;
 
 // The output commands of a chart window: Print Setup, Print and Copy to Clipboard. The
 // window's handlers call them with what it holds; none changes the window's picture,
@@ -35,9 +40,9 @@ void PageSetup(const shared::Services& services);
 
 // What a chart window hands its print command.
 struct ChartPrintRequest {
-    std::string Caption;         // the window caption, as the question and header name it
-    ChartIdentityView Identity;  // whose curves the table lists
-    ChartBodyDrawing DrawBody;   // the window's axes and curves at the range it shows
+    std::string Caption;        // the window caption, as the question and header name it
+    ChartIdentity Identity;     // whose curves the table lists
+    ChartBodyDrawing DrawBody;  // the window's axes and curves at the range it shows
 };
 
 // The print command. Asks "Would you print <caption> Chart ?" (OK/Cancel, question icon,
@@ -50,14 +55,21 @@ struct ChartPrintRequest {
 bool PrintChartWindow(QWidget* mainWindow, const ChartPrintRequest& request, const ChartPageFacts& facts,
                       const shared::Services& services);
 
+// The same for the window of identity showing range: its caption, and its chart drawn
+// by the chart windows' own drawing (PrintedChartDrawing). The drawing rewrites the plot
+// positions of the window's curves for range, the range the window shows.
+bool PrintChartWindow(QWidget* mainWindow, const ChartIdentity& identity, const AxisRange& range,
+                      ChartTable& table, const ProductLibrary& library, const std::string& degreeSign,
+                      const shared::Services& services);
+
 // The clipboard command: the chart picture's persistent image (never the cursor marker)
-// beside the legend rows as one bitmap of 11800 x 3650 twips at the screen's resolution,
-// replacing whatever the clipboard held. chartPicture is cut or padded to the chart
-// picture's 5600 x 3650 twips. dotsPerInch 0 takes the primary screen's logical
-// resolution, which the window's twips are converted with.
-void CopyChartToClipboard(const shared::PixelImage& chartPicture,
-                          const std::vector<ClipboardLegendRow>& legend, const shared::Services& services,
-                          double dotsPerInch = 0.0);
+// beside the window's legend (WriteLegends, as its labels show it) as one bitmap of
+// 11800 x 3650 twips at the screen's resolution, replacing whatever the clipboard held.
+// chartPicture is cut or padded to the chart picture's 5600 x 3650 twips. dotsPerInch 0
+// takes the primary screen's logical resolution, which the window's twips are
+// converted with.
+void CopyChartToClipboard(const shared::PixelImage& chartPicture, const std::vector<LegendEntry>& legend,
+                          const shared::Services& services, double dotsPerInch = 0.0);
 
 }  // namespace darvo
 

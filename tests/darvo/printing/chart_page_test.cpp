@@ -1,5 +1,7 @@
 #include "darvo/printing/chart_page.h"
 
+#include "darvo/charts/chart_drawing.h"
+#include "darvo/charts/chart_legends.h"
 #include "darvo/engine/chart_table.h"
 #include "darvo/library/product_library.h"
 
@@ -53,6 +55,10 @@ ProductLibrary TwoParts() {
     return library;
 }
 
+ChartIdentity Identity(darvo::ChartType chartType, const std::string& x, const std::string& y) {
+    return {chartType, *QuantityFromName(x), *QuantityFromName(y)};
+}
+
 ChartDataRecord Curve(int chartType, const std::string& x, const std::string& y, std::int32_t part) {
     ChartDataRecord record;
     record.ChartType = static_cast<std::int16_t>(chartType);
@@ -76,7 +82,7 @@ void Adopt(ChartTable& table, const ChartDataRecord& record) {
 
 struct TableCase {
     const char* name;
-    int chartType;
+    darvo::ChartType chartType;
     const char* x;
     const char* y;
     int columns;
@@ -88,23 +94,23 @@ class PrintedTable : public ::testing::TestWithParam<TableCase> {};
 
 // clang-format off
 const TableCase kTableCases[] = {
-    {"RiseOverCurrent", 0, "Current", "Temperature Rise", 4,
+    {"RiseOverCurrent", TemperatureRise, "Current", "Temperature Rise", 4,
      {"DC Bias Voltage[V]", "Heat Resistance[" + kDegree + "C/W]", "Ambient Temperature[" + kDegree + "C]",
       "Frequency[kHz]"},
      {" 6.3 ", " 120 ", "-25 ", " 100 "}},
-    {"RiseOverFrequency", 0, "Frequency", "Temperature Rise", 4,
+    {"RiseOverFrequency", TemperatureRise, "Frequency", "Temperature Rise", 4,
      {"DC Bias Voltage[V]", "Heat Resistance[" + kDegree + "C/W]", "Ambient Temperature[" + kDegree + "C]",
       "Parameter"},
      {" 6.3 ", " 120 ", "-25 ", "0.5[Vrms]"}},
-    {"AllowablePower", 1, "Frequency", "Effective Power", 4,
+    {"AllowablePower", AllowablePower, "Frequency", "Effective Power", 4,
      {"DC Bias Voltage[V]", "Heat Resistance[" + kDegree + "C/W]", "Ambient Temperature[" + kDegree + "C]",
       "Max Effective Power[W]"},
      {" 6.3 ", " 120 ", "-25 ", ".457"}},
-    {"CapacitanceTemperature", 2, "Temperature", "Capacitance Change", 1,
+    {"CapacitanceTemperature", CapacitanceTemperature, "Temperature", "Capacitance Change", 1,
      {"DC Bias Voltage[V]"}, {" 6.3 "}},
-    {"CapacitanceDcVoltage", 3, "DC Bias Voltage", "Capacitance", 1,
+    {"CapacitanceDcVoltage", CapacitanceDcVoltage, "DC Bias Voltage", "Capacitance", 1,
      {"Ambient Temperature[" + kDegree + "C]"}, {"-25 "}},
-    {"CapacitanceAcVoltage", 4, "AC Voltage", "Capacitance Change", 0, {}, {}},
+    {"CapacitanceAcVoltage", CapacitanceAcVoltage, "AC Voltage", "Capacitance Change", 0, {}, {}},
 };
 // clang-format on
 
@@ -116,7 +122,7 @@ TEST_P(PrintedTable, HasTheChartTypesConditionColumns) {
     ChartTable table;
     Adopt(table, Curve(c.chartType, c.x, c.y, 1));
     auto page = NewPage();
-    PrintChartLegend(*page, {c.chartType, c.x, c.y}, {table, library, kDegree});
+    PrintChartLegend(*page, Identity(c.chartType, c.x, c.y), {table, library, kDegree});
 
     // Outer box, then rules spanning exactly the columns in use.
     const auto boxes = page->CallsOf<BoxCall>();
@@ -167,7 +173,8 @@ TEST(PrintedChartTable, ListsOnlyTheWindowsAdoptedCurvesInTableOrderUnderTheNota
     table.Prepare() = Curve(2, "Temperature", "Capacitance", 1);
 
     auto page = NewPage();
-    PrintChartLegend(*page, {2, "Temperature", "Capacitance"}, {table, library, kDegree});
+    PrintChartLegend(*page, Identity(CapacitanceTemperature, "Temperature", "Capacitance"),
+                     {table, library, kDegree});
     EXPECT_EQ(TextsOnRow(*page, 8850), (std::vector<std::string>{"1", "JIS-TWO", " 6.3 "}));
     EXPECT_EQ(TextsOnRow(*page, 9150), (std::vector<std::string>{"2", "JIS-ONE", " 2 "}));
     // Rows without a curve keep their number and nothing else.
@@ -180,7 +187,8 @@ TEST(PrintedChartTable, LineSamplesUseLegendColoursOrBlackOnlyWidths) {
     ChartTable table;
     for (const auto mode : {shared::PrinterColorMode::Color, shared::PrinterColorMode::Monochrome}) {
         auto page = NewPage(mode);
-        PrintChartLegend(*page, {4, "AC Voltage", "Capacitance"}, {table, library, kDegree});
+        PrintChartLegend(*page, Identity(CapacitanceAcVoltage, "AC Voltage", "Capacitance"),
+                         {table, library, kDegree});
         std::vector<LineCall> samples;
         for (const LineCall& line : page->CallsOf<LineCall>())
             if (line.x1 == 1100 && line.x2 == 1400) samples.push_back(line);
@@ -188,11 +196,11 @@ TEST(PrintedChartTable, LineSamplesUseLegendColoursOrBlackOnlyWidths) {
         for (std::size_t k = 0; k < samples.size(); ++k) {
             EXPECT_EQ(samples[k].y1, 8950 + 300 * static_cast<double>(k));
             if (mode == shared::PrinterColorMode::Color) {
-                EXPECT_EQ(samples[k].color, kLegendColors[k]);
+                EXPECT_EQ(samples[k].color, LegendColor(static_cast<int>(k)));
                 EXPECT_EQ(samples[k].width, 5);
             } else {
                 EXPECT_EQ(samples[k].color, page->ForeColor());
-                EXPECT_EQ(samples[k].width, kMonochromeCurveWidths[k]);
+                EXPECT_EQ(samples[k].width, MonochromeCurveWidth(static_cast<int>(k)));
                 EXPECT_EQ(samples[k].style, shared::LineStyle::Solid);
             }
         }
@@ -205,7 +213,8 @@ TEST(PrintedChartTable, APartOutsideTheLibraryIsAFailureNotACrash) {
     ChartTable table;
     Adopt(table, Curve(4, "AC Voltage", "Capacitance", 7));
     auto page = NewPage();
-    EXPECT_THROW(PrintChartLegend(*page, {4, "AC Voltage", "Capacitance"}, {table, library, kDegree}),
+    EXPECT_THROW(PrintChartLegend(*page, Identity(CapacitanceAcVoltage, "AC Voltage", "Capacitance"),
+                                  {table, library, kDegree}),
                  shared::RuntimeError);
 }
 
@@ -228,7 +237,8 @@ TEST(PrintedChartPage, HeaderBodyAndTableInOrderWithTheChartInItsOwnScale) {
         canvas.SetDrawStyle(shared::LineStyle::Dot);
         canvas.Line(0, 0, 100, 100, shared::colors::kBlue);
     };
-    PrintChart(*page, caption, {0, "Current", "Temperature Rise"}, draw, {table, library, kDegree});
+    PrintChart(*page, caption, Identity(TemperatureRise, "Current", "Temperature Rise"), draw,
+               {table, library, kDegree});
 
     ASSERT_TRUE(scaleWhileDrawing);
     EXPECT_EQ(*scaleWhileDrawing, (shared::ScaleCall{-30, 130, 190, -200}));
@@ -251,6 +261,45 @@ TEST(PrintedChartPage, HeaderBodyAndTableInOrderWithTheChartInItsOwnScale) {
               (LineCall{600, 8500, 14500, 8500, shared::colors::kBlack, 1, shared::LineStyle::Solid}));
     EXPECT_EQ(page->GetScaleMode(), shared::ScaleMode::Twips);
     for (const TextCall& text : page->CallsOf<TextCall>()) EXPECT_EQ(text.font.name, "Arial") << text.text;
+}
+
+// The printed body is the chart windows' own drawing at the window's range: a window at
+// its full range prints its normal divisions, a magnified one 5, as on the screen.
+TEST(PrintedChartPage, TheBodyIsTheWindowsChartWithMagnifiedDivisionsWhenMagnified) {
+    const ProductLibrary library = TwoParts();
+    ChartTable table;
+    ChartDataRecord curve = Curve(0, "Current", "Temperature Rise", 0);
+    for (int j = 0; j < kChartPoints; ++j) {
+        curve.XData[static_cast<std::size_t>(j)] = 0.01F * static_cast<float>(j);
+        curve.YData[static_cast<std::size_t>(j)] = 0.1F * static_cast<float>(j);
+    }
+    curve.Xmin = 0.0F;
+    curve.Xmax = 2.0F;
+    curve.Ymin = 0.0F;
+    curve.Ymax = 20.0F;
+    Adopt(table, curve);
+    const ChartIdentity identity = Identity(TemperatureRise, "Current", "Temperature Rise");
+
+    struct Case {
+        AxisRange range;
+        int horizontalGridLines;
+    };
+    for (const Case& c : {Case{{2.0F, 20.0F, 0.0F, 0.0F}, 11}, Case{{1.0F, 10.0F, 0.0F, 0.0F}, 6}}) {
+        auto page = NewPage();
+        PrintChartBody(*page, PrintedChartDrawing(table, identity, c.range, kDegree));
+        int grid = 0;
+        int curveSegments = 0;
+        for (const LineCall& line : page->CallsOf<LineCall>()) {
+            if (line.color == shared::Rgb{64, 64, 64} && line.y1 == line.y2) ++grid;
+            if (line.color == CurveColor(0)) ++curveSegments;
+        }
+        EXPECT_EQ(grid, c.horizontalGridLines);
+        EXPECT_GT(curveSegments, 0);
+        // Not the window's picture: the Y unit stands above the plot area, not turned.
+        EXPECT_TRUE(page->CallsOf<shared::RotatedTextCall>().empty());
+        EXPECT_EQ(TextAt(*page, 0, 107.5), "[" + kDegree + "C]");
+        EXPECT_EQ(page->GetScaleMode(), shared::ScaleMode::Twips);
+    }
 }
 
 TEST(PrintedChartPage, QuestionNamesTheCaption) {

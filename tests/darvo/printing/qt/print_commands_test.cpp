@@ -1,3 +1,4 @@
+#include "darvo/engine/calculate_data_t.h"
 #include "darvo/engine/chart_table.h"
 #include "darvo/library/product_library.h"
 #include "darvo/printing/qt/chart_output.h"
@@ -31,6 +32,7 @@ using shared::RecordedMessage;
 
 const std::string kDegree = "\xC2\xB0";
 const std::string kCaption = "Temperature Rise Characteristics(Current,Temperature Rise)";
+const ChartIdentity kIdentity{TemperatureRise, Quantity::Current, Quantity::TemperatureRise};
 
 bool NoticeShown() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -96,11 +98,10 @@ protected:
     }
 
     bool PrintChart() {
-        ChartPrintRequest request{
-            kCaption, {0, "Current", "Temperature Rise"}, [this](shared::ChartCanvas& page) {
-                ++drawings;
-                page.Line(0, 0, 100, 100, shared::colors::kBlue);
-            }};
+        ChartPrintRequest request{kCaption, kIdentity, [this](shared::ChartCanvas& page) {
+                                      ++drawings;
+                                      page.Line(0, 0, 100, 100, shared::colors::kBlue);
+                                  }};
         return PrintChartWindow(&mainWindow, request, {table, library, kDegree}, services);
     }
 
@@ -283,8 +284,12 @@ TEST_F(PrintCommands, ClipboardGetsTheChartBesideOneLegendRowPerCurve) {
     picture.EndOverlay();
     const shared::PixelImage chart = picture.GrabPixels({0, 0, 373, 243});
 
-    CopyChartToClipboard(chart, {{"HEAT1", "(0[V],100[C/W])"}, {"CAP2", "( 2[V] )"}, {"", ""}}, services,
-                         kDpi);
+    const std::vector<LegendEntry> legend = {
+        {"HEAT1", "(0[V],100[C/W])", LegendColor(0)},
+        {"CAP2", "( 2[V] )", LegendColor(1)},
+        {"", "", LegendColor(2)},
+    };
+    CopyChartToClipboard(chart, legend, services, kDpi);
     EXPECT_EQ(fake.clipboard.Clears(), 1);
     ASSERT_TRUE(fake.clipboard.Picture().has_value());
     const shared::PixelImage& copy = *fake.clipboard.Picture();
@@ -298,8 +303,8 @@ TEST_F(PrintCommands, ClipboardGetsTheChartBesideOneLegendRowPerCurve) {
     const auto row = [](int frameTop) { return shared::TwipsToPixels(frameTop + 330, kDpi); };
     const int lineLeft = shared::TwipsToPixels(5650, kDpi);
     const int lineRight = shared::TwipsToPixels(6150, kDpi);
-    EXPECT_GE(CountColour(copy, lineLeft, row(0) - 1, lineRight, row(0) + 2, kLegendColors[0]), 30);
-    EXPECT_GE(CountColour(copy, lineLeft, row(610) - 1, lineRight, row(610) + 2, kLegendColors[1]), 30);
+    EXPECT_GE(CountColour(copy, lineLeft, row(0) - 1, lineRight, row(0) + 2, LegendColor(0)), 30);
+    EXPECT_GE(CountColour(copy, lineLeft, row(610) - 1, lineRight, row(610) + 2, LegendColor(1)), 30);
     for (int y = shared::TwipsToPixels(1225, kDpi); y < copy.Height(); ++y)
         for (int x = 373; x < copy.Width(); ++x)
             ASSERT_EQ(copy.At(x, y), shared::colors::kWhite) << x << "," << y;
@@ -330,21 +335,19 @@ TEST_F(PrintCommands, PrintsChartAndDataPagesIntoPdfFiles) {
         const shared::Services bundle = fake.services.WithPrinter(pdf);
         fake.messages.Clear();
         if (page.chart) {
-            // A second curve of another part so the table has two rows.
-            ChartDataRecord second = RiseOverCurrent();
-            second.ProductIndex = 1;
-            second.HeatResistance = 80.0F;
-            table.Prepare() = second;
-            table.AdoptPrepared();
-            ChartPrintRequest request{
-                kCaption, {0, "Current", "Temperature Rise"}, [](shared::ChartCanvas& canvas) {
-                    canvas.Box(0, 0, 100, 100, shared::colors::kBlack);
-                    canvas.Line(0, 0, 100, 100, shared::colors::kBlue);
-                }};
-            EXPECT_TRUE(PrintChartWindow(&mainWindow, request, {table, library, kDegree}, bundle));
-            table.RemoveIdentity(0, "Current", "Temperature Rise");
-            table.Prepare() = RiseOverCurrent();
-            table.AdoptPrepared();
+            // Three computed curves of one window at its full range, drawn by the chart
+            // windows' own drawing.
+            ChartTable curves;
+            for (const float rth : {100.0F, 80.0F, 60.0F}) {
+                ChartDataRecord& record = curves.Prepare();
+                record = RiseOverCurrent();
+                record.HeatResistance = rth;
+                ASSERT_TRUE(CalculateDataT(curves, library.ProductTable[0], fake.messages));
+                curves.AdoptPrepared();
+            }
+            const std::optional<AxisRange> range = FullRange(curves, kIdentity);
+            ASSERT_TRUE(range);
+            EXPECT_TRUE(PrintChartWindow(&mainWindow, kIdentity, *range, curves, library, kDegree, bundle));
         } else {
             EXPECT_EQ(PrintChartData(&mainWindow, table, library, {RiseOverCurrent(), "HEAT1", kDegree, {}},
                                      bundle),
