@@ -43,19 +43,22 @@ void AppendSeries(std::string& json, std::string_view key, const ChartDataRecord
     json += "],\n";
 }
 
-std::string Quoted(const std::vector<std::string>& names) {
+std::string Quoted(const std::vector<Quantity>& choices) {
     std::string text;
-    for (const std::string& name : names) {
-        text += (text.empty() ? "\"" : ", \"") + name + "\"";
+    for (const Quantity choice : choices) {
+        text += (text.empty() ? "\"" : ", \"") + std::string(QuantityName(choice)) + "\"";
     }
     return text;
 }
 
-void RequireChoice(const std::string& value, const std::vector<std::string>& choices,
-                   const std::string& what) {
-    if (std::find(choices.begin(), choices.end(), value) == choices.end()) {
+// The quantity one of the window's lists offers under the text value.
+Quantity RequireChoice(const std::string& value, const std::vector<Quantity>& choices,
+                       const std::string& what) {
+    const std::optional<Quantity> named = QuantityFromName(value);
+    if (!named || std::find(choices.begin(), choices.end(), *named) == choices.end()) {
         throw shared::CliUsageError(what + " takes " + Quoted(choices) + ", not \"" + value + "\"");
     }
+    return *named;
 }
 
 // A typed condition for a box the window keeps disabled would be stored unchecked.
@@ -77,19 +80,22 @@ struct CurveRequest {
 
 std::optional<CurveRequest> ResolveRequest(const CliOptions& options, const ProductLibrary& library,
                                            char separator, std::ostream& err) {
-    const int chartType = options.ChartType;
-    RequireChoice(options.XAxisName, XAxisNames(chartType), "--x of chart type " + std::to_string(chartType));
-    RequireChoice(options.YAxisName, YAxisNames(chartType), "--y of chart type " + std::to_string(chartType));
-    const EnabledConditions enabled = EnabledFor(chartType, options.XAxisName);
+    const auto chartType = static_cast<ChartType>(options.ChartType);
+    const ChartIdentity identity{chartType,
+                                 RequireChoice(options.XAxisName, XAxisQuantities(chartType),
+                                               "--x of chart type " + std::to_string(chartType)),
+                                 RequireChoice(options.YAxisName, YAxisQuantities(chartType),
+                                               "--y of chart type " + std::to_string(chartType))};
+    const EnabledConditions enabled = EnabledFor(chartType, identity.XAxis);
     RequireEnabled(options.DCBiasText, enabled.DCBiasVoltage, "--dc", chartType);
     RequireEnabled(options.FrequencyText, enabled.Frequency, "--freq", chartType);
     RequireEnabled(options.HeatText, enabled.HeatResistance, "--heat", chartType);
     RequireEnabled(options.AmbientText, enabled.AmbientTemperature, "--ambient", chartType);
     RequireEnabled(options.ParameterName, enabled.Parameter, "--param", chartType);
     RequireEnabled(options.ParameterText, enabled.Parameter, "--param-value", chartType);
-    if (options.ParameterName) {
-        RequireChoice(*options.ParameterName, ParameterNames(), "--param");
-    }
+    const Quantity parameter = options.ParameterName
+                                   ? RequireChoice(*options.ParameterName, ParameterQuantities(), "--param")
+                                   : Quantity::None;
 
     // The window chooses a part only by a text equal to an entry of its list.
     const std::optional<std::int32_t> index = FindProduct(library, options.PartNumber);
@@ -113,10 +119,11 @@ std::optional<CurveRequest> ResolveRequest(const CliOptions& options, const Prod
     request.Texts.Frequency = options.FrequencyText.value_or(request.Texts.Frequency);
     request.Texts.HeatResistance = options.HeatText.value_or(request.Texts.HeatResistance);
     request.Texts.AmbientTemperature = options.AmbientText.value_or(request.Texts.AmbientTemperature);
-    request.Texts.ParameterName = options.ParameterName.value_or(request.Texts.ParameterName);
+    if (options.ParameterName) {
+        request.Texts.Parameter = parameter;
+    }
     request.Texts.ParameterValue = options.ParameterText.value_or(request.Texts.ParameterValue);
-    request.Header =
-        ChartRequestHeader(chartType, options.XAxisName, options.YAxisName, *index, request.Texts, separator);
+    request.Header = ChartRequestHeader(identity, *index, request.Texts, separator);
     return request;
 }
 
@@ -151,8 +158,9 @@ int RunCurve(const CliOptions& options, const ProductLibrary& library, char sepa
         return kCliRefused;
     }
     shared::ConsoleMessages messages(out, err);
-    ConditionChecks checks(*request->Part, options.ChartType, library.CodeSystem, messages, separator);
-    if (!checks.CheckAllConditions(request->Texts, options.XAxisName)) {
+    ConditionChecks checks(*request->Part, request->Header.ChartType, library.CodeSystem, messages,
+                           separator);
+    if (!checks.CheckAllConditions(request->Texts, request->Header.XAxisName)) {
         return kCliRefused;
     }
     ChartTable table;
@@ -177,8 +185,9 @@ int RunSave(const CliOptions& options, const ProductLibrary& library, char separ
         return kCliRefused;
     }
     shared::ConsoleMessages messages(out, err);
-    ConditionChecks checks(*request->Part, options.ChartType, library.CodeSystem, messages, separator);
-    if (!checks.CheckConditions(request->Texts, options.XAxisName)) {
+    ConditionChecks checks(*request->Part, request->Header.ChartType, library.CodeSystem, messages,
+                           separator);
+    if (!checks.CheckConditions(request->Texts, request->Header.XAxisName)) {
         return kCliRefused;
     }
     ChartTable table;

@@ -18,7 +18,7 @@ bool CalculateDataT(ChartTable& table, const ProductRecord& part, shared::Messag
         const HeatTerms terms = ComputeHeatTerms(part, record, kCalculateDataTSource);
         if (record.ChartType == AllowablePower) {
             AllowablePowerSeries(record, terms);
-        } else if (record.XAxisName == "Frequency") {
+        } else if (record.XAxisName == Quantity::Frequency) {
             const ParameterLimitResult check =
                 ParameterLimit(record.ParameterName, record.ParameterValue, kTemperatureRiseLimit, terms);
             if (!check.Ok) {

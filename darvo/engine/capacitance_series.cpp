@@ -15,10 +15,10 @@ namespace darvo {
 namespace {
 
 bool ShowsCapacitance(const ChartDataRecord& record) {
-    if (record.YAxisName == "Capacitance") {
+    if (record.YAxisName == Quantity::Capacitance) {
         return true;
     }
-    if (record.YAxisName == "Capacitance Change") {
+    if (record.YAxisName == Quantity::CapacitanceChange) {
         return false;
     }
     RaiseUnknownQuantity(kCalculateDataSSource, record.YAxisName);
@@ -123,7 +123,7 @@ void SetCapAxisRange(ChartDataRecord& record, int chartType, float xe, float xs,
     }
     double ymax = 0.0;
     double ymin = 0.0;
-    if (record.YAxisName == "Capacitance Change") {
+    if (record.YAxisName == Quantity::CapacitanceChange) {
         ymax = RoundUpToMultiple(yhi, 10.0);
         ymin = RoundDownToMultiple(ylo, 10.0);
     } else {

@@ -65,14 +65,13 @@ void ChartTable::DiscardPrepared() noexcept {
     ShrinkToCount();
 }
 
-int ChartTable::RemoveIdentity(std::int16_t chartType, std::string_view xAxisName,
-                               std::string_view yAxisName) {
+int ChartTable::RemoveIdentity(const ChartIdentity& identity) {
     // A prepared record is not a curve of any window; it stays where it is.
     std::size_t kept = 0;
     int removed = 0;
     for (std::size_t i = 0; i < static_cast<std::size_t>(chartCount_); ++i) {
         const ChartDataRecord& r = records_[i];
-        if (r.ChartType == chartType && r.XAxisName == xAxisName && r.YAxisName == yAxisName) {
+        if (IdentityOf(r) == identity) {
             ++removed;
             continue;
         }

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 #include <vector>
 
 namespace darvo {
@@ -46,7 +45,7 @@ public:
 
     // Removes every curve of a chart identity (a closing chart window), keeps the others
     // in their order and returns how many were removed.
-    int RemoveIdentity(std::int16_t chartType, std::string_view xAxisName, std::string_view yAxisName);
+    int RemoveIdentity(const ChartIdentity& identity);
 
 private:
     void ShrinkToCount() noexcept;

@@ -24,9 +24,9 @@ void RaiseNumericalFailure(int number, const std::string& source, const std::str
         .WithReportTitle(source);
 }
 
-void RaiseUnknownQuantity(const std::string& source, std::string_view name) {
+void RaiseUnknownQuantity(const std::string& source, Quantity quantity) {
     RaiseNumericalFailure(shared::error::kInvalidProcedureCall, source,
-                          "no curve for the quantity \"" + std::string(name) + "\"");
+                          "no curve for the quantity \"" + std::string(QuantityName(quantity)) + "\"");
 }
 
 double RequireFinite(double value, const std::string& source) {

@@ -4,7 +4,6 @@
 #include "darvo/engine/chart_data_record.h"
 
 #include <string>
-#include <string_view>
 
 namespace darvo {
 
@@ -26,7 +25,7 @@ inline constexpr const char* kEngineMessageTitle = "darvo";
 
 // Raises error 5 for an axis or load quantity the routine has no curve for; the names
 // come from fixed lists, so this is a programming or command-line error.
-[[noreturn]] void RaiseUnknownQuantity(const std::string& source, std::string_view name);
+[[noreturn]] void RaiseUnknownQuantity(const std::string& source, Quantity quantity);
 
 // Raises error 6 unless value is finite.
 double RequireFinite(double value, const std::string& source);

@@ -26,22 +26,22 @@ double CurrentCoefficient(const HeatTerms& terms, double f) {
 
 }  // namespace
 
-ParameterLimitResult ParameterLimit(std::string_view parameterName, float value, float limit,
+ParameterLimitResult ParameterLimit(Quantity parameterName, float value, float limit,
                                     const HeatTerms& terms) {
     const double s = terms.HeatScale();
     const double f = terms.F;
     const double vr = terms.RatedVoltage;
     double pmax = 0.0;
-    if (parameterName == "Current") {
+    if (parameterName == Quantity::Current) {
         const double r1 = CurrentCoefficient(terms, 1e6);
         pmax = std::sqrt(limit / (r1 * s));
-    } else if (parameterName == "Voltage") {
+    } else if (parameterName == Quantity::Voltage) {
         const double k = terms.D * std::pow(kBoundDecade, static_cast<double>(terms.E)) * s;
         pmax = kRatedRms * vr;
         if (k * std::pow(pmax, f) > kTemperatureRiseLimit) {
             pmax = std::pow(limit / k, 1.0 / f);
         }
-    } else if (parameterName == "Apparent Power") {
+    } else if (parameterName == Quantity::ApparentPower) {
         const double k = terms.D * std::pow(kBoundDecade, static_cast<double>(terms.E));
         const double r4 = CurrentCoefficient(terms, 1e4);
         pmax = std::pow(vr, (f + 2.0) / 2.0) * std::sqrt(k) / std::sqrt(r4);
@@ -49,7 +49,7 @@ ParameterLimitResult ParameterLimit(std::string_view parameterName, float value,
         if (h * std::pow(pmax, 2.0 * f / (f + 2.0)) > kTemperatureRiseLimit) {
             pmax = std::pow(limit / h, (f + 2.0) / (2.0 * f));
         }
-    } else if (parameterName == "Effective Power") {
+    } else if (parameterName == Quantity::EffectivePower) {
         pmax = limit / static_cast<double>(terms.Rth);
     } else {
         RaiseUnknownQuantity(kCalculateDataTSource, parameterName);
@@ -60,23 +60,23 @@ ParameterLimitResult ParameterLimit(std::string_view parameterName, float value,
     return result;
 }
 
-std::string ParameterUnit(std::string_view parameterName) {
-    if (parameterName == "Current") {
+std::string ParameterUnit(Quantity parameterName) {
+    if (parameterName == Quantity::Current) {
         return "[Arms]";
     }
-    if (parameterName == "Voltage") {
+    if (parameterName == Quantity::Voltage) {
         return "[Vrms]";
     }
-    if (parameterName == "Apparent Power") {
+    if (parameterName == Quantity::ApparentPower) {
         return "[VA]";
     }
-    if (parameterName == "Effective Power") {
+    if (parameterName == Quantity::EffectivePower) {
         return "[W]";
     }
     return {};
 }
 
-std::string ParameterLimitMessage(std::string_view parameterName, float pmax) {
+std::string ParameterLimitMessage(Quantity parameterName, float pmax) {
     const float shown = std::floor(pmax * 100.0F) / 100.0F;
     return std::string("Parameter is invalid!\nPlease enter a Number from 0 to ") +
            shared::GeneralNumberTextSingle(shown) + " " + ParameterUnit(parameterName);

@@ -4,7 +4,6 @@
 #include "darvo/engine/heat_terms.h"
 
 #include <string>
-#include <string_view>
 
 namespace darvo {
 
@@ -18,22 +17,21 @@ struct ParameterLimitResult {
     float Pmax = 0.0F;
 };
 
-// The largest load of the quantity parameterName ("Current", "Voltage", "Apparent
-// Power", "Effective Power") whose rise stays within limit over 100 kHz to 1 MHz, and
+// The largest load of the quantity parameterName (current, voltage, apparent or
+// effective power) whose rise stays within limit over 100 kHz to 1 MHz, and
 // whether value lies in 0 .. that load. The current, voltage and apparent-power bounds
 // are scaled by Rth / q like the curve they guard, so the limit holds at the heat
 // resistance the user entered (with the default Rth = q nothing changes). A name outside
 // the four raises RuntimeError 5.
-ParameterLimitResult ParameterLimit(std::string_view parameterName, float value, float limit,
-                                    const HeatTerms& terms);
+ParameterLimitResult ParameterLimit(Quantity parameterName, float value, float limit, const HeatTerms& terms);
 
 // The unit text of a load quantity as the chart windows show it ("[Arms]", "[Vrms]",
-// "[VA]", "[W]"); empty for any other name.
-std::string ParameterUnit(std::string_view parameterName);
+// "[VA]", "[W]"); empty for any other quantity.
+std::string ParameterUnit(Quantity parameterName);
 
 // "Parameter is invalid!", a line break, "Please enter a Number from 0 to ", the bound
 // cut (not rounded) to two decimals in the locale's separator, a blank and the unit.
-std::string ParameterLimitMessage(std::string_view parameterName, float pmax);
+std::string ParameterLimitMessage(Quantity parameterName, float pmax);
 
 }  // namespace darvo
 

@@ -76,16 +76,16 @@ void TempRiseSeries(ChartDataRecord& record, const HeatTerms& terms, double f0) 
     const double limit = kTemperatureRiseLimit;
     float xe = 0.0F;
     std::function<double(double)> rise;
-    if (record.XAxisName == "Current") {
+    if (record.XAxisName == Quantity::Current) {
         xe = Single(std::sqrt(limit / k2));
         rise = [k2](double x) { return k2 * x * x; };
-    } else if (record.XAxisName == "Voltage") {
+    } else if (record.XAxisName == Quantity::Voltage) {
         xe = Single(kRatedRms * vr);
         if (k1 * std::pow(static_cast<double>(xe), f) > limit) {
             xe = Single(std::pow(limit / k1, 1.0 / f));
         }
         rise = [k1, f](double x) { return k1 * std::pow(x, f); };
-    } else if (record.XAxisName == "Apparent Power") {
+    } else if (record.XAxisName == Quantity::ApparentPower) {
         const double exponent = 2.0 * f / (f + 2.0);
         const double g = std::pow(k2, f / (f + 2.0)) * std::pow(k1, 2.0 / (f + 2.0));
         xe = Single(std::sqrt(k1 / k2) * std::pow(vr, (f + 2.0) / 2.0));
@@ -93,7 +93,7 @@ void TempRiseSeries(ChartDataRecord& record, const HeatTerms& terms, double f0) 
             xe = Single(std::pow(limit / g, (f + 2.0) / (2.0 * f)));
         }
         rise = [g, exponent](double x) { return g * std::pow(x, exponent); };
-    } else if (record.XAxisName == "Effective Power") {
+    } else if (record.XAxisName == Quantity::EffectivePower) {
         const double rth = terms.Rth;
         xe = Single(limit / rth);
         rise = [rth](double x) { return x * rth; };
@@ -109,7 +109,7 @@ void TempRiseOverFrequency(ChartDataRecord& record, const HeatTerms& terms) {
     const double pv = record.ParameterValue;
     const double s = terms.HeatScale();
     const double f = terms.F;
-    const std::string& name = record.ParameterName;
+    const Quantity name = record.ParameterName;
     for (int k = 0; k < kChartPoints; ++k) {
         const float fk = ThermalChartFrequency(k);
         const double frequency = fk;
@@ -117,14 +117,14 @@ void TempRiseOverFrequency(ChartDataRecord& record, const HeatTerms& terms) {
         const double r = terms.A / frequency + terms.B + terms.C * frequency;
         const double voltageLaw = terms.D * std::pow(decade, static_cast<double>(terms.E));
         double y = 0.0;
-        if (name == "Current") {
+        if (name == Quantity::Current) {
             y = pv * pv * r * s;
-        } else if (name == "Voltage") {
+        } else if (name == Quantity::Voltage) {
             y = voltageLaw * std::pow(pv, f) * s;
-        } else if (name == "Apparent Power") {
+        } else if (name == Quantity::ApparentPower) {
             y = std::pow(voltageLaw, 2.0 / (f + 2.0)) * std::pow(r, f / (f + 2.0)) *
                 std::pow(pv, 2.0 * f / (f + 2.0)) * s;
-        } else if (name == "Effective Power") {
+        } else if (name == Quantity::EffectivePower) {
             y = pv * terms.Rth;
         } else {
             RaiseUnknownQuantity(kCalculateDataTSource, name);
@@ -159,7 +159,7 @@ void AllowablePowerSeries(ChartDataRecord& record, const HeatTerms& terms) {
         RaiseNumericalFailure(shared::error::kInvalidProcedureCall, kCalculateDataTSource,
                               "the DC bias voltage lies outside 0 to the rated voltage");
     }
-    const std::string& name = record.YAxisName;
+    const Quantity name = record.YAxisName;
     for (int k = 0; k < kChartPoints; ++k) {
         const float fk = ThermalChartFrequency(k);
         const double k1 = terms.K1(fk);
@@ -173,13 +173,13 @@ void AllowablePowerSeries(ChartDataRecord& record, const HeatTerms& terms) {
             i = std::pow(vlim, f / 2.0) * std::pow(k2 / k1, -0.5);
         }
         double y = 0.0;
-        if (name == "Current") {
+        if (name == Quantity::Current) {
             y = i;
-        } else if (name == "Voltage") {
+        } else if (name == Quantity::Voltage) {
             y = v;
-        } else if (name == "Apparent Power") {
+        } else if (name == Quantity::ApparentPower) {
             y = i * v;
-        } else if (name == "Effective Power") {
+        } else if (name == Quantity::EffectivePower) {
             y = i * i * k2 / static_cast<double>(terms.Rth);
         } else {
             RaiseUnknownQuantity(kCalculateDataTSource, name);

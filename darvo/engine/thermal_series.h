@@ -10,11 +10,11 @@ namespace darvo {
 // (k = 199) of the frequency charts, in single precision as the curves store them.
 float ThermalChartFrequency(int k) noexcept;
 
-// Temperature rise against the load named by record.XAxisName ("Current", "Voltage",
-// "Apparent Power", "Effective Power") at the fixed frequency f0 [Hz]: 200 points from 0
+// Temperature rise against the load record.XAxisName (current, voltage, apparent or
+// effective power) at the fixed frequency f0 [Hz]: 200 points from 0
 // to the load whose rise is 80 C (or the rated voltage's rms value, when that comes
 // first). The X values are accumulated in single precision, as the data files show them.
-// An unknown axis name raises RuntimeError 5.
+// Any other quantity raises RuntimeError 5.
 void TempRiseSeries(ChartDataRecord& record, const HeatTerms& terms, double f0);
 
 // Temperature rise against frequency at the fixed load record.ParameterName =

@@ -13,11 +13,13 @@ constexpr std::array<std::string_view, 5> kChartTypeNames = {
     "Capacitance-AC Voltage Characteristics",
 };
 
-constexpr std::pair<std::string_view, std::string_view> kFileUnits[] = {
-    {"Current", "[Arms]"},      {"Voltage", "[Vrms]"},         {"Apparent Power", "[VA]"},
-    {"Effective Power", "[W]"}, {"Frequency", "[kHz]"},        {"Temperature Rise", "[C]"},
-    {"Temperature", "[C]"},     {"DC Bias Voltage", "[V]"},    {"AC Voltage", "[V]"},
-    {"Capacitance", "[pF]"},    {"Capacitance Change", "[%]"},
+constexpr std::pair<Quantity, std::string_view> kFileUnits[] = {
+    {Quantity::Current, "[Arms]"},        {Quantity::Voltage, "[Vrms]"},
+    {Quantity::ApparentPower, "[VA]"},    {Quantity::EffectivePower, "[W]"},
+    {Quantity::Frequency, "[kHz]"},       {Quantity::TemperatureRise, "[C]"},
+    {Quantity::Temperature, "[C]"},       {Quantity::DcBiasVoltage, "[V]"},
+    {Quantity::AcVoltage, "[V]"},         {Quantity::Capacitance, "[pF]"},
+    {Quantity::CapacitanceChange, "[%]"},
 };
 
 }  // namespace
@@ -29,9 +31,9 @@ std::string ChartTypeName(int chartType) {
     return std::string(kChartTypeNames[static_cast<std::size_t>(chartType)]);
 }
 
-std::string DataFileUnit(std::string_view axisName) {
-    for (const auto& [name, unit] : kFileUnits) {
-        if (name == axisName) {
+std::string DataFileUnit(Quantity quantity) {
+    for (const auto& [q, unit] : kFileUnits) {
+        if (q == quantity) {
             return std::string(unit);
         }
     }

@@ -1,8 +1,9 @@
 #ifndef DARVO_EXPORT_CHART_NAMES_H
 #define DARVO_EXPORT_CHART_NAMES_H
 
+#include "darvo/engine/chart_quantity.h"
+
 #include <string>
-#include <string_view>
 
 namespace darvo {
 
@@ -13,8 +14,8 @@ std::string ChartTypeName(int chartType);
 
 // The unit text of an axis quantity as the data file writes it: the chart windows'
 // units, except that both temperatures read "[C]", because the file holds no degree
-// sign. Empty for a name outside the selection window's axis lists.
-std::string DataFileUnit(std::string_view axisName);
+// sign. Empty for Quantity::None.
+std::string DataFileUnit(Quantity quantity);
 
 }  // namespace darvo
 

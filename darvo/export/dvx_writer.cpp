@@ -42,9 +42,9 @@ void WriteConditions(DvxText& text, const ChartDataRecord& record) {
         case TemperatureRise:
             text.Condition("DC Bias Voltage", record.DCBiasVoltage, " [V]");
             text.Condition("Heat Resistance", record.HeatResistance, " [C/W]");
-            if (record.XAxisName == kFrequencyAxis) {
+            if (record.XAxisName == Quantity::Frequency) {
                 text.Condition("Ambient Temperature", record.AmbientTemperature, " [C]");
-                text.Condition(record.ParameterName, record.ParameterValue,
+                text.Condition(std::string(QuantityName(record.ParameterName)), record.ParameterValue,
                                " " + ParameterUnit(record.ParameterName));
             } else {
                 text.Condition("Frequency", record.Frequency, " [kHz]");
@@ -75,10 +75,10 @@ std::string DvxFileText(const ChartDataRecord& record, const DvxHeader& header, 
     text.Line("!ChartType-> " + ChartTypeName(record.ChartType));
     text.Line("!Orvane Part Number-> " + header.PartNumber);
     WriteConditions(text, record);
-    text.Line(record.XAxisName + DataFileUnit(record.XAxisName) + "  " + record.YAxisName +
-              DataFileUnit(record.YAxisName));
+    text.Line(std::string(QuantityName(record.XAxisName)) + DataFileUnit(record.XAxisName) + "  " +
+              std::string(QuantityName(record.YAxisName)) + DataFileUnit(record.YAxisName));
 
-    const bool frequencyAxis = record.XAxisName == kFrequencyAxis;
+    const bool frequencyAxis = record.XAxisName == Quantity::Frequency;
     for (int j = 0; j < kChartPoints; ++j) {
         const auto index = static_cast<std::size_t>(j);
         // The curves hold frequencies in Hz; the file speaks kHz like the axis labels.

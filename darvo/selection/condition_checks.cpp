@@ -22,8 +22,9 @@ std::optional<float> BoxNumber(std::string_view text, char separator) {
 
 }  // namespace
 
-ConditionChecks::ConditionChecks(const ProductRecord& part, int chartType, shared::CodeSystem codeSystem,
-                                 shared::Messages& messages, char separator) noexcept
+ConditionChecks::ConditionChecks(const ProductRecord& part, ChartType chartType,
+                                 shared::CodeSystem codeSystem, shared::Messages& messages,
+                                 char separator) noexcept
     : part_(part),
       chartType_(chartType),
       codeSystem_(codeSystem),
@@ -109,8 +110,8 @@ bool ConditionChecks::CheckAmbient(std::string_view text, bool includeMaximum) {
                   " [C]");
 }
 
-bool ConditionChecks::CheckAllConditions(const ConditionTexts& texts, std::string_view xAxisName) {
-    const EnabledConditions enabled = EnabledFor(chartType_, xAxisName);
+bool ConditionChecks::CheckAllConditions(const ConditionTexts& texts, Quantity xAxis) {
+    const EnabledConditions enabled = EnabledFor(chartType_, xAxis);
     if (enabled.DCBiasVoltage && !CheckDCBiasVol(texts.DCBiasVoltage)) {
         return false;
     }
@@ -130,7 +131,7 @@ bool ConditionChecks::CheckAllConditions(const ConditionTexts& texts, std::strin
     return !enabled.Parameter || CheckParameter1(texts.ParameterValue);
 }
 
-bool ConditionChecks::CheckConditions(const ConditionTexts& texts, std::string_view xAxisName) {
+bool ConditionChecks::CheckConditions(const ConditionTexts& texts, Quantity xAxis) {
     // Every check is run even after a failure, so the user learns of each bad box at once.
     bool ok = true;
     switch (chartType_) {
@@ -138,8 +139,8 @@ bool ConditionChecks::CheckConditions(const ConditionTexts& texts, std::string_v
             ok = CheckDCBiasVol(texts.DCBiasVoltage) && ok;
             ok = CheckHeatResistance(texts.HeatResistance) && ok;
             ok = CheckAmbientTemp1(texts.AmbientTemperature) && ok;
-            ok = (xAxisName == kFrequencyAxis ? CheckParameter1(texts.ParameterValue)
-                                              : CheckFrequency(texts.Frequency)) &&
+            ok = (xAxis == Quantity::Frequency ? CheckParameter1(texts.ParameterValue)
+                                               : CheckFrequency(texts.Frequency)) &&
                  ok;
             break;
         case AllowablePower:

@@ -20,7 +20,7 @@ namespace darvo {
 // message and returns false.
 class ConditionChecks {
 public:
-    ConditionChecks(const ProductRecord& part, int chartType, shared::CodeSystem codeSystem,
+    ConditionChecks(const ProductRecord& part, ChartType chartType, shared::CodeSystem codeSystem,
                     shared::Messages& messages, char separator) noexcept;
 
     bool CheckDCBiasVol(std::string_view text);
@@ -34,17 +34,17 @@ public:
 
     // The plot request's validation: the enabled boxes in the window's order, stopping
     // at the first failure, so at most one message is shown.
-    bool CheckAllConditions(const ConditionTexts& texts, std::string_view xAxisName);
+    bool CheckAllConditions(const ConditionTexts& texts, Quantity xAxis);
     // The data output's validation: every check its chart type needs is run, each
     // showing its own message, and all must pass.
-    bool CheckConditions(const ConditionTexts& texts, std::string_view xAxisName);
+    bool CheckConditions(const ConditionTexts& texts, Quantity xAxis);
 
 private:
     bool Refuse(const std::string& text);
     bool CheckAmbient(std::string_view text, bool includeMaximum);
 
     const ProductRecord& part_;
-    int chartType_;
+    ChartType chartType_;
     shared::CodeSystem codeSystem_;
     shared::Messages& messages_;
     char separator_;

@@ -17,45 +17,47 @@ std::optional<float> BoxNumber(std::string_view text, char separator) {
 
 }  // namespace
 
-EnabledConditions EnabledFor(int chartType, std::string_view xAxisName) {
+EnabledConditions EnabledFor(ChartType chartType, Quantity xAxis) {
     EnabledConditions enabled;
     const bool thermal = chartType == TemperatureRise || chartType == AllowablePower;
     enabled.DCBiasVoltage = thermal || chartType == CapacitanceTemperature;
     enabled.HeatResistance = thermal;
     enabled.AmbientTemperature = thermal || chartType == CapacitanceDcVoltage;
-    enabled.Frequency = chartType == TemperatureRise && xAxisName != kFrequencyAxis;
-    enabled.Parameter = chartType == TemperatureRise && xAxisName == kFrequencyAxis;
+    enabled.Frequency = chartType == TemperatureRise && xAxis != Quantity::Frequency;
+    enabled.Parameter = chartType == TemperatureRise && xAxis == Quantity::Frequency;
     return enabled;
 }
 
-const std::vector<std::string>& ParameterNames() {
-    static const std::vector<std::string> names = {"Current", "Voltage", "Effective Power", "Apparent Power"};
+const std::vector<Quantity>& ParameterQuantities() {
+    static const std::vector<Quantity> names = {Quantity::Current, Quantity::Voltage,
+                                                Quantity::EffectivePower, Quantity::ApparentPower};
     return names;
 }
 
-const std::vector<std::string>& XAxisNames(int chartType) {
-    static const std::vector<std::vector<std::string>> names = {
-        {"Current", "Voltage", "Apparent Power", "Effective Power", "Frequency"},
-        {"Frequency"},
-        {"Temperature"},
-        {"DC Bias Voltage"},
-        {"AC Voltage"},
+const std::vector<Quantity>& XAxisQuantities(ChartType chartType) {
+    static const std::vector<std::vector<Quantity>> names = {
+        {Quantity::Current, Quantity::Voltage, Quantity::ApparentPower, Quantity::EffectivePower,
+         Quantity::Frequency},
+        {Quantity::Frequency},
+        {Quantity::Temperature},
+        {Quantity::DcBiasVoltage},
+        {Quantity::AcVoltage},
     };
-    static const std::vector<std::string> none;
+    static const std::vector<Quantity> none;
     return chartType >= 0 && chartType < static_cast<int>(names.size())
                ? names[static_cast<std::size_t>(chartType)]
                : none;
 }
 
-const std::vector<std::string>& YAxisNames(int chartType) {
-    static const std::vector<std::vector<std::string>> names = {
-        {"Temperature Rise"},
-        {"Current", "Voltage", "Apparent Power", "Effective Power"},
-        {"Capacitance", "Capacitance Change"},
-        {"Capacitance", "Capacitance Change"},
-        {"Capacitance", "Capacitance Change"},
+const std::vector<Quantity>& YAxisQuantities(ChartType chartType) {
+    static const std::vector<std::vector<Quantity>> names = {
+        {Quantity::TemperatureRise},
+        {Quantity::Current, Quantity::Voltage, Quantity::ApparentPower, Quantity::EffectivePower},
+        {Quantity::Capacitance, Quantity::CapacitanceChange},
+        {Quantity::Capacitance, Quantity::CapacitanceChange},
+        {Quantity::Capacitance, Quantity::CapacitanceChange},
     };
-    static const std::vector<std::string> none;
+    static const std::vector<Quantity> none;
     return chartType >= 0 && chartType < static_cast<int>(names.size())
                ? names[static_cast<std::size_t>(chartType)]
                : none;
@@ -67,23 +69,23 @@ ConditionTexts DefaultConditions(const ProductRecord& part, shared::CodeSystem c
     texts.Frequency = "100";
     texts.HeatResistance = shared::GeneralNumberTextSingle(part.HeatModel[3], separator);
     texts.AmbientTemperature = codeSystem == shared::Jis ? "20" : "25";
-    texts.ParameterName = ParameterNames().front();
+    texts.Parameter = ParameterQuantities().front();
     texts.ParameterValue = shared::GeneralNumberTextSingle(0.1F, separator);
     return texts;
 }
 
-ChartDataRecord ChartRequestHeader(int chartType, const std::string& xAxisName, const std::string& yAxisName,
-                                   std::int32_t productIndex, const ConditionTexts& texts, char separator) {
+ChartDataRecord ChartRequestHeader(const ChartIdentity& identity, std::int32_t productIndex,
+                                   const ConditionTexts& texts, char separator) {
     ChartDataRecord record;
-    record.ChartType = static_cast<std::int16_t>(chartType);
-    record.XAxisName = xAxisName;
-    record.YAxisName = yAxisName;
+    record.ChartType = identity.ChartType;
+    record.XAxisName = identity.XAxis;
+    record.YAxisName = identity.YAxis;
     record.ProductIndex = productIndex;
     record.DCBiasVoltage = BoxNumber(texts.DCBiasVoltage, separator).value_or(0.0F);
     record.HeatResistance = BoxNumber(texts.HeatResistance, separator).value_or(0.0F);
     record.Frequency = BoxNumber(texts.Frequency, separator).value_or(0.0F);
     record.AmbientTemperature = BoxNumber(texts.AmbientTemperature, separator).value_or(0.0F);
-    record.ParameterName = texts.ParameterName;
+    record.ParameterName = texts.Parameter;
     record.ParameterValue = BoxNumber(texts.ParameterValue, separator).value_or(0.0F);
     return record;
 }

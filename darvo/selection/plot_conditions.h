@@ -7,7 +7,6 @@
 #include "shared/parts/code_system.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace darvo {
@@ -24,7 +23,7 @@ struct ConditionTexts {
     std::string Frequency;           // [kHz]
     std::string HeatResistance;      // [C/W]
     std::string AmbientTemperature;  // [C]
-    std::string ParameterName = "Current";
+    Quantity Parameter = Quantity::Current;
     std::string ParameterValue;  // in the parameter's unit
 };
 
@@ -37,16 +36,16 @@ struct EnabledConditions {
     bool AmbientTemperature = false;
     bool Parameter = false;
 };
-EnabledConditions EnabledFor(int chartType, std::string_view xAxisName);
+EnabledConditions EnabledFor(ChartType chartType, Quantity xAxis);
 
 // The four load quantities a temperature rise over frequency may hold fixed, in the
 // order of the window's options.
-const std::vector<std::string>& ParameterNames();
+const std::vector<Quantity>& ParameterQuantities();
 
 // The X and Y quantities the window lists for a chart type, the first being the one it
 // shows after filling. Empty for an unknown chart type.
-const std::vector<std::string>& XAxisNames(int chartType);
-const std::vector<std::string>& YAxisNames(int chartType);
+const std::vector<Quantity>& XAxisQuantities(ChartType chartType);
+const std::vector<Quantity>& YAxisQuantities(ChartType chartType);
 
 // The texts the window shows once part is chosen for chartType in notation codeSystem:
 // "0" V, "100" kHz, the part's own heat resistance (HeatModel(3)), "20" C under JIS or
@@ -56,8 +55,8 @@ ConditionTexts DefaultConditions(const ProductRecord& part, shared::CodeSystem c
 // The record header that WriteChartData fills from the window: every box converted to a
 // single, whether the chart uses it or not. A text that is no number is stored as 0, as
 // only disabled boxes, which no check reads, can hold one.
-ChartDataRecord ChartRequestHeader(int chartType, const std::string& xAxisName, const std::string& yAxisName,
-                                   std::int32_t productIndex, const ConditionTexts& texts, char separator);
+ChartDataRecord ChartRequestHeader(const ChartIdentity& identity, std::int32_t productIndex,
+                                   const ConditionTexts& texts, char separator);
 
 }  // namespace darvo
 

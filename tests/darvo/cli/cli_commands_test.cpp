@@ -133,14 +133,14 @@ TEST(DarvoCliCurve, GivesTheCurveTheEngineComputesWithTheWindowsDefaults) {
     const ProductRecord& record = library.ProductTable[static_cast<std::size_t>(index)];
 
     ChartDataRecord header;
-    header.ChartType = 0;
-    header.XAxisName = "Voltage";
-    header.YAxisName = "Temperature Rise";
+    header.ChartType = TemperatureRise;
+    header.XAxisName = Quantity::Voltage;
+    header.YAxisName = Quantity::TemperatureRise;
     header.ProductIndex = index;
     header.HeatResistance = record.HeatModel[3];
     header.Frequency = 100.0F;
     header.AmbientTemperature = 25.0F;
-    header.ParameterName = "Current";
+    header.ParameterName = Quantity::Current;
     header.ParameterValue = 0.1F;
     ChartTable table;
     shared::FakeMessages messages;
@@ -280,14 +280,14 @@ TEST_F(DarvoCliSaveTest, WritesExactlyTheBytesOfTheWriterInBothSeparators) {
             const std::int32_t index = *FindProduct(library, part);
             const ProductRecord& record = library.ProductTable[static_cast<std::size_t>(index)];
             ChartDataRecord header;
-            header.ChartType = static_cast<std::int16_t>(row.type);
-            header.XAxisName = row.x;
-            header.YAxisName = row.y;
+            header.ChartType = static_cast<ChartType>(row.type);
+            header.XAxisName = *QuantityFromName(row.x);
+            header.YAxisName = *QuantityFromName(row.y);
             header.ProductIndex = index;
             header.HeatResistance = record.HeatModel[3];
             header.Frequency = 100.0F;
             header.AmbientTemperature = 20.0F;
-            header.ParameterName = "Current";
+            header.ParameterName = Quantity::Current;
             header.ParameterValue = 0.1F;
             const shared::ScopedDecimalSeparator inForce(separator);
             ChartTable table;

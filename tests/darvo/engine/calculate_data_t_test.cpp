@@ -21,7 +21,7 @@ class CalculateDataTTest : public ::testing::Test {
 protected:
     CalculateDataTTest() {
         ChartDataRecord& first = table_.Prepare();
-        first = ThermalRequest(0, "Current", "Temperature Rise", 100.0F);
+        first = ThermalRequest(0, Quantity::Current, Quantity::TemperatureRise, 100.0F);
         first.ProductIndex = 7;
         table_.AdoptPrepared();
     }
@@ -50,8 +50,8 @@ protected:
     ChartDataRecord curve_;
 };
 
-ChartDataRecord OverFrequency(const std::string& parameter, float value, float rth) {
-    ChartDataRecord record = ThermalRequest(0, "Frequency", "Temperature Rise", rth);
+ChartDataRecord OverFrequency(Quantity parameter, float value, float rth) {
+    ChartDataRecord record = ThermalRequest(0, Quantity::Frequency, Quantity::TemperatureRise, rth);
     record.ParameterName = parameter;
     record.ParameterValue = value;
     return record;
@@ -59,7 +59,7 @@ ChartDataRecord OverFrequency(const std::string& parameter, float value, float r
 
 TEST_F(CalculateDataTTest, LoadAboveItsBoundIsRefusedWithTheMessageAndTheTableAsBefore) {
     const ProductRecord part = HeatPart(4.0F, 0.5F, 2.0F);
-    EXPECT_FALSE(Run(part, OverFrequency("Current", 4.48F, 100.0F)));
+    EXPECT_FALSE(Run(part, OverFrequency(Quantity::Current, 4.48F, 100.0F)));
     ExpectTableAsBefore();
     ASSERT_EQ(messages_.Shown().size(), 1U);
     EXPECT_EQ(messages_.Shown()[0].text,
@@ -68,13 +68,13 @@ TEST_F(CalculateDataTTest, LoadAboveItsBoundIsRefusedWithTheMessageAndTheTableAs
     EXPECT_EQ(messages_.Shown()[0].title, "darvo");
 
     messages_.Clear();
-    EXPECT_FALSE(Run(part, OverFrequency("Effective Power", -0.1F, 100.0F)));
+    EXPECT_FALSE(Run(part, OverFrequency(Quantity::EffectivePower, -0.1F, 100.0F)));
     ExpectTableAsBefore();
     EXPECT_EQ(messages_.Shown().at(0).text, "Parameter is invalid!\nPlease enter a Number from 0 to 0.8 [W]");
 
     // The corrected request goes through.
     messages_.Clear();
-    EXPECT_TRUE(Run(part, OverFrequency("Current", 4.47F, 100.0F)));
+    EXPECT_TRUE(Run(part, OverFrequency(Quantity::Current, 4.47F, 100.0F)));
     EXPECT_TRUE(messages_.Shown().empty());
 }
 
@@ -82,26 +82,27 @@ TEST_F(CalculateDataTTest, LoadAboveItsBoundIsRefusedWithTheMessageAndTheTableAs
 // voltage and apparent-power rises scale with Rth / q like the rise over load does.
 TEST_F(CalculateDataTTest, RiseOverFrequencyScalesWithTheEnteredHeatResistance) {
     // clang-format off
-    struct { const char* name; float value; double atQ; } cases[] = {
-        {"Current", 2.0F, 2.0 * 2.0 * 4.0},                 // I² · 4
-        {"Voltage", 3.0F, 0.5 * 3.0 * 3.0},                 // 0.5 · V²
-        {"Apparent Power", 5.0F, 5.0 * std::sqrt(0.5 * 4.0)},  // S · sqrt(K1 K2) for F = 2
-        {"Effective Power", 0.1F, 0.1 * 100.0},             // P · Rth
+    struct { Quantity name; float value; double atQ; } cases[] = {
+        {Quantity::Current, 2.0F, 2.0 * 2.0 * 4.0},                 // I² · 4
+        {Quantity::Voltage, 3.0F, 0.5 * 3.0 * 3.0},                 // 0.5 · V²
+        {Quantity::ApparentPower, 5.0F, 5.0 * std::sqrt(0.5 * 4.0)},  // S · sqrt(K1 K2) for F = 2
+        {Quantity::EffectivePower, 0.1F, 0.1 * 100.0},             // P · Rth
     };
     // clang-format on
     const ProductRecord part = HeatPart(4.0F, 0.5F, 2.0F);
     for (const auto& c : cases) {
-        ASSERT_TRUE(Run(part, OverFrequency(c.name, c.value, 100.0F))) << c.name;
-        EXPECT_NEAR(curve_.YData[0], c.atQ, 1e-4 * c.atQ) << c.name;
-        EXPECT_NEAR(curve_.YData[199], c.atQ, 1e-4 * c.atQ) << c.name;
+        ASSERT_TRUE(Run(part, OverFrequency(c.name, c.value, 100.0F))) << QuantityName(c.name);
+        EXPECT_NEAR(curve_.YData[0], c.atQ, 1e-4 * c.atQ) << QuantityName(c.name);
+        EXPECT_NEAR(curve_.YData[199], c.atQ, 1e-4 * c.atQ) << QuantityName(c.name);
         EXPECT_FLOAT_EQ(curve_.XData[0], 1e5F);
         EXPECT_FLOAT_EQ(curve_.XData[199], 1e6F);
         EXPECT_FLOAT_EQ(curve_.Xmin, 1e5F);
         EXPECT_FLOAT_EQ(curve_.Xmax, 1e6F);
-        EXPECT_FLOAT_EQ(curve_.Ymax, std::floor(static_cast<float>(c.atQ) / 10.0F) * 10.0F + 10.0F) << c.name;
+        EXPECT_FLOAT_EQ(curve_.Ymax, std::floor(static_cast<float>(c.atQ) / 10.0F) * 10.0F + 10.0F)
+            << QuantityName(c.name);
 
-        ASSERT_TRUE(Run(part, OverFrequency(c.name, c.value, 200.0F))) << c.name;
-        EXPECT_NEAR(curve_.YData[100], 2.0 * c.atQ, 2e-4 * c.atQ) << c.name;
+        ASSERT_TRUE(Run(part, OverFrequency(c.name, c.value, 200.0F))) << QuantityName(c.name);
+        EXPECT_NEAR(curve_.YData[100], 2.0 * c.atQ, 2e-4 * c.atQ) << QuantityName(c.name);
     }
     ExpectTableAsBefore();
 }
@@ -109,10 +110,10 @@ TEST_F(CalculateDataTTest, RiseOverFrequencyScalesWithTheEnteredHeatResistance) 
 TEST_F(CalculateDataTTest, RiseOverFrequencyAgreesWithTheRiseOverCurrentAtOneMegahertz) {
     ProductRecord part = HeatPart(2.0F, 0.5F, 2.0F);
     part.HeatModel[0] = 4e5F;  // a0: the rise per A² now falls with frequency
-    ASSERT_TRUE(Run(part, OverFrequency("Current", 1.5F, 300.0F)));
+    ASSERT_TRUE(Run(part, OverFrequency(Quantity::Current, 1.5F, 300.0F)));
     const float atOneMegahertz = curve_.YData[199];
 
-    ChartDataRecord overCurrent = ThermalRequest(0, "Current", "Temperature Rise", 300.0F);
+    ChartDataRecord overCurrent = ThermalRequest(0, Quantity::Current, Quantity::TemperatureRise, 300.0F);
     overCurrent.Frequency = 1000.0F;
     ASSERT_TRUE(Run(part, overCurrent));
     const double k2 = curve_.YData[199] / std::pow(curve_.XData[199], 2.0);
@@ -122,7 +123,7 @@ TEST_F(CalculateDataTTest, RiseOverFrequencyAgreesWithTheRiseOverCurrentAtOneMeg
 
 TEST_F(CalculateDataTTest, RiseOverFrequencyOfEightyOrMoreEndsTheAxisAt80) {
     const ProductRecord part = HeatPart(4.0F, 0.5F, 2.0F);
-    ASSERT_TRUE(Run(part, OverFrequency("Current", std::sqrt(20.0F), 100.0F)));
+    ASSERT_TRUE(Run(part, OverFrequency(Quantity::Current, std::sqrt(20.0F), 100.0F)));
     EXPECT_FLOAT_EQ(curve_.Ymax, 80.0F);
 }
 
@@ -141,12 +142,14 @@ TEST_F(CalculateDataTTest, AllowableVoltageFollowsTheDcBiasCeiling) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        ASSERT_TRUE(Run(part, ThermalRequest(1, "Frequency", "Voltage", 100.0F, 25.0F, c.bias)));
+        ASSERT_TRUE(
+            Run(part, ThermalRequest(1, Quantity::Frequency, Quantity::Voltage, 100.0F, 25.0F, c.bias)));
         EXPECT_NEAR(curve_.YData[0], c.ceiling, 1e-5) << c.bias;
         EXPECT_NEAR(curve_.YData[199], c.ceiling, 1e-5) << c.bias;
         EXPECT_NEAR(curve_.MaxValue, c.ceiling, 1e-5) << c.bias;
         // Current at the ceiling: the rise K1·V² expressed through K2.
-        ASSERT_TRUE(Run(part, ThermalRequest(1, "Frequency", "Current", 100.0F, 25.0F, c.bias)));
+        ASSERT_TRUE(
+            Run(part, ThermalRequest(1, Quantity::Frequency, Quantity::Current, 100.0F, 25.0F, c.bias)));
         EXPECT_NEAR(curve_.YData[50], c.ceiling * std::sqrt(0.01 / 4.0), 1e-5) << c.bias;
     }
 }
@@ -163,7 +166,7 @@ TEST_F(CalculateDataTTest, AllowableCurrentFollowsTheAllowanceWithLogarithmicDec
     };
     // clang-format on
     for (const auto& c : cases) {
-        ASSERT_TRUE(Run(part, ThermalRequest(1, "Frequency", "Current", 100.0F, c.ambient)));
+        ASSERT_TRUE(Run(part, ThermalRequest(1, Quantity::Frequency, Quantity::Current, 100.0F, c.ambient)));
         EXPECT_NEAR(curve_.YData[120], c.current, 1e-3 * c.current) << c.ambient;
         EXPECT_NEAR(curve_.MaxValue, c.current, 1e-3 * c.current) << c.ambient;
         EXPECT_FLOAT_EQ(curve_.Ymax, c.ymax) << c.ambient;
@@ -171,9 +174,9 @@ TEST_F(CalculateDataTTest, AllowableCurrentFollowsTheAllowanceWithLogarithmicDec
         EXPECT_FLOAT_EQ(curve_.Xmin, 1e5F);
         EXPECT_FLOAT_EQ(curve_.Xmax, 1e6F);
     }
-    ASSERT_TRUE(Run(part, ThermalRequest(1, "Frequency", "Effective Power", 100.0F)));
+    ASSERT_TRUE(Run(part, ThermalRequest(1, Quantity::Frequency, Quantity::EffectivePower, 100.0F)));
     EXPECT_NEAR(curve_.YData[0], 20.0 / 100.0, 1e-6);  // I² K2 / Rth = allowance / Rth
-    ASSERT_TRUE(Run(part, ThermalRequest(1, "Frequency", "Apparent Power", 100.0F)));
+    ASSERT_TRUE(Run(part, ThermalRequest(1, Quantity::Frequency, Quantity::ApparentPower, 100.0F)));
     EXPECT_NEAR(curve_.YData[0], std::sqrt(5.0) * std::sqrt(0.2), 1e-5);
 }
 
@@ -183,16 +186,16 @@ TEST_F(CalculateDataTTest, AllowableCurrentFollowsTheAllowanceWithLogarithmicDec
 TEST_F(CalculateDataTTest, NumericalFailuresAreReportedAndLeaveTheTableAsBefore) {
     // clang-format off
     struct { const char* what; ProductRecord part; ChartDataRecord request; int number; } cases[] = {
-        {"above Tmax", HeatPart(4.0F, 1.0F, 2.0F), ThermalRequest(1, "Frequency", "Current", 100.0F, 126.0F), 5},
-        {"at Tmax", HeatPart(4.0F, 1.0F, 2.0F), ThermalRequest(1, "Frequency", "Voltage", 100.0F, 125.0F), 5},
-        {"zero Rth", HeatPart(4.0F, 1.0F, 2.0F), ThermalRequest(0, "Effective Power", "Temperature Rise", 0.0F), 11},
-        {"zero q", HeatPart(4.0F, 1.0F, 2.0F, 0.0F), ThermalRequest(0, "Current", "Temperature Rise", 100.0F), 11},
-        {"negative F", HeatPart(4.0F, 1.0F, -1.0F), ThermalRequest(0, "Voltage", "Temperature Rise", 100.0F), 6},
+        {"above Tmax", HeatPart(4.0F, 1.0F, 2.0F), ThermalRequest(1, Quantity::Frequency, Quantity::Current, 100.0F, 126.0F), 5},
+        {"at Tmax", HeatPart(4.0F, 1.0F, 2.0F), ThermalRequest(1, Quantity::Frequency, Quantity::Voltage, 100.0F, 125.0F), 5},
+        {"zero Rth", HeatPart(4.0F, 1.0F, 2.0F), ThermalRequest(0, Quantity::EffectivePower, Quantity::TemperatureRise, 0.0F), 11},
+        {"zero q", HeatPart(4.0F, 1.0F, 2.0F, 0.0F), ThermalRequest(0, Quantity::Current, Quantity::TemperatureRise, 100.0F), 11},
+        {"negative F", HeatPart(4.0F, 1.0F, -1.0F), ThermalRequest(0, Quantity::Voltage, Quantity::TemperatureRise, 100.0F), 6},
         {"apparent F = -2", HeatPart(4.0F, 1.0F, -2.0F),
-             ThermalRequest(0, "Apparent Power", "Temperature Rise", 100.0F), 6},
-        {"unknown load", HeatPart(4.0F, 1.0F, 2.0F), OverFrequency("Power", 0.1F, 100.0F), 5},
+             ThermalRequest(0, Quantity::ApparentPower, Quantity::TemperatureRise, 100.0F), 6},
+        {"unknown load", HeatPart(4.0F, 1.0F, 2.0F), OverFrequency(Quantity::Temperature, 0.1F, 100.0F), 5},
         {"no rating", HeatPart(4.0F, 1.0F, 2.0F, 100.0F, 125.0F, 0.0F),
-             ThermalRequest(1, "Frequency", "Current", 100.0F), 11},
+             ThermalRequest(1, Quantity::Frequency, Quantity::Current, 100.0F), 11},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -211,7 +214,7 @@ TEST_F(CalculateDataTTest, NumericalFailuresAreReportedAndLeaveTheTableAsBefore)
 }
 
 TEST_F(CalculateDataTTest, CapacitanceChartsAreLeftToTheirOwnEngine) {
-    ChartDataRecord request = ThermalRequest(2, "Temperature", "Capacitance", 100.0F);
+    ChartDataRecord request = ThermalRequest(2, Quantity::Temperature, Quantity::Capacitance, 100.0F);
     request.YData[3] = 42.0F;
     ASSERT_TRUE(Run(HeatPart(4.0F, 1.0F, 2.0F), request));
     EXPECT_EQ(curve_, request);

@@ -58,12 +58,14 @@ protected:
         table_.AdoptPrepared();
     }
 
-    bool Run(const ProductRecord& part, int chartType, const char* y, shared::CodeSystem code,
-             float bias = 0.0F, float ambient = 25.0F) {
+    bool Run(const ProductRecord& part, int chartType, Quantity y, shared::CodeSystem code, float bias = 0.0F,
+             float ambient = 25.0F) {
         PreparedChartRecord prepared(table_);
         ChartDataRecord& record = prepared.Record();
-        record.ChartType = static_cast<std::int16_t>(chartType);
-        record.XAxisName = chartType == 2 ? "Temperature" : chartType == 3 ? "DC Bias Voltage" : "AC Voltage";
+        record.ChartType = static_cast<ChartType>(chartType);
+        record.XAxisName = chartType == 2   ? Quantity::Temperature
+                           : chartType == 3 ? Quantity::DcBiasVoltage
+                                            : Quantity::AcVoltage;
         record.YAxisName = y;
         record.DCBiasVoltage = bias;
         record.AmbientTemperature = ambient;
@@ -139,7 +141,7 @@ TEST(GetCapacitanceClass, FlagFirstThenTheCharacteristicOfTheNotation) {
 
 struct CapAxisCase {
     int chartType;
-    const char* y;
+    Quantity y;
     float xe, xs, yhi, ylo;
     float xmax, xmin, ymax, ymin;
 };
@@ -159,22 +161,22 @@ TEST_P(CapAxis, RoundsToTheMultiplesOfTheChart) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Engine, CapAxis, ::testing::Values(
-    CapAxisCase{2, "Capacitance Change", 125, -55, 10, -8, 125, -75, 10, -10},
-    CapAxisCase{2, "Capacitance Change", 85, -30, 12.3F, -47.1F, 100, -50, 20, -50},
-    CapAxisCase{2, "Capacitance Change", 85, -25, 0.0F, -80.0F, 100, -25, 0, -80},
-    CapAxisCase{3, "Capacitance Change", 6.3F, 0, -3, -12, 6.3F, 0, 0, -20},   // no X rounding
-    CapAxisCase{4, "Capacitance", 2, 0, 105000, 20000, 2, 0, 200000, 20000},
-    CapAxisCase{3, "Capacitance", 16, 0, 47.3F, 8.2F, 16, 0, 50, 8},
-    CapAxisCase{3, "Capacitance", 16, 0, 0.45F, 0.3F, 16, 0, 1, 0}),
+    CapAxisCase{2, Quantity::CapacitanceChange, 125, -55, 10, -8, 125, -75, 10, -10},
+    CapAxisCase{2, Quantity::CapacitanceChange, 85, -30, 12.3F, -47.1F, 100, -50, 20, -50},
+    CapAxisCase{2, Quantity::CapacitanceChange, 85, -25, 0.0F, -80.0F, 100, -25, 0, -80},
+    CapAxisCase{3, Quantity::CapacitanceChange, 6.3F, 0, -3, -12, 6.3F, 0, 0, -20},   // no X rounding
+    CapAxisCase{4, Quantity::Capacitance, 2, 0, 105000, 20000, 2, 0, 200000, 20000},
+    CapAxisCase{3, Quantity::Capacitance, 16, 0, 47.3F, 8.2F, 16, 0, 50, 8},
+    CapAxisCase{3, Quantity::Capacitance, 16, 0, 0.45F, 0.3F, 16, 0, 1, 0}),
     [](const auto& info) {
         const CapAxisCase& c = info.param;
-        return ::shared::testing::TestName("Type" + std::to_string(c.chartType), c.y, c.xe, c.xs, c.yhi, c.ylo);
+        return ::shared::testing::TestName("Type" + std::to_string(c.chartType), std::string(QuantityName(c.y)), c.xe, c.xs, c.yhi, c.ylo);
     });
 // clang-format on
 
 TEST(SetCapAxisRange, ACapacitanceOfZeroHasNoScale) {
     ChartDataRecord record;
-    record.YAxisName = "Capacitance";
+    record.YAxisName = Quantity::Capacitance;
     EXPECT_THROW(SetCapAxisRange(record, 3, 1, 0, 10, 0), shared::RuntimeError);
 }
 
@@ -182,7 +184,7 @@ TEST(SetCapAxisRange, ACapacitanceOfZeroHasNoScale) {
 // The curves.
 
 TEST_F(CalculateDataSTest, StablePartAgainstTemperatureInEia) {
-    ASSERT_TRUE(Run(StablePart(), 2, "Capacitance Change", shared::Eia, 2.0F));
+    ASSERT_TRUE(Run(StablePart(), 2, Quantity::CapacitanceChange, shared::Eia, 2.0F));
     EXPECT_FLOAT_EQ(curve_.XData[0], -55.0F);
     EXPECT_NEAR(curve_.XData[199], 125.0, 1e-3);
     EXPECT_FLOAT_EQ(curve_.Xmin, -75.0F);
@@ -192,7 +194,7 @@ TEST_F(CalculateDataSTest, StablePartAgainstTemperatureInEia) {
         EXPECT_NEAR(curve_.YData[i], pt - 2.0 + pt * -2.0 / 100.0, 1e-4) << i;
     }
 
-    ASSERT_TRUE(Run(StablePart(), 2, "Capacitance", shared::Eia, 0.0F));
+    ASSERT_TRUE(Run(StablePart(), 2, Quantity::Capacitance, shared::Eia, 0.0F));
     EXPECT_NEAR(curve_.YData[0], 105000.0 * (1.0 - 0.08), 0.1);
 
     const CapacitanceModel model(StablePart(), kPolynomialClass, shared::Eia);
@@ -201,7 +203,7 @@ TEST_F(CalculateDataSTest, StablePartAgainstTemperatureInEia) {
 }
 
 TEST_F(CalculateDataSTest, JisShowsTheChangeFromTwentyDegreesButTheSameCapacitance) {
-    ASSERT_TRUE(Run(StablePart(), 2, "Capacitance Change", shared::Jis));
+    ASSERT_TRUE(Run(StablePart(), 2, Quantity::CapacitanceChange, shared::Jis));
     // The JIS characteristic "B" spans -25 to 85 C.
     EXPECT_FLOAT_EQ(curve_.XData[0], -25.0F);
     EXPECT_FLOAT_EQ(curve_.Xmin, -25.0F);
@@ -213,7 +215,7 @@ TEST_F(CalculateDataSTest, JisShowsTheChangeFromTwentyDegreesButTheSameCapacitan
     const CapacitanceModel jis(StablePart(), kPolynomialClass, shared::Jis);
     EXPECT_NEAR(jis.ShownChange(jis.Change(20.0, 0.0, 0.0, jis.PT(-5.0))), 0.0, 1e-12);
 
-    ASSERT_TRUE(Run(StablePart(), 2, "Capacitance", shared::Jis));
+    ASSERT_TRUE(Run(StablePart(), 2, Quantity::Capacitance, shared::Jis));
     EXPECT_NEAR(curve_.YData[0], 105000.0 * (1.0 - 0.05), 0.1);
 }
 
@@ -229,12 +231,12 @@ TEST_F(CalculateDataSTest, PeakedPartFollowsTheFittedCurve) {
         EXPECT_NEAR(model.Capacitance(model.Change(p.t, 0.0, 0.0, 0.0)) / 10000.0, p.ratio, 0.01) << p.t;
     }
 
-    ASSERT_TRUE(Run(PeakedPart(), 2, "Capacitance", shared::Eia));
+    ASSERT_TRUE(Run(PeakedPart(), 2, Quantity::Capacitance, shared::Eia));
     EXPECT_FLOAT_EQ(curve_.XData[0], -30.0F);
     EXPECT_FLOAT_EQ(curve_.Xmin, -50.0F);
     EXPECT_FLOAT_EQ(curve_.Xmax, 100.0F);
 
-    ASSERT_TRUE(Run(PeakedPart(), 2, "Capacitance Change", shared::Jis));
+    ASSERT_TRUE(Run(PeakedPart(), 2, Quantity::CapacitanceChange, shared::Jis));
     EXPECT_FLOAT_EQ(curve_.XData[0], -25.0F);
     EXPECT_FLOAT_EQ(curve_.Xmin, -25.0F);
     EXPECT_FLOAT_EQ(curve_.Xmax, 100.0F);
@@ -243,7 +245,7 @@ TEST_F(CalculateDataSTest, PeakedPartFollowsTheFittedCurve) {
 }
 
 TEST_F(CalculateDataSTest, PolynomialFlagOverridesThePeakedModelAndKeepsTheY5VRange) {
-    ASSERT_TRUE(Run(PeakedPart(true), 2, "Capacitance Change", shared::Eia));
+    ASSERT_TRUE(Run(PeakedPart(true), 2, Quantity::CapacitanceChange, shared::Eia));
     EXPECT_FLOAT_EQ(curve_.XData[0], -30.0F);
     EXPECT_NEAR(curve_.XData[199], 85.0, 1e-3);
     EXPECT_NEAR(curve_.YData[0], -0.5 * (-30.0 - 25.0), 1e-4);
@@ -251,7 +253,7 @@ TEST_F(CalculateDataSTest, PolynomialFlagOverridesThePeakedModelAndKeepsTheY5VRa
 }
 
 TEST_F(CalculateDataSTest, DcBiasRunsFromZeroToTheRatingWithoutRounding) {
-    ASSERT_TRUE(Run(StablePart(), 3, "Capacitance Change", shared::Eia, 0.0F, 45.0F));
+    ASSERT_TRUE(Run(StablePart(), 3, Quantity::CapacitanceChange, shared::Eia, 0.0F, 45.0F));
     EXPECT_FLOAT_EQ(curve_.XData[0], 0.0F);
     // 199 single-precision additions drift below the rating; the axis keeps the rating.
     EXPECT_NEAR(curve_.XData[199], 6.3, 1e-4);
@@ -267,7 +269,7 @@ TEST_F(CalculateDataSTest, DcBiasRunsFromZeroToTheRatingWithoutRounding) {
 }
 
 TEST_F(CalculateDataSTest, AcChartStartsAtATenthOfAVoltWithAnAxisFromZero) {
-    ASSERT_TRUE(Run(StablePart(), 4, "Capacitance Change", shared::Eia));
+    ASSERT_TRUE(Run(StablePart(), 4, Quantity::CapacitanceChange, shared::Eia));
     EXPECT_FLOAT_EQ(curve_.XData[0], 0.1F);
     EXPECT_NEAR(curve_.XData[199], 2.0, 1e-5);
     EXPECT_FLOAT_EQ(curve_.Xmin, 0.0F);
@@ -277,11 +279,11 @@ TEST_F(CalculateDataSTest, AcChartStartsAtATenthOfAVoltWithAnAxisFromZero) {
 
     // The change is the same in JIS; the capacitance takes the JIS reference of the AC
     // chart: PT(-5) = -0.5 %, plus its thousandth.
-    ASSERT_TRUE(Run(StablePart(), 4, "Capacitance Change", shared::Jis));
+    ASSERT_TRUE(Run(StablePart(), 4, Quantity::CapacitanceChange, shared::Jis));
     EXPECT_NEAR(curve_.YData[0], -4.5, 1e-5);
-    ASSERT_TRUE(Run(StablePart(), 4, "Capacitance", shared::Eia));
+    ASSERT_TRUE(Run(StablePart(), 4, Quantity::Capacitance, shared::Eia));
     EXPECT_NEAR(curve_.YData[0], 105000.0 * 0.955, 0.05);
-    ASSERT_TRUE(Run(StablePart(), 4, "Capacitance", shared::Jis));
+    ASSERT_TRUE(Run(StablePart(), 4, Quantity::Capacitance, shared::Jis));
     EXPECT_NEAR(curve_.YData[0], 105000.0 * (1.0 - 0.005005) * 0.955, 0.05);
     EXPECT_FLOAT_EQ(curve_.Ymin, 90000.0F);
     EXPECT_FLOAT_EQ(curve_.Ymax, 200000.0F);
@@ -290,7 +292,8 @@ TEST_F(CalculateDataSTest, AcChartStartsAtATenthOfAVoltWithAnAxisFromZero) {
 TEST_F(CalculateDataSTest, UnknownCharacteristicIsRefusedAndTheProgramGoesOn) {
     for (const int chartType : {2, 3, 4}) {
         messages_.Clear();
-        EXPECT_FALSE(Run(StablePart("C0G", "CH"), chartType, "Capacitance", shared::Eia)) << chartType;
+        EXPECT_FALSE(Run(StablePart("C0G", "CH"), chartType, Quantity::Capacitance, shared::Eia))
+            << chartType;
         ExpectTableAsBefore();
         ASSERT_EQ(messages_.Shown().size(), 1U);
         EXPECT_EQ(messages_.Shown()[0].text, "Get Temp. Ranger Error!");
@@ -303,7 +306,7 @@ TEST_F(CalculateDataSTest, NumericalFailureIsReportedAndLeavesTheTableAsBefore) 
     ProductRecord part = StablePart();
     part.CapacitanceBasis = 0.0F;
     try {
-        Run(part, 3, "Capacitance", shared::Eia);
+        Run(part, 3, Quantity::Capacitance, shared::Eia);
         ADD_FAILURE() << "no failure reported";
     } catch (const shared::RuntimeError& error) {
         EXPECT_EQ(error.Source(), "darvo:mdlPublic.CalculateDataS");

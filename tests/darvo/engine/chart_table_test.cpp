@@ -24,9 +24,9 @@ void ExpectAtRest(const ChartTable& table, int count) {
 }
 
 // Prepares and adopts one curve, as a plot request and a chart window's load do.
-void AddCurve(ChartTable& table, int type, const std::string& x, const std::string& y, int product) {
+void AddCurve(ChartTable& table, int type, Quantity x, Quantity y, int product) {
     PreparedChartRecord prepared(table);
-    prepared.Record().ChartType = static_cast<std::int16_t>(type);
+    prepared.Record().ChartType = static_cast<ChartType>(type);
     prepared.Record().XAxisName = x;
     prepared.Record().YAxisName = y;
     prepared.Record().ProductIndex = product;
@@ -40,10 +40,10 @@ TEST(ChartTable, StartsWithOneEmptyElementAndGrowsByAdoptedCurves) {
     ChartDataRecord& first = table.Prepare();
     EXPECT_TRUE(table.IsPreparing());
     EXPECT_EQ(table.Size(), 1U);  // element ChartCount = 0 is the former empty element
-    first.XAxisName = "Current";
+    first.XAxisName = Quantity::Current;
     table.AdoptPrepared();
     ExpectAtRest(table, 1);
-    EXPECT_EQ(table.At(0).XAxisName, "Current");
+    EXPECT_EQ(table.At(0).XAxisName, Quantity::Current);
 
     table.Prepare();
     EXPECT_EQ(table.Size(), 2U);
@@ -54,7 +54,7 @@ TEST(ChartTable, StartsWithOneEmptyElementAndGrowsByAdoptedCurves) {
 TEST(ChartTable, DiscardOnAnEmptyTableLeavesOneClearedElement) {
     ChartTable table;
     ChartDataRecord& record = table.Prepare();
-    record.ChartType = 3;
+    record.ChartType = CapacitanceDcVoltage;
     record.YData[5] = 1.5F;
     table.DiscardPrepared();
     ExpectAtRest(table, 0);
@@ -73,7 +73,7 @@ TEST(ChartTable, MisuseIsReportedNotIgnored) {
 
 TEST(PreparedChartRecord, ShrinksBackOnEveryExitPathUnlessAdopted) {
     ChartTable table;
-    AddCurve(table, 0, "Current", "Temperature Rise", 1);
+    AddCurve(table, 0, Quantity::Current, Quantity::TemperatureRise, 1);
 
     { PreparedChartRecord abandoned(table); }
     ExpectAtRest(table, 1);
@@ -81,12 +81,12 @@ TEST(PreparedChartRecord, ShrinksBackOnEveryExitPathUnlessAdopted) {
     EXPECT_THROW(
         {
             PreparedChartRecord failing(table);
-            failing.Record().XAxisName = "Voltage";
+            failing.Record().XAxisName = Quantity::Voltage;
             throw std::runtime_error("printer failed");
         },
         std::runtime_error);
     ExpectAtRest(table, 1);
-    EXPECT_EQ(table.At(0).XAxisName, "Current");
+    EXPECT_EQ(table.At(0).XAxisName, Quantity::Current);
 
     {
         // The engine itself removed the record after a refusal; the guard must not remove
@@ -96,49 +96,73 @@ TEST(PreparedChartRecord, ShrinksBackOnEveryExitPathUnlessAdopted) {
     }
     ExpectAtRest(table, 1);
 
-    AddCurve(table, 0, "Voltage", "Temperature Rise", 2);
+    AddCurve(table, 0, Quantity::Voltage, Quantity::TemperatureRise, 2);
     ExpectAtRest(table, 2);
 }
 
 TEST(ChartTable, ClosingAWindowRemovesExactlyItsIdentityInOrder) {
     ChartTable table;
-    AddCurve(table, 0, "Current", "Temperature Rise", 1);
-    AddCurve(table, 2, "Temperature", "Capacitance", 2);
-    AddCurve(table, 0, "Current", "Temperature Rise", 3);
-    AddCurve(table, 0, "Voltage", "Temperature Rise", 4);
-    AddCurve(table, 2, "Temperature", "Capacitance Change", 5);
+    AddCurve(table, 0, Quantity::Current, Quantity::TemperatureRise, 1);
+    AddCurve(table, 2, Quantity::Temperature, Quantity::Capacitance, 2);
+    AddCurve(table, 0, Quantity::Current, Quantity::TemperatureRise, 3);
+    AddCurve(table, 0, Quantity::Voltage, Quantity::TemperatureRise, 4);
+    AddCurve(table, 2, Quantity::Temperature, Quantity::CapacitanceChange, 5);
 
-    EXPECT_EQ(table.RemoveIdentity(0, "Current", "Temperature Rise"), 2);
+    EXPECT_EQ(table.RemoveIdentity({static_cast<ChartType>(0), Quantity::Current, Quantity::TemperatureRise}),
+              2);
     ExpectAtRest(table, 3);
     EXPECT_EQ(table.At(0).ProductIndex, 2);
     EXPECT_EQ(table.At(1).ProductIndex, 4);
     EXPECT_EQ(table.At(2).ProductIndex, 5);
 
-    EXPECT_EQ(table.RemoveIdentity(1, "Current", "Temperature Rise"), 0);
+    EXPECT_EQ(table.RemoveIdentity({static_cast<ChartType>(1), Quantity::Current, Quantity::TemperatureRise}),
+              0);
     ExpectAtRest(table, 3);
 
-    EXPECT_EQ(table.RemoveIdentity(2, "Temperature", "Capacitance"), 1);
-    EXPECT_EQ(table.RemoveIdentity(0, "Voltage", "Temperature Rise"), 1);
-    EXPECT_EQ(table.RemoveIdentity(2, "Temperature", "Capacitance Change"), 1);
+    EXPECT_EQ(table.RemoveIdentity({static_cast<ChartType>(2), Quantity::Temperature, Quantity::Capacitance}),
+              1);
+    EXPECT_EQ(table.RemoveIdentity({static_cast<ChartType>(0), Quantity::Voltage, Quantity::TemperatureRise}),
+              1);
+    EXPECT_EQ(
+        table.RemoveIdentity({static_cast<ChartType>(2), Quantity::Temperature, Quantity::CapacitanceChange}),
+        1);
     ExpectAtRest(table, 0);
 
-    AddCurve(table, 0, "Current", "Temperature Rise", 1);
+    AddCurve(table, 0, Quantity::Current, Quantity::TemperatureRise, 1);
     ExpectAtRest(table, 1);
 }
 
 TEST(ChartTable, RemovingCurvesKeepsARecordBeingPreparedAtTheNewCount) {
     ChartTable table;
-    AddCurve(table, 0, "Current", "Temperature Rise", 1);
-    AddCurve(table, 1, "Frequency", "Current", 2);
+    AddCurve(table, 0, Quantity::Current, Quantity::TemperatureRise, 1);
+    AddCurve(table, 1, Quantity::Frequency, Quantity::Current, 2);
     table.Prepare().ProductIndex = 9;
 
-    EXPECT_EQ(table.RemoveIdentity(0, "Current", "Temperature Rise"), 1);
+    EXPECT_EQ(table.RemoveIdentity({static_cast<ChartType>(0), Quantity::Current, Quantity::TemperatureRise}),
+              1);
     EXPECT_EQ(table.ChartCount(), 1);
     EXPECT_EQ(table.Size(), 2U);
     EXPECT_EQ(table.Prepared().ProductIndex, 9);
     table.DiscardPrepared();
     ExpectAtRest(table, 1);
     EXPECT_EQ(table.At(0).ProductIndex, 2);
+}
+
+// Windows, files and the command line meet the quantities only through their names, so
+// every quantity must come back from its own name and no other text may name one.
+TEST(ChartQuantity, EveryNameLeadsBackToItsQuantity) {
+    for (int i = static_cast<int>(Quantity::Current); i <= static_cast<int>(Quantity::CapacitanceChange);
+         ++i) {
+        const auto quantity = static_cast<Quantity>(i);
+        ASSERT_FALSE(QuantityName(quantity).empty()) << i;
+        EXPECT_EQ(QuantityFromName(QuantityName(quantity)), quantity) << QuantityName(quantity);
+    }
+    EXPECT_EQ(QuantityName(Quantity::None), "");
+    EXPECT_EQ(QuantityName(Quantity::CapacitanceChange), "Capacitance Change");
+    EXPECT_EQ(QuantityName(Quantity::DcBiasVoltage), "DC Bias Voltage");
+    EXPECT_FALSE(QuantityFromName(""));
+    EXPECT_FALSE(QuantityFromName("current"));
+    EXPECT_FALSE(QuantityFromName("Capacitance "));
 }
 
 }  // namespace

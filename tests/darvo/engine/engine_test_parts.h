@@ -24,17 +24,17 @@ inline ProductRecord HeatPart(float b0, float d, float f, float q = 100.0F, floa
     return part;
 }
 
-inline ChartDataRecord ThermalRequest(int chartType, const std::string& x, const std::string& y, float rth,
-                                      float ambient = 25.0F, float dcBias = 0.0F) {
+inline ChartDataRecord ThermalRequest(int chartType, Quantity x, Quantity y, float rth, float ambient = 25.0F,
+                                      float dcBias = 0.0F) {
     ChartDataRecord record;
-    record.ChartType = static_cast<std::int16_t>(chartType);
+    record.ChartType = static_cast<ChartType>(chartType);
     record.XAxisName = x;
     record.YAxisName = y;
     record.HeatResistance = rth;
     record.AmbientTemperature = ambient;
     record.DCBiasVoltage = dcBias;
     record.Frequency = 100.0F;
-    record.ParameterName = "Current";
+    record.ParameterName = Quantity::Current;
     return record;
 }
 

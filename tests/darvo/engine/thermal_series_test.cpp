@@ -98,7 +98,8 @@ TEST(HeatTerms, CurrentCoefficientBelowATenthIsTakenAsOne) {
     // clang-format on
     for (const auto& c : cases) {
         const ProductRecord part = HeatPart(c.b0, 1.0F, 2.0F);
-        const HeatTerms terms = TermsFor(part, ThermalRequest(0, "Current", "Temperature Rise", c.rth));
+        const HeatTerms terms =
+            TermsFor(part, ThermalRequest(0, Quantity::Current, Quantity::TemperatureRise, c.rth));
         EXPECT_FLOAT_EQ(terms.K2(1e5), c.expected) << c.b0 << " at Rth " << c.rth;
         EXPECT_FLOAT_EQ(terms.K2(1e6), c.expected) << c.b0 << " at Rth " << c.rth;
     }
@@ -111,11 +112,13 @@ TEST(HeatTerms, TemperatureAndBiasEnterThroughTheSurfaces) {
     part.HeatModel[28 + 7] = 0.5F;      // f7: F = 2 + 0.5 v
     part.HeatModel[28 + 5] = 0.01F;     // f5: + 0.01 t
     // At T = 20 C and 0 V only the constant terms remain.
-    HeatTerms at20 = TermsFor(part, ThermalRequest(0, "Current", "Temperature Rise", 100.0F, 20.0F, 0.0F));
+    HeatTerms at20 =
+        TermsFor(part, ThermalRequest(0, Quantity::Current, Quantity::TemperatureRise, 100.0F, 20.0F, 0.0F));
     EXPECT_FLOAT_EQ(at20.A, 1e5F);
     EXPECT_FLOAT_EQ(at20.F, 2.0F);
     // T = 30 C, half the rated voltage: t = 10, v = 0.5.
-    HeatTerms hot = TermsFor(part, ThermalRequest(0, "Current", "Temperature Rise", 100.0F, 30.0F, 5.0F));
+    HeatTerms hot =
+        TermsFor(part, ThermalRequest(0, Quantity::Current, Quantity::TemperatureRise, 100.0F, 30.0F, 5.0F));
     EXPECT_FLOAT_EQ(hot.A, 1e5F - 1e4F);
     EXPECT_FLOAT_EQ(hot.F, 2.0F + 0.25F + 0.1F);
 }
@@ -134,7 +137,7 @@ TEST(ThermalChartFrequency, RunsLogarithmicallyFromOneHundredKilohertzToOneMegah
 
 TEST(TempRiseSeries, CurrentChartEndsWhereTheRiseIs80) {
     const ProductRecord part = HeatPart(4.0F, 1.0F, 2.0F);
-    ChartDataRecord record = ThermalRequest(0, "Current", "Temperature Rise", 100.0F);
+    ChartDataRecord record = ThermalRequest(0, Quantity::Current, Quantity::TemperatureRise, 100.0F);
     TempRiseSeries(record, TermsFor(part, record), 1e5);
     EXPECT_NEAR(record.XData[199], std::sqrt(20.0), 1e-5);
     EXPECT_NEAR(record.YData[199], 80.0, 1e-3);
@@ -146,7 +149,7 @@ TEST(TempRiseSeries, CurrentChartEndsWhereTheRiseIs80) {
 
 TEST(TempRiseSeries, SubstitutedCoefficientDrawsALowLossPartWithK2OfOne) {
     const ProductRecord part = HeatPart(0.05F, 1.0F, 2.0F);
-    ChartDataRecord record = ThermalRequest(0, "Current", "Temperature Rise", 100.0F);
+    ChartDataRecord record = ThermalRequest(0, Quantity::Current, Quantity::TemperatureRise, 100.0F);
     TempRiseSeries(record, TermsFor(part, record), 1e5);
     EXPECT_NEAR(record.XData[199], std::sqrt(80.0), 1e-5);
     EXPECT_NEAR(record.YData[50], std::pow(record.XData[50], 2.0), 1e-4);
@@ -155,7 +158,7 @@ TEST(TempRiseSeries, SubstitutedCoefficientDrawsALowLossPartWithK2OfOne) {
 
 TEST(TempRiseSeries, XValuesAreAccumulatedInSinglePrecision) {
     const ProductRecord part = HeatPart(4.0F, 1.0F, 2.0F);
-    ChartDataRecord record = ThermalRequest(0, "Effective Power", "Temperature Rise", 70.0F);
+    ChartDataRecord record = ThermalRequest(0, Quantity::EffectivePower, Quantity::TemperatureRise, 70.0F);
     TempRiseSeries(record, TermsFor(part, record), 1e5);
     const float step = (80.0F / 70.0F) / 199.0F;
     for (std::size_t i = 1; i < record.XData.size(); ++i) {
@@ -167,7 +170,7 @@ TEST(TempRiseSeries, VoltageChartStopsAtTheRatedRmsVoltageOrAt80) {
     // 42 C at 0.3536 x 10 V with F = 2: K1 = 42 / 3.536^2.
     const float k1 = static_cast<float>(42.0 / (3.536 * 3.536));
     const ProductRecord part = HeatPart(4.0F, k1, 2.0F);
-    ChartDataRecord record = ThermalRequest(0, "Voltage", "Temperature Rise", 100.0F);
+    ChartDataRecord record = ThermalRequest(0, Quantity::Voltage, Quantity::TemperatureRise, 100.0F);
     TempRiseSeries(record, TermsFor(part, record), 1e5);
     EXPECT_NEAR(record.XData[199], 3.536, 1e-4);
     EXPECT_NEAR(record.YData[199], 42.0, 1e-3);
@@ -185,7 +188,7 @@ TEST(TempRiseSeries, VoltageChartStopsAtTheRatedRmsVoltageOrAt80) {
 TEST(TempRiseSeries, ApparentPowerIsVoltageTimesCurrentAtTheSameRise) {
     // With F = 2 a rise r needs I = sqrt(r / K2) and V = sqrt(r / K1), so S = r / sqrt(K1 K2).
     const ProductRecord part = HeatPart(4.0F, 0.25F, 2.0F, 100.0F, 125.0F, 50.0F);
-    ChartDataRecord record = ThermalRequest(0, "Apparent Power", "Temperature Rise", 100.0F);
+    ChartDataRecord record = ThermalRequest(0, Quantity::ApparentPower, Quantity::TemperatureRise, 100.0F);
     TempRiseSeries(record, TermsFor(part, record), 1e5);
     const double perVa = std::sqrt(4.0 * 0.25);
     EXPECT_NEAR(record.XData[199], 80.0 / perVa, 1e-4);
@@ -196,7 +199,7 @@ TEST(TempRiseSeries, ApparentPowerIsVoltageTimesCurrentAtTheSameRise) {
 
 TEST(TempRiseSeries, EffectivePowerRisesWithTheEnteredHeatResistance) {
     const ProductRecord part = HeatPart(4.0F, 1.0F, 2.0F);
-    ChartDataRecord record = ThermalRequest(0, "Effective Power", "Temperature Rise", 200.0F);
+    ChartDataRecord record = ThermalRequest(0, Quantity::EffectivePower, Quantity::TemperatureRise, 200.0F);
     TempRiseSeries(record, TermsFor(part, record), 1e5);
     EXPECT_NEAR(record.XData[199], 0.4, 1e-6);
     EXPECT_NEAR(record.YData[199], 80.0, 1e-3);
@@ -207,7 +210,7 @@ TEST(TempRiseSeries, EffectivePowerRisesWithTheEnteredHeatResistance) {
 // The bound of a fixed load and its message.
 
 struct LimitCase {
-    const char* name;
+    Quantity name;
     float rth;
     double pmax;  // independent closed form for the simple part
 };
@@ -218,7 +221,8 @@ TEST_P(ParameterBound, AcceptsZeroToPmaxAndNothingElse) {
     const LimitCase& c = GetParam();
     // Rise per A² 4, rise per V² 0.5 at q = 100, Vr = 10 V.
     const ProductRecord part = HeatPart(4.0F, 0.5F, 2.0F);
-    const HeatTerms terms = TermsFor(part, ThermalRequest(0, "Frequency", "Temperature Rise", c.rth));
+    const HeatTerms terms =
+        TermsFor(part, ThermalRequest(0, Quantity::Frequency, Quantity::TemperatureRise, c.rth));
     const ParameterLimitResult at = ParameterLimit(c.name, 0.0F, 80.0F, terms);
     EXPECT_TRUE(at.Ok);
     EXPECT_NEAR(at.Pmax, c.pmax, 1e-5 * c.pmax);
@@ -229,25 +233,25 @@ TEST_P(ParameterBound, AcceptsZeroToPmaxAndNothingElse) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Engine, ParameterBound, ::testing::Values(
-    LimitCase{"Current", 100.0F, std::sqrt(80.0 / 4.0)},
-    LimitCase{"Current", 200.0F, std::sqrt(80.0 / 8.0)},        // scaled by Rth / q
-    LimitCase{"Voltage", 100.0F, 0.3536 * 10.0},                // 0.5 x 3.536^2 = 6.25 C < 80
-    LimitCase{"Voltage", 5000.0F, std::sqrt(80.0 / 25.0)},      // 50 x 3.536^2 > 80
+    LimitCase{Quantity::Current, 100.0F, std::sqrt(80.0 / 4.0)},
+    LimitCase{Quantity::Current, 200.0F, std::sqrt(80.0 / 8.0)},        // scaled by Rth / q
+    LimitCase{Quantity::Voltage, 100.0F, 0.3536 * 10.0},                // 0.5 x 3.536^2 = 6.25 C < 80
+    LimitCase{Quantity::Voltage, 5000.0F, std::sqrt(80.0 / 25.0)},      // 50 x 3.536^2 > 80
     // S = V·I at 80 C, but never beyond the rated voltage's own start value.
-    LimitCase{"Apparent Power", 100.0F, 100.0 * std::sqrt(0.5 / 4.0)},
-    LimitCase{"Apparent Power", 3000.0F, 80.0 / (30.0 * std::sqrt(0.5 * 4.0))},
-    LimitCase{"Effective Power", 200.0F, 0.4}),
-    [](const auto& info) { return ::shared::testing::TestName(info.param.name, "Rth", info.param.rth); });
+    LimitCase{Quantity::ApparentPower, 100.0F, 100.0 * std::sqrt(0.5 / 4.0)},
+    LimitCase{Quantity::ApparentPower, 3000.0F, 80.0 / (30.0 * std::sqrt(0.5 * 4.0))},
+    LimitCase{Quantity::EffectivePower, 200.0F, 0.4}),
+    [](const auto& info) { return ::shared::testing::TestName(std::string(QuantityName(info.param.name)), "Rth", info.param.rth); });
 // clang-format on
 
 TEST(ParameterLimitMessage, CutsTheBoundToTwoDecimalsInTheLocaleSeparator) {
     // clang-format off
-    struct { const char* name; float pmax; char separator; const char* text; } cases[] = {
-        {"Current", 4.4721360F, '.', "Parameter is invalid!\nPlease enter a Number from 0 to 4.47 [Arms]"},
-        {"Current", 4.4791F, '.', "Parameter is invalid!\nPlease enter a Number from 0 to 4.47 [Arms]"},
-        {"Voltage", 3.536F, ',', "Parameter is invalid!\nPlease enter a Number from 0 to 3,53 [Vrms]"},
-        {"Apparent Power", 12.0F, '.', "Parameter is invalid!\nPlease enter a Number from 0 to 12 [VA]"},
-        {"Effective Power", 0.4F, '.', "Parameter is invalid!\nPlease enter a Number from 0 to 0.4 [W]"},
+    struct { Quantity name; float pmax; char separator; const char* text; } cases[] = {
+        {Quantity::Current, 4.4721360F, '.', "Parameter is invalid!\nPlease enter a Number from 0 to 4.47 [Arms]"},
+        {Quantity::Current, 4.4791F, '.', "Parameter is invalid!\nPlease enter a Number from 0 to 4.47 [Arms]"},
+        {Quantity::Voltage, 3.536F, ',', "Parameter is invalid!\nPlease enter a Number from 0 to 3,53 [Vrms]"},
+        {Quantity::ApparentPower, 12.0F, '.', "Parameter is invalid!\nPlease enter a Number from 0 to 12 [VA]"},
+        {Quantity::EffectivePower, 0.4F, '.', "Parameter is invalid!\nPlease enter a Number from 0 to 0.4 [W]"},
     };
     // clang-format on
     for (const auto& c : cases) {

@@ -44,19 +44,19 @@ ProductLibrary TestLibrary() {
 }
 
 ChartDataRecord RiseOverCurrent(float rth = 100.0F) {
-    ChartDataRecord header = testing::ThermalRequest(0, "Current", "Temperature Rise", rth);
+    ChartDataRecord header = testing::ThermalRequest(0, Quantity::Current, Quantity::TemperatureRise, rth);
     header.ProductIndex = 0;
     return header;
 }
 
 ChartDataRecord CapacitanceOverTemperature() {
     ChartDataRecord header;
-    header.ChartType = 2;
-    header.XAxisName = "Temperature";
-    header.YAxisName = "Capacitance Change";
+    header.ChartType = CapacitanceTemperature;
+    header.XAxisName = Quantity::Temperature;
+    header.YAxisName = Quantity::CapacitanceChange;
     header.ProductIndex = 1;
     header.DCBiasVoltage = 1.0F;
-    header.ParameterName = "Current";
+    header.ParameterName = Quantity::Current;
     return header;
 }
 
@@ -203,7 +203,8 @@ TEST_F(SaveChartDataTest, AnEngineRefusalWritesNothingAndKeepsTheTable) {
         shared::MessageIcon icon;
         const char* textStart;
     };
-    ChartDataRecord overLimit = testing::ThermalRequest(0, "Frequency", "Temperature Rise", 100.0F);
+    ChartDataRecord overLimit =
+        testing::ThermalRequest(0, Quantity::Frequency, Quantity::TemperatureRise, 100.0F);
     overLimit.ParameterValue = 1000.0F;  // far above the 80 C limit of a 0.5 C/A² part
     ChartDataRecord zeroHeat = RiseOverCurrent(0.0F);
     const Case cases[] = {

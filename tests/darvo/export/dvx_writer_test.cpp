@@ -35,9 +35,9 @@ std::string PrintfRow(double x, double y, char separator) {
 struct DvxCase {
     const char* name;
     int chartType;
-    const char* x;
-    const char* y;
-    const char* parameter;
+    Quantity x;
+    Quantity y;
+    Quantity parameter;
     std::vector<std::string> conditionLines;  // with "." for the separator
     const char* columnTitle;
 };
@@ -51,24 +51,24 @@ std::string WithSeparator(std::string text, char separator) {
 
 // clang-format off
 const DvxCase kCases[] = {
-    {"RiseOverCurrent", 0, "Current", "Temperature Rise", "Current",
+    {"RiseOverCurrent", 0, Quantity::Current, Quantity::TemperatureRise, Quantity::Current,
      {"!DC Bias Voltage-> 1.5 [V]", "!Heat Resistance-> 40.5 [C/W]", "!Frequency-> 250 [kHz]",
       "!Ambient Temperature-> 25 [C]"},
      "Current[Arms]  Temperature Rise[C]"},
-    {"RiseOverFrequency", 0, "Frequency", "Temperature Rise", "Voltage",
+    {"RiseOverFrequency", 0, Quantity::Frequency, Quantity::TemperatureRise, Quantity::Voltage,
      {"!DC Bias Voltage-> 1.5 [V]", "!Heat Resistance-> 40.5 [C/W]", "!Ambient Temperature-> 25 [C]",
       "!Voltage-> 0.1 [Vrms]"},
      "Frequency[kHz]  Temperature Rise[C]"},
-    {"AllowablePower", 1, "Frequency", "Apparent Power", "Current",
+    {"AllowablePower", 1, Quantity::Frequency, Quantity::ApparentPower, Quantity::Current,
      {"!DC Bias Voltage-> 1.5 [V]", "!Heat Resistance-> 40.5 [C/W]", "!Ambient Temperature-> 25 [C]"},
      "Frequency[kHz]  Apparent Power[VA]"},
-    {"CapacitanceTemperature", 2, "Temperature", "Capacitance Change", "Current",
+    {"CapacitanceTemperature", 2, Quantity::Temperature, Quantity::CapacitanceChange, Quantity::Current,
      {"!DC Bias Voltage-> 1.5 [V]"},
      "Temperature[C]  Capacitance Change[%]"},
-    {"CapacitanceDcVoltage", 3, "DC Bias Voltage", "Capacitance", "Current",
+    {"CapacitanceDcVoltage", 3, Quantity::DcBiasVoltage, Quantity::Capacitance, Quantity::Current,
      {"!Ambient Temperature-> 25 [C]"},
      "DC Bias Voltage[V]  Capacitance[pF]"},
-    {"CapacitanceAcVoltage", 4, "AC Voltage", "Capacitance", "Current",
+    {"CapacitanceAcVoltage", 4, Quantity::AcVoltage, Quantity::Capacitance, Quantity::Current,
      {},
      "AC Voltage[V]  Capacitance[pF]"},
 };
@@ -78,9 +78,9 @@ class DvxFileTextTest : public ::testing::TestWithParam<std::tuple<DvxCase, char
 
 TEST_P(DvxFileTextTest, WritesTheWholeFileByteForByte) {
     const auto& [row, separator] = GetParam();
-    const bool frequency = std::string(row.x) == "Frequency";
+    const bool frequency = row.x == Quantity::Frequency;
     ChartDataRecord record;
-    record.ChartType = static_cast<std::int16_t>(row.chartType);
+    record.ChartType = static_cast<ChartType>(row.chartType);
     record.XAxisName = row.x;
     record.YAxisName = row.y;
     record.DCBiasVoltage = 1.5F;
@@ -123,35 +123,36 @@ INSTANTIATE_TEST_SUITE_P(ChartTypes, DvxFileTextTest,
 TEST(DvxFileText, FormatsRowValuesWithTwoSignedExponentDigits) {
     struct Row {
         float x;
-        const char* axis;
+        Quantity axis;
         const char* expected;
     };
     // clang-format off
     const Row rows[] = {
-        {12.5F, "Current", "1.25E+01"},
-        {0.005F, "Current", "5.00E-03"},
-        {0.0F, "Current", "0.00E+00"},
-        {100000.0F, "Frequency", "1.00E+02"},
-        {-3.14159F, "Temperature", "-3.14E+00"},
+        {12.5F, Quantity::Current, "1.25E+01"},
+        {0.005F, Quantity::Current, "5.00E-03"},
+        {0.0F, Quantity::Current, "0.00E+00"},
+        {100000.0F, Quantity::Frequency, "1.00E+02"},
+        {-3.14159F, Quantity::Temperature, "-3.14E+00"},
     };
     // clang-format on
     for (const Row& row : rows) {
         ChartDataRecord record;
-        record.ChartType = 4;
+        record.ChartType = CapacitanceAcVoltage;
         record.XAxisName = row.axis;
-        record.YAxisName = "Capacitance";
+        record.YAxisName = Quantity::Capacitance;
         record.XData[0] = row.x;
         const std::string text = DvxFileText(record, {"d", "p"}, '.');
         const std::string expectedRow = std::string(row.expected) + "            0.00E+00\r\n";
-        EXPECT_NE(text.find("\r\n" + expectedRow), std::string::npos) << row.x << " " << row.axis;
+        EXPECT_NE(text.find("\r\n" + expectedRow), std::string::npos)
+            << row.x << " " << QuantityName(row.axis);
     }
 }
 
 TEST(DvxFileText, RefusesAValueThatIsNotFinite) {
     ChartDataRecord record;
-    record.ChartType = 4;
-    record.XAxisName = "AC Voltage";
-    record.YAxisName = "Capacitance";
+    record.ChartType = CapacitanceAcVoltage;
+    record.XAxisName = Quantity::AcVoltage;
+    record.YAxisName = Quantity::Capacitance;
     record.YData[17] = std::numeric_limits<float>::infinity();
     try {
         (void)DvxFileText(record, {"d", "p"}, '.');
@@ -177,11 +178,11 @@ TEST(ChartNames, NamesEveryChartTypeAndFileUnit) {
     EXPECT_EQ(ChartTypeName(1), "Allowable power");
     EXPECT_EQ(ChartTypeName(4), "Capacitance-AC Voltage Characteristics");
     EXPECT_EQ(ChartTypeName(5), "");
-    EXPECT_EQ(DataFileUnit("Temperature Rise"), "[C]");
-    EXPECT_EQ(DataFileUnit("Temperature"), "[C]");
-    EXPECT_EQ(DataFileUnit("Effective Power"), "[W]");
-    EXPECT_EQ(DataFileUnit("Capacitance Change"), "[%]");
-    EXPECT_EQ(DataFileUnit("Resistance"), "");
+    EXPECT_EQ(DataFileUnit(Quantity::TemperatureRise), "[C]");
+    EXPECT_EQ(DataFileUnit(Quantity::Temperature), "[C]");
+    EXPECT_EQ(DataFileUnit(Quantity::EffectivePower), "[W]");
+    EXPECT_EQ(DataFileUnit(Quantity::CapacitanceChange), "[%]");
+    EXPECT_EQ(DataFileUnit(Quantity::None), "");
 }
 
 TEST(GeneralDateText, WritesTheShortDateAndLongTimeOfTheLocalTime) {

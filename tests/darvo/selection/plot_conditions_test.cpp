@@ -101,7 +101,7 @@ TEST_P(ConditionCheckTest, AcceptsOrShowsTheWindowsMessage) {
     const CheckCase& row = GetParam();
     const ProductRecord part = CheckedPart();
     shared::FakeMessages messages;
-    ConditionChecks checks(part, row.chartType, row.code, messages, row.separator);
+    ConditionChecks checks(part, static_cast<ChartType>(row.chartType), row.code, messages, row.separator);
     bool ok = false;
     switch (row.check) {
         case Check::DCBias:
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Checks, ConditionCheckTest, ::testing::ValuesIn(kCheckC
 TEST(ConditionChecks, AnUnknownCharacteristicIsRefusedWithTheRangeMessage) {
     const ProductRecord part = CheckedPart("Z9Q");
     shared::FakeMessages messages;
-    ConditionChecks checks(part, 3, shared::Eia, messages, '.');
+    ConditionChecks checks(part, CapacitanceDcVoltage, shared::Eia, messages, '.');
     EXPECT_FALSE(checks.CheckAmbientTemp2("25"));
     ASSERT_EQ(messages.Shown().size(), 1U);
     EXPECT_EQ(messages.Shown()[0].text, "Get Temp. Ranger Error!");
@@ -159,33 +159,33 @@ TEST(ConditionChecks, ThePlotStopsAtTheFirstFailureAndTheDataOutputRunsEveryChec
     texts.HeatResistance = "0";
     texts.Frequency = "5";
     struct Case {
-        const char* x;
+        Quantity x;
         bool all;
         std::vector<std::string> messages;
     };
     const Case cases[] = {
-        {"Current", false, {kDcTo}},
-        {"Current", true, {kDcTo, kHeat, kFrequency}},
+        {Quantity::Current, false, {kDcTo}},
+        {Quantity::Current, true, {kDcTo, kHeat, kFrequency}},
         // Over frequency the frequency box is disabled, so its bad text is not read.
-        {"Frequency", true, {kDcTo, kHeat}},
+        {Quantity::Frequency, true, {kDcTo, kHeat}},
     };
     for (const Case& row : cases) {
         shared::FakeMessages messages;
-        ConditionChecks checks(part, 0, shared::Eia, messages, '.');
+        ConditionChecks checks(part, TemperatureRise, shared::Eia, messages, '.');
         EXPECT_FALSE(row.all ? checks.CheckConditions(texts, row.x)
                              : checks.CheckAllConditions(texts, row.x));
         std::vector<std::string> shown;
         for (const auto& message : messages.Shown()) {
             shown.push_back(message.text);
         }
-        EXPECT_EQ(shown, row.messages) << row.x << row.all;
+        EXPECT_EQ(shown, row.messages) << QuantityName(row.x) << row.all;
     }
 
     // Capacitance-AC charts have no condition at all.
     shared::FakeMessages messages;
-    ConditionChecks acChecks(part, 4, shared::Eia, messages, '.');
-    EXPECT_TRUE(acChecks.CheckAllConditions(texts, "AC Voltage"));
-    EXPECT_TRUE(acChecks.CheckConditions(texts, "AC Voltage"));
+    ConditionChecks acChecks(part, CapacitanceAcVoltage, shared::Eia, messages, '.');
+    EXPECT_TRUE(acChecks.CheckAllConditions(texts, Quantity::AcVoltage));
+    EXPECT_TRUE(acChecks.CheckConditions(texts, Quantity::AcVoltage));
     EXPECT_TRUE(messages.Shown().empty());
 }
 
@@ -196,7 +196,7 @@ TEST(ConditionDefaults, FollowTheNotationTheSeparatorAndThePartsHeatResistance) 
     EXPECT_EQ(eia.Frequency, "100");
     EXPECT_EQ(eia.HeatResistance, "42.5");
     EXPECT_EQ(eia.AmbientTemperature, "25");
-    EXPECT_EQ(eia.ParameterName, "Current");
+    EXPECT_EQ(eia.Parameter, Quantity::Current);
     EXPECT_EQ(eia.ParameterValue, "0.1");
     const ConditionTexts jis = DefaultConditions(part, shared::Jis, ',');
     EXPECT_EQ(jis.HeatResistance, "42,5");
@@ -207,26 +207,26 @@ TEST(ConditionDefaults, FollowTheNotationTheSeparatorAndThePartsHeatResistance) 
 TEST(ConditionDefaults, EnabledBoxesFollowTheChartTypeAndXAxis) {
     struct Case {
         int type;
-        const char* x;
+        Quantity x;
         bool dc, freq, heat, ambient, parameter;
     };
     // clang-format off
     const Case cases[] = {
-        {0, "Current",         true,  true,  true,  true,  false},
-        {0, "Frequency",       true,  false, true,  true,  true},
-        {1, "Frequency",       true,  false, true,  true,  false},
-        {2, "Temperature",     true,  false, false, false, false},
-        {3, "DC Bias Voltage", false, false, false, true,  false},
-        {4, "AC Voltage",      false, false, false, false, false},
+        {0, Quantity::Current,         true,  true,  true,  true,  false},
+        {0, Quantity::Frequency,       true,  false, true,  true,  true},
+        {1, Quantity::Frequency,       true,  false, true,  true,  false},
+        {2, Quantity::Temperature,     true,  false, false, false, false},
+        {3, Quantity::DcBiasVoltage, false, false, false, true,  false},
+        {4, Quantity::AcVoltage,      false, false, false, false, false},
     };
     // clang-format on
     for (const Case& row : cases) {
-        const EnabledConditions enabled = EnabledFor(row.type, row.x);
-        EXPECT_EQ(enabled.DCBiasVoltage, row.dc) << row.type << row.x;
-        EXPECT_EQ(enabled.Frequency, row.freq) << row.type << row.x;
-        EXPECT_EQ(enabled.HeatResistance, row.heat) << row.type << row.x;
-        EXPECT_EQ(enabled.AmbientTemperature, row.ambient) << row.type << row.x;
-        EXPECT_EQ(enabled.Parameter, row.parameter) << row.type << row.x;
+        const EnabledConditions enabled = EnabledFor(static_cast<ChartType>(row.type), row.x);
+        EXPECT_EQ(enabled.DCBiasVoltage, row.dc) << row.type << QuantityName(row.x);
+        EXPECT_EQ(enabled.Frequency, row.freq) << row.type << QuantityName(row.x);
+        EXPECT_EQ(enabled.HeatResistance, row.heat) << row.type << QuantityName(row.x);
+        EXPECT_EQ(enabled.AmbientTemperature, row.ambient) << row.type << QuantityName(row.x);
+        EXPECT_EQ(enabled.Parameter, row.parameter) << row.type << QuantityName(row.x);
     }
 }
 
@@ -236,18 +236,19 @@ TEST(ChartRequestHeader, StoresEveryBoxAsASingleAndTextThatIsNoNumberAsZero) {
     texts.Frequency = "abc";
     texts.HeatResistance = "40";
     texts.AmbientTemperature = "-10";
-    texts.ParameterName = "Voltage";
+    texts.Parameter = Quantity::Voltage;
     texts.ParameterValue = "0,1";
-    const ChartDataRecord record = ChartRequestHeader(0, "Frequency", "Temperature Rise", 7, texts, ',');
-    EXPECT_EQ(record.ChartType, 0);
-    EXPECT_EQ(record.XAxisName, "Frequency");
-    EXPECT_EQ(record.YAxisName, "Temperature Rise");
+    const ChartDataRecord record =
+        ChartRequestHeader({TemperatureRise, Quantity::Frequency, Quantity::TemperatureRise}, 7, texts, ',');
+    EXPECT_EQ(record.ChartType, TemperatureRise);
+    EXPECT_EQ(record.XAxisName, Quantity::Frequency);
+    EXPECT_EQ(record.YAxisName, Quantity::TemperatureRise);
     EXPECT_EQ(record.ProductIndex, 7);
     EXPECT_EQ(record.DCBiasVoltage, 1.5F);
     EXPECT_EQ(record.Frequency, 0.0F);
     EXPECT_EQ(record.HeatResistance, 40.0F);
     EXPECT_EQ(record.AmbientTemperature, -10.0F);
-    EXPECT_EQ(record.ParameterName, "Voltage");
+    EXPECT_EQ(record.ParameterName, Quantity::Voltage);
     EXPECT_EQ(record.ParameterValue, 0.1F);
 }
 
