@@ -4,12 +4,6 @@
 
 namespace darvo {
 
-ChartIdentity IdentityOf(const ChartDataRecord& record) {
-    return ChartIdentity{static_cast<darvo::ChartType>(record.ChartType),
-                         QuantityFromName(record.XAxisName).value_or(Quantity::None),
-                         QuantityFromName(record.YAxisName).value_or(Quantity::None)};
-}
-
 bool BelongsTo(const ChartDataRecord& record, const ChartIdentity& identity) {
     return IdentityOf(record) == identity;
 }

@@ -2,8 +2,6 @@
 #define DARVO_CHARTS_CHART_IDENTITY_H
 
 #include "darvo/engine/chart_data_record.h"
-#include "darvo/engine/chart_quantity.h"
-#include "darvo/library/product_record.h"
 
 #include <optional>
 #include <string>
@@ -11,18 +9,7 @@
 
 namespace darvo {
 
-// What names a chart window: its chart type and the quantities on its two axes. Every
-// record of the chart table with the same three belongs to that window.
-struct ChartIdentity {
-    darvo::ChartType ChartType = darvo::TemperatureRise;
-    Quantity XAxis = Quantity::None;
-    Quantity YAxis = Quantity::None;
-
-    friend bool operator==(const ChartIdentity&, const ChartIdentity&) = default;
-};
-
-// The identity a record belongs to.
-ChartIdentity IdentityOf(const ChartDataRecord& record);
+// Whether a record is a curve of the window of that identity.
 bool BelongsTo(const ChartDataRecord& record, const ChartIdentity& identity);
 
 // "Temperature Rise Characteristics" ... "Capacitance-AC Voltage Characteristics".

@@ -48,9 +48,8 @@ std::string LegendConditions(const ChartDataRecord& r, const ChartIdentity& iden
     switch (identity.ChartType) {
         case TemperatureRise:
             if (identity.XAxis == Quantity::Frequency) {
-                const Quantity parameter = QuantityFromName(r.ParameterName).value_or(Quantity::None);
                 return heat + Number(r.AmbientTemperature) + "[" + degreeSign + "C]" + "," +
-                       Number(r.ParameterValue) + GetUnit(parameter, degreeSign);
+                       Number(r.ParameterValue) + GetUnit(r.ParameterName, degreeSign);
             }
             return heat + Number(r.Frequency) + "[kHz]," + Number(r.AmbientTemperature) + "[" + degreeSign +
                    "C]";

@@ -50,8 +50,7 @@ void ChartWindowModel::WriteMagnification(ChartTable& table, shared::ChartCanvas
 }
 
 int ChartWindowModel::Close(ChartTable& table) const {
-    return table.RemoveIdentity(static_cast<std::int16_t>(identity_.ChartType), QuantityName(identity_.XAxis),
-                                QuantityName(identity_.YAxis));
+    return table.RemoveIdentity(identity_);
 }
 
 }  // namespace darvo

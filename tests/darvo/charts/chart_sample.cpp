@@ -38,8 +38,7 @@ bool ChartSample::Prepare(const ChartIdentity& identity, int nthPart,
         texts.ParameterValue = "0.01";
     if (tweak) tweak(texts);
     ChartDataRecord& record = Table.Prepare();
-    record = ChartRequestHeader(identity.ChartType, std::string(QuantityName(identity.XAxis)),
-                                std::string(QuantityName(identity.YAxis)), index, texts, '.');
+    record = ChartRequestHeader(identity, index, texts, '.');
     if (identity.ChartType == TemperatureRise || identity.ChartType == AllowablePower)
         return CalculateDataT(Table, part, Messages);
     return CalculateDataS(Table, part, shared::Eia, Messages);
@@ -54,9 +53,9 @@ void ChartSample::AddCurve(const ChartIdentity& identity, int nthPart,
 ChartDataRecord LineRecord(const ChartIdentity& identity, float x0, float y0, float x1, float y1,
                            const AxisRange& range) {
     ChartDataRecord record;
-    record.ChartType = static_cast<std::int16_t>(identity.ChartType);
-    record.XAxisName = std::string(QuantityName(identity.XAxis));
-    record.YAxisName = std::string(QuantityName(identity.YAxis));
+    record.ChartType = identity.ChartType;
+    record.XAxisName = identity.XAxis;
+    record.YAxisName = identity.YAxis;
     for (int j = 0; j < kChartPoints; ++j) {
         const float t = static_cast<float>(j) / static_cast<float>(kChartPoints - 1);
         record.XData[static_cast<std::size_t>(j)] = x0 + (x1 - x0) * t;

@@ -218,7 +218,7 @@ TEST_F(ChartWindowLife, LegendsPerChartType) {
     r.HeatResistance = 45.5F;
     r.Frequency = 100;
     r.AmbientTemperature = 25;
-    r.ParameterName = "Effective Power";
+    r.ParameterName = Quantity::EffectivePower;
     r.ParameterValue = 0.1F;
     r.MaxValue = 1.23456F;
     EXPECT_EQ(LegendConditions(r, kRiseOverFrequency, "\u00B0"), "2[V],45.5[\u00B0C/W],25[\u00B0C],0.1[W]");
