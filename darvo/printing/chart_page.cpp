@@ -68,10 +68,6 @@ bool OverFrequency(const ChartIdentity& identity) {
     return identity.XAxis == Quantity::Frequency;
 }
 
-Quantity ParameterOf(const ChartDataRecord& record) {
-    return QuantityFromName(record.ParameterName).value_or(Quantity::None);
-}
-
 // The headings of the condition columns, left to right.
 std::vector<std::string> ConditionHeadings(const ChartIdentity& identity, const std::string& degree) {
     const std::string bias = "DC Bias Voltage[V]";
@@ -103,7 +99,7 @@ std::vector<std::string> ConditionCells(const ChartIdentity& identity, const Cha
         case TemperatureRise:
             return {bias, heat, ambient,
                     OverFrequency(identity) ? shared::GeneralNumberTextSingle(record.ParameterValue) +
-                                                  GetUnit(ParameterOf(record), degree)
+                                                  GetUnit(record.ParameterName, degree)
                                             : PrintedNumberTextSingle(record.Frequency)};
         case AllowablePower:
             return {bias, heat, ambient, shared::FormatSingle(record.MaxValue, "##.###")};

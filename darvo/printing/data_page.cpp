@@ -36,11 +36,6 @@ void PrintAt(shared::PageCanvas& page, double x, double y, const std::string& te
     page.Print(text);
 }
 
-// The unit of an axis as the chart windows show it, with the degree sign for temperatures.
-std::string AxisUnit(const std::string& axisName, const std::string& degreeSign) {
-    return GetUnit(QuantityFromName(axisName).value_or(Quantity::None), degreeSign);
-}
-
 std::string Value(float value) {
     return shared::GeneralNumberTextSingle(value);
 }
@@ -54,11 +49,11 @@ void PrintConditions(shared::PageCanvas& page, const ChartDataRecord& record) {
         case TemperatureRise:
             PrintAt(page, 0.0, 99.0, bias);
             PrintAt(page, kConditionRight, 99.0, heat);
-            if (record.XAxisName == kFrequencyAxis) {
+            if (record.XAxisName == Quantity::Frequency) {
                 PrintAt(page, 0.0, 97.0, ambient);
                 PrintAt(page, kConditionRight, 97.0,
-                        record.ParameterName + " -> " + Value(record.ParameterValue) + " " +
-                            ParameterUnit(record.ParameterName));
+                        std::string(QuantityName(record.ParameterName)) + " -> " +
+                            Value(record.ParameterValue) + " " + ParameterUnit(record.ParameterName));
             } else {
                 PrintAt(page, 0.0, 97.0, "Frequency -> " + Value(record.Frequency) + " [kHz]");
                 PrintAt(page, kConditionRight, 97.0, ambient);
@@ -97,19 +92,19 @@ void PrintDataHeader(shared::PageCanvas& page, const ChartDataRecord& record, co
     PrintAt(page, 0.0, 101.0, "Orvane Part Num -> " + facts.PartNumber);
     PrintConditions(page, record);
 
-    const std::string xUnit = AxisUnit(record.XAxisName, facts.DegreeSign);
-    const std::string yUnit = AxisUnit(record.YAxisName, facts.DegreeSign);
+    const std::string xUnit = GetUnit(record.XAxisName, facts.DegreeSign);
+    const std::string yUnit = GetUnit(record.YAxisName, facts.DegreeSign);
     for (int g = 0; g < 3; ++g) {
         const double left = kGroupWidth * g;
-        PrintAt(page, left, kTitleTop, record.XAxisName);
+        PrintAt(page, left, kTitleTop, std::string(QuantityName(record.XAxisName)));
         PrintAt(page, left, kUnitTop, xUnit);
-        PrintAt(page, left + kYColumn, kTitleTop, record.YAxisName);
+        PrintAt(page, left + kYColumn, kTitleTop, std::string(QuantityName(record.YAxisName)));
         PrintAt(page, left + kYColumn, kUnitTop, yUnit);
     }
 }
 
 void PrintDataRows(shared::PageCanvas& page, const ChartDataRecord& record) {
-    const bool frequencyAxis = record.XAxisName == kFrequencyAxis;
+    const bool frequencyAxis = record.XAxisName == Quantity::Frequency;
     for (int j = 0; j < kChartPoints; ++j) {
         const int g = j / kDataRowsPerGroup;
         const int r = j - kDataRowsPerGroup * g;

@@ -61,15 +61,15 @@ ChartIdentity Identity(darvo::ChartType chartType, const std::string& x, const s
 
 ChartDataRecord Curve(int chartType, const std::string& x, const std::string& y, std::int32_t part) {
     ChartDataRecord record;
-    record.ChartType = static_cast<std::int16_t>(chartType);
-    record.XAxisName = x;
-    record.YAxisName = y;
+    record.ChartType = static_cast<darvo::ChartType>(chartType);
+    record.XAxisName = *QuantityFromName(x);
+    record.YAxisName = *QuantityFromName(y);
     record.ProductIndex = part;
     record.DCBiasVoltage = 6.3F;
     record.HeatResistance = 120.0F;
     record.Frequency = 100.0F;
     record.AmbientTemperature = -25.0F;
-    record.ParameterName = "Voltage";
+    record.ParameterName = Quantity::Voltage;
     record.ParameterValue = 0.5F;
     record.MaxValue = 0.4567F;
     return record;

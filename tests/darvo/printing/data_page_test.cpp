@@ -20,14 +20,14 @@ const std::string kDegree = "\xC2\xB0";
 
 ChartDataRecord Record(int chartType, const std::string& x, const std::string& y) {
     ChartDataRecord record;
-    record.ChartType = static_cast<std::int16_t>(chartType);
-    record.XAxisName = x;
-    record.YAxisName = y;
+    record.ChartType = static_cast<darvo::ChartType>(chartType);
+    record.XAxisName = *QuantityFromName(x);
+    record.YAxisName = *QuantityFromName(y);
     record.DCBiasVoltage = 6.3F;
     record.HeatResistance = 120.0F;
     record.Frequency = 100.0F;
     record.AmbientTemperature = -25.0F;
-    record.ParameterName = "Apparent Power";
+    record.ParameterName = Quantity::ApparentPower;
     record.ParameterValue = 0.25F;
     for (int j = 0; j < kChartPoints; ++j) {
         record.XData[static_cast<std::size_t>(j)] = 100000.0F + 1000.0F * static_cast<float>(j);

@@ -82,7 +82,7 @@ ProductLibrary TestLibrary() {
 }
 
 ChartDataRecord RiseOverCurrent() {
-    ChartDataRecord header = testing::ThermalRequest(0, "Current", "Temperature Rise", 100.0F);
+    ChartDataRecord header = testing::ThermalRequest(0, Quantity::Current, Quantity::TemperatureRise, 100.0F);
     header.ProductIndex = 0;
     return header;
 }
