@@ -60,7 +60,7 @@ DataPrintOutcome PrintChartData(QWidget* mainWindow, ChartTable& table, const Pr
     }
 
     DataPageFacts facts;
-    facts.DateTimeText = request.DateTimeText ? *request.DateTimeText : NowText();
+    facts.DateTimeText = request.DateTimeText ? request.DateTimeText() : NowText();
     facts.PartNumber = library.ProductTable[static_cast<std::size_t>(record->ProductIndex)]
                            .PartNumber[static_cast<std::size_t>(library.CodeSystem)];
     facts.DegreeSign = request.DegreeSign;

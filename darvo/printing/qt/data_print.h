@@ -3,7 +3,7 @@
 
 #include "darvo/engine/chart_data_record.h"
 
-#include <optional>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -24,9 +24,9 @@ struct DataPrintRequest {
     ChartDataRecord Header;      // WriteChartData's header: type, axes, ProductIndex, conditions
     std::string PartNumberText;  // the part-number box's text, for the question
     std::string DegreeSign;      // of the column units of temperatures
-    // The page's date and time; empty takes the moment of printing in the system
-    // locale's short date and long time.
-    std::optional<std::string> DateTimeText;
+    // The page's date and time, asked when the page is printed; empty takes the system
+    // locale's short date and long time of that moment.
+    std::function<std::string()> DateTimeText;
 };
 
 enum class DataPrintOutcome {

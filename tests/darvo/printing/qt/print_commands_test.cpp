@@ -3,7 +3,7 @@
 #include "darvo/library/product_library.h"
 #include "darvo/printing/qt/chart_output.h"
 #include "darvo/printing/qt/data_print.h"
-#include "tests/darvo/engine/engine_test_parts.h"
+#include "tests/darvo/printing/qt/print_fixtures.h"
 
 #include "shared/canvas/qt/painter_canvas.h"
 #include "shared/dialogs/twips.h"
@@ -30,19 +30,12 @@ using shared::MessageButtons;
 using shared::MessageIcon;
 using shared::RecordedMessage;
 
-const std::string kDegree = "\xC2\xB0";
-const std::string kCaption = "Temperature Rise Characteristics(Current,Temperature Rise)";
-const ChartIdentity kIdentity{TemperatureRise, Quantity::Current, Quantity::TemperatureRise};
+using testing::kDegree;
+using testing::NoticeShown;
+using testing::RiseOverCurrent;
 
-bool NoticeShown() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QStringLiteral("frmPrinting") && widget->isVisible()) {
-            const auto* label = widget->findChild<QLabel*>(QStringLiteral("lblPrinting"));
-            return label != nullptr && label->text() == QStringLiteral("Now Printing...");
-        }
-    }
-    return false;
-}
+const std::string kCaption = "Temperature Rise Characteristics(Current,Temperature Rise)";
+const ChartIdentity kIdentity = testing::kRiseOverCurrent;
 
 // Notes whether the notice was up and which orientation the page had when the job began,
 // and can refuse the finished page as a printer that goes offline does.
@@ -63,30 +56,6 @@ public:
     std::optional<shared::PageOrientation> orientationAtBegin;
 };
 
-// A heat part and a capacitance part, as in the sample library.
-ProductLibrary TestLibrary() {
-    ProductLibrary library;
-    ProductRecord heat = testing::HeatPart(0.5F, 0.2F, 2.0F);
-    heat.PartNumber = {"HEAT1", "HJIS1"};
-    heat.TempChar = {"X7R", "B"};
-    ProductRecord cap;
-    cap.PartNumber = {"CAP2", "CJIS2"};
-    cap.TempChar = {"X7R", "B"};
-    cap.NominalCapacitance = 100000.0F;
-    cap.CapacitanceBasis = 105000.0F;
-    cap.RatedVoltage = 6.3F;
-    cap.CapModel[5] = -1.0F;
-    cap.CapModel[11] = 0.1F;
-    library.ProductTable = {heat, cap};
-    return library;
-}
-
-ChartDataRecord RiseOverCurrent() {
-    ChartDataRecord header = testing::ThermalRequest(0, Quantity::Current, Quantity::TemperatureRise, 100.0F);
-    header.ProductIndex = 0;
-    return header;
-}
-
 class PrintCommands : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -106,7 +75,8 @@ protected:
     }
 
     DataPrintOutcome PrintData(const ChartDataRecord& header) {
-        return PrintChartData(&mainWindow, table, library, {header, "heat1", kDegree, "9/12/26 19:04:11"},
+        return PrintChartData(&mainWindow, table, library,
+                              {header, "heat1", kDegree, [] { return std::string("9/12/26 19:04:11"); }},
                               services);
     }
 
@@ -134,7 +104,7 @@ protected:
     shared::FakeServices fake;
     ObservedPrinter printer;
     shared::Services services = fake.services.WithPrinter(printer);
-    ProductLibrary library = TestLibrary();
+    ProductLibrary library = testing::PrintLibrary();
     ChartTable table;
     QWidget mainWindow;
     int drawings = 0;
@@ -339,10 +309,7 @@ TEST_F(PrintCommands, PrintsChartAndDataPagesIntoPdfFiles) {
             // windows' own drawing.
             ChartTable curves;
             for (const float rth : {100.0F, 80.0F, 60.0F}) {
-                ChartDataRecord& record = curves.Prepare();
-                record = RiseOverCurrent();
-                record.HeatResistance = rth;
-                ASSERT_TRUE(CalculateDataT(curves, library.ProductTable[0], fake.messages));
+                ASSERT_TRUE(testing::PrepareComputedRise(curves, library, rth, fake.messages));
                 curves.AdoptPrepared();
             }
             const std::optional<AxisRange> range = FullRange(curves, kIdentity);
