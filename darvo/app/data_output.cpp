@@ -5,6 +5,7 @@
 #include "darvo/export/chart_data_output.h"
 #include "darvo/export/dvx_writer.h"
 #include "darvo/selection/condition_checks.h"
+#include "darvo/selection/library_selection.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/error_report.h"
@@ -26,17 +27,31 @@ constexpr shared::ErrorNumberForm kReportForm = shared::ErrorNumberForm::Trailin
 
 }  // namespace
 
+OutputSelection OutputSelectionOf(const LibrarySelection& selection) {
+    const SelectionWindowState& state = selection.State();
+    OutputSelection output;
+    output.Identity.ChartType = static_cast<ChartType>(selection.GetChartType());
+    output.Identity.XAxis = QuantityFromName(state.XAxis.Text).value_or(Quantity::None);
+    output.Identity.YAxis = QuantityFromName(state.YAxis.Text).value_or(Quantity::None);
+    output.PartNumberText = state.PartNum.Text;
+    output.Conditions = selection.CurrentConditions();
+    return output;
+}
+
 std::optional<std::int32_t> CheckOutputConditions(const OutputSelection& selection,
                                                   const ProductLibrary& products, shared::Messages& messages,
-                                                  char separator) {
+                                                  char separator, const ConditionsCheck& checks) {
     const std::optional<std::int32_t> index = FindProduct(products, selection.PartNumberText);
     if (!index || *index < 0 || static_cast<std::size_t>(*index) >= products.ProductTable.size()) {
         messages.Show(kNoPartForOutputText, shared::MessageIcon::Exclamation, kProgramTitle);
         return std::nullopt;
     }
+    if (checks) {
+        return checks() ? index : std::nullopt;
+    }
     const ProductRecord& part = products.ProductTable[static_cast<std::size_t>(*index)];
-    ConditionChecks checks(part, selection.Identity.ChartType, products.CodeSystem, messages, separator);
-    if (!checks.CheckConditions(selection.Conditions, selection.Identity.XAxis)) {
+    ConditionChecks textChecks(part, selection.Identity.ChartType, products.CodeSystem, messages, separator);
+    if (!textChecks.CheckConditions(selection.Conditions, selection.Identity.XAxis)) {
         return std::nullopt;
     }
     return index;
@@ -65,8 +80,10 @@ std::optional<OutputRecord> ComputeDataOutput(const OutputSelection& selection, 
 
 std::optional<OutputRecord> PrepareDataOutput(const OutputSelection& selection,
                                               const ProductLibrary& products, ChartTable& table,
-                                              shared::Messages& messages, char separator) {
-    const std::optional<std::int32_t> part = CheckOutputConditions(selection, products, messages, separator);
+                                              shared::Messages& messages, char separator,
+                                              const ConditionsCheck& checks) {
+    const std::optional<std::int32_t> part =
+        CheckOutputConditions(selection, products, messages, separator, checks);
     if (!part) {
         return std::nullopt;
     }
@@ -76,8 +93,8 @@ std::optional<OutputRecord> PrepareDataOutput(const OutputSelection& selection,
 SaveOutcome RunSaveDataCommand(const OutputSelection& selection, const ProductLibrary& products,
                                ChartTable& table, const shared::Services& services,
                                const SaveEnvironment& environment) {
-    const std::optional<OutputRecord> output =
-        PrepareDataOutput(selection, products, table, services.Messages, environment.Separator);
+    const std::optional<OutputRecord> output = PrepareDataOutput(
+        selection, products, table, services.Messages, environment.Separator, environment.CheckConditions);
     if (!output) {
         return SaveOutcome::Refused;
     }

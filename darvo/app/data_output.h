@@ -20,6 +20,7 @@ struct Services;
 namespace darvo {
 
 class ChartTable;
+class LibrarySelection;
 
 // What the data output reads from the selection window when it runs: the chart type,
 // the part-number text, the axis quantities and the condition boxes with the parameter
@@ -29,6 +30,9 @@ struct OutputSelection {
     std::string PartNumberText;
     ConditionTexts Conditions;
 };
+
+// What the selection window shows now, as the data outputs read it.
+OutputSelection OutputSelectionOf(const LibrarySelection& selection);
 
 // The exclamation box of an output asked for while the part-number text names no part
 // (a text typed after the part was chosen): nothing is computed or written.
@@ -40,12 +44,16 @@ struct OutputRecord {
     std::string PartNumber;  // the product's part number in the notation in force
 };
 
+// CheckConditions of the selection window: every check the chart type needs, each
+// showing its own message; true when all pass.
+using ConditionsCheck = std::function<bool()>;
+
 // The first step of both data outputs: the part of the part-number text in the notation
-// in force, then CheckConditions, every check the chart type needs, each showing its own
-// message. The part's table index when all pass.
+// in force, then CheckConditions (checks, or the same checks run here on the texts of
+// selection when none is given). The part's table index when all pass.
 std::optional<std::int32_t> CheckOutputConditions(const OutputSelection& selection,
                                                   const ProductLibrary& products, shared::Messages& messages,
-                                                  char separator);
+                                                  char separator, const ConditionsCheck& checks = {});
 
 // The record header WriteChartData would write for part, and the curve computed in a
 // temporary record at element ChartCount of table. The table is shrunk back before this
@@ -59,7 +67,8 @@ std::optional<OutputRecord> ComputeDataOutput(const OutputSelection& selection, 
 // Both steps, as the save command runs them.
 std::optional<OutputRecord> PrepareDataOutput(const OutputSelection& selection,
                                               const ProductLibrary& products, ChartTable& table,
-                                              shared::Messages& messages, char separator);
+                                              shared::Messages& messages, char separator,
+                                              const ConditionsCheck& checks = {});
 
 enum class SaveOutcome {
     Refused,    // a check or the engine refused; its message was shown
@@ -74,6 +83,9 @@ struct SaveEnvironment {
     shared::FileSinkOpener OpenSink;
     std::function<std::string()> DateTimeText;  // the locale's general date form of now
     char Separator = '.';
+    // The selection window's own checks, which also put the focus back into a refused
+    // box; the same checks on the texts of the selection when none is given.
+    ConditionsCheck CheckConditions;
 };
 
 // The save dialog's filter and flags (ask before overwriting, no read-only box).

@@ -6,14 +6,23 @@
 #include "darvo/app/public.h"
 #include "darvo/app/qt/general_date_text.h"
 #include "darvo/app/qt/program_menus.h"
+#include "darvo/charts/qt/chart_windows.h"
+#include "darvo/charts/qt/frm_graph.h"
+#include "darvo/printing/qt/chart_output.h"
+#include "darvo/printing/qt/chart_window_output.h"
+#include "darvo/printing/qt/data_print.h"
+#include "darvo/selection/library_selection.h"
+#include "darvo/selection/qt/frm_library.h"
+#include "darvo/selection/qt/select_candidate.h"
 
+#include "shared/desktop/window_entry.h"
 #include "shared/dialogs/frm_about.h"
 #include "shared/parts/part_sort.h"
+#include "shared/platform/error_report.h"
 #include "shared/platform/hourglass_guard.h"
 #include "shared/platform/messages.h"
 #include "shared/platform/qt/qt_save_file_sink.h"
 #include "shared/platform/services.h"
-#include "shared/text/number_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,6 +39,9 @@ namespace {
 // windows that cascade below it; a smaller screen gets what it has.
 constexpr double kInitialWidthTwips = 15000.0;
 constexpr double kInitialHeightTwips = 10500.0;
+
+// The notation switch tells the user before it closes the chart windows.
+constexpr const char* kCloseAllChartWindowsText = "Close all chart windows";
 
 }  // namespace
 
@@ -53,27 +65,66 @@ FrmMain::FrmMain(Public& state, const shared::Services& services, QWidget* paren
             connect(file, &QMenu::aboutToShow, this, &FrmMain::ApplyMenuState);
         }
     }
+    BuildWindows();
     menus_->SetCodeSystem(state_.GetCodeSystem());
     ApplyMenuState();
     SetInitialSizeTwips(kInitialWidthTwips, kInitialHeightTwips);
 }
 
 FrmMain::~FrmMain() {
+    // The chart windows report to the registry and to this window: they go first, and
+    // the selection stops asking for windows that are gone.
+    state_.AttachWindows(nullptr);
+    if (charts_) {
+        disconnect(charts_.get(), nullptr, this, nullptr);
+        charts_->CloseAll();
+    }
     CloseChildWindows();
 }
 
+void FrmMain::BuildWindows() {
+    frmLibrary_ = new FrmLibrary(state_.Selection(), services_);
+    AddHomeWindow(*frmLibrary_, QStringLiteral("frmLibraryWindow"));
+    charts_ = std::make_unique<ChartWindows>(Area(), state_.Charts(), state_.Products(), services_,
+                                             state_.DegreeSign(), *this);
+    connect(charts_.get(), &ChartWindows::windowsChanged, this, [this]() {
+        ApplyMenuState();
+        ShowMenuBarOfCurrentWindow();
+    });
+    state_.AttachWindows(this);
+}
+
 void FrmMain::MDIForm_Load() {
+    frmLibrary_->Form_Load(state_.HelpLanguage());
+    PlaceHomeWindow();
     ApplyMenuState();
     ShowMenuBarOfCurrentWindow();
 }
 
 int FrmMain::MenuBarOf(QMdiSubWindow* window) const {
-    const bool chart = window != nullptr && window != HomeSubWindow();
+    const bool chart =
+        window != nullptr && window != HomeSubWindow() && qobject_cast<FrmGraph*>(window->widget());
     return static_cast<int>(chart ? MenuBarKind::Chart : MenuBarKind::Main);
 }
 
 std::vector<QMdiSubWindow*> FrmMain::ListedWindows() const {
-    return DesktopFrame::ListedWindows();
+    // The selection window opens first and stays; the chart windows follow in the order
+    // they were opened.
+    std::vector<QMdiSubWindow*> windows{HomeSubWindow()};
+    for (FrmGraph* chart : charts_->Windows()) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(chart->parentWidget())) {
+            windows.push_back(frame);
+        }
+    }
+    return windows;
+}
+
+FrmGraph* FrmMain::ActiveChartWindow() const {
+    const QMdiSubWindow* current = CurrentChildWindow();
+    if (current == nullptr || current == HomeSubWindow()) {
+        return nullptr;
+    }
+    return qobject_cast<FrmGraph*>(current->widget());
 }
 
 void FrmMain::RunCommand(MenuCommand command) {
@@ -115,26 +166,61 @@ void FrmMain::RunCommand(MenuCommand command) {
             mnuAbout_Click();
             break;
         case MenuCommand::PageSetup:
+            mnuFilePageSetup_Click();
+            break;
         case MenuCommand::PrintChart:
+            mnuFilePrint_Click();
+            break;
         case MenuCommand::ChartExpand:
+            mnuChartExpand_Click();
+            break;
         case MenuCommand::ChartClipboard:
+            mnuChartClipboard_Click();
+            break;
         case MenuCommand::None:
             break;
     }
 }
 
-void FrmMain::mnuResetSelction_Click() {}
+// ---------------------------------------------------------------------------------
+// The main window's commands.
+
+void FrmMain::mnuResetSelction_Click() {
+    state_.Selection().ResetSelection();
+    ShowSelection();
+}
 
 void FrmMain::mnuSaveDataToFile_Click() {
+    LibrarySelection& selection = state_.Selection();
     SaveEnvironment environment;
     environment.CurrentFolder = QDir::currentPath().toStdString();
     environment.OpenSink = openSink_;
     environment.DateTimeText = dateTimeText_;
-    environment.Separator = shared::DecimalSeparator();
-    RunSaveDataCommand(CurrentOutputSelection(), state_.Products(), state_.Charts(), services_, environment);
+    environment.Separator = state_.DecimalSeparator();
+    environment.CheckConditions = [&selection] { return selection.CheckConditions(); };
+    RunSaveDataCommand(OutputSelectionOf(selection), state_.Products(), state_.Charts(), services_,
+                       environment);
+    // A refused box has the focus back.
+    ShowSelection();
 }
 
-void FrmMain::mnuPrintData_Click() {}
+void FrmMain::mnuPrintData_Click() {
+    LibrarySelection& selection = state_.Selection();
+    const OutputSelection output = OutputSelectionOf(selection);
+    const std::optional<std::int32_t> part =
+        CheckOutputConditions(output, state_.Products(), services_.Messages, state_.DecimalSeparator(),
+                              [&selection] { return selection.CheckConditions(); });
+    ShowSelection();
+    if (!part) {
+        return;
+    }
+    DataPrintRequest request;
+    request.Header = ChartRequestHeader(output.Identity, *part, output.Conditions, state_.DecimalSeparator());
+    request.PartNumberText = output.PartNumberText;
+    request.DegreeSign = state_.DegreeSign();
+    request.DateTimeText = dateTimeText_;
+    PrintChartData(this, state_.Charts(), state_.Products(), request, services_);
+}
 
 void FrmMain::mnuExit_Click() {
     ExitProgram();
@@ -148,18 +234,38 @@ void FrmMain::ExitProgram() {
 }
 
 void FrmMain::mnuViewCode_Click(int index) {
-    const shared::CodeSystem target = index == 1 ? shared::Jis : shared::Eia;
-    if (state_.GetCodeSystem() == target) {
+    SwitchCodeSystem(index == 1 ? shared::Jis : shared::Eia);
+}
+
+void FrmMain::SwitchCodeSystem(shared::CodeSystem codeSystem) {
+    const shared::CodeSystem old = state_.GetCodeSystem();
+    if (old == codeSystem) {
         return;
     }
     shared::HourglassGuard hourglass(services_.Cursor);
-    menus_->SetCodeSystem(target);
-    const CodeSwitch result = SwitchCodeSystem(state_.Products(), target, PartNumberText());
-    if (result.Outcome == CodeSwitchOutcome::SortFailed) {
+    menus_->SetCodeSystem(codeSystem);
+    CodeSwitchOutcome outcome = CodeSwitchOutcome::SortFailed;
+    try {
+        outcome = darvo::SwitchCodeSystem(state_.Products(), codeSystem);
+    } catch (const shared::RuntimeError& failure) {
+        // Two parts with one number: the lookups are gone, and no part could be chosen.
+        hourglass.Release();
+        shared::ErrorReport(services_.Messages, kProgramTitle, failure);
+        ExitProgram();
+        return;
+    }
+    if (outcome == CodeSwitchOutcome::SortFailed) {
         hourglass.Release();
         services_.Messages.Show(shared::kSortErrorMessage, shared::MessageIcon::None, kProgramTitle);
         ExitProgram();
         return;
+    }
+    state_.Selection().RefillAfterCodeChange(old);
+    ShowSelection();
+    if (charts_->OpenCount() > 0) {
+        hourglass.Release();
+        services_.Messages.Show(kCloseAllChartWindowsText, shared::MessageIcon::Information, kProgramTitle);
+        charts_->CloseAll();
     }
 }
 
@@ -167,7 +273,11 @@ void FrmMain::mnuCatalogLink_Click() {
     WebLink(kCatalogLink, PartNumberText(), state_.GetCodeSystem(), services_, state_.Facts());
 }
 
-void FrmMain::mnuCloseAllChartWindows_Click() {}
+void FrmMain::mnuCloseAllChartWindows_Click() {
+    charts_->CloseAll();
+    ApplyMenuState();
+    ShowMenuBarOfCurrentWindow();
+}
 
 void FrmMain::mnuContents_Click() {
     OpenHelp(services_, state_.Facts());
@@ -189,21 +299,98 @@ void FrmMain::mnuAbout_Click() {
     about.exec();
 }
 
+// ---------------------------------------------------------------------------------
+// The chart windows' own commands.
+
+void FrmMain::mnuFilePageSetup_Click() {
+    if (FrmGraph* window = ActiveChartWindow()) {
+        window->mnuFilePageSetup_Click();
+    }
+}
+
+void FrmMain::mnuFilePrint_Click() {
+    if (FrmGraph* window = ActiveChartWindow()) {
+        window->mnuFilePrint_Click();
+    }
+}
+
+void FrmMain::mnuChartExpand_Click() {
+    if (FrmGraph* window = ActiveChartWindow()) {
+        window->mnuChartExpand_Click();
+    }
+}
+
+void FrmMain::mnuChartClipboard_Click() {
+    if (FrmGraph* window = ActiveChartWindow()) {
+        window->mnuChartClipboard_Click();
+    }
+}
+
+// ---------------------------------------------------------------------------------
+// What the selection window asks.
+
 void FrmMain::ChangeEnable(bool enable) {
     menuState_.PlotEnabled = enable;
     ApplyMenuState();
 }
 
+void FrmMain::ChooseCandidate(std::vector<std::int32_t>& candidates) {
+    ChooseWithSelectDialog(state_.Products(), candidates, this);
+}
+
+void FrmMain::OpenNewChart() {
+    charts_->ShowPrepared();
+}
+
+void FrmMain::AddCurveToOpenChart(const ChartIdentity&) {
+    // The registry finds the window of the prepared record's identity itself.
+    charts_->ShowPrepared();
+}
+
+// ---------------------------------------------------------------------------------
+// What the chart windows ask.
+
+int FrmMain::LoadedWindowCount() const {
+    // The main window, the selection window and every chart window, the one being
+    // placed included (the registry holds it before it loads).
+    return 2 + charts_->OpenCount();
+}
+
+void FrmMain::CopyChartToClipboard(FrmGraph& window) {
+    darvo::CopyChartToClipboard(window, services_);
+}
+
+void FrmMain::PrintSetup(FrmGraph&) {
+    PageSetup(services_);
+}
+
+void FrmMain::PrintChart(FrmGraph& window) {
+    PrintChartWindow(this, window, state_.Charts(), state_.Products(), services_);
+}
+
+void FrmMain::ChartWindowActivated(FrmGraph&) {
+    ApplyMenuState();
+    ShowMenuBarOfCurrentWindow();
+}
+
+void FrmMain::ChartWindowClosed(FrmGraph&) {
+    ApplyMenuState();
+    ShowMenuBarOfCurrentWindow();
+}
+
+// ---------------------------------------------------------------------------------
+
 void FrmMain::ApplyMenuState() {
     menus_->Apply(menuState_);
 }
 
-OutputSelection FrmMain::CurrentOutputSelection() const {
-    return {};
+void FrmMain::ShowSelection() {
+    frmLibrary_->ShowState();
+    ApplyMenuState();
 }
 
 std::string FrmMain::PartNumberText() const {
-    return {};
+    return state_.Selection().State().PartNum.Text;
 }
 
 }  // namespace darvo

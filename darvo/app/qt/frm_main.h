@@ -3,12 +3,15 @@
 
 #include "darvo/app/data_output.h"
 #include "darvo/app/menu_items.h"
+#include "darvo/charts/qt/chart_window_host.h"
+#include "darvo/selection/selection_host.h"
 
 #include "shared/desktop/desktop_frame.h"
 #include "shared/parts/code_system.h"
 #include "shared/platform/file_sink.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,9 +23,11 @@ struct Services;
 
 namespace darvo {
 
+class ChartWindows;
+class FrmGraph;
+class FrmLibrary;
 class ProgramMenus;
 class Public;
-struct ProgramFacts;
 
 // frmMain, the program's main window: a multiple-document frame holding the selection
 // window and the chart windows. It carries the menus, the main window's bar while the
@@ -31,8 +36,13 @@ struct ProgramFacts;
 // window's command, so a data output from a chart window always works on the part and
 // conditions chosen in the selection window. The session's state is the Public object's.
 //
+// It is also what the selection window and the chart windows ask of the program around
+// them: the notation switch, ChangeEnable, the Select dialog and the hand-over of a plot
+// (SelectionHost), and the chart windows' output commands and cascade count
+// (ChartWindowHost).
+//
 // Program state and services must outlive the window. One GUI thread.
-class FrmMain : public shared::DesktopFrame {
+class FrmMain : public shared::DesktopFrame, public SelectionHost, public ChartWindowHost {
     Q_OBJECT
 
 public:
@@ -59,13 +69,39 @@ public:
     void mnuContactUs_Click();
     void mnuAbout_Click();
 
-    // Enables or disables every command that needs a complete part selection: OutPut
-    // Data and Link to Catalog on both bars (the selection window's own buttons follow
-    // its state).
-    void ChangeEnable(bool enable);
+    // The chart windows' own commands, on the active chart window.
+    void mnuFilePageSetup_Click();
+    void mnuFilePrint_Click();
+    void mnuChartExpand_Click();
+    void mnuChartClipboard_Click();
+
+    // SelectionHost. ChangeEnable enables or disables every command that needs a
+    // complete part selection: OutPut Data and Link to Catalog on both bars (the
+    // selection window's own buttons follow its state). SwitchCodeSystem is
+    // mnuViewCode_Click.
+    void ChangeEnable(bool enable) override;
+    void SwitchCodeSystem(shared::CodeSystem codeSystem) override;
+    void OpenCatalogLink() override { mnuCatalogLink_Click(); }
+    void ChooseCandidate(std::vector<std::int32_t>& candidates) override;
+    void OpenNewChart() override;
+    void AddCurveToOpenChart(const ChartIdentity& identity) override;
+
+    // ChartWindowHost.
+    QWidget* MainWindow() override { return this; }
+    int LoadedWindowCount() const override;
+    void CopyChartToClipboard(FrmGraph& window) override;
+    void PrintSetup(FrmGraph& window) override;
+    void PrintChart(FrmGraph& window) override;
+    void ChartWindowActivated(FrmGraph& window) override;
+    void ChartWindowClosed(FrmGraph& window) override;
 
     ProgramMenus& Menus() noexcept { return *menus_; }
     Public& State() noexcept { return state_; }
+    FrmLibrary& SelectionWindow() noexcept { return *frmLibrary_; }
+    ChartWindows& Charts() noexcept { return *charts_; }
+    // The chart window whose menu bar is shown, or null while the selection window is
+    // the active one.
+    FrmGraph* ActiveChartWindow() const;
 
     // What ends the program (Exit, a sort failure); the application's event loop by
     // default.
@@ -87,15 +123,18 @@ protected:
     void RunCommand(int command) override { RunCommand(static_cast<MenuCommand>(command)); }
 
 private:
-    // What the data outputs read from the selection window now.
-    OutputSelection CurrentOutputSelection() const;
+    void BuildWindows();
     std::string PartNumberText() const;
     void ApplyMenuState();
+    // After a command that changed the selection model: its controls and the menus.
+    void ShowSelection();
     void ExitProgram();
 
     Public& state_;
     const shared::Services& services_;
     ProgramMenus* menus_;
+    FrmLibrary* frmLibrary_ = nullptr;
+    std::unique_ptr<ChartWindows> charts_;
     MenuState menuState_;
     std::function<void()> exitProgram_;
     bool exitRequested_ = false;

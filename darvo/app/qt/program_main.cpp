@@ -32,7 +32,8 @@ int Main(int argc, char** argv) {
     }
 
     const shared::Services& services = desktop.Bundle();
-    Public state(std::move(started->Products), std::move(started->Facts));
+    Public state(std::move(started->Products), std::move(started->Facts), services.Messages, services.Cursor,
+                 shared::DecimalSeparator());
     FrmMain frmMain(state, services);
     desktop.SetOwner(&frmMain);
     frmMain.show();

@@ -2,6 +2,10 @@
 #include "darvo/app/code_switch.h"
 #include "darvo/app/help_and_links.h"
 #include "darvo/app/menu_items.h"
+#include "darvo/app/testing/fake_program.h"
+#include "darvo/engine/chart_table.h"
+#include "darvo/selection/library_selection.h"
+#include "darvo/selection/testing/scripted_selection_host.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/web_link.h"
@@ -98,19 +102,30 @@ TEST(MenuItemsTest, EnablingFollowsThePlotButton) {
     }
 }
 
-// The notation switch re-sorts the table and carries the chosen part over in the new
-// notation; the ambient temperature follows the notation.
+// The notation switch re-sorts the table for the new notation and the selection window
+// chooses the same part again, shown in the new notation, with the new notation's
+// ambient temperature; back again the same.
 TEST(CodeSwitchTest, TheSamePartStaysChosenInTheNewNotation) {
     ProductLibrary products = SampleProducts();
-    const int index = ListableInBoth(products, 2);
+    ChartTable table;
+    FakeProgram fake;
+    ScriptedSelectionHost host(products, table);
+    LibrarySelection selection(products, table, fake.messages, fake.cursor, host, '.');
+    host.Attach(&selection);
+    selection.Form_Load(2);
+    const int index = ListableInBoth(products, TemperatureRise);
     ASSERT_GE(index, 0);
     const ProductRecord part = products.ProductTable[static_cast<std::size_t>(index)];
+    selection.cmbPartNum_Click(part.PartNumber[shared::Eia]);
+    ASSERT_TRUE(selection.State().PartChosen);
+    EXPECT_EQ(selection.State().AmbientTemp.Text, "25");
 
-    const CodeSwitch toJis = SwitchCodeSystem(products, shared::Jis, part.PartNumber[shared::Eia]);
-    EXPECT_EQ(toJis.Outcome, CodeSwitchOutcome::Switched);
+    ASSERT_EQ(SwitchCodeSystem(products, shared::Jis), CodeSwitchOutcome::Switched);
+    selection.RefillAfterCodeChange(shared::Eia);
     EXPECT_EQ(products.CodeSystem, shared::Jis);
-    EXPECT_EQ(toJis.PartNumber, part.PartNumber[shared::Jis]);
-    EXPECT_EQ(toJis.AmbientTemperature, "20");
+    EXPECT_EQ(selection.State().PartNum.Text, part.PartNumber[shared::Jis]);
+    EXPECT_TRUE(selection.State().PartChosen);
+    EXPECT_EQ(selection.State().AmbientTemp.Text, "20");
     // The JIS part numbers stand in JIS catalogue order, as a start in JIS orders them.
     const auto jisNumbers = [](const ProductLibrary& library) {
         std::vector<std::string> numbers;
@@ -122,54 +137,37 @@ TEST(CodeSwitchTest, TheSamePartStaysChosenInTheNewNotation) {
         return numbers;
     };
     EXPECT_EQ(jisNumbers(products), jisNumbers(SampleProducts(shared::Jis)));
-    const std::optional<std::int32_t> found = FindProduct(products, part.PartNumber[shared::Jis]);
-    ASSERT_TRUE(found);
-    EXPECT_EQ(products.ProductTable[static_cast<std::size_t>(*found)].PartNumber, part.PartNumber);
 
-    // Lower case typed in the box finds the part as well.
-    std::string lower = part.PartNumber[shared::Jis];
-    for (char& c : lower) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    const CodeSwitch back = SwitchCodeSystem(products, shared::Eia, lower);
-    EXPECT_EQ(back.Outcome, CodeSwitchOutcome::Switched);
-    EXPECT_EQ(back.PartNumber, part.PartNumber[shared::Eia]);
-    EXPECT_EQ(back.AmbientTemperature, "25");
+    ASSERT_EQ(SwitchCodeSystem(products, shared::Eia), CodeSwitchOutcome::Switched);
+    selection.RefillAfterCodeChange(shared::Jis);
+    EXPECT_EQ(selection.State().PartNum.Text, part.PartNumber[shared::Eia]);
+    EXPECT_EQ(selection.State().AmbientTemp.Text, "25");
+    // The notation in force again: nothing to do.
+    EXPECT_EQ(SwitchCodeSystem(products, shared::Eia), CodeSwitchOutcome::Unchanged);
 }
 
-// Choosing the notation in force changes nothing; a text the old lookup does not hold
-// (nothing chosen, or a half-typed number) is not carried over.
-TEST(CodeSwitchTest, NothingOrUnknownTextIsNotCarriedOver) {
+// A part that has no number in the new notation is not chosen afterwards, and plotting
+// is disabled; a text that names no part is not carried over either.
+TEST(CodeSwitchTest, APartWithoutTheNewNumberIsNotCarriedOver) {
     ProductLibrary products = SampleProducts();
-    const std::vector<std::string> before = [&] {
-        std::vector<std::string> numbers;
-        for (const ProductRecord& part : products.ProductTable) {
-            numbers.push_back(part.PartNumber[0]);
-        }
-        return numbers;
-    }();
-    const CodeSwitch same = SwitchCodeSystem(products, shared::Eia, "KTA");
-    EXPECT_EQ(same.Outcome, CodeSwitchOutcome::Unchanged);
-    EXPECT_FALSE(same.PartNumber);
-    EXPECT_TRUE(same.AmbientTemperature.empty());
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ(products.ProductTable[i].PartNumber[0], before[i]);
-    }
-    for (const char* text : {"", "KTA", "KTA15XR71H101KA8"}) {
-        ProductLibrary fresh = SampleProducts();
-        const CodeSwitch result = SwitchCodeSystem(fresh, shared::Jis, text);
-        EXPECT_EQ(result.Outcome, CodeSwitchOutcome::Switched) << text;
-        EXPECT_FALSE(result.PartNumber) << text;
-    }
-    // A part that has no JIS number is carried over as empty text, which no list holds.
-    ProductLibrary fresh = SampleProducts();
-    const int eiaOnly = FindProductWhere(fresh, [](const ProductRecord& part) {
-        return !part.PartNumber[0].empty() && part.PartNumber[1].empty();
+    ChartTable table;
+    FakeProgram fake;
+    ScriptedSelectionHost host(products, table);
+    LibrarySelection selection(products, table, fake.messages, fake.cursor, host, '.');
+    host.Attach(&selection);
+    selection.Form_Load(2);
+    const int eiaOnly = FindProductWhere(products, [](const ProductRecord& part) {
+        return !part.PartNumber[0].empty() && part.PartNumber[1].empty() && part.ChartAvailable[0];
     });
     ASSERT_GE(eiaOnly, 0);
-    const CodeSwitch result = SwitchCodeSystem(
-        fresh, shared::Jis, fresh.ProductTable[static_cast<std::size_t>(eiaOnly)].PartNumber[0]);
-    EXPECT_EQ(result.PartNumber, std::string());
+    selection.cmbPartNum_Click(products.ProductTable[static_cast<std::size_t>(eiaOnly)].PartNumber[0]);
+    ASSERT_TRUE(selection.State().PartChosen);
+    host.enableCalls.clear();
+    ASSERT_EQ(SwitchCodeSystem(products, shared::Jis), CodeSwitchOutcome::Switched);
+    selection.RefillAfterCodeChange(shared::Eia);
+    EXPECT_TRUE(selection.State().PartNum.Text.empty());
+    EXPECT_FALSE(selection.State().PartChosen);
+    EXPECT_EQ(host.enableCalls, std::vector<bool>{false});
 }
 
 constexpr const char* kSearch = "https://products.example.com/cgi-bin/design-tool/search_product.pl?";
