@@ -66,15 +66,15 @@ std::string SpiceSavedText(const std::string& path) {
 
 std::optional<ExportPlan> PrepareExport(const Library& library, const ExportSelection& selection,
                                         const std::function<bool()>& operatingConditionCheck,
-                                        shared::Messages& messages) {
+                                        shared::Messages& messages, bool* failed) {
     ExportSubject subject;
     subject.Product = selection.Product;
     subject.Connection =
-        selection.Product == ExportProduct::Inductor ? CircuitMode::Series : selection.Connection;
+        selection.Product == ProductKind::Inductor ? CircuitMode::Series : selection.Connection;
     subject.TemperatureText = selection.TemperatureText;
     subject.BiasText = selection.BiasText;
 
-    if (selection.Product == ExportProduct::Capacitor) {
+    if (selection.Product == ProductKind::Capacitor) {
         const shared::KeyCollection& lookup = library.PartIndex[selection.CodeSystem];
         const auto index = lookup.Find(selection.PartNumber);
         const CapacitorRecord* record = index ? RecordAt(library.CapacitorTable, *index) : nullptr;
@@ -104,12 +104,15 @@ std::optional<ExportPlan> PrepareExport(const Library& library, const ExportSele
     subject.RangeClass = shared::FrequencyRangeClass(subject.PartNumber);
 
     std::optional<ExportPlan> plan;
-    shared::RunReportingErrors(
+    const bool made = shared::RunReportingErrors(
         messages, kProgramTitle,
         [&] {
             plan = ExportPlan{subject, MakeExportGrid(subject)};
         },
         kReportForm);
+    if (failed != nullptr) {
+        *failed = !made;
+    }
     return plan;
 }
 
