@@ -7,6 +7,7 @@
 #include "shared/dialogs/twips.h"
 #include "shared/platform/services.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
@@ -140,7 +141,13 @@ bool FrmLibrary::eventFilter(QObject* watched, QEvent* event) {
         // can take it back without racing the focus change still under way.
         if (!movingFocus_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             QMetaObject::invokeMethod(
-                this, [this, watched] { LeaveBox(watched); }, Qt::QueuedConnection);
+                this,
+                [this, watched] {
+                    // A box that has the focus again was not left after all: a Plot that
+                    // refused it has already said why.
+                    if (QApplication::focusWidget() != watched) LeaveBox(watched);
+                },
+                Qt::QueuedConnection);
     } else if (event->type() == QEvent::FocusIn) {
         // GotFocus: the whole text is selected, so typing replaces it. Queued, so the
         // click that gave the focus does not undo the selection.

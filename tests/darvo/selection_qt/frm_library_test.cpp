@@ -239,6 +239,17 @@ TEST_F(FrmLibraryTest, PlotByMouseAndByEnterHandsTheCurveOverOrRefusesTheDuplica
     EXPECT_EQ(host_.curvesAdded.size(), 1U);
     EXPECT_EQ(table_.At(1).AmbientTemperature, 50.0F);
 
+    // A refused box stops the request with one message and gets the focus back.
+    TypeInto("txtAmbientTemp", QStringLiteral("abc"));
+    fake_.messages.Clear();
+    QTest::mouseClick(Child<QPushButton>("cmdPlot"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+    EXPECT_EQ(fake_.messages.Shown()[0].text,
+              "Ambient Temperature is invalid!\r\nPlease enter a Number from -55 to 125 [C]");
+    EXPECT_EQ(QApplication::focusWidget(), Child<QLineEdit>("txtAmbientTemp"));
+    EXPECT_EQ(table_.ChartCount(), 2);
+
     // A failing chart window is reported, and the table stays as it was.
     TypeInto("txtAmbientTemp", QStringLiteral("60"));
     host_.windowFails = true;
