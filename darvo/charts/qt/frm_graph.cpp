@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -265,6 +266,11 @@ void FrmGraph::Form_Resize() {
 void FrmGraph::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) Form_Resize();
     QWidget::changeEvent(event);
+}
+
+void FrmGraph::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    shared::RunWindowEntry(services_.Messages, kChartProgramTitle, [this] { Form_Resize(); });
 }
 
 void FrmGraph::closeEvent(QCloseEvent* event) {
