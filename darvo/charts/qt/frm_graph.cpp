@@ -11,12 +11,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QResizeEvent>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QResizeEvent>
 #include <QStatusBar>
 
 #include <cmath>
@@ -36,6 +36,19 @@ QColor ToQColor(shared::Rgb rgb) {
 shared::Rgb ToRgb(const QColor& color) {
     return shared::Rgb{static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
                        static_cast<std::uint8_t>(color.blue())};
+}
+
+// The conditions of a temperature-rise curve are longer than their label at 9 pt in
+// this platform's Arial metrics; a smaller size keeps them whole rather than cut off.
+void FitText(QLabel& label, const QString& text) {
+    constexpr double kSmallestPointSize = 6.5;
+    QFont font = label.parentWidget()->font();
+    while (QFontMetrics(font).horizontalAdvance(text) > label.width() &&
+           font.pointSizeF() > kSmallestPointSize)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label.setFont(font);
+    label.setText(text);
+    label.setToolTip(text);
 }
 
 }  // namespace
@@ -188,7 +201,7 @@ void FrmGraph::ShowLegends() {
         lblStatus_[i]->setText(QString::fromStdString(legends_[i].PartNumber));
         // A curve without conditions (AC voltage) keeps the label as it stands.
         if (!legends_[i].Conditions.empty())
-            lblPara_[i]->setText(QString::fromStdString(legends_[i].Conditions));
+            FitText(*lblPara_[i], QString::fromStdString(legends_[i].Conditions));
     }
 }
 
