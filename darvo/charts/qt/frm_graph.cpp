@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -81,6 +82,7 @@ void FrmGraph::BuildControls() {
     // Focus lets the keyboard reach the Chart popup (menu key, Shift+F10).
     picGraph_->setFocusPolicy(Qt::StrongFocus);
     picGraph_->setAccessibleName(QStringLiteral("Chart"));
+    picGraph_->installEventFilter(this);
     connect(picGraph_, &shared::CanvasWidget::mouseMoved, this,
             Guarded([this](Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, double x, double y) {
                 picGraph_MouseMove(buttons, shift, x, y);
@@ -230,12 +232,30 @@ void FrmGraph::OpenPopup(QPoint globalPosition) {
     mnuChart_->popup(globalPosition);
 }
 
-void FrmGraph::contextMenuEvent(QContextMenuEvent* event) {
-    // The mouse opens the popup on the right button's press (picGraph_MouseDown); the
-    // keyboard's menu key opens it over the chart, also only while no point is shown.
-    if (event->reason() == QContextMenuEvent::Keyboard && !readout_.CursorActive() && !readout_.CursorHeld())
+void FrmGraph::OpenPopupFromKeyboard() {
+    // Offered, as by the mouse, only while no point is shown.
+    if (!readout_.CursorActive() && !readout_.CursorHeld())
         OpenPopup(picGraph_->mapToGlobal(picGraph_->rect().center()));
+}
+
+void FrmGraph::contextMenuEvent(QContextMenuEvent* event) {
+    // The mouse opens the popup on the right button's press (picGraph_MouseDown).
+    if (event->reason() == QContextMenuEvent::Keyboard) OpenPopupFromKeyboard();
     event->accept();
+}
+
+bool FrmGraph::eventFilter(QObject* watched, QEvent* event) {
+    // The menu key and Shift+F10 on the focused chart open the Chart popup over it.
+    if (watched == picGraph_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Menu ||
+            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            shared::RunWindowEntry(services_.Messages, kChartProgramTitle,
+                                   [this] { OpenPopupFromKeyboard(); });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FrmGraph::mnuChartExpand_Click() {

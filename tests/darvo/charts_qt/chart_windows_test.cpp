@@ -246,6 +246,32 @@ TEST_F(ChartWindowsTest, OverFrequencyTheDialogShowsKilohertzAsLabelsOnly) {
     EXPECT_TRUE(fake.messages.Shown().empty());
 }
 
+TEST_F(ChartWindowsTest, TheKeyboardOpensThePopupAndItsMnemonicsRunTheCommands) {
+    FrmGraph* window = Plot(kCapTemp, 0);
+    ASSERT_NE(window, nullptr);
+    QWidget& picture = window->Picture();
+    picture.setFocus();
+    EXPECT_EQ(picture.focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(&picture, Qt::Key_Menu);
+    QMenu& popup = window->PopupMenu();
+    ASSERT_TRUE(popup.isVisible());
+    bool shown = false;
+    WhenDialogShown([&](FrmSetAxis& dialog) {
+        shown = true;
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(&popup, Qt::Key_E);
+    QApplication::processEvents();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(popup.isVisible());
+
+    // While the readout shows a point the popup is not offered, by mouse or key.
+    QTest::mouseMove(&picture, PixelOf(window, 0, 100));
+    ASSERT_TRUE(window->Readout().CursorActive());
+    QTest::keyClick(&picture, Qt::Key_Menu);
+    EXPECT_FALSE(popup.isVisible());
+}
+
 TEST_F(ChartWindowsTest, PrintCommandsGoToTheHost) {
     FrmGraph* window = Plot(kCapTemp, 0);
     window->mnuFilePrint_Click();
