@@ -66,7 +66,7 @@ void CapacitorSweep(benchmark::State& state) {
     OperatingPointResult result;
     ChartPointTable points;
     for (auto _ : state) {
-        const ChartSweepPlan plan = PlanCapacitorChart(record, conditions, "Impedance", result);
+        const ChartSweepPlan plan = PlanCapacitorChart(record, conditions, ChartKind::Impedance, result);
         SweepCapacitorChart(record, conditions, plan, result, points);
         benchmark::DoNotOptimize(points);
     }
@@ -79,7 +79,7 @@ void InductorSweep(benchmark::State& state) {
     OperatingPointResult result;
     ChartPointTable points;
     for (auto _ : state) {
-        const ChartSweepPlan plan = PlanInductorChart(record, "Impedance");
+        const ChartSweepPlan plan = PlanInductorChart(record, ChartKind::Impedance);
         SweepInductorChart(record, plan, result, points);
         benchmark::DoNotOptimize(points);
     }

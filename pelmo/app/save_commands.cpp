@@ -28,8 +28,7 @@ constexpr shared::ErrorNumberForm kReportForm = shared::ErrorNumberForm::Trailin
 
 ExportSelection ExportSelectionOf(const SelectionWindowState& state) {
     ExportSelection selection;
-    selection.Product =
-        state.Product == ProductKind::Inductor ? ExportProduct::Inductor : ExportProduct::Capacitor;
+    selection.Product = state.Product;
     selection.PartNumber = state.PartNumber.Text;
     selection.CodeSystem = state.CodeSystem;
     selection.Connection = state.Connection();

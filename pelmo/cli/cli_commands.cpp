@@ -81,7 +81,7 @@ bool ChartOffered(ChartKind kind, const CliPart& part) {
     MenuInputs inputs;
     inputs.AnySelection = true;
     inputs.PartChosen = true;
-    inputs.Inductor = part.Kind == ExportProduct::Inductor;
+    inputs.Inductor = part.Kind == ProductKind::Inductor;
     inputs.RangeClass = part.RangeClass;
     return pelmo::ChartOffered(kind, ComputeMenuState(inputs));
 }
@@ -198,8 +198,8 @@ int RunSweep(const CliOptions& options, const Library& library, char separator, 
     const CapacitorConditions conditions = CapacitorConditionsOf(options, *part, texts, separator);
     if (!shared::RunReportingErrors(messages, title, [&] {
             plan = part->Capacitor != nullptr
-                       ? PlanCapacitorChart(*part->Capacitor, conditions, ChartName(*kind), result, &messages)
-                       : PlanInductorChart(*part->Inductor, ChartName(*kind));
+                       ? PlanCapacitorChart(*part->Capacitor, conditions, *kind, result, &messages)
+                       : PlanInductorChart(*part->Inductor, *kind);
         })) {
         return kCliFailed;
     }

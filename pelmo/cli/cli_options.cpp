@@ -45,12 +45,12 @@ std::vector<std::string_view> AllowedOptions(CliCommand command, ExportFormat fo
     return {};
 }
 
-ExportProduct ParseKind(const std::string& value) {
+ProductKind ParseKind(const std::string& value) {
     if (value == "cap") {
-        return ExportProduct::Capacitor;
+        return ProductKind::Capacitor;
     }
     if (value == "ind") {
-        return ExportProduct::Inductor;
+        return ProductKind::Inductor;
     }
     throw shared::CliUsageError("--kind takes cap or ind, not \"" + value + "\"");
 }

@@ -27,7 +27,7 @@ struct CliOptions {
     CliCommand Command = CliCommand::Help;
     ExportFormat Format = ExportFormat::Touchstone;  // export and export-all
     std::optional<std::string> LibraryFolder;        // --library; else the program folder
-    ExportProduct Kind = ExportProduct::Capacitor;   // list and export-all
+    ProductKind Kind = ProductKind::Capacitor;       // list and export-all
     shared::CodeSystem CodeSystem = shared::Eia;
     std::string PartNumber;                        // --part
     std::optional<std::string> FrequencyText;      // --freq [MHz]

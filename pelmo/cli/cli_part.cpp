@@ -32,7 +32,7 @@ std::optional<CliPart> FindCliPart(const Library& library, std::string_view type
     if (const auto index = capacitors.Find(key)) {
         part.Capacitor = RecordAt(library.CapacitorTable, *index);
         if (part.Capacitor != nullptr) {
-            part.Kind = ExportProduct::Capacitor;
+            part.Kind = ProductKind::Capacitor;
             part.Index = *index;
             part.PartNumber = capacitors.Spelling(key).value_or(std::string(key));
             part.UpperFrequency = part.Capacitor->UpperFrequency;
@@ -44,7 +44,7 @@ std::optional<CliPart> FindCliPart(const Library& library, std::string_view type
         if (part.Inductor == nullptr) {
             return std::nullopt;
         }
-        part.Kind = ExportProduct::Inductor;
+        part.Kind = ProductKind::Inductor;
         part.Index = *index;
         part.PartNumber = library.InductorPartIndex.Spelling(key).value_or(std::string(key));
         part.UpperFrequency = part.Inductor->UpperFrequency;
@@ -53,10 +53,10 @@ std::optional<CliPart> FindCliPart(const Library& library, std::string_view type
     return part;
 }
 
-std::vector<std::string> PartNumbersOf(const Library& library, ExportProduct kind,
+std::vector<std::string> PartNumbersOf(const Library& library, ProductKind kind,
                                        shared::CodeSystem codeSystem) {
     std::vector<std::string> numbers;
-    if (kind == ExportProduct::Capacitor) {
+    if (kind == ProductKind::Capacitor) {
         numbers.reserve(library.CapacitorTable.size());
         for (const CapacitorRecord& record : library.CapacitorTable) {
             if (!record.PartNumber[codeSystem].empty()) {

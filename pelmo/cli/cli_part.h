@@ -22,7 +22,7 @@ struct Library;
 // first and then among the inductors; part numbers of the two kinds never coincide
 // (inductors start with "PW").
 struct CliPart {
-    ExportProduct Kind = ExportProduct::Capacitor;
+    ProductKind Kind = ProductKind::Capacitor;
     std::int32_t Index = 0;  // into the table of its kind
     // The part number as the library writes it, whatever letter case was typed: every
     // position test (class, series, size) reads the library's spelling.
@@ -41,7 +41,7 @@ std::optional<CliPart> FindCliPart(const Library& library, std::string_view type
 // The part numbers a list box of the kind holds, in table order: the capacitors that
 // have a part number in the notation (the table in that notation's catalogue order), or
 // every inductor in file order.
-std::vector<std::string> PartNumbersOf(const Library& library, ExportProduct kind,
+std::vector<std::string> PartNumbersOf(const Library& library, ProductKind kind,
                                        shared::CodeSystem codeSystem);
 
 }  // namespace pelmo

@@ -22,7 +22,7 @@ struct Library;
 // failed part never leaves a partial file and never stops the others.
 struct ExportAllRequest {
     ExportFormat Format = ExportFormat::Touchstone;
-    ExportProduct Kind = ExportProduct::Capacitor;
+    ProductKind Kind = ProductKind::Capacitor;
     shared::CodeSystem CodeSystem = shared::Eia;
     std::string Folder;  // must exist
     unsigned Jobs = 1;   // worker threads, at least 1

@@ -84,7 +84,7 @@ std::optional<ImpedanceReadouts> RefreshedReadouts(const Library& library, const
             OperatingPointResult result;
             const double omega = AngularFrequencyFromMegahertz(frequency);
             const auto index = static_cast<std::size_t>(plan.Subject.PartIndex);
-            if (plan.Subject.Product == ExportProduct::Inductor) {
+            if (plan.Subject.Product == ProductKind::Inductor) {
                 EvaluateInductor(library.InductorTable.at(index), omega, result, &messages);
             } else {
                 EvaluateCapacitor(library.CapacitorTable.at(index), omega, ConditionsOf(job, plan, separator),

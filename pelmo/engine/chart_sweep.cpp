@@ -16,10 +16,10 @@ namespace pelmo {
 
 namespace {
 
-ChartSweepPlan PlanFor(int rangeClass, std::string_view chartName, float upperFrequency, double srf) {
+ChartSweepPlan PlanFor(int rangeClass, ChartKind chart, float upperFrequency, double srf) {
     ChartSweepPlan plan;
     plan.RangeClass = rangeClass;
-    const std::optional<FrequencySpan> span = ChartFrequencySpan(rangeClass, chartName, upperFrequency, srf);
+    const std::optional<FrequencySpan> span = ChartFrequencySpan(rangeClass, chart, upperFrequency, srf);
     if (!span) {
         plan.Refusal = ChartSweepRefusal::NoFrequencyRangeClass;
         return plan;
@@ -39,8 +39,7 @@ std::vector<double> GridOf(const ChartSweepPlan& plan) {
 }  // namespace
 
 ChartSweepPlan PlanCapacitorChart(const CapacitorRecord& record, const CapacitorConditions& conditions,
-                                  std::string_view chartName, OperatingPointResult& result,
-                                  shared::Messages* messages) {
+                                  ChartKind chart, OperatingPointResult& result, shared::Messages* messages) {
     const int rangeClass = shared::FrequencyRangeClass(conditions.PartNumber);
     if (rangeClass == 0) {
         ChartSweepPlan plan;
@@ -48,8 +47,8 @@ ChartSweepPlan PlanCapacitorChart(const CapacitorRecord& record, const Capacitor
         return plan;
     }
     double srf = 0.0;
-    const bool apparentInductance = chartName == ChartName(ChartKind::ApparentInductance);
-    if (apparentInductance || chartName == ChartName(ChartKind::ApparentCapacitance)) {
+    const bool apparentInductance = chart == ChartKind::ApparentInductance;
+    if (apparentInductance || chart == ChartKind::ApparentCapacitance) {
         EvaluateCapacitor(record, 1.0, conditions, result, messages);
         srf = result.ResonantFrequency;
     }
@@ -60,12 +59,12 @@ ChartSweepPlan PlanCapacitorChart(const CapacitorRecord& record, const Capacitor
         plan.RangeClass = rangeClass;
         return plan;
     }
-    return PlanFor(rangeClass, chartName, record.UpperFrequency, srf);
+    return PlanFor(rangeClass, chart, record.UpperFrequency, srf);
 }
 
-ChartSweepPlan PlanInductorChart(const InductorRecord& record, std::string_view chartName) {
+ChartSweepPlan PlanInductorChart(const InductorRecord& record, ChartKind chart) {
     const int rangeClass = shared::FrequencyRangeClass(record.PartNumber);
-    return PlanFor(rangeClass, chartName, record.UpperFrequency, record.SelfResonance);
+    return PlanFor(rangeClass, chart, record.UpperFrequency, record.SelfResonance);
 }
 
 void SweepCapacitorChart(const CapacitorRecord& record, const CapacitorConditions& conditions,

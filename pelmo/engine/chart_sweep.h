@@ -73,12 +73,12 @@ struct ChartSweepPlan {
 // precision), since the sweep would then start beyond the data. Raises
 // shared::RuntimeError when the part cannot be evaluated.
 ChartSweepPlan PlanCapacitorChart(const CapacitorRecord& record, const CapacitorConditions& conditions,
-                                  std::string_view chartName, OperatingPointResult& result,
+                                  ChartKind chart, OperatingPointResult& result,
                                   shared::Messages* messages = nullptr);
 
 // Plans an inductor chart; the SRF is the record's, which is what the selection
 // window's last evaluation of the part left.
-ChartSweepPlan PlanInductorChart(const InductorRecord& record, std::string_view chartName);
+ChartSweepPlan PlanInductorChart(const InductorRecord& record, ChartKind chart);
 
 // The 201 points of a planned chart. Evaluates into result point by point, so every
 // point carries the fields as the window's result holds them then, stale ones included

@@ -8,23 +8,22 @@ namespace pelmo {
 
 namespace {
 
-bool IsOneOf(std::string_view name, std::initializer_list<ChartKind> kinds) {
-    for (ChartKind kind : kinds) {
-        if (ChartName(kind) == name) {
+bool IsOneOf(ChartKind kind, std::initializer_list<ChartKind> kinds) {
+    for (ChartKind k : kinds) {
+        if (k == kind) {
             return true;
         }
     }
     return false;
 }
 
-FrequencySpan InductorSpan(std::string_view chartName, double fmax, double srf) {
+FrequencySpan InductorSpan(ChartKind chart, double fmax, double srf) {
     constexpr double kStart = 10e6;
     const double u = srf != 0.0 ? srf : fmax;
-    if (IsOneOf(chartName,
-                {ChartKind::Smith, ChartKind::Magnitude, ChartKind::Phase, ChartKind::Impedance})) {
+    if (IsOneOf(chart, {ChartKind::Smith, ChartKind::Magnitude, ChartKind::Phase, ChartKind::Impedance})) {
         return {kStart, fmax};
     }
-    if (IsOneOf(chartName, {ChartKind::Q, ChartKind::ApparentInductance})) {
+    if (IsOneOf(chart, {ChartKind::Q, ChartKind::ApparentInductance})) {
         return {kStart, 0.98 * u};
     }
     return {kStart, u};
@@ -32,19 +31,19 @@ FrequencySpan InductorSpan(std::string_view chartName, double fmax, double srf) 
 
 }  // namespace
 
-std::optional<FrequencySpan> ChartFrequencySpan(int rangeClass, std::string_view chartName,
-                                                float upperFrequency, double srf) {
+std::optional<FrequencySpan> ChartFrequencySpan(int rangeClass, ChartKind chart, float upperFrequency,
+                                                double srf) {
     const double fmax = upperFrequency;
     if (rangeClass == 1) {
-        return InductorSpan(chartName, fmax, srf);
+        return InductorSpan(chart, fmax, srf);
     }
     if (rangeClass < 2 || rangeClass > 6) {
         return std::nullopt;
     }
-    if (chartName == ChartName(ChartKind::ApparentInductance)) {
+    if (chart == ChartKind::ApparentInductance) {
         return FrequencySpan{1.1 * srf, fmax};
     }
-    if (chartName == ChartName(ChartKind::ApparentCapacitance)) {
+    if (chart == ChartKind::ApparentCapacitance) {
         const bool srfInRange = static_cast<float>(srf) < upperFrequency;
         // With the SRF beyond the data the whole curve is capacitive, and classes 3, 5
         // and 6 start lower to show more of it.

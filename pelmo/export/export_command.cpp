@@ -70,11 +70,11 @@ std::optional<ExportPlan> PrepareExport(const Library& library, const ExportSele
     ExportSubject subject;
     subject.Product = selection.Product;
     subject.Connection =
-        selection.Product == ExportProduct::Inductor ? CircuitMode::Series : selection.Connection;
+        selection.Product == ProductKind::Inductor ? CircuitMode::Series : selection.Connection;
     subject.TemperatureText = selection.TemperatureText;
     subject.BiasText = selection.BiasText;
 
-    if (selection.Product == ExportProduct::Capacitor) {
+    if (selection.Product == ProductKind::Capacitor) {
         const shared::KeyCollection& lookup = library.PartIndex[selection.CodeSystem];
         const auto index = lookup.Find(selection.PartNumber);
         const CapacitorRecord* record = index ? RecordAt(library.CapacitorTable, *index) : nullptr;

@@ -46,7 +46,7 @@ std::string SpiceSavedText(const std::string& path);
 
 // The selection window's state when a save command starts.
 struct ExportSelection {
-    ExportProduct Product = ExportProduct::Capacitor;
+    ProductKind Product = ProductKind::Capacitor;
     std::string PartNumber;  // the part-number box text
     shared::CodeSystem CodeSystem = shared::Eia;
     CircuitMode Connection = CircuitMode::Series;

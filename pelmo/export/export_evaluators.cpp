@@ -44,7 +44,7 @@ const Record& RecordAt(const std::vector<Record>& table, int index) {
 GridPointEvaluator SubjectEvaluator(const Library& library, const ExportSubject& subject, double temperature,
                                     double bias, shared::CodeSystem codeSystem, OperatingPointResult& result,
                                     shared::Messages* messages) {
-    if (subject.Product == ExportProduct::Inductor) {
+    if (subject.Product == ProductKind::Inductor) {
         return InductorGridEvaluator(RecordAt(library.InductorTable, subject.PartIndex), result, messages);
     }
     CapacitorConditions conditions;

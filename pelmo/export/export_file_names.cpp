@@ -11,7 +11,7 @@ std::string ConditionsInBrackets(const ExportSubject& subject) {
 }  // namespace
 
 std::string TouchstoneFileName(const ExportSubject& subject) {
-    if (subject.Product == ExportProduct::Inductor) {
+    if (subject.Product == ProductKind::Inductor) {
         return subject.PartNumber + ".s2p";
     }
     std::string name = subject.PartNumber + (subject.Connection == CircuitMode::Shunt ? "shunt" : "series");
@@ -22,7 +22,7 @@ std::string TouchstoneFileName(const ExportSubject& subject) {
 }
 
 std::string ImpedanceFileName(const ExportSubject& subject) {
-    if (subject.Product == ExportProduct::Capacitor && subject.ConditionDependent) {
+    if (subject.Product == ProductKind::Capacitor && subject.ConditionDependent) {
         return subject.PartNumber + ConditionsInBrackets(subject) + ".txt";
     }
     return subject.PartNumber + ".txt";

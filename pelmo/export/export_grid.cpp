@@ -25,8 +25,8 @@ const char* const kExportSource = "pelmo:ExportGrid";
 
 }  // namespace
 
-int ExportPointCount(ExportProduct product, float upperFrequency) noexcept {
-    if (product == ExportProduct::Capacitor && upperFrequency == kHighFrequencyLimit) {
+int ExportPointCount(ProductKind product, float upperFrequency) noexcept {
+    if (product == ProductKind::Capacitor && upperFrequency == kHighFrequencyLimit) {
         return kHighFrequencyPointCount;
     }
     return kPointCount;

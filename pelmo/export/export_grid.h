@@ -20,7 +20,7 @@ struct ExportGrid {
 
 // N: 402 for a capacitor whose upper frequency is exactly 20 GHz in single precision
 // (the high-frequency parts' files have always had twice the points), 201 otherwise.
-int ExportPointCount(ExportProduct product, float upperFrequency) noexcept;
+int ExportPointCount(ProductKind product, float upperFrequency) noexcept;
 
 // Fs of a class: 10 MHz (1), 100 MHz (2), 300 kHz (3, 4, 6), 30 kHz (5). A class outside
 // 1..6 has no grid and raises shared::RuntimeError 5 (invalid procedure call) naming the

@@ -2,21 +2,20 @@
 #define PELMO_EXPORT_EXPORT_SUBJECT_H
 
 #include "pelmo/engine/circuit_mode.h"
+#include "pelmo/library/product_kind.h"
 
 #include <string>
 
 namespace pelmo {
-
-// Which table the exported part comes from. Capacitors carry conditions and a
-// connection; inductors are always written as series parts.
-enum class ExportProduct { Capacitor, Inductor };
 
 // Everything the two export files say about the part, taken from the selection window
 // when the command runs. The texts are the window's own, written without conversion:
 // the part number untrimmed, the temperature and bias exactly as typed (they go into
 // comment lines and file names, never into a number field).
 struct ExportSubject {
-    ExportProduct Product = ExportProduct::Capacitor;
+    // Capacitors carry conditions and a connection; inductors are always written as
+    // series parts.
+    ProductKind Product = ProductKind::Capacitor;
     std::string PartNumber;
     // Index of the part in its library table, for the evaluation behind the rows.
     int PartIndex = 0;

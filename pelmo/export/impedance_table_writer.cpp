@@ -29,7 +29,7 @@ std::vector<std::string> ImpedanceHeaderLines(const ExportSubject& subject, cons
                                               const ImpedanceReadouts& readouts, char separator) {
     std::vector<std::string> lines;
     lines.push_back("!Orvane Part Number:" + subject.PartNumber);
-    if (subject.Product == ExportProduct::Capacitor) {
+    if (subject.Product == ProductKind::Capacitor) {
         lines.push_back("!Operation Temp=" + subject.TemperatureText +
                         "[C], DC Bias Voltage=" + subject.BiasText + "[V]");
     }

@@ -34,7 +34,7 @@ void RequireFiniteParameters(const SpiceModel& model) {
 SpiceModel CapacitorSpiceModel(const CapacitorRecord& record, const PreparedCapacitor& prepared,
                                double operatingFrequency) {
     SpiceModel model;
-    model.Product = ExportProduct::Capacitor;
+    model.Product = ProductKind::Capacitor;
     model.OperatingFrequency = operatingFrequency;
     model.Parameters = {
         {"c1", prepared.EffectiveC1},
@@ -58,7 +58,7 @@ SpiceModel CapacitorSpiceModel(const CapacitorRecord& record, const PreparedCapa
 
 SpiceModel InductorSpiceModel(const InductorRecord& record, double operatingFrequency) {
     SpiceModel model;
-    model.Product = ExportProduct::Inductor;
+    model.Product = ProductKind::Inductor;
     model.OperatingFrequency = operatingFrequency;
     model.Parameters = {
         {"rs", record.RsCoef},
@@ -77,7 +77,7 @@ SpiceModel InductorSpiceModel(const InductorRecord& record, double operatingFreq
 SpiceModel SubjectSpiceModel(const Library& library, const ExportSubject& subject, double temperature,
                              double bias, shared::CodeSystem codeSystem, double operatingFrequency) {
     SpiceModel model;
-    if (subject.Product == ExportProduct::Inductor) {
+    if (subject.Product == ProductKind::Inductor) {
         model = InductorSpiceModel(RecordAt(library.InductorTable, subject.PartIndex), operatingFrequency);
     } else {
         const CapacitorRecord& record = RecordAt(library.CapacitorTable, subject.PartIndex);

@@ -26,7 +26,7 @@ struct SpiceParameter {
 // The values of a part's equivalent circuit as the netlist carries them: exactly the
 // doubles the engine computes with, so the simulator reproduces the engine's impedance.
 struct SpiceModel {
-    ExportProduct Product = ExportProduct::Capacitor;
+    ProductKind Product = ProductKind::Capacitor;
     shared::CodeSystem CodeSystem = shared::Eia;  // the notation the part number is shown in
     double OperatingFrequency = 0.0;              // [Hz]; also the parameter "fop"
     std::vector<SpiceParameter> Parameters;       // in the order of the params: list

@@ -58,7 +58,7 @@ std::vector<std::string> HeaderLines(const ExportSubject& subject, const SpiceMo
         "* SPICE model of " + subject.PartNumber + " for ngspice",
         "* Part number: " + subject.PartNumber + " (" + notation + " notation)",
     };
-    if (subject.Product == ExportProduct::Capacitor && subject.ConditionDependent) {
+    if (subject.Product == ProductKind::Capacitor && subject.ConditionDependent) {
         lines.push_back("* Operation Temp=" + subject.TemperatureText +
                         "[C], DC Bias Voltage=" + subject.BiasText + "[V]");
     }
@@ -75,7 +75,7 @@ std::vector<std::string> HeaderLines(const ExportSubject& subject, const SpiceMo
     lines.push_back("*   .include " + subject.PartNumber + ".cir");
     lines.push_back("*   X1 node1 node2 " + subject.PartNumber);
     // The example doubles the value a sensitivity analysis varies first.
-    const std::string example = subject.Product == ExportProduct::Inductor ? "l0" : "c1";
+    const std::string example = subject.Product == ProductKind::Inductor ? "l0" : "c1";
     lines.push_back("* Any parameter below can be set per instance, for example");
     lines.push_back("*   X2 node1 node2 " + subject.PartNumber + " " + example + "=" +
                     SpiceNumberText(2.0 * ParameterValue(model, example)));
@@ -133,7 +133,7 @@ std::vector<std::string> SpiceModelLines(const ExportSubject& subject, const Spi
         lines.push_back("+ " + parameter.Name + "=" + SpiceNumberText(parameter.Value));
     }
     const std::vector<std::string> elements =
-        subject.Product == ExportProduct::Inductor ? InductorElements() : CapacitorElements();
+        subject.Product == ProductKind::Inductor ? InductorElements() : CapacitorElements();
     lines.insert(lines.end(), elements.begin(), elements.end());
     lines.push_back(".ends " + subject.PartNumber);
     return lines;

@@ -20,7 +20,7 @@ std::string Value(double value) {
 }
 
 void AddConnectionBlock(const ExportSubject& subject, std::vector<std::string>& lines) {
-    if (subject.Product == ExportProduct::Inductor) {
+    if (subject.Product == ProductKind::Inductor) {
         lines.insert(lines.end(), {"!These Parameters are Measured in Series Mode Connection",
                                    "!       o--www--o", "!Port1             Port2", "!       o-------o"});
     } else if (subject.Connection == CircuitMode::Shunt) {
@@ -39,7 +39,7 @@ std::vector<std::string> TouchstoneHeaderLines(const ExportSubject& subject, con
     std::vector<std::string> lines;
     lines.push_back("!Orvane Part Number:" + subject.PartNumber);
     AddConnectionBlock(subject, lines);
-    if (subject.Product == ExportProduct::Capacitor) {
+    if (subject.Product == ProductKind::Capacitor) {
         lines.push_back("!Operation Temp=" + subject.TemperatureText +
                         "[C], DC Bias Voltage=" + subject.BiasText + "[V]");
     }

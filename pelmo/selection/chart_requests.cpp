@@ -69,9 +69,9 @@ bool ChartRequests::Draw(ChartKind kind, SParameter sParameter) {
     // The sweep evaluates as the window's own result would, stale fields included, but
     // into a copy: the readouts go on describing the operating point the user chose.
     OperatingPointResult result = selection_.Result();
-    const ChartSweepPlan plan = capacitor ? PlanCapacitorChart(library_.CapacitorTable.at(u), conditions,
-                                                               ChartName(kind), result, &messages_)
-                                          : PlanInductorChart(library_.InductorTable.at(u), ChartName(kind));
+    const ChartSweepPlan plan =
+        capacitor ? PlanCapacitorChart(library_.CapacitorTable.at(u), conditions, kind, result, &messages_)
+                  : PlanInductorChart(library_.InductorTable.at(u), kind);
     if (plan.Refusal == ChartSweepRefusal::ApparentInductanceNotAvailable) {
         messages_.Show(kApparentInductanceNotAvailableText, shared::MessageIcon::Exclamation, kProgramTitle);
         return false;

@@ -103,10 +103,10 @@ private:
         if (capacitor) {
             const pelmo::CapacitorRecord& record = library_.CapacitorTable[index];
             conditions.PartNumber = record.PartNumber[shared::Eia];
-            plan = pelmo::PlanCapacitorChart(record, conditions, chartName, result);
+            plan = pelmo::PlanCapacitorChart(record, conditions, kind, result);
             if (plan.RangeClass == 4) slot.UpperFrequency = record.UpperFrequency;
         } else {
-            plan = pelmo::PlanInductorChart(library_.InductorTable[index], chartName);
+            plan = pelmo::PlanInductorChart(library_.InductorTable[index], kind);
         }
         if (plan.Refusal != pelmo::ChartSweepRefusal::None ||
             slotTable.CheckChartOpen(slot) != pelmo::ChartOpenRefusal::None) {

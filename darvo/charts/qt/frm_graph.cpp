@@ -13,9 +13,11 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QResizeEvent>
 #include <QStatusBar>
 
 #include <cmath>
@@ -35,6 +37,19 @@ QColor ToQColor(shared::Rgb rgb) {
 shared::Rgb ToRgb(const QColor& color) {
     return shared::Rgb{static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
                        static_cast<std::uint8_t>(color.blue())};
+}
+
+// The conditions of a temperature-rise curve are longer than their label at 9 pt in
+// this platform's Arial metrics; a smaller size keeps them whole rather than cut off.
+void FitText(QLabel& label, const QString& text) {
+    constexpr double kSmallestPointSize = 6.5;
+    QFont font = label.parentWidget()->font();
+    while (QFontMetrics(font).horizontalAdvance(text) > label.width() &&
+           font.pointSizeF() > kSmallestPointSize)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label.setFont(font);
+    label.setText(text);
+    label.setToolTip(text);
 }
 
 }  // namespace
@@ -67,6 +82,7 @@ void FrmGraph::BuildControls() {
     // Focus lets the keyboard reach the Chart popup (menu key, Shift+F10).
     picGraph_->setFocusPolicy(Qt::StrongFocus);
     picGraph_->setAccessibleName(QStringLiteral("Chart"));
+    picGraph_->installEventFilter(this);
     connect(picGraph_, &shared::CanvasWidget::mouseMoved, this,
             Guarded([this](Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, double x, double y) {
                 picGraph_MouseMove(buttons, shift, x, y);
@@ -187,7 +203,7 @@ void FrmGraph::ShowLegends() {
         lblStatus_[i]->setText(QString::fromStdString(legends_[i].PartNumber));
         // A curve without conditions (AC voltage) keeps the label as it stands.
         if (!legends_[i].Conditions.empty())
-            lblPara_[i]->setText(QString::fromStdString(legends_[i].Conditions));
+            FitText(*lblPara_[i], QString::fromStdString(legends_[i].Conditions));
     }
 }
 
@@ -216,12 +232,30 @@ void FrmGraph::OpenPopup(QPoint globalPosition) {
     mnuChart_->popup(globalPosition);
 }
 
-void FrmGraph::contextMenuEvent(QContextMenuEvent* event) {
-    // The mouse opens the popup on the right button's press (picGraph_MouseDown); the
-    // keyboard's menu key opens it over the chart, also only while no point is shown.
-    if (event->reason() == QContextMenuEvent::Keyboard && !readout_.CursorActive() && !readout_.CursorHeld())
+void FrmGraph::OpenPopupFromKeyboard() {
+    // Offered, as by the mouse, only while no point is shown.
+    if (!readout_.CursorActive() && !readout_.CursorHeld())
         OpenPopup(picGraph_->mapToGlobal(picGraph_->rect().center()));
+}
+
+void FrmGraph::contextMenuEvent(QContextMenuEvent* event) {
+    // The mouse opens the popup on the right button's press (picGraph_MouseDown).
+    if (event->reason() == QContextMenuEvent::Keyboard) OpenPopupFromKeyboard();
     event->accept();
+}
+
+bool FrmGraph::eventFilter(QObject* watched, QEvent* event) {
+    // The menu key and Shift+F10 on the focused chart open the Chart popup over it.
+    if (watched == picGraph_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Menu ||
+            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            shared::RunWindowEntry(services_.Messages, kChartProgramTitle,
+                                   [this] { OpenPopupFromKeyboard(); });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FrmGraph::mnuChartExpand_Click() {
@@ -265,6 +299,11 @@ void FrmGraph::Form_Resize() {
 void FrmGraph::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) Form_Resize();
     QWidget::changeEvent(event);
+}
+
+void FrmGraph::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    shared::RunWindowEntry(services_.Messages, kChartProgramTitle, [this] { Form_Resize(); });
 }
 
 void FrmGraph::closeEvent(QCloseEvent* event) {

@@ -105,7 +105,9 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void picGraph_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, double x, double y);
@@ -117,6 +119,7 @@ private:
     void ShowPanels();
     void ResetReadout();
     void OpenPopup(QPoint globalPosition);
+    void OpenPopupFromKeyboard();
     shared::Rgb FaceColor() const;
     ChartDrawOptions DrawOptions() const;
     int PixelsX(double twips) const;

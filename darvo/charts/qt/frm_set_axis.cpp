@@ -108,6 +108,10 @@ void FrmSetAxis::showEvent(QShowEvent* event) {
 }
 
 void FrmSetAxis::Form_Load() {
+    // The first box that can be typed into has the focus (Y From over frequency).
+    QLineEdit* first = txtX_[0]->isVisibleTo(this) ? txtX_[0] : txtY_[0];
+    first->setFocus(Qt::TabFocusReason);
+    first->selectAll();
     if (mainWindow_ == nullptr) return;
     adjustSize();
     const QRect main = mainWindow_->frameGeometry();

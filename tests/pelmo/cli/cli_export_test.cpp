@@ -45,7 +45,7 @@ std::string WriterBytes(bool touchstone, const ExportCase& exportCase, char sepa
     EXPECT_TRUE(SortCapacitors(library, shared::Eia));
     ExportSelection selection;
     selection.Product =
-        shared::IsInductorNumber(exportCase.partNumber) ? ExportProduct::Inductor : ExportProduct::Capacitor;
+        shared::IsInductorNumber(exportCase.partNumber) ? ProductKind::Inductor : ProductKind::Capacitor;
     selection.PartNumber = exportCase.partNumber;
     selection.Connection = exportCase.connection;
     selection.TemperatureText = exportCase.temperature;
@@ -66,7 +66,7 @@ std::string WriterBytes(bool touchstone, const ExportCase& exportCase, char sepa
     } else {
         OperatingPointResult readout;
         const double omega = AngularFrequencyFromMegahertz(exportCase.frequency);
-        if (selection.Product == ExportProduct::Inductor) {
+        if (selection.Product == ProductKind::Inductor) {
             EvaluateInductor(library.InductorTable.at(plan->Subject.PartIndex), omega, readout);
         } else {
             CapacitorConditions conditions;

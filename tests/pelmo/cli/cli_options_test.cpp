@@ -46,12 +46,12 @@ TEST(CliOptionsTest, ReadsEveryOptionOfEachCommand) {
 
     const CliOptions exportAll = Parse({"export-all", "s2p", "--out", "dir", "--kind", "ind", "--jobs", "3"});
     EXPECT_EQ(exportAll.Format, ExportFormat::Touchstone);
-    EXPECT_EQ(exportAll.Kind, ExportProduct::Inductor);
+    EXPECT_EQ(exportAll.Kind, ProductKind::Inductor);
     EXPECT_EQ(exportAll.OutputFolder, "dir");
     EXPECT_EQ(exportAll.Jobs, 3U);
 
     const CliOptions list = Parse({"list"});
-    EXPECT_EQ(list.Kind, ExportProduct::Capacitor);
+    EXPECT_EQ(list.Kind, ProductKind::Capacitor);
     EXPECT_EQ(list.CodeSystem, shared::Eia);
     EXPECT_EQ(Parse({"--help"}).Command, CliCommand::Help);
 }

@@ -20,15 +20,14 @@ namespace {
 // The names the save dialog proposes right after a part is chosen, from the library's
 // own records: conditions in brackets only for parts with a model, never for a SPICE
 // model, which carries them inside.
-std::vector<std::string> ProposedNames(ExportProduct kind, shared::CodeSystem code,
-                                       const std::string& format) {
+std::vector<std::string> ProposedNames(ProductKind kind, shared::CodeSystem code, const std::string& format) {
     const bool touchstone = format == "s2p";
     const bool spice = format == "spice";
     Library library = LoadLibrary(SmallLibraryFolder(), '.');
     EXPECT_TRUE(SortCapacitors(library, code));
     const std::string conditions = code == shared::Eia ? "(25,0)" : "(20,0)";
     std::vector<std::string> names;
-    if (kind == ExportProduct::Inductor) {
+    if (kind == ProductKind::Inductor) {
         for (const InductorRecord& record : library.InductorTable) {
             names.push_back(record.PartNumber + (touchstone ? ".s2p" : spice ? ".cir" : ".txt"));
         }
@@ -64,7 +63,7 @@ TEST(ExportAllTest, EveryPartNamedAsTheSaveDialogProposes) {
                                   SmallLibraryFolder());
         ASSERT_EQ(run.Exit, kCliDone) << run.Err;
         const std::vector<std::string> expected =
-            ProposedNames(row.kind == "ind" ? ExportProduct::Inductor : ExportProduct::Capacitor,
+            ProposedNames(row.kind == "ind" ? ProductKind::Inductor : ProductKind::Capacitor,
                           row.code == "eia" ? shared::Eia : shared::Jis, row.format);
         EXPECT_EQ(folder.Names(), expected);
         EXPECT_EQ(run.Out, std::to_string(expected.size()) + " of " + std::to_string(expected.size()) +
@@ -139,7 +138,7 @@ TEST(ExportAllTest, FailedWritesAreReportedPerPartAndLeaveNoFiles) {
     ASSERT_TRUE(SortCapacitors(library, shared::Eia));
     TemporaryFolder folder;
     ExportAllRequest request;
-    request.Kind = ExportProduct::Inductor;
+    request.Kind = ProductKind::Inductor;
     request.Folder = folder.Path();
     request.Jobs = 2;
     // Every file breaks off after 300 bytes, as on a full disk.

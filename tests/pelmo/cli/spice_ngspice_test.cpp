@@ -186,7 +186,7 @@ PartUnderTest CapacitorUnderTest(const Library& library, const SpiceCase& c) {
     part.Override = "c1=" + SpiceNumberText(2.0 * prepared.EffectiveC1);
     const float upper = record.UpperFrequency;
     part.Grid = ExportFrequencies(ExportStartFrequency(shared::FrequencyRangeClass(part.PartNumber)), upper,
-                                  ExportPointCount(ExportProduct::Capacitor, upper));
+                                  ExportPointCount(ProductKind::Capacitor, upper));
     part.Evaluate = [&record, conditions, prepared](double frequency) {
         const double omega = AngularFrequency(frequency);
         Expected expected;
@@ -221,7 +221,7 @@ PartUnderTest InductorUnderTest(const Library& library, const SpiceCase& c) {
     overridden.L0Exponent = record.L0Exponent + 0.05F;
     part.Override = "l0exp=" + SpiceNumberText(overridden.L0Exponent);
     part.Grid = ExportFrequencies(ExportStartFrequency(1), record.UpperFrequency,
-                                  ExportPointCount(ExportProduct::Inductor, record.UpperFrequency));
+                                  ExportPointCount(ProductKind::Inductor, record.UpperFrequency));
     part.Evaluate = [&record, overridden](double frequency) {
         const double omega = AngularFrequency(frequency);
         Expected expected;

@@ -27,13 +27,18 @@ struct SpanCase {
 };
 
 constexpr float kFmax = 6e9F;
+
+// The rows name their charts as the menus do, which keeps the table readable.
+ChartKind Kind(const char* name) {
+    return ChartKindFromName(name).value();
+}
 constexpr double kFmaxD = 6e9;
 
 class ChartSpans : public ::testing::TestWithParam<SpanCase> {};
 
 TEST_P(ChartSpans, StartAndEndByClassChartAndSrf) {
     const SpanCase& c = GetParam();
-    const std::optional<FrequencySpan> span = ChartFrequencySpan(c.rangeClass, c.chart, kFmax, c.srf);
+    const std::optional<FrequencySpan> span = ChartFrequencySpan(c.rangeClass, Kind(c.chart), kFmax, c.srf);
     ASSERT_TRUE(span.has_value());
     EXPECT_DOUBLE_EQ(span->Start, c.start);
     EXPECT_DOUBLE_EQ(span->End, c.end < 0.0 ? kFmaxD : c.end);
@@ -76,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Engine, ChartSpans, ::testing::Values(
 
 TEST(ChartSpans, AClassOutsideOneToSixHasNoSpan) {
     for (int rangeClass : {0, 7, -1}) {
-        EXPECT_FALSE(ChartFrequencySpan(rangeClass, "Impedance", kFmax, 1e9).has_value());
+        EXPECT_FALSE(ChartFrequencySpan(rangeClass, ChartKind::Impedance, kFmax, 1e9).has_value());
     }
 }
 
@@ -153,7 +158,7 @@ TEST(PlanCapacitorChart, RefusesAPartWithoutAClassBeforeEvaluatingAnything) {
     conditions.PartNumber = "KTW155R71H104KA88";
     OperatingPointResult result;
     result.ResonantFrequency = -1.0;
-    const ChartSweepPlan plan = PlanCapacitorChart(record, conditions, "Apparent Inductance", result);
+    const ChartSweepPlan plan = PlanCapacitorChart(record, conditions, ChartKind::ApparentInductance, result);
     EXPECT_EQ(plan.Refusal, ChartSweepRefusal::NoFrequencyRangeClass);
     EXPECT_EQ(result.ResonantFrequency, -1.0);
 }
@@ -174,7 +179,7 @@ TEST(PlanCapacitorChart, RefusesApparentInductanceThatWouldStartBeyondTheData) {
         const CapacitorRecord record = Class5Capacitor(row.fmax);
         OperatingPointResult result;
         const ChartSweepPlan plan =
-            PlanCapacitorChart(record, ConditionsFor(record), "Apparent Inductance", result);
+            PlanCapacitorChart(record, ConditionsFor(record), ChartKind::ApparentInductance, result);
         EXPECT_EQ(result.ResonantFrequency, srf);
         if (row.refused) {
             EXPECT_EQ(plan.Refusal, ChartSweepRefusal::ApparentInductanceNotAvailable) << row.fmax;
@@ -193,7 +198,7 @@ TEST(PlanCapacitorChart, ApparentCapacitanceEndsBelowTheSrf) {
     const CapacitorRecord record = Class5Capacitor(6e9F);
     OperatingPointResult result;
     const ChartSweepPlan plan =
-        PlanCapacitorChart(record, ConditionsFor(record), "Apparent Capacitance", result);
+        PlanCapacitorChart(record, ConditionsFor(record), ChartKind::ApparentCapacitance, result);
     ASSERT_EQ(plan.Refusal, ChartSweepRefusal::None);
     EXPECT_EQ(plan.RangeClass, 5);
     EXPECT_EQ(plan.Span.Start, 30e3);
@@ -216,7 +221,7 @@ TEST(SweepCapacitorChart, PointsAreBitIdenticalToSeparateEvaluations) {
         OperatingPointResult swept;
         swept.ApparentInductance = 42.0;  // left by some earlier evaluation
         OperatingPointResult single = swept;
-        const ChartSweepPlan plan = PlanCapacitorChart(record, conditions, "Impedance", swept);
+        const ChartSweepPlan plan = PlanCapacitorChart(record, conditions, ChartKind::Impedance, swept);
         ASSERT_EQ(plan.Refusal, ChartSweepRefusal::None);
         ChartPointTable points;
         SweepCapacitorChart(record, conditions, plan, swept, points);
@@ -234,7 +239,7 @@ TEST(SweepCapacitorChart, AboveTheSrfApparentCapacitanceRepeatsItsLastValue) {
     const CapacitorRecord record = Class5Capacitor(6e9F);
     const CapacitorConditions conditions = ConditionsFor(record);
     OperatingPointResult result;
-    const ChartSweepPlan plan = PlanCapacitorChart(record, conditions, "Impedance", result);
+    const ChartSweepPlan plan = PlanCapacitorChart(record, conditions, ChartKind::Impedance, result);
     ChartPointTable points;
     SweepCapacitorChart(record, conditions, plan, result, points);
     EXPECT_EQ(points.front().Frequency, 30e3);
@@ -255,7 +260,7 @@ TEST(SweepCapacitorChart, AboveTheSrfApparentCapacitanceRepeatsItsLastValue) {
 
 TEST(SweepInductorChart, EndsAtTheSrfAndKeepsTheCapacitorOnlyFields) {
     InductorRecord record = testing::TestInductor();
-    const ChartSweepPlan plan = PlanInductorChart(record, "ESR");
+    const ChartSweepPlan plan = PlanInductorChart(record, ChartKind::Esr);
     ASSERT_EQ(plan.Refusal, ChartSweepRefusal::None);
     EXPECT_EQ(plan.RangeClass, 1);
     OperatingPointResult result;
@@ -273,9 +278,9 @@ TEST(SweepInductorChart, EndsAtTheSrfAndKeepsTheCapacitorOnlyFields) {
     }
 
     record.SelfResonance = 0.0F;
-    EXPECT_DOUBLE_EQ(PlanInductorChart(record, "ESR").Span.End, 6e9);
+    EXPECT_DOUBLE_EQ(PlanInductorChart(record, ChartKind::Esr).Span.End, 6e9);
     record.PartNumber = "QQ1005";
-    EXPECT_EQ(PlanInductorChart(record, "ESR").Refusal, ChartSweepRefusal::NoFrequencyRangeClass);
+    EXPECT_EQ(PlanInductorChart(record, ChartKind::Esr).Refusal, ChartSweepRefusal::NoFrequencyRangeClass);
 }
 
 TEST(SweepCapacitorChart, ARefusedPlanIsNotSwept) {

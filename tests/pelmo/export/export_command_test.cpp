@@ -48,7 +48,7 @@ Library SmallLibrary() {
     return library;
 }
 
-ExportSelection Selection(ExportProduct product, const std::string& part) {
+ExportSelection Selection(ProductKind product, const std::string& part) {
     ExportSelection selection;
     selection.Product = product;
     selection.PartNumber = part;
@@ -86,16 +86,16 @@ protected:
 
 TEST_F(ExportCommandTest, UnknownOrEmptyPartIsRefusedBeforeTheDialog) {
     // clang-format off
-    struct Row { ExportProduct product; std::string part; shared::CodeSystem code; };
+    struct Row { ProductKind product; std::string part; shared::CodeSystem code; };
     const Row rows[] = {
-        {ExportProduct::Capacitor, "", shared::Eia},
-        {ExportProduct::Capacitor, "KTH1552C1H100JA0", shared::Eia},
+        {ProductKind::Capacitor, "", shared::Eia},
+        {ProductKind::Capacitor, "KTH1552C1H100JA0", shared::Eia},
         // A part of the other notation is not found in this one.
-        {ExportProduct::Capacitor, std::string(kModelCapacitor) + "J", shared::Eia},
-        {ExportProduct::Capacitor, kModelCapacitor, shared::Jis},
+        {ProductKind::Capacitor, std::string(kModelCapacitor) + "J", shared::Eia},
+        {ProductKind::Capacitor, kModelCapacitor, shared::Jis},
         // Capacitors and inductors are looked up in their own lookups.
-        {ExportProduct::Inductor, kModelCapacitor, shared::Eia},
-        {ExportProduct::Capacitor, kInductor, shared::Eia},
+        {ProductKind::Inductor, kModelCapacitor, shared::Eia},
+        {ProductKind::Capacitor, kInductor, shared::Eia},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -113,13 +113,13 @@ TEST_F(ExportCommandTest, UnknownOrEmptyPartIsRefusedBeforeTheDialog) {
 
 TEST_F(ExportCommandTest, FailedConditionCheckStopsSilently) {
     const auto plan = PrepareExport(
-        library_, Selection(ExportProduct::Capacitor, kModelCapacitor), [] { return false; }, messages_);
+        library_, Selection(ProductKind::Capacitor, kModelCapacitor), [] { return false; }, messages_);
     EXPECT_FALSE(plan);
     EXPECT_TRUE(messages_.Shown().empty());
 }
 
 TEST_F(ExportCommandTest, PlanCarriesTheLibrarySpellingAndTheModelFlag) {
-    ExportSelection selection = Selection(ExportProduct::Capacitor, "kth1552c1h100ja01");
+    ExportSelection selection = Selection(ProductKind::Capacitor, "kth1552c1h100ja01");
     auto plan = PrepareExport(library_, selection, passingCheck_, messages_);
     ASSERT_TRUE(plan);
     EXPECT_EQ(checks_, 1);
@@ -130,7 +130,7 @@ TEST_F(ExportCommandTest, PlanCarriesTheLibrarySpellingAndTheModelFlag) {
     EXPECT_EQ(plan->Subject.TemperatureText, "85");
     EXPECT_EQ(TouchstoneFileName(plan->Subject), "KTH1552C1H100JA01shunt(85,3.3).s2p");
 
-    selection = Selection(ExportProduct::Capacitor, std::string(kPlainCapacitor) + "j");
+    selection = Selection(ProductKind::Capacitor, std::string(kPlainCapacitor) + "j");
     selection.CodeSystem = shared::Jis;
     plan = PrepareExport(library_, selection, passingCheck_, messages_);
     ASSERT_TRUE(plan);
@@ -144,7 +144,7 @@ TEST_F(ExportCommandTest, PlanCarriesTheLibrarySpellingAndTheModelFlag) {
 
 TEST_F(ExportCommandTest, InductorSkipsTheConditionCheckAndIsAlwaysSeries) {
     const auto plan =
-        PrepareExport(library_, Selection(ExportProduct::Inductor, "pww1510nj"), passingCheck_, messages_);
+        PrepareExport(library_, Selection(ProductKind::Inductor, "pww1510nj"), passingCheck_, messages_);
     ASSERT_TRUE(plan);
     EXPECT_EQ(checks_, 0);
     EXPECT_EQ(plan->Subject.PartNumber, kInductor);
@@ -154,7 +154,7 @@ TEST_F(ExportCommandTest, InductorSkipsTheConditionCheckAndIsAlwaysSeries) {
 }
 
 TEST_F(ExportCommandTest, PartWithoutClassGetsTheUnexpectedErrorReport) {
-    EXPECT_FALSE(PrepareExport(library_, Selection(ExportProduct::Capacitor, kClasslessCapacitor),
+    EXPECT_FALSE(PrepareExport(library_, Selection(ProductKind::Capacitor, kClasslessCapacitor),
                                passingCheck_, messages_));
     ASSERT_EQ(messages_.Shown().size(), 1U);
     EXPECT_EQ(messages_.Shown()[0].text, "Unexpected Error 5\r\nInvalid procedure call or argument");
@@ -163,7 +163,7 @@ TEST_F(ExportCommandTest, PartWithoutClassGetsTheUnexpectedErrorReport) {
 }
 
 TEST_F(ExportCommandTest, SavedFileIsCommittedAndConfirmed) {
-    const auto plan = PrepareExport(library_, Selection(ExportProduct::Inductor, kInductor), {}, messages_);
+    const auto plan = PrepareExport(library_, Selection(ProductKind::Inductor, kInductor), {}, messages_);
     ASSERT_TRUE(plan);
     shared::MemoryFileSink sink;
     auto coil = testing::SmallInductor();
@@ -186,8 +186,8 @@ TEST_F(ExportCommandTest, SavedFileIsCommittedAndConfirmed) {
 }
 
 TEST_F(ExportCommandTest, WriteFailureAtAnyPointIsReportedAndNothingIsClaimed) {
-    const auto plan = PrepareExport(library_, Selection(ExportProduct::Capacitor, kModelCapacitor),
-                                    passingCheck_, messages_);
+    const auto plan =
+        PrepareExport(library_, Selection(ProductKind::Capacitor, kModelCapacitor), passingCheck_, messages_);
     ASSERT_TRUE(plan);
     for (bool touchstone : {true, false}) {
         const auto save = [&](shared::MemoryFileSink& sink) {
@@ -215,7 +215,7 @@ TEST_F(ExportCommandTest, WriteFailureAtAnyPointIsReportedAndNothingIsClaimed) {
 }
 
 TEST_F(ExportCommandTest, FailingEvaluationIsReportedAndNothingIsCommitted) {
-    const auto plan = PrepareExport(library_, Selection(ExportProduct::Inductor, kInductor), {}, messages_);
+    const auto plan = PrepareExport(library_, Selection(ProductKind::Inductor, kInductor), {}, messages_);
     ASSERT_TRUE(plan);
     OperatingPointResult result;
     int calls = 0;
@@ -249,7 +249,7 @@ TEST_F(ExportCommandTest, FailedSaveKeepsTheOldFileOnDiskAndLeavesNoPartialFile)
         std::ofstream old(target, std::ios::binary);
         old << "previous export\r\n";
     }
-    const auto plan = PrepareExport(library_, Selection(ExportProduct::Inductor, kInductor), {}, messages_);
+    const auto plan = PrepareExport(library_, Selection(ProductKind::Inductor, kInductor), {}, messages_);
     ASSERT_TRUE(plan);
     auto coil = testing::SmallInductor();
 

@@ -7,23 +7,23 @@ namespace {
 
 // clang-format off
 struct NameRow {
-    ExportProduct product; CircuitMode connection; bool conditionDependent;
+    ProductKind product; CircuitMode connection; bool conditionDependent;
     const char* temperature; const char* bias; const char* touchstone; const char* table;
 };
 const NameRow kNameRows[] = {
-    {ExportProduct::Capacitor, CircuitMode::Series, true, "25", "0",
+    {ProductKind::Capacitor, CircuitMode::Series, true, "25", "0",
      "P1series(25,0).s2p", "P1(25,0).txt"},
-    {ExportProduct::Capacitor, CircuitMode::Shunt, true, "85", "3.3",
+    {ProductKind::Capacitor, CircuitMode::Shunt, true, "85", "3.3",
      "P1shunt(85,3.3).s2p", "P1(85,3.3).txt"},
     // The texts go in as typed, also with a decimal comma.
-    {ExportProduct::Capacitor, CircuitMode::Series, true, "22,5", "1,5",
+    {ProductKind::Capacitor, CircuitMode::Series, true, "22,5", "1,5",
      "P1series(22,5,1,5).s2p", "P1(22,5,1,5).txt"},
     // Without a model the conditions are left out of the names (not out of the files).
-    {ExportProduct::Capacitor, CircuitMode::Series, false, "25", "0", "P1series.s2p", "P1.txt"},
-    {ExportProduct::Capacitor, CircuitMode::Shunt, false, "25", "0", "P1shunt.s2p", "P1.txt"},
+    {ProductKind::Capacitor, CircuitMode::Series, false, "25", "0", "P1series.s2p", "P1.txt"},
+    {ProductKind::Capacitor, CircuitMode::Shunt, false, "25", "0", "P1shunt.s2p", "P1.txt"},
     // An inductor is named by its part alone, whatever the window shows.
-    {ExportProduct::Inductor, CircuitMode::Shunt, true, "25", "0", "P1.s2p", "P1.txt"},
-    {ExportProduct::Inductor, CircuitMode::Series, false, "", "", "P1.s2p", "P1.txt"},
+    {ProductKind::Inductor, CircuitMode::Shunt, true, "25", "0", "P1.s2p", "P1.txt"},
+    {ProductKind::Inductor, CircuitMode::Series, false, "", "", "P1.s2p", "P1.txt"},
 };
 // clang-format on
 
@@ -43,7 +43,7 @@ TEST(ExportFileNamesTest, ProposedNamesFollowKindConnectionAndModel) {
 
 TEST(ExportFileNamesTest, PartNumberIsUsedUntrimmed) {
     ExportSubject subject;
-    subject.Product = ExportProduct::Inductor;
+    subject.Product = ProductKind::Inductor;
     subject.PartNumber = "PWW1510NJ ";
     EXPECT_EQ(TouchstoneFileName(subject), "PWW1510NJ .s2p");
     EXPECT_EQ(ImpedanceFileName(subject), "PWW1510NJ .txt");

@@ -11,16 +11,16 @@ namespace pelmo {
 namespace {
 
 // clang-format off
-struct PointCountRow { ExportProduct product; float upper; int expected; };
+struct PointCountRow { ProductKind product; float upper; int expected; };
 const PointCountRow kPointCountRows[] = {
-    {ExportProduct::Capacitor, 2e10F, 402},
-    {ExportProduct::Capacitor, 1.8e10F, 201},
-    {ExportProduct::Capacitor, 6e9F, 201},
+    {ProductKind::Capacitor, 2e10F, 402},
+    {ProductKind::Capacitor, 1.8e10F, 201},
+    {ProductKind::Capacitor, 6e9F, 201},
     // The neighbours of 20 GHz in single precision are not 20 GHz.
-    {ExportProduct::Capacitor, std::nextafter(2e10F, 0.0F), 201},
-    {ExportProduct::Capacitor, std::nextafter(2e10F, 3e10F), 201},
+    {ProductKind::Capacitor, std::nextafter(2e10F, 0.0F), 201},
+    {ProductKind::Capacitor, std::nextafter(2e10F, 3e10F), 201},
     // Inductors never get the doubled grid.
-    {ExportProduct::Inductor, 2e10F, 201},
+    {ProductKind::Inductor, 2e10F, 201},
 };
 // clang-format on
 
@@ -62,15 +62,15 @@ TEST(ExportGridTest, AClassWithoutGridRaisesInvalidProcedureCall) {
 
 TEST(ExportGridTest, GridRunsFromStartToUpperFrequencyExactly) {
     // clang-format off
-    struct Row { ExportProduct product; int rangeClass; float upper; std::size_t count; };
+    struct Row { ProductKind product; int rangeClass; float upper; std::size_t count; };
     const Row rows[] = {
-        {ExportProduct::Inductor, 1, 6e9F, 201},
-        {ExportProduct::Capacitor, 2, 1.8e10F, 201},
-        {ExportProduct::Capacitor, 4, 2e10F, 402},
-        {ExportProduct::Capacitor, 5, 8.5e9F, 201},
-        {ExportProduct::Capacitor, 3, 1.8e9F, 201},
+        {ProductKind::Inductor, 1, 6e9F, 201},
+        {ProductKind::Capacitor, 2, 1.8e10F, 201},
+        {ProductKind::Capacitor, 4, 2e10F, 402},
+        {ProductKind::Capacitor, 5, 8.5e9F, 201},
+        {ProductKind::Capacitor, 3, 1.8e9F, 201},
         // An upper frequency whose ratio to the start is no short binary fraction.
-        {ExportProduct::Capacitor, 6, 7.77e9F, 201},
+        {ProductKind::Capacitor, 6, 7.77e9F, 201},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -107,16 +107,16 @@ TEST(ExportGridTest, UnusableUpperFrequencyRaises) {
 
 TEST(ExportGridTest, RangeLineWritesTheUpperFrequencyInGigahertz) {
     // clang-format off
-    struct Row { ExportProduct product; int rangeClass; float upper; char separator; const char* expected; };
+    struct Row { ProductKind product; int rangeClass; float upper; char separator; const char* expected; };
     const Row rows[] = {
-        {ExportProduct::Inductor, 1, 6e9F, '.', "!Freq. Start=10[MHz] Stop=6[GHz], 201[Steps]"},
-        {ExportProduct::Capacitor, 3, 1.8e9F, '.', "!Freq. Start=300[kHz] Stop=1.8[GHz], 201[Steps]"},
-        {ExportProduct::Capacitor, 4, 2e10F, '.', "!Freq. Start=300[kHz] Stop=20[GHz], 402[Steps]"},
-        {ExportProduct::Capacitor, 5, 8.5e9F, '.', "!Freq. Start=30[kHz] Stop=8.5[GHz], 201[Steps]"},
-        {ExportProduct::Capacitor, 2, 1.8e10F, '.', "!Freq. Start=100[MHz] Stop=18[GHz], 201[Steps]"},
-        {ExportProduct::Inductor, 1, 2e10F, '.', "!Freq. Start=10[MHz] Stop=20[GHz], 201[Steps]"},
-        {ExportProduct::Capacitor, 6, 8.5e9F, ',', "!Freq. Start=300[kHz] Stop=8,5[GHz], 201[Steps]"},
-        {ExportProduct::Capacitor, 3, 6e9F, ',', "!Freq. Start=300[kHz] Stop=6[GHz], 201[Steps]"},
+        {ProductKind::Inductor, 1, 6e9F, '.', "!Freq. Start=10[MHz] Stop=6[GHz], 201[Steps]"},
+        {ProductKind::Capacitor, 3, 1.8e9F, '.', "!Freq. Start=300[kHz] Stop=1.8[GHz], 201[Steps]"},
+        {ProductKind::Capacitor, 4, 2e10F, '.', "!Freq. Start=300[kHz] Stop=20[GHz], 402[Steps]"},
+        {ProductKind::Capacitor, 5, 8.5e9F, '.', "!Freq. Start=30[kHz] Stop=8.5[GHz], 201[Steps]"},
+        {ProductKind::Capacitor, 2, 1.8e10F, '.', "!Freq. Start=100[MHz] Stop=18[GHz], 201[Steps]"},
+        {ProductKind::Inductor, 1, 2e10F, '.', "!Freq. Start=10[MHz] Stop=20[GHz], 201[Steps]"},
+        {ProductKind::Capacitor, 6, 8.5e9F, ',', "!Freq. Start=300[kHz] Stop=8,5[GHz], 201[Steps]"},
+        {ProductKind::Capacitor, 3, 6e9F, ',', "!Freq. Start=300[kHz] Stop=6[GHz], 201[Steps]"},
     };
     // clang-format on
     for (const auto& row : rows) {

@@ -36,7 +36,7 @@ IdealChip SmallInductor() {
 
 ExportSubject CapacitorSubject(CircuitMode connection, float upperFrequency, int rangeClass) {
     ExportSubject subject;
-    subject.Product = ExportProduct::Capacitor;
+    subject.Product = ProductKind::Capacitor;
     subject.PartNumber = "KTH1552C1H100JA01";
     subject.RangeClass = rangeClass;
     subject.UpperFrequency = upperFrequency;
@@ -49,7 +49,7 @@ ExportSubject CapacitorSubject(CircuitMode connection, float upperFrequency, int
 
 ExportSubject InductorSubject() {
     ExportSubject subject;
-    subject.Product = ExportProduct::Inductor;
+    subject.Product = ProductKind::Inductor;
     subject.PartNumber = "PWW1510NJ";
     subject.RangeClass = 1;
     subject.UpperFrequency = 6e9F;

@@ -100,7 +100,7 @@ TEST(ImpedanceTableWriterTest, TablesMatchGoldenBytes) {
         for (const auto& line : lines) {
             EXPECT_NE(line.front(), '#') << row.name;
         }
-        EXPECT_EQ(lines.size(), rowCount + (row.subject.Product == ExportProduct::Capacitor ? 5U : 4U));
+        EXPECT_EQ(lines.size(), rowCount + (row.subject.Product == ProductKind::Capacitor ? 5U : 4U));
     }
 }
 

@@ -71,7 +71,6 @@ bool SampleCharts::Request(ChartKind kind, ProductKind productKind, int index, c
 bool SampleCharts::RequestOnePass(ChartKind kind, ProductKind productKind, int index,
                                   const std::string& sParameter, const std::string& connection,
                                   float temperature, float bias) {
-    const std::string chartName(ChartName(kind));
     const bool capacitor = productKind == ProductKind::Capacitor;
     const CircuitMode mode = CircuitModeFromName(connection).value();
     ChartSlot slot;
@@ -96,10 +95,10 @@ bool SampleCharts::RequestOnePass(ChartKind kind, ProductKind productKind, int i
         conditions.Temperature = temperature;
         conditions.Bias = bias;
         conditions.Connection = mode;
-        plan = PlanCapacitorChart(record, conditions, chartName, result);
+        plan = PlanCapacitorChart(record, conditions, kind, result);
         if (plan.RangeClass == 4) slot.UpperFrequency = record.UpperFrequency;
     } else {
-        plan = PlanInductorChart(library_.InductorTable.at(at), chartName);
+        plan = PlanInductorChart(library_.InductorTable.at(at), kind);
     }
     if (plan.Refusal != ChartSweepRefusal::None || slots_.CheckChartOpen(slot) != ChartOpenRefusal::None)
         return false;

@@ -274,7 +274,7 @@ TEST_F(ChartRequestsTest, ApparentInductanceBeyondTheDataIsRefused) {
         CapacitorConditions conditions;
         conditions.PartNumber = number;
         OperatingPointResult result;
-        if (PlanCapacitorChart(record, conditions, "Apparent Inductance", result).Refusal ==
+        if (PlanCapacitorChart(record, conditions, ChartKind::ApparentInductance, result).Refusal ==
             ChartSweepRefusal::ApparentInductanceNotAvailable) {
             beyond = number;
             break;
