@@ -5,8 +5,6 @@
 #include "darvo/printing/qt/data_print.h"
 #include "tests/darvo/printing/qt/print_fixtures.h"
 
-#include "shared/canvas/qt/painter_canvas.h"
-#include "shared/dialogs/twips.h"
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/qt/qt_printer.h"
 #include "shared/platform/testing/fake_services.h"
@@ -230,54 +228,6 @@ TEST_F(PrintCommands, PageSetupAsksForTheProgramsPrinterAndSwallowsEveryFailure)
     fake.dialogs.SetPrinterState(shared::PrinterState::None);
     PageSetup(services);
     EXPECT_TRUE(fake.messages.Shown().empty());
-}
-
-// The window's picture at 96 dpi: 5600 x 3650 twips are 373 x 243 pixels.
-constexpr double kDpi = 96.0;
-
-int CountColour(const shared::PixelImage& image, int left, int top, int right, int bottom,
-                shared::Rgb colour) {
-    int count = 0;
-    for (int y = std::max(0, top); y < std::min(bottom, image.Height()); ++y)
-        for (int x = std::max(0, left); x < std::min(right, image.Width()); ++x)
-            count += image.At(x, y) == colour ? 1 : 0;
-    return count;
-}
-
-TEST_F(PrintCommands, ClipboardGetsTheChartBesideOneLegendRowPerCurve) {
-    // The chart picture with a grey plot area; its red cursor marker lives on the overlay.
-    shared::PainterCanvas picture(373, 243, kDpi);
-    picture.SetScale(-21, 107, 126, -122);
-    picture.FilledBox(0, 0, 100, 100, shared::Rgb{212, 208, 200});
-    picture.BeginOverlay();
-    picture.FilledCircle(50, 50, 1, shared::colors::kRed, shared::colors::kRed);
-    picture.EndOverlay();
-    const shared::PixelImage chart = picture.GrabPixels({0, 0, 373, 243});
-
-    const std::vector<LegendEntry> legend = {
-        {"HEAT1", "(0[V],100[C/W])", LegendColor(0)},
-        {"CAP2", "( 2[V] )", LegendColor(1)},
-        {"", "", LegendColor(2)},
-    };
-    CopyChartToClipboard(chart, legend, services, kDpi);
-    EXPECT_EQ(fake.clipboard.Clears(), 1);
-    ASSERT_TRUE(fake.clipboard.Picture().has_value());
-    const shared::PixelImage& copy = *fake.clipboard.Picture();
-    EXPECT_EQ(copy.Width(), shared::TwipsToPixels(11800, kDpi));
-    EXPECT_EQ(copy.Height(), shared::TwipsToPixels(3650, kDpi));
-    EXPECT_EQ(copy.Crop({0, 0, 373, 243}), chart);
-    EXPECT_EQ(CountColour(copy, 0, 0, copy.Width(), copy.Height(), shared::colors::kRed),
-              CountColour(copy, 373, 0, copy.Width(), copy.Height(), shared::colors::kRed));
-
-    // A blue line for the first curve, a red one for the second, none for a third.
-    const auto row = [](int frameTop) { return shared::TwipsToPixels(frameTop + 330, kDpi); };
-    const int lineLeft = shared::TwipsToPixels(5650, kDpi);
-    const int lineRight = shared::TwipsToPixels(6150, kDpi);
-    EXPECT_GE(CountColour(copy, lineLeft, row(0) - 1, lineRight, row(0) + 2, LegendColor(0)), 30);
-    EXPECT_GE(CountColour(copy, lineLeft, row(610) - 1, lineRight, row(610) + 2, LegendColor(1)), 30);
-    for (int y = shared::TwipsToPixels(1225, kDpi); y < copy.Height(); ++y)
-        for (int x = 373; x < copy.Width(); ++x)
-            ASSERT_EQ(copy.At(x, y), shared::colors::kWhite) << x << "," << y;
 }
 
 // A real printer object printing into PDF files, as the program prints to a file: the
