@@ -168,8 +168,9 @@ int RunCurve(const CliOptions& options, const ProductLibrary& library, char sepa
     try {
         record = ComputeOutputRecord(table, library, request->Header, messages);
     } catch (const shared::RuntimeError& failure) {
+        // Numbers the part's data cannot give are a failure while working, not a refusal.
         shared::CliProgram::ReportFailure(err, failure);
-        return kCliRefused;
+        return kCliFailed;
     }
     if (!record) {
         return kCliRefused;

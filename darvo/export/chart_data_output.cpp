@@ -61,7 +61,7 @@ DataOutputOutcome SaveChartData(ChartTable& table, const ProductLibrary& library
         // The engine titles its reports with its routine, which tells the user what failed.
         shared::ErrorReport(messages, shared::ReportTitleOf(failure, kDataOutputTitle), failure,
                             shared::ErrorNumberForm::TrailingBlank);
-        return DataOutputOutcome::Refused;
+        return DataOutputOutcome::Failed;
     }
     if (!record) {
         return DataOutputOutcome::Refused;

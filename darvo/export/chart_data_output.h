@@ -45,8 +45,9 @@ struct SaveDataRequest {
 
 enum class DataOutputOutcome {
     Saved,    // the file is written and "darvo Data saved to " shown
-    Refused,  // the engine could not compute the curve; its message or report shown
-    Failed,   // the file could not be written; "Unexpected Error " shown, old file kept
+    Refused,  // the engine refused the request; its message shown
+    Failed,   // the curve could not be computed or the file not written; "Unexpected Error "
+              // shown, old file kept
 };
 
 // Computes the curve, writes the ".dvx" file through a sink from open and reports the

@@ -54,10 +54,11 @@ CapacitorConditions ConditionsOf(const ExportJob& job, const ExportPlan& plan, c
 // The frequency field [MHz] once it has passed the window's check; nothing when it is
 // refused (its message has been shown).
 std::optional<double> CheckedFrequency(const ExportJob& job, const ExportPlan& plan, char separator,
-                                       shared::Messages& messages) {
+                                       shared::Messages& messages, bool& noRange) {
     const std::optional<PartFrequencyRange> range =
         FrequencyRangeOf(plan.Subject.RangeClass, plan.Subject.UpperFrequency, separator);
     if (!range) {
+        noRange = true;
         shared::ErrorReport(messages, kProgramTitle,
                             shared::RuntimeError(shared::error::kInvalidProcedureCall), kReportForm);
         return std::nullopt;
@@ -114,25 +115,29 @@ ExportJobResult RunExportJob(const Library& library, const ExportJob& job, const
         }
         return true;
     };
-    const std::optional<ExportPlan> plan = PrepareExport(library, job.Selection, conditionCheck, messages);
+    bool failed = false;
+    const std::optional<ExportPlan> plan =
+        PrepareExport(library, job.Selection, conditionCheck, messages, &failed);
     if (!plan) {
-        return ExportJobResult::Refused;
+        // A part whose data give no grid is a failure, not a refused request.
+        return failed ? ExportJobResult::Failed : ExportJobResult::Refused;
     }
 
     // The impedance header's readouts and a SPICE model's element values both depend on
     // the frequency field; the Touchstone file covers the whole range and ignores it.
     std::optional<double> frequency;
     if (job.Format != ExportFormat::Touchstone) {
-        frequency = CheckedFrequency(job, *plan, separator, messages);
+        bool noRange = false;
+        frequency = CheckedFrequency(job, *plan, separator, messages, noRange);
         if (!frequency) {
-            return ExportJobResult::Refused;
+            return noRange ? ExportJobResult::Failed : ExportJobResult::Refused;
         }
     }
     std::optional<ImpedanceReadouts> readouts;
     if (job.Format == ExportFormat::Impedance) {
         readouts = RefreshedReadouts(library, job, *plan, *frequency, separator, messages);
         if (!readouts) {
-            return ExportJobResult::Refused;
+            return ExportJobResult::Failed;  // the evaluation's report has been shown
         }
     }
 

@@ -66,7 +66,7 @@ std::string SpiceSavedText(const std::string& path) {
 
 std::optional<ExportPlan> PrepareExport(const Library& library, const ExportSelection& selection,
                                         const std::function<bool()>& operatingConditionCheck,
-                                        shared::Messages& messages) {
+                                        shared::Messages& messages, bool* failed) {
     ExportSubject subject;
     subject.Product = selection.Product;
     subject.Connection =
@@ -104,12 +104,15 @@ std::optional<ExportPlan> PrepareExport(const Library& library, const ExportSele
     subject.RangeClass = shared::FrequencyRangeClass(subject.PartNumber);
 
     std::optional<ExportPlan> plan;
-    shared::RunReportingErrors(
+    const bool made = shared::RunReportingErrors(
         messages, kProgramTitle,
         [&] {
             plan = ExportPlan{subject, MakeExportGrid(subject)};
         },
         kReportForm);
+    if (failed != nullptr) {
+        *failed = !made;
+    }
     return plan;
 }
 

@@ -71,10 +71,12 @@ struct ExportPlan {
 //    a dialog or a file.
 // On success the subject carries the part number in the library's spelling, so the
 // file and its name read as the library writes the part whatever case was typed.
-// Returns nothing when a check failed; its message has then been shown.
+// Returns nothing when a check failed; its message has then been shown. failed, when
+// given, tells a failure of step 3 (the part's data give no grid: an error report) from
+// a refusal of steps 1 and 2.
 std::optional<ExportPlan> PrepareExport(const Library& library, const ExportSelection& selection,
                                         const std::function<bool()>& operatingConditionCheck,
-                                        shared::Messages& messages);
+                                        shared::Messages& messages, bool* failed = nullptr);
 
 // Writes the Touchstone file for path through a sink from openSink, commits it and shows
 // "S Parameter Data saved to " + path (information icon, program title). Any failure (the

@@ -17,6 +17,14 @@ int CliProgram::Run(std::ostream& err, const std::function<int()>& work) const {
     } catch (const CliUsageError& usage) {
         err << name_ << ": " << usage.what() << '\n' << usage_;
         return kCliRefused;
+    } catch (const RuntimeError& failure) {
+        // A failure while working (bad numbers in a library, a file that broke off) is
+        // reported like every other, never left to end the process with an abort.
+        ReportFailure(err, failure);
+        return kCliFailed;
+    } catch (const std::exception& failure) {
+        ReportFailure(err, RuntimeError(error::kInvalidProcedureCall, {}, failure.what()));
+        return kCliFailed;
     }
 }
 

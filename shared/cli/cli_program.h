@@ -27,7 +27,9 @@ public:
 
     // Runs the program's work. A CliUsageError thrown from it, while reading the
     // arguments or later when a value turns out to be outside the library's choices, is
-    // refused: its text after the program name, then the usage, on err.
+    // refused: its text after the program name, then the usage, on err (kCliRefused).
+    // Any other exception is a failure while working: its error report on err
+    // (kCliFailed).
     int Run(std::ostream& err, const std::function<int()>& work) const;
 
     // The answer to "help": the usage on out.

@@ -52,6 +52,19 @@ int FileErrorNumber(int errorNumber) noexcept {
 }
 
 AtomicFileWriter::AtomicFileWriter(std::string targetPath) : targetPath_(ResolveTarget(targetPath)) {
+    // A device or a pipe (/dev/stdout, a FIFO) cannot be replaced by renaming a file
+    // over it without destroying it: such a target is written straight through, once
+    // the whole text is known. The path is opened as given, since a link such as
+    // /dev/stdout may lead to something no canonical path names.
+    struct stat special {};
+    if (::stat(targetPath.c_str(), &special) == 0 && !S_ISREG(special.st_mode)) {
+        if (S_ISDIR(special.st_mode)) {
+            Raise(EISDIR);
+        }
+        targetPath_ = std::move(targetPath);
+        direct_ = true;
+        return;
+    }
     const std::filesystem::path target(targetPath_);
     if (target.filename().empty()) {
         Raise(EISDIR);
@@ -94,8 +107,12 @@ AtomicFileWriter::~AtomicFileWriter() {
 }
 
 void AtomicFileWriter::Write(std::string_view bytes) {
-    if (committed_ || fd_ < 0) {
+    if (committed_ || (fd_ < 0 && !direct_)) {
         throw RuntimeError(error::kPathFileAccessError, kSource);
+    }
+    if (direct_) {
+        buffer_.append(bytes);
+        return;
     }
     if (buffer_.size() + bytes.size() > kBufferSize) {
         Flush();
@@ -108,8 +125,12 @@ void AtomicFileWriter::Write(std::string_view bytes) {
 }
 
 void AtomicFileWriter::Commit() {
-    if (committed_ || fd_ < 0) {
+    if (committed_ || (fd_ < 0 && !direct_)) {
         throw RuntimeError(error::kPathFileAccessError, kSource);
+    }
+    if (direct_) {
+        CommitDirect();
+        return;
     }
     Flush();
     if (::fsync(fd_) != 0) {
@@ -134,6 +155,19 @@ void AtomicFileWriter::Commit() {
         ::fsync(folderFd);
         ::close(folderFd);
     }
+}
+
+void AtomicFileWriter::CommitDirect() {
+    fd_ = ::open(targetPath_.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd_ < 0) {
+        Fail(errno);
+    }
+    Flush();
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0) {
+        Fail(errno);
+    }
+    committed_ = true;
 }
 
 void AtomicFileWriter::Flush() {

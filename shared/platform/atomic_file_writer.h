@@ -12,7 +12,10 @@ namespace shared {
 // Writes a file through a temporary file in the target's own folder (same file system,
 // so the final rename is atomic): write, flush, fsync, then rename over the target only
 // after the last byte. The replaced file keeps its permissions; a symbolic link as
-// target stays a link and the file it points to is replaced. Single-threaded use.
+// target stays a link and the file it points to is replaced. A target that exists and
+// is no regular file (a device such as /dev/stdout, a FIFO) is never replaced: the
+// whole text is written straight into it at Commit; a folder is refused.
+// Single-threaded use.
 class AtomicFileWriter : public FileSink {
 public:
     // Creates the temporary file; raises when the folder cannot take it.
@@ -29,6 +32,7 @@ public:
     const std::string& TemporaryPath() const noexcept { return tempPath_; }
 
 private:
+    void CommitDirect();
     void Flush();
     void WriteAll(std::string_view bytes);
     // Closes and removes the temporary file, then raises the error for errno value.
@@ -40,6 +44,7 @@ private:
     std::string buffer_;
     int fd_ = -1;
     bool committed_ = false;
+    bool direct_ = false;  // a device or pipe, written through at Commit
 };
 
 // A FileSinkOpener for the plain writer.

@@ -11,10 +11,12 @@
 #include "shared/platform/testing/fake_messages.h"
 #include "shared/text/number_text.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -250,6 +252,48 @@ protected:
 
     fs::path folder_;
 };
+
+// A heat-model value that is no number fails the thermal charts of that part with the
+// error report and status 1; its capacitance charts, which do not read it, still work.
+TEST_F(DarvoCliSaveTest, AHeatModelValueThatIsNoNumberFailsOnlyTheChartsThatUseIt) {
+    for (const float value : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                              -std::numeric_limits<float>::infinity()}) {
+        const fs::path library = folder_ / "library";
+        fs::create_directories(library);
+        fs::copy_file(fs::path(DARVO_SAMPLE_LIBRARY_DIR) / "product.idx", library / "product.idx",
+                      fs::copy_options::overwrite_existing);
+        std::string bytes = Read(fs::path(DARVO_SAMPLE_LIBRARY_DIR) / "product.dat");
+        std::memcpy(bytes.data() + 138 + 4 * 5, &value, sizeof value);  // HeatModel(5) of the first part
+        std::ofstream(library / "product.dat", std::ios::binary) << bytes;
+        const std::string firstLine = Lines(Read(library / "product.idx")).front();
+        const std::string part = firstLine.substr(1, firstLine.find('"', 1) - 1);
+        const std::string target = (folder_ / "out.dvx").string();
+
+        const CliRun capacitance = RunCli({"curve", "--library", library.string(), "--part", part,
+                                           "--chart-type", "2", "--x", "Temperature", "--y", "Capacitance"});
+        EXPECT_EQ(capacitance.status, kCliDone) << capacitance.err;
+        for (const bool save : {false, true}) {
+            std::vector<std::string> arguments = {save ? "save" : "curve",
+                                                  "--library",
+                                                  library.string(),
+                                                  "--part",
+                                                  part,
+                                                  "--chart-type",
+                                                  "0",
+                                                  "--x",
+                                                  "Current",
+                                                  "--y",
+                                                  "Temperature Rise"};
+            if (save) {
+                arguments.insert(arguments.end(), {"-o", target});
+            }
+            const CliRun rise = RunCli(arguments);
+            EXPECT_EQ(rise.status, kCliFailed) << arguments[0] << " " << value;
+            EXPECT_EQ(rise.err.rfind("Unexpected Error 6", 0), 0U) << rise.err;
+            EXPECT_FALSE(fs::exists(target));
+        }
+    }
+}
 
 TEST_F(DarvoCliSaveTest, WritesExactlyTheBytesOfTheWriterInBothSeparators) {
     struct Case {

@@ -195,11 +195,12 @@ TEST_F(SaveChartDataTest, AnUncreatableFileLeavesAnEmptyTableWithItsOneEmptyElem
               0U);
 }
 
-TEST_F(SaveChartDataTest, AnEngineRefusalWritesNothingAndKeepsTheTable) {
+TEST_F(SaveChartDataTest, AnEngineRefusalOrFailureWritesNothingAndKeepsTheTable) {
     const ProductLibrary library = TestLibrary();
     struct Case {
         const char* name;
         ChartDataRecord header;
+        DataOutputOutcome outcome;
         shared::MessageIcon icon;
         const char* textStart;
     };
@@ -208,8 +209,10 @@ TEST_F(SaveChartDataTest, AnEngineRefusalWritesNothingAndKeepsTheTable) {
     overLimit.ParameterValue = 1000.0F;  // far above the 80 C limit of a 0.5 C/A² part
     ChartDataRecord zeroHeat = RiseOverCurrent(0.0F);
     const Case cases[] = {
-        {"parameter above its limit", overLimit, shared::MessageIcon::Exclamation, "Parameter is invalid!"},
-        {"heat resistance 0", zeroHeat, shared::MessageIcon::Critical, "Unexpected Error "},
+        {"parameter above its limit", overLimit, DataOutputOutcome::Refused, shared::MessageIcon::Exclamation,
+         "Parameter is invalid!"},
+        {"heat resistance 0", zeroHeat, DataOutputOutcome::Failed, shared::MessageIcon::Critical,
+         "Unexpected Error "},
     };
     for (const Case& row : cases) {
         shared::FakeMessages messages;
@@ -220,8 +223,7 @@ TEST_F(SaveChartDataTest, AnEngineRefusalWritesNothingAndKeepsTheTable) {
             return shared::OpenAtomicFileWriter(path);
         };
         SaveDataRequest request{row.header, (folder_ / "r.dvx").string(), "now", '.'};
-        EXPECT_EQ(SaveChartData(table, library, request, open, messages), DataOutputOutcome::Refused)
-            << row.name;
+        EXPECT_EQ(SaveChartData(table, library, request, open, messages), row.outcome) << row.name;
         EXPECT_FALSE(opened) << row.name;
         EXPECT_FALSE(fs::exists(folder_ / "r.dvx")) << row.name;
         EXPECT_EQ(table.ChartCount(), 1) << row.name;

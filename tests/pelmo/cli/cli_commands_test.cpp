@@ -16,8 +16,10 @@
 #include <array>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -314,6 +316,66 @@ TEST(CliFailureTest, AMissingLibraryIsReportedAsAFailure) {
     EXPECT_EQ(run.Exit, kCliFailed);
     EXPECT_EQ(run.Err.substr(0, 37), "Unexpected Error 53\nFile not found\n(l");
     EXPECT_EQ(run.Out, "");
+}
+
+// The small library with the upper frequency of its first capacitor and its first
+// inductor replaced by value, and the two part numbers.
+struct DamagedLibrary {
+    TemporaryFolder folder;
+    std::string capacitor;
+    std::string inductor;
+};
+
+std::string FirstField(const std::string& indexFile) {
+    const std::string line = Lines(ReadBytes(indexFile)).front();
+    const std::size_t end = line.find('"', 1);
+    return line.substr(1, end - 1);
+}
+
+void PutSingle(std::string& bytes, std::size_t offset, float value) {
+    std::memcpy(bytes.data() + offset, &value, sizeof value);  // little-endian machine
+}
+
+void Damage(DamagedLibrary& library, float value) {
+    for (const char* name : {"cap.idx", "ind.idx", "cap.dat", "ind.dat"}) {
+        WriteBytes(library.folder.File(name), ReadBytes(SmallLibraryFolder() + "/" + name));
+    }
+    std::string cap = ReadBytes(library.folder.File("cap.dat"));
+    PutSingle(cap, 46, value);  // the first record's upper frequency
+    WriteBytes(library.folder.File("cap.dat"), cap);
+    std::string ind = ReadBytes(library.folder.File("ind.dat"));
+    PutSingle(ind, 36, value);
+    WriteBytes(library.folder.File("ind.dat"), ind);
+    library.capacitor = FirstField(library.folder.File("cap.idx"));
+    library.inductor = FirstField(library.folder.File("ind.idx"));
+}
+
+// A library is a file a user may replace: numbers that are no numbers must end in the
+// error report and status 1, never in an abort, and nothing may be written.
+TEST(CliFailureTest, AnUpperFrequencyThatIsNoNumberFailsEveryCommandWithAReport) {
+    for (const float value : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                              -std::numeric_limits<float>::infinity()}) {
+        DamagedLibrary library;
+        Damage(library, value);
+        for (const std::string& part : {library.capacitor, library.inductor}) {
+            const std::string target = library.folder.File("out");
+            const std::vector<std::vector<std::string>> commands = {
+                {"evaluate", "--part", part},
+                {"sweep", "--part", part, "--chart", "Impedance"},
+                {"export", "s2p", "--part", part, "-o", target},
+                {"export", "impedance", "--part", part, "-o", target},
+            };
+            for (std::vector<std::string> arguments : commands) {
+                arguments.insert(arguments.end(), {"--library", library.folder.Path()});
+                const CliRun run = RunCli(arguments, SampleLibraryFolder());
+                EXPECT_EQ(run.Exit, kCliFailed) << arguments[0] << " " << part << " " << value;
+                EXPECT_EQ(run.Err.rfind("Unexpected Error ", 0), 0U) << run.Err;
+                EXPECT_EQ(run.Out, "") << arguments[0];
+                EXPECT_EQ(library.folder.Names(),
+                          (std::vector<std::string>{"cap.dat", "cap.idx", "ind.dat", "ind.idx"}));
+            }
+        }
+    }
 }
 
 TEST(CliSweepTest, TwoHundredAndOnePointsFromTheClassStart) {

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace shared {
@@ -169,6 +170,45 @@ TEST_F(AtomicFileWriterTest, UnreachableOrUnwritableFoldersRaiseTheClassicNumber
         GTEST_SKIP() << locked << " is writable here";
     } catch (const RuntimeError& error) {
         EXPECT_TRUE(error.Number() == 70 || error.Number() == 75) << error.Number();
+    }
+}
+
+// Renaming over a FIFO or a device would destroy it: such targets get the bytes
+// written into them, and stay what they are.
+TEST_F(AtomicFileWriterTest, AFifoOrDeviceIsWrittenThroughAndNeverReplaced) {
+    const fs::path fifo = folder_ / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path link = folder_ / "link-to-pipe";
+    fs::create_symlink(fifo, link);
+    for (const fs::path& target : {fifo, link}) {
+        std::string received;
+        std::thread reader([&] { received = ReadAll(fifo); });
+        {
+            AtomicFileWriter writer(target.string());
+            EXPECT_EQ(writer.TemporaryPath(), "");
+            writer.Write("first ");
+            writer.Write(std::string(100000, 'y'));
+            writer.Commit();
+        }
+        reader.join();
+        EXPECT_EQ(received, "first " + std::string(100000, 'y')) << target;
+        EXPECT_TRUE(fs::is_fifo(fs::symlink_status(fifo)));
+        EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+    }
+    EXPECT_EQ(FilesInFolder(), 2u);
+
+    // A device: the bytes go in, the node stays.
+    AtomicFileWriter null("/dev/null");
+    null.Write("nothing to keep");
+    null.Commit();
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+    // A folder cannot take the text at all.
+    try {
+        AtomicFileWriter folder(folder_.string());
+        FAIL() << "a folder was accepted as target";
+    } catch (const RuntimeError& failure) {
+        EXPECT_EQ(failure.Number(), error::kPathFileAccessError);
     }
 }
 
