@@ -31,8 +31,11 @@ ConditionChecks::ConditionChecks(const ProductRecord& part, ChartType chartType,
       messages_(messages),
       separator_(separator) {}
 
-bool ConditionChecks::Refuse(const std::string& text) {
+bool ConditionChecks::Refuse(const std::string& text, ConditionBoxName box) {
     messages_.Show(text, shared::MessageIcon::Exclamation, kEngineMessageTitle);
+    if (refused_) {
+        refused_(box);
+    }
     return false;
 }
 
@@ -48,13 +51,15 @@ bool ConditionChecks::CheckDCBiasVol(std::string_view text) {
         }
         const char* range =
             value ? "Please enter a Number from 0 under " : "Please enter a Number from 0 to ";
-        return Refuse(std::string("DC Bias Voltage is invalid!") + kLineBreak + range + ratedText + "[V]");
+        return Refuse(std::string("DC Bias Voltage is invalid!") + kLineBreak + range + ratedText + "[V]",
+                      ConditionBoxName::DCBiasVoltage);
     }
     if (value && *value >= 0.0F && *value <= rated) {
         return true;
     }
     return Refuse(std::string("DC Bias Voltage is invalid!") + kLineBreak +
-                  "Please enter a Number from 0 to " + ratedText + "[V]");
+                      "Please enter a Number from 0 to " + ratedText + "[V]",
+                  ConditionBoxName::DCBiasVoltage);
 }
 
 bool ConditionChecks::CheckFrequency(std::string_view text) {
@@ -62,8 +67,9 @@ bool ConditionChecks::CheckFrequency(std::string_view text) {
     if (value && *value >= 100.0F && *value <= 1000.0F) {
         return true;
     }
-    return Refuse(std::string("Frequency is invalid!") + kLineBreak +
-                  "Please enter a Number from 100 to 1000 [kHz]");
+    return Refuse(
+        std::string("Frequency is invalid!") + kLineBreak + "Please enter a Number from 100 to 1000 [kHz]",
+        ConditionBoxName::Frequency);
 }
 
 bool ConditionChecks::CheckHeatResistance(std::string_view text) {
@@ -71,15 +77,17 @@ bool ConditionChecks::CheckHeatResistance(std::string_view text) {
     if (value && *value > 0.0F) {
         return true;
     }
-    return Refuse(std::string("Heat Resistance is invalid!") + kLineBreak +
-                  "Please enter a Number from 0 [C/W]");
+    return Refuse(
+        std::string("Heat Resistance is invalid!") + kLineBreak + "Please enter a Number from 0 [C/W]",
+        ConditionBoxName::HeatResistance);
 }
 
 bool ConditionChecks::CheckParameter1(std::string_view text) {
     if (BoxNumber(text, separator_)) {
         return true;
     }
-    return Refuse("A Non-numerical value exists where numerical value should be in.");
+    return Refuse("A Non-numerical value exists where numerical value should be in.",
+                  ConditionBoxName::Parameter);
 }
 
 bool ConditionChecks::CheckAmbientTemp1(std::string_view text) {
@@ -106,8 +114,9 @@ bool ConditionChecks::CheckAmbient(std::string_view text, bool includeMaximum) {
         return true;
     }
     return Refuse(std::string("Ambient Temperature is invalid!") + kLineBreak +
-                  "Please enter a Number from " + std::to_string(tmin) + " to " + std::to_string(tmax) +
-                  " [C]");
+                      "Please enter a Number from " + std::to_string(tmin) + " to " + std::to_string(tmax) +
+                      " [C]",
+                  ConditionBoxName::AmbientTemperature);
 }
 
 bool ConditionChecks::CheckAllConditions(const ConditionTexts& texts, Quantity xAxis) {

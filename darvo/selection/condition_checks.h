@@ -6,6 +6,7 @@
 
 #include "shared/parts/code_system.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ class Messages;
 
 namespace darvo {
 
+// The condition boxes a check reads, so a window can put the focus back into the one
+// that was refused.
+enum class ConditionBoxName { DCBiasVoltage, Frequency, HeatResistance, AmbientTemperature, Parameter };
+
 // The selection window's checks of the condition boxes for one chosen part, with their
 // exact messages (exclamation icon, the program title). A check that fails shows its
 // message and returns false.
@@ -22,6 +27,10 @@ class ConditionChecks {
 public:
     ConditionChecks(const ProductRecord& part, ChartType chartType, shared::CodeSystem codeSystem,
                     shared::Messages& messages, char separator) noexcept;
+
+    // Told the box of every refused check, after its message; the last call names the
+    // box the focus belongs in.
+    void OnRefused(std::function<void(ConditionBoxName)> refused) { refused_ = std::move(refused); }
 
     bool CheckDCBiasVol(std::string_view text);
     bool CheckFrequency(std::string_view text);
@@ -40,7 +49,7 @@ public:
     bool CheckConditions(const ConditionTexts& texts, Quantity xAxis);
 
 private:
-    bool Refuse(const std::string& text);
+    bool Refuse(const std::string& text, ConditionBoxName box);
     bool CheckAmbient(std::string_view text, bool includeMaximum);
 
     const ProductRecord& part_;
@@ -48,6 +57,7 @@ private:
     shared::CodeSystem codeSystem_;
     shared::Messages& messages_;
     char separator_;
+    std::function<void(ConditionBoxName)> refused_;
 };
 
 }  // namespace darvo

@@ -4,29 +4,35 @@
 #include "pelmo/engine/chart_kind.h"
 
 #include "shared/errors/runtime_error.h"
+#include "shared/windows/window_registry.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <iterator>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace pelmo {
 
-// The one registry of open chart windows, in the order they were opened. Everything
-// else about open windows (how many, the window of a rectangular kind, the order Close
-// All goes backwards through, the Window menu's list) is derived from it, so there is
-// no second list to keep in step.
+// The one registry of open chart windows, in the order they were opened: the shared
+// window registry keyed by chart kind and creating slot, with pelmo's rule of one
+// window per rectangular kind. Everything else about open windows (how many, the
+// window of a rectangular kind, the order Close All goes backwards through, the Window
+// menu's list) is derived from it, so there is no second list to keep in step.
 //
 // Handle is what reaches the window itself: a QPointer in the window layer, a plain
 // value in tests. A handle that tests false is a window deleted without closing (the
-// main window going away); it counts as closed and its entry is dropped on the next
-// change. Ids come from a counter and are never reused, so an id held by a late signal
-// cannot name a newer window.
+// main window going away); it counts as closed. Ids are never reused.
 template <class Handle>
 class ChartWindowList {
 public:
-    using WindowId = std::uint64_t;
+    // The key a window is registered under: its kind and the slot that created it.
+    struct WindowKey {
+        ChartKind Kind = ChartKind::Smith;
+        int SlotNumber = 0;
+
+        friend bool operator==(const WindowKey&, const WindowKey&) = default;
+    };
+    using Registry = shared::WindowRegistry<WindowKey, Handle>;
+    using WindowId = typename Registry::WindowId;
 
     struct Entry {
         WindowId Id = 0;
@@ -41,52 +47,39 @@ public:
     WindowId Add(ChartKind kind, int slotNumber, Handle window) {
         if (kind != ChartKind::Smith && OfKind(kind).has_value())
             throw shared::RuntimeError(shared::error::kInvalidProcedureCall);
-        DropGone();
-        entries_.push_back(Entry{++lastId_, kind, slotNumber, std::move(window)});
-        return lastId_;
+        return registry_.Add(WindowKey{kind, slotNumber}, std::move(window));
     }
 
     // Forgets a closed window; unknown ids are ignored (a window may close twice).
-    void Remove(WindowId id) noexcept {
-        std::erase_if(entries_, [id](const Entry& entry) { return entry.Id == id; });
-        DropGone();
-    }
+    void Remove(WindowId id) noexcept { registry_.Remove(id); }
 
     // The open windows in opening order. A copy: closing a window while walking it is safe.
     std::vector<Entry> Open() const {
         std::vector<Entry> open;
-        std::copy_if(entries_.begin(), entries_.end(), std::back_inserter(open), IsOpen);
+        for (const auto& entry : registry_.Open()) open.push_back(EntryOf(entry));
         return open;
     }
 
-    int OpenCount() const noexcept {
-        return static_cast<int>(std::count_if(entries_.begin(), entries_.end(), IsOpen));
-    }
-    bool Empty() const noexcept { return OpenCount() == 0; }
-    bool IsOpenId(WindowId id) const noexcept {
-        return std::any_of(entries_.begin(), entries_.end(),
-                           [id](const Entry& entry) { return entry.Id == id && IsOpen(entry); });
-    }
+    int OpenCount() const noexcept { return registry_.OpenCount(); }
+    bool Empty() const noexcept { return registry_.Empty(); }
+    bool IsOpenId(WindowId id) const noexcept { return registry_.IsOpenId(id); }
 
     // The window collecting all traces of a rectangular kind; none for Smith, which
     // gets a window per request and is never looked up.
     std::optional<Entry> OfKind(ChartKind kind) const {
         if (kind == ChartKind::Smith) return std::nullopt;
-        const auto found = std::find_if(entries_.begin(), entries_.end(), [kind](const Entry& entry) {
-            return entry.Kind == kind && IsOpen(entry);
-        });
-        if (found == entries_.end()) return std::nullopt;
-        return *found;
+        const auto found = registry_.FindFirst(
+            [kind](const typename Registry::Entry& entry) { return entry.WindowKey.Kind == kind; });
+        if (!found) return std::nullopt;
+        return EntryOf(*found);
     }
 
 private:
-    static bool IsOpen(const Entry& entry) noexcept { return static_cast<bool>(entry.Window); }
-    void DropGone() noexcept {
-        std::erase_if(entries_, [](const Entry& entry) { return !IsOpen(entry); });
+    static Entry EntryOf(const typename Registry::Entry& entry) {
+        return Entry{entry.Id, entry.WindowKey.Kind, entry.WindowKey.SlotNumber, entry.Window};
     }
 
-    std::vector<Entry> entries_;
-    WindowId lastId_ = 0;
+    Registry registry_;
 };
 
 }  // namespace pelmo
