@@ -36,8 +36,10 @@ namespace darvo {
 namespace {
 
 // The frame opens large enough for the selection window across its top and the chart
-// windows that cascade below it; a smaller screen gets what it has.
-constexpr double kInitialWidthTwips = 15000.0;
+// windows that cascade below it; a smaller screen gets what it has. The selection window
+// is 15180 twips wide and the frame keeps it 200 twips narrower than itself, so the
+// frame needs its borders on top of 15380.
+constexpr double kInitialWidthTwips = 15800.0;
 constexpr double kInitialHeightTwips = 10500.0;
 
 // The notation switch tells the user before it closes the chart windows.
