@@ -3,6 +3,9 @@
 #include "shared/errors/runtime_error.h"
 #include "shared/files/file_bytes.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <string>
 #include <utility>
 
 namespace shared {
@@ -34,6 +37,11 @@ FieldReader FieldReader::OpenFile(const std::string& path) {
 
 std::string FieldReader::ReadField() {
     if (AtEnd()) {
+        if (!shiftedAt_.empty()) {
+            throw RuntimeError(error::kInputPastEndOfFile, source_,
+                               StandardErrorDescription(error::kInputPastEndOfFile) +
+                                   " (a field ends in text after its closing quote at " + shiftedAt_ + ")");
+        }
         throw RuntimeError(error::kInputPastEndOfFile, source_);
     }
     SkipBlanks();
@@ -49,6 +57,13 @@ std::string FieldReader::ReadField() {
             ++position_;
         }
         SkipBlanks();
+        if (shiftedAt_.empty() && position_ < bytes_.size() && bytes_[position_] != ',' &&
+            !IsLineEnd(bytes_[position_])) {
+            // Text after a closing quote (or a doubled quote) starts a field of its own, as
+            // the classic reader does, and shifts every later field; when the file then
+            // runs out of fields, this is where to look.
+            shiftedAt_ = WhereNow();
+        }
     } else {
         const std::size_t start = position_;
         while (position_ < bytes_.size() && bytes_[position_] != ',' && !IsLineEnd(bytes_[position_])) {
@@ -90,6 +105,15 @@ long FieldReader::CountRecords(std::size_t fieldsPerRecord, long limit) {
         ++count;
     }
     return count;
+}
+
+std::string FieldReader::WhereNow() const {
+    const std::size_t line =
+        1 + static_cast<std::size_t>(
+                std::count(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(position_), '\n'));
+    const std::size_t slash = source_.find_last_of('/');
+    const std::string name = slash == std::string::npos ? source_ : source_.substr(slash + 1);
+    return (name.empty() ? std::string("line ") : name + " line ") + std::to_string(line);
 }
 
 void FieldReader::SkipBlanks() noexcept {

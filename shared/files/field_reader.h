@@ -57,6 +57,8 @@ public:
     long CountRecords(std::size_t fieldsPerRecord, long limit = 32767);
 
 private:
+    // "<file name> line <n>" of the reading position, for messages.
+    std::string WhereNow() const;
     void SkipBlanks() noexcept;
     // Consumes one separator (comma or line end) if one is next.
     void ConsumeSeparator() noexcept;
@@ -65,6 +67,7 @@ private:
 
     std::string bytes_;
     std::string source_;
+    std::string shiftedAt_;  // where text first followed a closing quote
     std::size_t position_ = 0;
     // One past the last byte that is neither a blank nor a line end.
     std::size_t contentEnd_ = 0;

@@ -129,6 +129,23 @@ TEST(FieldReader, ReadingPastTheEndRaises62) {
     EXPECT_EQ(ErrorNumberOf([&] { incomplete.CountRecords(3); }), 62);
 }
 
+// Text after a closing quote starts a field of its own, so a library fails only at
+// its end; the message then names the line where the fields began to shift.
+TEST(FieldReader, RunningOutAfterTextBehindAClosingQuoteNamesItsLine) {
+    FieldReader shifted("\"a\",\"b\"\r\n\"c\"x,\"d\"\r\n\"e\",f\r\n", "/lib/cap.idx");
+    try {
+        shifted.CountRecords(2);
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.Number(), 62);
+        EXPECT_EQ(e.Description(),
+                  "Input past end of file (a field ends in text after its closing quote at cap.idx line 2)");
+    }
+    // A file that reads out whole is unchanged, shifted or not.
+    FieldReader whole("\"c\"x,\"d\"\r\n");
+    EXPECT_EQ(whole.CountRecords(3), 1);
+}
+
 TEST(FieldReader, CountAboveTheLimitOverflows) {
     FieldReader reader("a\nb\nc\n");
     EXPECT_EQ(ErrorNumberOf([&] { reader.CountRecords(1, 2); }), 6);
