@@ -4,6 +4,7 @@
 
 #include "shared/canvas/chart_canvas.h"
 #include "shared/canvas/page_canvas.h"
+#include "shared/canvas/print_at.h"
 #include "shared/text/number_text.h"
 
 #include <array>
@@ -15,11 +16,7 @@ namespace {
 
 constexpr std::string_view kLongLabelPattern = "#.00E+##";
 
-void PrintAt(shared::ChartCanvas& canvas, double x, double y, const std::string& text) {
-    canvas.SetCurrentX(x);
-    canvas.SetCurrentY(y);
-    canvas.Print(text);
-}
+using shared::PrintAt;
 
 int RoundedCount(float value) {
     return static_cast<int>(shared::RoundHalfEven(static_cast<double>(value)));

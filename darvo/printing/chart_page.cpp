@@ -7,6 +7,7 @@
 #include "darvo/library/product_library.h"
 
 #include "shared/canvas/page_canvas.h"
+#include "shared/canvas/print_at.h"
 #include "shared/errors/runtime_error.h"
 #include "shared/text/number_text.h"
 
@@ -55,9 +56,7 @@ constexpr double kSampleRight = 1400.0;
 
 void PrintAt(shared::PageCanvas& page, double x, double y, const std::string& text) {
     if (text.empty()) return;
-    page.SetCurrentX(x);
-    page.SetCurrentY(y);
-    page.Print(text);
+    shared::PrintAt(page, x, y, text);
 }
 
 double ConditionX(int column) {

@@ -6,6 +6,7 @@
 #include "darvo/library/product_record.h"
 
 #include "shared/canvas/page_canvas.h"
+#include "shared/canvas/print_at.h"
 #include "shared/text/number_text.h"
 
 #include <cstddef>
@@ -30,11 +31,7 @@ constexpr double kUnitTop = 93.5;
 constexpr double kRowsTop = 92.0;
 constexpr double kRowPitch = 1.3;
 
-void PrintAt(shared::PageCanvas& page, double x, double y, const std::string& text) {
-    page.SetCurrentX(x);
-    page.SetCurrentY(y);
-    page.Print(text);
-}
+using shared::PrintAt;
 
 std::string Value(float value) {
     return shared::GeneralNumberTextSingle(value);

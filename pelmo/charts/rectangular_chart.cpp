@@ -9,6 +9,7 @@
 #include "pelmo/charts/trace_store.h"
 
 #include "shared/canvas/chart_canvas.h"
+#include "shared/canvas/print_at.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,11 +22,7 @@ namespace {
 constexpr double kChartUnits = 3000.0;
 constexpr double kLabelEdgeMargin = 15.0;
 
-void PrintAt(shared::ChartCanvas& canvas, double x, double y, const std::string& text) {
-    canvas.SetCurrentX(x);
-    canvas.SetCurrentY(y);
-    canvas.Print(text);
-}
+using shared::PrintAt;
 
 void PrintTitles(shared::ChartCanvas& canvas, ChartKind kind) {
     PrintAt(canvas, 1400, 200, "Frequency [MHz]");

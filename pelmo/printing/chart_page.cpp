@@ -6,6 +6,7 @@
 #include "pelmo/printing/printed_legend_cells.h"
 
 #include "shared/canvas/page_canvas.h"
+#include "shared/canvas/print_at.h"
 
 #include <array>
 #include <string>
@@ -50,9 +51,7 @@ constexpr double kSampleRight = 1400.0;
 // An empty cell prints nothing, so a row without a trace leaves no marks.
 void PrintAt(shared::PageCanvas& page, double x, double y, const std::string& text) {
     if (text.empty()) return;
-    page.SetCurrentX(x);
-    page.SetCurrentY(y);
-    page.Print(text);
+    shared::PrintAt(page, x, y, text);
 }
 
 // The outer box of the table, in the heavy frame pen.
