@@ -26,8 +26,9 @@ std::string PrintfRow(double x, double y, char separator) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.2E            %.2E", x, y);
     std::string row = buffer;
+    // snprintf writes the C library locale's separator, which the comma-locale run sets.
     for (char& c : row) {
-        c = c == '.' ? separator : c;
+        c = c == '.' || c == ',' ? separator : c;
     }
     return row + "\r\n";
 }

@@ -9,6 +9,7 @@
 #include "pelmo/library/capacitor_order.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/records.h"
+#include "support/point_number.h"
 
 #include "shared/parts/part_number_codes.h"
 
@@ -129,9 +130,9 @@ std::vector<std::pair<std::string, std::string>> JsonMembers(const std::string& 
 }
 
 double Number(const std::string& text) {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    EXPECT_EQ(*end, '\0') << text;
+    std::size_t used = 0;
+    const double value = shared::testing::PointNumber(text, &used);
+    EXPECT_EQ(used, text.size()) << text;
     return value;
 }
 

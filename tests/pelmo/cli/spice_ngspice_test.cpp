@@ -12,6 +12,7 @@
 #include "pelmo/export/spice_model_writer.h"
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/records.h"
+#include "support/point_number.h"
 
 #include "shared/parts/part_number_codes.h"
 #include "shared/text/number_text.h"
@@ -295,9 +296,9 @@ TEST_P(SpiceNgspiceTest, TheSimulatorReproducesTheEngine) {
     const std::string text = ReadBytes(model);
     const auto at = text.find(fop);
     ASSERT_NE(at, std::string::npos);
-    part.OperatingFrequency = std::stod(text.substr(at + fop.size()));
+    part.OperatingFrequency = shared::testing::PointNumber(std::string_view(text).substr(at + fop.size()));
     if (c.frequency != nullptr) {
-        EXPECT_DOUBLE_EQ(part.OperatingFrequency, std::stod(c.frequency) * 1e6);
+        EXPECT_DOUBLE_EQ(part.OperatingFrequency, shared::testing::PointNumber(c.frequency) * 1e6);
     }
 
     const NgspiceRun ac = RunNgspice(folder, "ac", AcNetlist(part, model));

@@ -8,6 +8,7 @@
 #include "pelmo/export/readout_captions.h"
 #include "pelmo/export/touchstone_writer.h"
 #include "pelmo/library/records.h"
+#include "support/point_number.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/fake_messages.h"
@@ -196,7 +197,7 @@ TEST(ExportEvaluatorsTest, EngineExportIsTheSameUnderBothSeparators) {
         std::size_t tokens = 0;
         for (std::size_t at = 0; at < lines[i].size();) {
             std::size_t used = 0;
-            std::stod(lines[i].substr(at), &used);  // C locale: the tests run under LC_ALL=C.UTF-8
+            shared::testing::PointNumber(std::string_view(lines[i]).substr(at), &used);
             ASSERT_GT(used, 0U);
             at += used;
             ++tokens;

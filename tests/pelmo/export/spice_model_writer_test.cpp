@@ -3,6 +3,7 @@
 #include "export_test_support.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/library/records.h"
+#include "support/point_number.h"
 
 #include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/memory_file_sink.h"
@@ -126,7 +127,7 @@ TEST(SpiceModelWriterTest, NumbersReadBackToTheSameDouble) {
                              -0.041F * 1e-9};
     for (const double value : values) {
         const std::string text = SpiceNumberText(value);
-        EXPECT_EQ(std::strtod(text.c_str(), nullptr), value) << text;
+        EXPECT_EQ(shared::testing::PointNumber(text), value) << text;
         const auto exponent = text.find('e');
         ASSERT_NE(exponent, std::string::npos) << text;
         const std::string mantissa = text.substr(value < 0.0 ? 1 : 0, exponent - (value < 0.0 ? 1 : 0));

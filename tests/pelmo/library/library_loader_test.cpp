@@ -129,7 +129,9 @@ TEST(LoadLibrary, ShownNumberTextsTakeTheLocaleSeparator) {
     TemporaryFolder folder;
     std::vector<CapacitorRecord> capacitors = {SampleCapacitor(1, "KTA.1", "KTA.2")};
     capacitors[0].ChipShape = 2.5F;
-    WriteLibrary(folder, capacitors);
+    std::vector<InductorRecord> inductors = Inductors();
+    inductors[0].RatedCurrent = "1.5";  // a fraction, so that a missed conversion shows
+    WriteLibrary(folder, capacitors, inductors);
 
     const Library dot = LoadLibrary(folder.Path(), '.');
     EXPECT_EQ(dot.CapacitorTable[0].NominalCapacitance, "0.5");
@@ -145,6 +147,8 @@ TEST(LoadLibrary, ShownNumberTextsTakeTheLocaleSeparator) {
     const InductorRecord& l = comma.InductorTable[0];
     EXPECT_EQ(l.Inductance, "2,7");
     EXPECT_EQ(l.SizeSheet[2], "0,12");
+    EXPECT_EQ(l.RatedCurrent, "1,5");
+    EXPECT_EQ(dot.InductorTable[0].RatedCurrent, "1.5");
     EXPECT_EQ(l.PartNumber, "PWL1005C2N7");
 
     // Without an explicit separator the one in force applies.

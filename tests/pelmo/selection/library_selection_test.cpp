@@ -6,6 +6,7 @@
 #include "pelmo/library/records.h"
 #include "pelmo/selection/frequency_scroll.h"
 #include "selection_test_library.h"
+#include "support/point_number.h"
 #include "support/test_names.h"
 
 #include "shared/platform/testing/fake_cursor.h"
@@ -323,7 +324,8 @@ TEST_P(FrequencyFieldTest, EnterChecksTheRangeAndMovesTheThumb) {
     if (GetParam().message.empty()) {
         EXPECT_TRUE(Shown().empty());
         const PartFrequencyRange range = *FrequencyRangeOf(5, 8.5e9F, '.');
-        EXPECT_EQ(State().ScrollPosition, ScrollPosition(range, std::stod(GetParam().typed)));
+        EXPECT_EQ(State().ScrollPosition,
+                  ScrollPosition(range, shared::testing::PointNumber(GetParam().typed)));
         return;
     }
     EXPECT_EQ(Shown(), std::vector<std::string>{GetParam().message});

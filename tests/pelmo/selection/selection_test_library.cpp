@@ -1,5 +1,7 @@
 #include "selection_test_library.h"
 
+#include "support/point_number.h"
+
 #include <algorithm>
 #include <string>
 
@@ -19,7 +21,7 @@ CapacitorRecord Capacitor(const std::string& eia, const std::string& jis, const 
     record.NominalCapacitance = capacitance;
     record.RatedVoltage = rated;
     record.ModelType = modelType;
-    record.C1 = std::stof(capacitance);
+    record.C1 = static_cast<float>(shared::testing::PointNumber(capacitance));
     record.L1 = 0.4F;
     record.Rb = 0.05F;
     record.C2 = 20.0F;
@@ -41,7 +43,7 @@ InductorRecord Inductor(const std::string& partNumber, const std::string& induct
     record.SizeCode = {"0402", "1005"};
     record.Inductance = inductance;
     record.RatedCurrent = current;
-    record.L0 = std::stof(inductance);
+    record.L0 = static_cast<float>(shared::testing::PointNumber(inductance));
     record.L0Exponent = -0.01F;
     record.RsCoef = 400.0F;
     record.RsExponent = 0.6F;

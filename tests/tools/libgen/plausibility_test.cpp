@@ -4,6 +4,7 @@
 // lossy inductance shunted by Cp for an inductor.
 
 #include "generated_library.h"
+#include "support/point_number.h"
 
 #include <cmath>
 #include <complex>
@@ -70,7 +71,7 @@ TEST(Plausibility, CapacitorResonanceIsThatOfTheMainBranch) {
 TEST(Plausibility, CapacitanceAtOneMegahertzMatchesTheNominalValue) {
     const std::map<int, double> basis = {{1, 1.0}, {2, 1.05}, {4, 1.2}};
     for (const CapacitorRecord& r : GeneratedLibrary().capacitors) {
-        const double nominal = std::stod(r.NominalCapacitance) * 1e-12;
+        const double nominal = shared::testing::PointNumber(r.NominalCapacitance) * 1e-12;
         const double f = nominal >= 1e-6 ? 1e4 : 1e6;
         const Complex z = CapacitorImpedance(r, f);
         const double capacitance = -1.0 / (kTwoPi * f * z.imag());
@@ -153,7 +154,7 @@ TEST(Plausibility, JisCharacteristicsStayInsideTheirLimitsFromTwentyDegrees) {
 
 TEST(Plausibility, BiasLowersTheCapacitanceSteadilyUpToTheRating) {
     for (const CapacitorRecord& r : GeneratedLibrary().capacitors) {
-        const double rated = std::stod(r.RatedVoltage);
+        const double rated = shared::testing::PointNumber(r.RatedVoltage);
         double previous = 0;
         for (int i = 1; i <= 50; ++i) {
             const double v = rated * i / 50.0;
@@ -180,7 +181,7 @@ TEST(Plausibility, PeakedModelStaysPositive) {
         if (r.ModelType != 4) {
             continue;
         }
-        const double rated = std::stod(r.RatedVoltage);
+        const double rated = shared::testing::PointNumber(r.RatedVoltage);
         for (int i = 0; i <= 10; ++i) {
             const double v = rated * i / 10.0;
             double q = 0;
