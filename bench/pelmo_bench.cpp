@@ -34,7 +34,7 @@ namespace {
 const Library& SampleLibrary() {
     static const Library library = [] {
         Library loaded = LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.');
-        if (!SortCapacitors(loaded, shared::Eia)) {
+        if (!SortCapacitors(loaded, shared::Eia, '.')) {
             throw std::runtime_error("the sample library does not sort");
         }
         return loaded;
@@ -102,7 +102,7 @@ void TouchstoneExportToMemory(benchmark::State& state) {
     OperatingPointResult result;
     for (auto _ : state) {
         const GridPointEvaluator evaluate =
-            SubjectEvaluator(SampleLibrary(), plan->Subject, 85.0, 1.0, shared::Eia, result);
+            SubjectEvaluator(SampleLibrary(), plan->Subject, 85.0, 1.0, shared::Eia, '.', result);
         shared::MemoryFileSink sink;
         WriteTouchstone(plan->Subject, plan->Grid, evaluate, sink);
         benchmark::DoNotOptimize(sink.Bytes().data());

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         shared::Format(value, text.substr(0, 40), '.');
         shared::FormatSingle(static_cast<float>(value), text.substr(0, 40), ',');
-        shared::GeneralNumberText(value);
+        shared::GeneralNumberText(value, '.');
     } catch (const shared::RuntimeError&) {
     }
     return 0;

@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WritePart("ind.dat", data, size, size);
     try {
         pelmo::Library library = pelmo::LoadLibrary(Folder().string(), '.');
-        (void)pelmo::SortCapacitors(library, shared::CodeSystem::Eia);
-        (void)pelmo::SortCapacitors(library, shared::CodeSystem::Jis);
+        (void)pelmo::SortCapacitors(library, shared::CodeSystem::Eia, '.');
+        (void)pelmo::SortCapacitors(library, shared::CodeSystem::Jis, '.');
     } catch (const shared::RuntimeError&) {
     }
     return 0;

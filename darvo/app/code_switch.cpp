@@ -2,11 +2,12 @@
 
 namespace darvo {
 
-CodeSwitchOutcome SwitchCodeSystem(ProductLibrary& products, shared::CodeSystem target) {
+CodeSwitchOutcome SwitchCodeSystem(ProductLibrary& products, shared::CodeSystem target, char separator) {
     if (products.CodeSystem == target) {
         return CodeSwitchOutcome::Unchanged;
     }
-    return SortProducts(products, target) ? CodeSwitchOutcome::Switched : CodeSwitchOutcome::SortFailed;
+    return SortProducts(products, target, separator) ? CodeSwitchOutcome::Switched
+                                                     : CodeSwitchOutcome::SortFailed;
 }
 
 }  // namespace darvo

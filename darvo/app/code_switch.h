@@ -20,8 +20,8 @@ enum class CodeSwitchOutcome {
 //
 // A part number that occurs twice in the new notation raises shared::RuntimeError 457
 // from the rebuild; the lookups are then empty and the caller must end the program as
-// for a sort failure.
-CodeSwitchOutcome SwitchCodeSystem(ProductLibrary& products, shared::CodeSystem target);
+// for a sort failure. separator is the program's, for the sort keys.
+CodeSwitchOutcome SwitchCodeSystem(ProductLibrary& products, shared::CodeSystem target, char separator);
 
 }  // namespace darvo
 

@@ -64,7 +64,7 @@ std::optional<OutputRecord> ComputeDataOutput(const OutputSelection& selection, 
         ChartRequestHeader(selection.Identity, part, selection.Conditions, separator);
     std::optional<ChartDataRecord> record;
     try {
-        record = ComputeOutputRecord(table, products, header, messages);
+        record = ComputeOutputRecord(table, products, header, separator, messages);
     } catch (const shared::RuntimeError& failure) {
         // The engine titles its reports with its routine, which tells the user what failed.
         shared::ErrorReport(messages, shared::ReportTitleOf(failure, kProgramTitle), failure, kReportForm);

@@ -30,11 +30,8 @@ std::optional<StartedProgram> StartProgram(shared::SingleInstance& instance, sha
         program.Facts.ProgramFolder = shared::ProgramFolderPath(executableFolder);
         program.Facts.Help = shared::DetectHelp(program.Facts.ProgramFolder, kHelpStem);
         program.Facts.DegreeSign = SystemDegreeSign();
-        // The capacitance codes are read in the locale's form, so its separator must be
-        // in force while the derived values are computed.
-        const shared::ScopedDecimalSeparator separator(decimalSeparator);
-        program.Products = LoadProducts(program.Facts.ProgramFolder);
-        if (!SortProducts(program.Products, shared::Eia)) {
+        program.Products = LoadProducts(program.Facts.ProgramFolder, decimalSeparator);
+        if (!SortProducts(program.Products, shared::Eia, decimalSeparator)) {
             messages.Show(shared::kSortErrorMessage, shared::MessageIcon::None, kProgramTitle);
             return std::nullopt;
         }

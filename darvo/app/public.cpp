@@ -26,7 +26,7 @@ void Public::AttachedWindows::SwitchCodeSystem(shared::CodeSystem codeSystem) {
     }
     // Without windows there is nothing to refill or close; a sort failure is found
     // again when the windows come and switch.
-    static_cast<void>(darvo::SwitchCodeSystem(products, codeSystem));
+    static_cast<void>(darvo::SwitchCodeSystem(products, codeSystem, separator));
 }
 
 void Public::AttachedWindows::OpenCatalogLink() {

@@ -59,7 +59,8 @@ public:
 
 private:
     struct AttachedWindows : SelectionHost {
-        explicit AttachedWindows(ProductLibrary& products) : products(products) {}
+        AttachedWindows(ProductLibrary& products, char separator)
+            : products(products), separator(separator) {}
         void ChangeEnable(bool enable) override;
         void SwitchCodeSystem(shared::CodeSystem codeSystem) override;
         void OpenCatalogLink() override;
@@ -67,6 +68,7 @@ private:
         void OpenNewChart() override;
         void AddCurveToOpenChart(const ChartIdentity& identity) override;
         ProductLibrary& products;
+        char separator;
         SelectionHost* windows = nullptr;
     };
 
@@ -74,7 +76,7 @@ private:
     ChartTable charts_;
     ProgramFacts facts_;
     char separator_;
-    AttachedWindows windows_{products_};
+    AttachedWindows windows_{products_, separator_};
     LibrarySelection selection_;
 };
 

@@ -30,11 +30,11 @@ struct AxisRangeVerdict {
     std::string Warning;
 };
 AxisRangeVerdict ClassifyAxisRange(const ChartTable& table, const ChartIdentity& identity,
-                                   const AxisRange& range);
+                                   const AxisRange& range, char separator);
 
 // CheckAxisRange: the verdict, the warning shown (exclamation icon, title) when refused.
 int CheckAxisRange(const ChartTable& table, const ChartIdentity& identity, const AxisRange& range,
-                   shared::Messages& messages, const std::string& title);
+                   char separator, shared::Messages& messages, const std::string& title);
 
 // Whether a window's range is a user-chosen one, narrower than the full range: the
 // printed chart then gets 5 divisions on its linear axes, as on the screen. Never shows
@@ -57,7 +57,7 @@ struct AxisDialogTexts {
     bool XEditable = true;
 };
 AxisDialogTexts AxisDialogFor(const ChartIdentity& identity, const AxisRange& range,
-                              const std::string& degreeSign);
+                              const std::string& degreeSign, char separator);
 
 // The dialog's OK: the four texts as the user left them. Accepted gives the range (Hz
 // again on a frequency axis) and CheckAxisRange's result for the window to redraw
@@ -70,7 +70,7 @@ struct AxisDialogOutcome {
 };
 AxisDialogOutcome ConfirmAxisDialog(const ChartTable& table, const ChartIdentity& identity,
                                     const std::array<std::string, 2>& x, const std::array<std::string, 2>& y,
-                                    shared::Messages& messages, const std::string& title);
+                                    char separator, shared::Messages& messages, const std::string& title);
 
 }  // namespace darvo
 

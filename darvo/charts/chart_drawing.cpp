@@ -23,7 +23,7 @@ int RoundedCount(float value) {
 }
 
 void DrawLinearXAxis(shared::ChartCanvas& canvas, const ChartIdentity& identity, const AxisRange& range,
-                     bool customRange) {
+                     bool customRange, char separator) {
     const int n = XDivisions(identity, range.Xmax, range.Xmin, customRange);
     const float step = (range.Xmax - range.Xmin) / static_cast<float>(n);
     float v = range.Xmin;
@@ -34,11 +34,11 @@ void DrawLinearXAxis(shared::ChartCanvas& canvas, const ChartIdentity& identity,
         canvas.SetCurrentY(-0.5);
         // Five characters or more would run into the next label: such values go to the
         // exponent form, moved a little further left.
-        if (shared::GeneralNumberTextSingle(v).size() >= 5) {
+        if (shared::GeneralNumberTextSingle(v, separator).size() >= 5) {
             canvas.SetCurrentX(offset + p - 4.0);
-            canvas.Print(shared::FormatSingle(v, kLongLabelPattern));
+            canvas.Print(shared::FormatSingle(v, kLongLabelPattern, separator));
         } else {
-            canvas.Print(shared::PrintedNumberTextSingle(v));
+            canvas.Print(shared::PrintedNumberTextSingle(v, separator));
         }
         canvas.Line(p, 0.0, p, 100.0, kLinearGridColor);
         v += step;
@@ -46,13 +46,14 @@ void DrawLinearXAxis(shared::ChartCanvas& canvas, const ChartIdentity& identity,
 }
 
 void DrawLinearYAxis(shared::ChartCanvas& canvas, const ChartIdentity& identity, const AxisRange& range,
-                     bool customRange) {
+                     bool customRange, char separator) {
     const int n = YDivisions(identity, range.Ymax, range.Ymin, customRange);
     const float step = (range.Ymax - range.Ymin) / static_cast<float>(n);
     float v = range.Ymin;
     for (int i = 0; i <= n; ++i) {
-        const std::string s = v > -1000000.0F && v < 10000000.0F ? shared::GeneralNumberTextSingle(v)
-                                                                 : shared::FormatSingle(v, kLongLabelPattern);
+        const std::string s = v > -1000000.0F && v < 10000000.0F
+                                  ? shared::GeneralNumberTextSingle(v, separator)
+                                  : shared::FormatSingle(v, kLongLabelPattern, separator);
         const double p = i * 100.0 / n;
         PrintAt(canvas, -1.0 - canvas.TextWidth(s), i == 0 ? p + 6.0 : p + 4.0, s);
         canvas.Line(0.0, p, 100.0, p, kLinearGridColor);
@@ -60,7 +61,7 @@ void DrawLinearYAxis(shared::ChartCanvas& canvas, const ChartIdentity& identity,
     }
 }
 
-void DrawLogXAxis(shared::ChartCanvas& canvas, const AxisRange& range) {
+void DrawLogXAxis(shared::ChartCanvas& canvas, const AxisRange& range, char separator) {
     const float d = std::log10(range.Xmax / range.Xmin);
     const float w = 100.0F / d;
     const int lastGridDecade = RoundedCount(d - 1.0F);
@@ -77,11 +78,12 @@ void DrawLogXAxis(shared::ChartCanvas& canvas, const AxisRange& range) {
         // The data are in Hz, the labels in kHz.
         const auto decade = static_cast<float>(std::pow(10.0, i));
         const double value = static_cast<double>(range.Xmin) / 1000.0 * static_cast<double>(decade);
-        PrintAt(canvas, static_cast<double>(w) * i - offset, 0.0, shared::PrintedNumberText(value));
+        PrintAt(canvas, static_cast<double>(w) * i - offset, 0.0,
+                shared::PrintedNumberText(value, separator));
     }
 }
 
-void DrawLogYLabel(shared::ChartCanvas& canvas, int i, int decades, float base, float y) {
+void DrawLogYLabel(shared::ChartCanvas& canvas, int i, int decades, float base, float y, char separator) {
     const auto power = static_cast<std::int32_t>(std::lround(std::pow(10.0, i)));
     const float v = base * static_cast<float>(power);
     std::string_view pattern = "0.#####";
@@ -89,12 +91,12 @@ void DrawLogYLabel(shared::ChartCanvas& canvas, int i, int decades, float base, 
         pattern = kLongLabelPattern;
     else if (v > 0.1F)
         pattern = "#####0";
-    const std::string text = shared::FormatSingle(v, pattern);
+    const std::string text = shared::FormatSingle(v, pattern, separator);
     const double top = i == 0 ? y + 6.0F : (i == decades ? y + 1.0F : y + 3.0F);
     PrintAt(canvas, -1.0 - canvas.TextWidth(text), top, text);
 }
 
-void DrawLogYAxis(shared::ChartCanvas& canvas, const AxisRange& range) {
+void DrawLogYAxis(shared::ChartCanvas& canvas, const AxisRange& range, char separator) {
     const float logMin = std::log10(range.Ymin);
     const float logMax = std::log10(range.Ymax);
     const float logBase = std::floor(logMin);
@@ -107,7 +109,7 @@ void DrawLogYAxis(shared::ChartCanvas& canvas, const AxisRange& range) {
                             (logMax - logMin);
             const bool inside = y >= 0.0F && y <= 100.0F;
             const shared::Rgb color = k == 1 ? shared::colors::kBlack : kMinorLogGridColor;
-            if (k == 1 && inside) DrawLogYLabel(canvas, i, decades, base, y);
+            if (k == 1 && inside) DrawLogYLabel(canvas, i, decades, base, y, separator);
             if (inside) canvas.Line(0.0, y, 100.0, y, color);
         }
     }
@@ -173,14 +175,14 @@ void PreparePicture(shared::ChartCanvas& canvas, shared::Rgb faceColor) {
 void DrawAxes(shared::ChartCanvas& canvas, const ChartIdentity& identity, const AxisRange& range,
               const ChartDrawOptions& options) {
     if (identity.ChartType == AllowablePower) {
-        DrawLogXAxis(canvas, range);
-        DrawLogYAxis(canvas, range);
+        DrawLogXAxis(canvas, range, options.DecimalSeparator);
+        DrawLogYAxis(canvas, range, options.DecimalSeparator);
     } else if (IsLogX(identity)) {
-        DrawLogXAxis(canvas, range);
-        DrawLinearYAxis(canvas, identity, range, options.CustomRange);
+        DrawLogXAxis(canvas, range, options.DecimalSeparator);
+        DrawLinearYAxis(canvas, identity, range, options.CustomRange, options.DecimalSeparator);
     } else {
-        DrawLinearXAxis(canvas, identity, range, options.CustomRange);
-        DrawLinearYAxis(canvas, identity, range, options.CustomRange);
+        DrawLinearXAxis(canvas, identity, range, options.CustomRange, options.DecimalSeparator);
+        DrawLinearYAxis(canvas, identity, range, options.CustomRange, options.DecimalSeparator);
     }
     DrawAxisTitles(canvas, identity, options);
     canvas.Box(0.0, 0.0, 100.0, 100.0, shared::colors::kBlack);

@@ -28,6 +28,8 @@ struct ChartDrawOptions {
     bool OwnPicture = false;
     // "\u00B0" on screen and paper; the caller passes the program's DegreeSign.
     std::string DegreeSign = "\u00B0";
+    // The separator of the axis labels; the caller passes the program's.
+    char DecimalSeparator = '.';
     // The system button-text colour: curve 2 on every canvas, and every curve on a
     // printer that prints black only (told apart there by line width).
     shared::Rgb ButtonTextColor = shared::colors::kBlack;

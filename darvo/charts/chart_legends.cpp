@@ -12,8 +12,8 @@ namespace darvo {
 
 namespace {
 
-std::string Number(float value) {
-    return shared::GeneralNumberTextSingle(value);
+std::string Number(float value, char separator) {
+    return shared::GeneralNumberTextSingle(value, separator);
 }
 
 std::string PartNumberOf(const ProductLibrary& library, std::int32_t index) {
@@ -42,24 +42,25 @@ std::string LegendFrameCaption(int row) {
 }
 
 std::string LegendConditions(const ChartDataRecord& r, const ChartIdentity& identity,
-                             const std::string& degreeSign) {
-    const std::string heat =
-        Number(r.DCBiasVoltage) + "[V]," + Number(r.HeatResistance) + "[" + degreeSign + "C/W],";
+                             const std::string& degreeSign, char separator) {
+    const std::string heat = Number(r.DCBiasVoltage, separator) + "[V]," +
+                             Number(r.HeatResistance, separator) + "[" + degreeSign + "C/W],";
     switch (identity.ChartType) {
         case TemperatureRise:
             if (identity.XAxis == Quantity::Frequency) {
-                return heat + Number(r.AmbientTemperature) + "[" + degreeSign + "C]" + "," +
-                       Number(r.ParameterValue) + GetUnit(r.ParameterName, degreeSign);
+                return heat + Number(r.AmbientTemperature, separator) + "[" + degreeSign + "C]" + "," +
+                       Number(r.ParameterValue, separator) + GetUnit(r.ParameterName, degreeSign);
             }
-            return heat + Number(r.Frequency) + "[kHz]," + Number(r.AmbientTemperature) + "[" + degreeSign +
-                   "C]";
+            return heat + Number(r.Frequency, separator) + "[kHz]," +
+                   Number(r.AmbientTemperature, separator) + "[" + degreeSign + "C]";
         case AllowablePower:
-            return heat + Number(r.AmbientTemperature) + "[" + degreeSign + "C]," +
-                   shared::FormatSingle(r.MaxValue, "##.###") + GetUnit(identity.YAxis, degreeSign);
+            return heat + Number(r.AmbientTemperature, separator) + "[" + degreeSign + "C]," +
+                   shared::FormatSingle(r.MaxValue, "##.###", separator) +
+                   GetUnit(identity.YAxis, degreeSign);
         case CapacitanceTemperature:
-            return " " + Number(r.DCBiasVoltage) + "[V] ";
+            return " " + Number(r.DCBiasVoltage, separator) + "[V] ";
         case CapacitanceDcVoltage:
-            return " " + Number(r.AmbientTemperature) + "[ " + degreeSign + "C] ";
+            return " " + Number(r.AmbientTemperature, separator) + "[ " + degreeSign + "C] ";
         case CapacitanceAcVoltage:
             break;
     }
@@ -67,13 +68,14 @@ std::string LegendConditions(const ChartDataRecord& r, const ChartIdentity& iden
 }
 
 std::vector<LegendEntry> WriteLegends(const ChartTable& table, const ProductLibrary& library,
-                                      const ChartIdentity& identity, const std::string& degreeSign) {
+                                      const ChartIdentity& identity, const std::string& degreeSign,
+                                      char separator) {
     std::vector<LegendEntry> entries;
     for (std::size_t i = 0; i < table.Size() && entries.size() < kLegendRows; ++i) {
         const ChartDataRecord& r = table.At(i);
         if (!BelongsTo(r, identity)) continue;
         const int row = static_cast<int>(entries.size());
-        const std::string s = LegendConditions(r, identity, degreeSign);
+        const std::string s = LegendConditions(r, identity, degreeSign, separator);
         entries.push_back(LegendEntry{PartNumberOf(library, r.ProductIndex), s.empty() ? s : "(" + s + ")",
                                       LegendColor(row)});
     }

@@ -32,14 +32,16 @@ shared::Rgb LegendColor(int row) noexcept;
 // "No.1" ... "No.6": the caption of legend frame i.
 std::string LegendFrameCaption(int row);
 
-// The conditions text of a curve without its parentheses; numbers in the general form.
+// The conditions text of a curve without its parentheses; numbers in the general form
+// with separator.
 std::string LegendConditions(const ChartDataRecord& record, const ChartIdentity& identity,
-                             const std::string& degreeSign);
+                             const std::string& degreeSign, char separator);
 
 // The legend of every curve of the identity in table order (at most six), the part
 // numbers in the notation of the library in force.
 std::vector<LegendEntry> WriteLegends(const ChartTable& table, const ProductLibrary& library,
-                                      const ChartIdentity& identity, const std::string& degreeSign);
+                                      const ChartIdentity& identity, const std::string& degreeSign,
+                                      char separator);
 
 }  // namespace darvo
 

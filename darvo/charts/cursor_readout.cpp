@@ -30,19 +30,20 @@ std::optional<CursorHit> HitTest(const ChartTable& table, const ChartIdentity& i
 }
 
 std::array<std::string, 2> ReadoutPanelTexts(const ChartTable& table, const ChartIdentity& identity,
-                                             const CursorHit& hit, const std::string& degreeSign) {
+                                             const CursorHit& hit, const std::string& degreeSign,
+                                             char separator) {
     const ChartDataRecord& r = table.At(hit.Record);
     const auto u = static_cast<std::size_t>(hit.Point);
     float x = r.XData[u];
     // The data hold Hz; the axis and the readout read kHz.
     if (identity.XAxis == Quantity::Frequency) x /= 1000.0F;
-    return {shared::FormatSingle(x, "0.###") + GetUnit(identity.XAxis, degreeSign),
-            shared::FormatSingle(r.YData[u], "0.###") + GetUnit(identity.YAxis, degreeSign)};
+    return {shared::FormatSingle(x, "0.###", separator) + GetUnit(identity.XAxis, degreeSign),
+            shared::FormatSingle(r.YData[u], "0.###", separator) + GetUnit(identity.YAxis, degreeSign)};
 }
 
 void CursorReadout::MouseMove(const ChartTable& table, const ChartIdentity& identity,
-                              shared::ChartCanvas& canvas, const std::string& degreeSign, double x,
-                              double y) {
+                              shared::ChartCanvas& canvas, const std::string& degreeSign, char separator,
+                              double x, double y) {
     if (held_) return;
     if (x < 0.0 || x > 100.0 || y < 0.0 || y > 100.0) {
         Clear(canvas);
@@ -53,7 +54,7 @@ void CursorReadout::MouseMove(const ChartTable& table, const ChartIdentity& iden
         Clear(canvas);
         return;
     }
-    panels_ = ReadoutPanelTexts(table, identity, *hit, degreeSign);
+    panels_ = ReadoutPanelTexts(table, identity, *hit, degreeSign, separator);
     canvas.ClearOverlay();
     canvas.BeginOverlay();
     canvas.FilledCircle(hit->X, hit->Y, kCursorMarkerRadius, kMarkerRed, kMarkerRed);

@@ -33,7 +33,8 @@ std::optional<CursorHit> HitTest(const ChartTable& table, const ChartIdentity& i
 // The status panels of a hit: X and Y with at most three decimals and their units, a
 // frequency read in kHz.
 std::array<std::string, 2> ReadoutPanelTexts(const ChartTable& table, const ChartIdentity& identity,
-                                             const CursorHit& hit, const std::string& degreeSign);
+                                             const CursorHit& hit, const std::string& degreeSign,
+                                             char separator);
 
 // The marker: a red dot of radius 1 plot unit.
 inline constexpr double kCursorMarkerRadius = 1.0;
@@ -49,7 +50,7 @@ public:
     // picGraph_MouseMove. Nothing while held; outside the plot area (its edges belong
     // to it) or near no point the marker and the panels are cleared.
     void MouseMove(const ChartTable& table, const ChartIdentity& identity, shared::ChartCanvas& canvas,
-                   const std::string& degreeSign, double x, double y);
+                   const std::string& degreeSign, char separator, double x, double y);
     // picGraph_MouseDown: right button while idle asks for the popup menu; left button
     // while tracking holds the point; right button while held goes back to tracking on
     // the next move. Every other combination does nothing.

@@ -166,7 +166,7 @@ int RunCurve(const CliOptions& options, const ProductLibrary& library, char sepa
     ChartTable table;
     std::optional<ChartDataRecord> record;
     try {
-        record = ComputeOutputRecord(table, library, request->Header, messages);
+        record = ComputeOutputRecord(table, library, request->Header, separator, messages);
     } catch (const shared::RuntimeError& failure) {
         // Numbers the part's data cannot give are a failure while working, not a refusal.
         shared::CliProgram::ReportFailure(err, failure);

@@ -17,11 +17,11 @@ namespace {
 
 // The products in the notation's catalogue order, or nothing after reporting why not.
 std::optional<ProductLibrary> LoadSortedProducts(const std::string& folder, shared::CodeSystem codeSystem,
-                                                 std::ostream& err) {
+                                                 char separator, std::ostream& err) {
     std::optional<ProductLibrary> library;
     if (!shared::CliProgram::LoadLibrary(folder, err, [&] {
-            library = LoadProducts(folder);
-            return SortProducts(*library, codeSystem);
+            library = LoadProducts(folder, separator);
+            return SortProducts(*library, codeSystem, separator);
         })) {
         return std::nullopt;
     }
@@ -39,12 +39,9 @@ int RunDarvoCli(std::span<const std::string> arguments, std::ostream& out, std::
             return program.ShowUsage(out);
         }
 
-        // The capacitance codes of the part numbers are read with the locale's separator,
-        // so it must be in force before the products are loaded.
-        const shared::ScopedDecimalSeparator separatorInForce(environment.DecimalSeparator);
         const char separator = environment.DecimalSeparator;
         const std::optional<ProductLibrary> library = LoadSortedProducts(
-            options.LibraryFolder.value_or(environment.ProgramFolder), options.CodeSystem, err);
+            options.LibraryFolder.value_or(environment.ProgramFolder), options.CodeSystem, separator, err);
         if (!library) {
             return kCliFailed;
         }

@@ -9,7 +9,8 @@
 
 namespace darvo {
 
-bool CalculateDataT(ChartTable& table, const ProductRecord& part, shared::Messages& messages) {
+bool CalculateDataT(ChartTable& table, const ProductRecord& part, shared::Messages& messages,
+                    char separator) {
     ChartDataRecord& record = table.Prepared();
     if (record.ChartType != TemperatureRise && record.ChartType != AllowablePower) {
         return true;
@@ -22,7 +23,7 @@ bool CalculateDataT(ChartTable& table, const ProductRecord& part, shared::Messag
             const ParameterLimitResult check =
                 ParameterLimit(record.ParameterName, record.ParameterValue, kTemperatureRiseLimit, terms);
             if (!check.Ok) {
-                const std::string text = ParameterLimitMessage(record.ParameterName, check.Pmax);
+                const std::string text = ParameterLimitMessage(record.ParameterName, check.Pmax, separator);
                 table.DiscardPrepared();
                 messages.Show(text, shared::MessageIcon::Exclamation, kEngineMessageTitle);
                 return false;

@@ -22,7 +22,7 @@ namespace darvo {
 // shared::RuntimeError whose source and description name CalculateDataT; the caller
 // shows it as an error report and opens no chart. Raises RuntimeError 9 when no record
 // is prepared.
-bool CalculateDataT(ChartTable& table, const ProductRecord& part, shared::Messages& messages);
+bool CalculateDataT(ChartTable& table, const ProductRecord& part, shared::Messages& messages, char separator);
 
 }  // namespace darvo
 

@@ -76,10 +76,10 @@ std::string ParameterUnit(Quantity parameterName) {
     return {};
 }
 
-std::string ParameterLimitMessage(Quantity parameterName, float pmax) {
+std::string ParameterLimitMessage(Quantity parameterName, float pmax, char separator) {
     const float shown = std::floor(pmax * 100.0F) / 100.0F;
     return std::string("Parameter is invalid!\nPlease enter a Number from 0 to ") +
-           shared::GeneralNumberTextSingle(shown) + " " + ParameterUnit(parameterName);
+           shared::GeneralNumberTextSingle(shown, separator) + " " + ParameterUnit(parameterName);
 }
 
 }  // namespace darvo

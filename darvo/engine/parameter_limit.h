@@ -31,7 +31,7 @@ std::string ParameterUnit(Quantity parameterName);
 
 // "Parameter is invalid!", a line break, "Please enter a Number from 0 to ", the bound
 // cut (not rounded) to two decimals in the locale's separator, a blank and the unit.
-std::string ParameterLimitMessage(Quantity parameterName, float pmax);
+std::string ParameterLimitMessage(Quantity parameterName, float pmax, char separator);
 
 }  // namespace darvo
 

@@ -20,7 +20,7 @@ constexpr const char* kComputeSource = "darvo:ComputeOutputRecord";
 }  // namespace
 
 std::optional<ChartDataRecord> ComputeOutputRecord(ChartTable& table, const ProductLibrary& library,
-                                                   const ChartDataRecord& header,
+                                                   const ChartDataRecord& header, char separator,
                                                    shared::Messages& messages) {
     if (header.ProductIndex < 0 ||
         static_cast<std::size_t>(header.ProductIndex) >= library.ProductTable.size()) {
@@ -43,7 +43,7 @@ std::optional<ChartDataRecord> ComputeOutputRecord(ChartTable& table, const Prod
     record.ParameterValue = header.ParameterValue;
 
     const bool computed = header.ChartType == TemperatureRise || header.ChartType == AllowablePower
-                              ? CalculateDataT(table, part, messages)
+                              ? CalculateDataT(table, part, messages, separator)
                               : CalculateDataS(table, part, library.CodeSystem, messages);
     if (!computed) {
         return std::nullopt;
@@ -56,7 +56,7 @@ DataOutputOutcome SaveChartData(ChartTable& table, const ProductLibrary& library
                                 shared::Messages& messages) {
     std::optional<ChartDataRecord> record;
     try {
-        record = ComputeOutputRecord(table, library, request.Header, messages);
+        record = ComputeOutputRecord(table, library, request.Header, request.Separator, messages);
     } catch (const shared::RuntimeError& failure) {
         // The engine titles its reports with its routine, which tells the user what failed.
         shared::ErrorReport(messages, shared::ReportTitleOf(failure, kDataOutputTitle), failure,

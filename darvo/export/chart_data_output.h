@@ -32,8 +32,10 @@ inline constexpr const char* kDataSavedText = "darvo Data saved to ";
 // type, axis names, ProductIndex into library.ProductTable, conditions). Returns nothing
 // when the engine refused the request (its message has been shown). A numerical failure
 // of the engine raises its RuntimeError; an index outside the table raises RuntimeError 9.
+// separator is the one of the engine's messages.
 std::optional<ChartDataRecord> ComputeOutputRecord(ChartTable& table, const ProductLibrary& library,
-                                                   const ChartDataRecord& header, shared::Messages& messages);
+                                                   const ChartDataRecord& header, char separator,
+                                                   shared::Messages& messages);
 
 // The save command after its checks and its file dialog.
 struct SaveDataRequest {

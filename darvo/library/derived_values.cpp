@@ -21,7 +21,7 @@ const std::string& DerivationPartNumber(const ProductRecord& record, shared::Cod
     return own.empty() ? record.PartNumber[shared::OtherCodeSystem(codeSystem)] : own;
 }
 
-void DeriveProductValues(ProductRecord& record, shared::CodeSystem codeSystem) {
+void DeriveProductValues(ProductRecord& record, shared::CodeSystem codeSystem, char separator) {
     const std::string& partNumber = DerivationPartNumber(record, codeSystem);
     if (partNumber.empty()) {
         throw shared::RuntimeError(shared::error::kTypeMismatch, kProductIndexFile,
@@ -30,9 +30,8 @@ void DeriveProductValues(ProductRecord& record, shared::CodeSystem codeSystem) {
 
     std::optional<float> capacitance;
     try {
-        // The code's text carries the separator in force, so it is read with it.
-        capacitance =
-            shared::ParseSingle(shared::ParseCapacitanceCode(partNumber), shared::DecimalSeparator());
+        // The code's text carries the separator, so it is read with it.
+        capacitance = shared::ParseSingle(shared::ParseCapacitanceCode(partNumber, separator), separator);
     } catch (const shared::RuntimeError&) {
         capacitance.reset();
     }

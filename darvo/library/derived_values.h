@@ -18,7 +18,7 @@ const std::string& DerivationPartNumber(const ProductRecord& record, shared::Cod
 // not recomputed on a notation change, so a part keeps the same basis whichever
 // notation the user reads it in.
 //
-// The capacitance code is read with the current decimal separator, as its text is
+// The capacitance code is read with the given decimal separator, as its text is
 // formed with it; the rated voltage is looked up by its code. CapacitanceBasis is
 // NominalCapacitance x 1.2 for the peaked characteristic as the notation names it
 // ("Y5V" not modelled by the polynomial, or "F") and x 1.05 otherwise, computed in
@@ -27,7 +27,7 @@ const std::string& DerivationPartNumber(const ProductRecord& record, shared::Cod
 // A record without any part number, a capacitance code that is no number and a
 // rated-voltage code outside the table raise shared::RuntimeError 13 whose description
 // names the part: the data cannot be charted and the start reports it.
-void DeriveProductValues(ProductRecord& record, shared::CodeSystem codeSystem);
+void DeriveProductValues(ProductRecord& record, shared::CodeSystem codeSystem, char separator);
 
 }  // namespace darvo
 

@@ -20,11 +20,12 @@ shared::CodeSystem GetCodeSystem(const ProductLibrary& library) noexcept {
     return library.CodeSystem;
 }
 
-bool SortProducts(ProductLibrary& library, shared::CodeSystem codeSystem, std::string* diagnostic) {
+bool SortProducts(ProductLibrary& library, shared::CodeSystem codeSystem, char separator,
+                  std::string* diagnostic) {
     bool sorted = false;
     try {
-        sorted = shared::SortByPartNumber(library.ProductTable, codeSystem, PartNumberOf, library.PartIndex,
-                                          diagnostic);
+        sorted = shared::SortByPartNumber(library.ProductTable, codeSystem, separator, PartNumberOf,
+                                          library.PartIndex, diagnostic);
     } catch (...) {
         // The table is in the new order already; the notation must say so.
         library.CodeSystem = codeSystem;

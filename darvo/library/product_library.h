@@ -37,7 +37,8 @@ shared::CodeSystem GetCodeSystem(const ProductLibrary& library) noexcept;
 // Puts ProductTable into catalogue order for codeSystem, rebuilds both lookups and makes
 // codeSystem the notation in force; at the selection window's start and on every
 // notation change. Products without a part number in that notation come first. The
-// derived values are left as the start computed them.
+// derived values are left as the start computed them. The sort keys write the
+// capacitance with separator.
 //
 // Returns false when a part number has no sort key; table, lookups and notation are
 // then as they were, and the caller shows shared::kSortErrorMessage ("Sort Error!") and
@@ -46,7 +47,7 @@ shared::CodeSystem GetCodeSystem(const ProductLibrary& library) noexcept;
 // A part number that occurs twice in one notation (letter case ignored) raises
 // shared::RuntimeError 457 from the rebuild: the second part could never be chosen.
 // The table has then been reordered and both lookups are empty.
-[[nodiscard]] bool SortProducts(ProductLibrary& library, shared::CodeSystem codeSystem,
+[[nodiscard]] bool SortProducts(ProductLibrary& library, shared::CodeSystem codeSystem, char separator,
                                 std::string* diagnostic = nullptr);
 
 // The table index of a part number (any letter case) in the notation in force.

@@ -61,7 +61,7 @@ std::size_t CountProductRecords(const std::string& indexPath) {
     return CountRecords(std::move(bytes), indexPath);
 }
 
-ProductLibrary LoadProducts(const std::string& programFolder) {
+ProductLibrary LoadProducts(const std::string& programFolder, char decimalSeparator) {
     try {
         // Counting pass.
         const std::size_t count =
@@ -93,7 +93,7 @@ ProductLibrary LoadProducts(const std::string& programFolder) {
         }
         for (std::size_t i = 0; i < count; ++i) {
             try {
-                DeriveProductValues(library.ProductTable[i], library.CodeSystem);
+                DeriveProductValues(library.ProductTable[i], library.CodeSystem, decimalSeparator);
             } catch (const shared::RuntimeError& error) {
                 // The record number finds the line even when no part number names it.
                 throw shared::RuntimeError(error.Number(), error.Source(),

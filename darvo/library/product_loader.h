@@ -24,8 +24,9 @@ inline constexpr const char* kStartFailureTitle = "darvo:mdlPublic.Main";
 // never zero-filled), a part without part number, or with a capacitance code that is no
 // number or a rated-voltage code outside the table (13). The caller reports it and
 // ends; no partly filled table is returned. The order and PartIndex are left to
-// SortProducts, as the selection window sorts when it starts.
-ProductLibrary LoadProducts(const std::string& programFolder);
+// SortProducts, as the selection window sorts when it starts. The capacitance codes are
+// read with decimalSeparator, the separator the program shows numbers with.
+ProductLibrary LoadProducts(const std::string& programFolder, char decimalSeparator);
 
 // The number of six-field records in product.idx, as the start's counting pass finds
 // them; raises shared::RuntimeError as LoadProducts describes, without a title.

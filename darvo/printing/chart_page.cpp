@@ -89,19 +89,20 @@ std::vector<std::string> ConditionHeadings(const ChartIdentity& identity, const 
 
 // The condition cells of one curve, left to right.
 std::vector<std::string> ConditionCells(const ChartIdentity& identity, const ChartDataRecord& record,
-                                        const std::string& degree) {
+                                        const std::string& degree, char separator) {
     using shared::PrintedNumberTextSingle;
-    const std::string bias = PrintedNumberTextSingle(record.DCBiasVoltage);
-    const std::string heat = PrintedNumberTextSingle(record.HeatResistance);
-    const std::string ambient = PrintedNumberTextSingle(record.AmbientTemperature);
+    const std::string bias = PrintedNumberTextSingle(record.DCBiasVoltage, separator);
+    const std::string heat = PrintedNumberTextSingle(record.HeatResistance, separator);
+    const std::string ambient = PrintedNumberTextSingle(record.AmbientTemperature, separator);
     switch (identity.ChartType) {
         case TemperatureRise:
             return {bias, heat, ambient,
-                    OverFrequency(identity) ? shared::GeneralNumberTextSingle(record.ParameterValue) +
-                                                  GetUnit(record.ParameterName, degree)
-                                            : PrintedNumberTextSingle(record.Frequency)};
+                    OverFrequency(identity)
+                        ? shared::GeneralNumberTextSingle(record.ParameterValue, separator) +
+                              GetUnit(record.ParameterName, degree)
+                        : PrintedNumberTextSingle(record.Frequency, separator)};
         case AllowablePower:
-            return {bias, heat, ambient, shared::FormatSingle(record.MaxValue, "##.###")};
+            return {bias, heat, ambient, shared::FormatSingle(record.MaxValue, "##.###", separator)};
         case CapacitanceTemperature:
             return {bias};
         case CapacitanceDcVoltage:
@@ -159,13 +160,14 @@ void LineSamples(shared::PageCanvas& page) {
 }  // namespace
 
 ChartBodyDrawing PrintedChartDrawing(ChartTable& table, const ChartIdentity& identity, const AxisRange& range,
-                                     const std::string& degreeSign) {
-    return [&table, identity, range, degreeSign](shared::ChartCanvas& page) {
+                                     const std::string& degreeSign, char separator) {
+    return [&table, identity, range, degreeSign, separator](shared::ChartCanvas& page) {
         ChartDrawOptions options;
         // A window showing a narrower range than its full one prints it magnified.
         options.CustomRange = IsMagnifiedRange(table, identity, range);
         options.OwnPicture = false;
         options.DegreeSign = degreeSign;
+        options.DecimalSeparator = separator;
         DrawChart(page, table, identity, range, options);
     };
 }
@@ -238,7 +240,8 @@ void PrintChartLegend(shared::PageCanvas& page, const ChartIdentity& identity, c
         ++row;
         const double y = headingY + kRowHeight * row;
         PrintAt(page, kPartColumn + kTextInset, y, PartNumberOf(facts.Library, record));
-        const std::vector<std::string> cells = ConditionCells(identity, record, facts.DegreeSign);
+        const std::vector<std::string> cells =
+            ConditionCells(identity, record, facts.DegreeSign, facts.DecimalSeparator);
         for (std::size_t c = 0; c < cells.size(); ++c)
             PrintAt(page, ConditionX(static_cast<int>(c)), y, cells[c]);
     }

@@ -37,13 +37,14 @@ using ChartBodyDrawing = std::function<void(shared::ChartCanvas& page)>;
 // the curves told apart by line width. Writes the curves' plot positions as every
 // drawing of the window does.
 ChartBodyDrawing PrintedChartDrawing(ChartTable& table, const ChartIdentity& identity, const AxisRange& range,
-                                     const std::string& degreeSign);
+                                     const std::string& degreeSign, char separator);
 
 // What the printed table needs to know beyond the curves' records.
 struct ChartPageFacts {
     const ChartTable& Table;
     const ProductLibrary& Library;  // part numbers in its notation in force
     std::string DegreeSign;
+    char DecimalSeparator;  // the program's, for the numbers of the conditions table
 };
 
 // "Would you print " + caption + " Chart ?", asked before anything is printed.

@@ -33,15 +33,16 @@ constexpr double kRowPitch = 1.3;
 
 using shared::PrintAt;
 
-std::string Value(float value) {
-    return shared::GeneralNumberTextSingle(value);
+std::string Value(float value, char separator) {
+    return shared::GeneralNumberTextSingle(value, separator);
 }
 
 // The condition lines of the chart type, two to a line: (0, 99), (35, 99), (0, 97), (35, 97).
-void PrintConditions(shared::PageCanvas& page, const ChartDataRecord& record) {
-    const std::string bias = "DC Bias Voltage -> " + Value(record.DCBiasVoltage) + " [V]";
-    const std::string heat = "Heat Resistance -> " + Value(record.HeatResistance) + " [C/W]";
-    const std::string ambient = "Ambient Temperature -> " + Value(record.AmbientTemperature) + " [C]";
+void PrintConditions(shared::PageCanvas& page, const ChartDataRecord& record, char separator) {
+    const std::string bias = "DC Bias Voltage -> " + Value(record.DCBiasVoltage, separator) + " [V]";
+    const std::string heat = "Heat Resistance -> " + Value(record.HeatResistance, separator) + " [C/W]";
+    const std::string ambient =
+        "Ambient Temperature -> " + Value(record.AmbientTemperature, separator) + " [C]";
     switch (record.ChartType) {
         case TemperatureRise:
             PrintAt(page, 0.0, 99.0, bias);
@@ -50,9 +51,10 @@ void PrintConditions(shared::PageCanvas& page, const ChartDataRecord& record) {
                 PrintAt(page, 0.0, 97.0, ambient);
                 PrintAt(page, kConditionRight, 97.0,
                         std::string(QuantityName(record.ParameterName)) + " -> " +
-                            Value(record.ParameterValue) + " " + ParameterUnit(record.ParameterName));
+                            Value(record.ParameterValue, separator) + " " +
+                            ParameterUnit(record.ParameterName));
             } else {
-                PrintAt(page, 0.0, 97.0, "Frequency -> " + Value(record.Frequency) + " [kHz]");
+                PrintAt(page, 0.0, 97.0, "Frequency -> " + Value(record.Frequency, separator) + " [kHz]");
                 PrintAt(page, kConditionRight, 97.0, ambient);
             }
             break;
@@ -87,7 +89,7 @@ void PrintDataHeader(shared::PageCanvas& page, const ChartDataRecord& record, co
     PrintAt(page, 0.0, 105.0, "Tervalon  " + facts.DateTimeText);
     PrintAt(page, 0.0, 103.0, "ChartType -> " + ChartTypeName(record.ChartType));
     PrintAt(page, 0.0, 101.0, "Orvane Part Num -> " + facts.PartNumber);
-    PrintConditions(page, record);
+    PrintConditions(page, record, facts.DecimalSeparator);
 
     const std::string xUnit = GetUnit(record.XAxisName, facts.DegreeSign);
     const std::string yUnit = GetUnit(record.YAxisName, facts.DegreeSign);
@@ -100,7 +102,7 @@ void PrintDataHeader(shared::PageCanvas& page, const ChartDataRecord& record, co
     }
 }
 
-void PrintDataRows(shared::PageCanvas& page, const ChartDataRecord& record) {
+void PrintDataRows(shared::PageCanvas& page, const ChartDataRecord& record, char separator) {
     const bool frequencyAxis = record.XAxisName == Quantity::Frequency;
     for (int j = 0; j < kChartPoints; ++j) {
         const int g = j / kDataRowsPerGroup;
@@ -109,8 +111,9 @@ void PrintDataRows(shared::PageCanvas& page, const ChartDataRecord& record) {
         // The curve holds frequencies in Hz; the page speaks kHz like the axis labels.
         const float x = frequencyAxis ? record.XData[index] / 1000.0F : record.XData[index];
         const double y = kRowsTop - kRowPitch * r;
-        PrintAt(page, kGroupWidth * g, y, shared::FormatSingle(x, "0.00E+00"));
-        PrintAt(page, kGroupWidth * g + kYColumn, y, shared::FormatSingle(record.YData[index], "0.00E+00"));
+        PrintAt(page, kGroupWidth * g, y, shared::FormatSingle(x, "0.00E+00", separator));
+        PrintAt(page, kGroupWidth * g + kYColumn, y,
+                shared::FormatSingle(record.YData[index], "0.00E+00", separator));
     }
     page.Line(0.0, kTitleTop, 90.0, kTitleTop, kBlack);
     page.Line(30.0, 0.0, 30.0, kUnitTop, kBlack);
@@ -119,7 +122,7 @@ void PrintDataRows(shared::PageCanvas& page, const ChartDataRecord& record) {
 
 void PrintDataPage(shared::PageCanvas& page, const ChartDataRecord& record, const DataPageFacts& facts) {
     PrintDataHeader(page, record, facts);
-    PrintDataRows(page, record);
+    PrintDataRows(page, record, facts.DecimalSeparator);
 }
 
 }  // namespace darvo

@@ -21,9 +21,10 @@ inline constexpr int kDataRowsPerGroup = 67;
 
 // What the page names besides the computed record.
 struct DataPageFacts {
-    std::string DateTimeText;  // the locale's general date form of the moment of printing
-    std::string PartNumber;    // the product's part number in the notation in force
-    std::string DegreeSign;    // of the column units of temperatures
+    std::string DateTimeText;     // the locale's general date form of the moment of printing
+    std::string PartNumber;       // the product's part number in the notation in force
+    std::string DegreeSign;       // of the column units of temperatures
+    char DecimalSeparator = '.';  // the program's, for every number of the page
 };
 
 // "Would you print " + the part-number box's text + " Data ?", asked before anything is
@@ -37,7 +38,7 @@ void PrintDataHeader(shared::PageCanvas& page, const ChartDataRecord& record, co
 
 // The 200 points as "0.00E+00" texts, X in kHz on a frequency axis, then the three rules
 // under the titles and between the groups. Expects the scale PrintDataHeader set.
-void PrintDataRows(shared::PageCanvas& page, const ChartDataRecord& record);
+void PrintDataRows(shared::PageCanvas& page, const ChartDataRecord& record, char separator);
 
 // The whole page: PrintDataHeader, then PrintDataRows. The caller starts and ends the
 // document and restores the printer.

@@ -84,7 +84,8 @@ std::string LibrarySelection::TrimmedTempChar(const ProductRecord& record) const
 }
 
 std::string LibrarySelection::CapacitanceEntry(const ProductRecord& record) const {
-    return shared::CapacitanceText(shared::GeneralNumberTextSingle(record.NominalCapacitance, separator_));
+    return shared::CapacitanceText(shared::GeneralNumberTextSingle(record.NominalCapacitance, separator_),
+                                   separator_);
 }
 
 std::string LibrarySelection::RatedVoltageEntry(const ProductRecord& record) const {

@@ -285,7 +285,7 @@ bool LibrarySelection::CalculateChartData(std::int32_t intNum) {
     }
     const ProductRecord& part = library_.ProductTable[static_cast<std::size_t>(intNum)];
     if (IsThermal(table_.Prepared().ChartType)) {
-        return CalculateDataT(table_, part, messages_);
+        return CalculateDataT(table_, part, messages_, separator_);
     }
     return CalculateDataS(table_, part, Code(), messages_);
 }

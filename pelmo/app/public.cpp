@@ -4,8 +4,10 @@
 
 namespace pelmo {
 
-Public::Public(Library parts, shared::Messages& messages, shared::Cursor& cursor)
-    : parts_(std::move(parts)), selection_(parts_, messages, cursor, windows_) {}
+Public::Public(Library parts, shared::Messages& messages, shared::Cursor& cursor, char decimalSeparator)
+    : parts_(std::move(parts)),
+      separator_(decimalSeparator),
+      selection_(parts_, messages, cursor, windows_, decimalSeparator) {}
 
 void Public::AttachedWindows::ChooseCandidate(std::vector<std::int32_t>& candidates) {
     if (windows != nullptr) {

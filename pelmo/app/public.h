@@ -23,8 +23,9 @@ namespace pelmo {
 // several parts takes the first.
 class Public {
 public:
-    // messages and cursor must outlive the object.
-    Public(Library parts, shared::Messages& messages, shared::Cursor& cursor);
+    // messages and cursor must outlive the object. decimalSeparator is the one every
+    // number the windows show or read uses, read once at start.
+    Public(Library parts, shared::Messages& messages, shared::Cursor& cursor, char decimalSeparator);
     Public(const Public&) = delete;
     Public& operator=(const Public&) = delete;
 
@@ -35,6 +36,7 @@ public:
     ChartSlotTable& Slots() noexcept { return slots_; }
     const ChartSlotTable& Slots() const noexcept { return slots_; }
     ChartPointTable& Points() noexcept { return points_; }
+    char DecimalSeparator() const noexcept { return separator_; }
 
     // The windows that answer the selection from now on; null when they go.
     void AttachWindows(SelectionHost* windows) noexcept { windows_.windows = windows; }
@@ -48,6 +50,7 @@ private:
     };
 
     Library parts_;
+    char separator_;
     AttachedWindows windows_;
     LibrarySelection selection_;
     ChartSlotTable slots_;

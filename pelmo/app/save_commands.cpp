@@ -86,7 +86,7 @@ SaveOutcome RunSaveCommand(SaveFormat format, LibrarySelection& selection, const
     }
 
     const auto write = [&](const std::string& fileName, shared::Messages& messages) {
-        const char separator = shared::DecimalSeparator();
+        const char separator = selection.Separator();
         // The fields have passed their checks; a part without a condition model is
         // computed at the reference values its disabled fields stand for.
         const double temperature = shared::ParseNumber(request.TemperatureText, separator)
@@ -101,7 +101,7 @@ SaveOutcome RunSaveCommand(SaveFormat format, LibrarySelection& selection, const
                     messages, kProgramTitle,
                     [&] {
                         model = SubjectSpiceModel(library, plan->Subject, temperature, bias,
-                                                  request.CodeSystem, frequency);
+                                                  request.CodeSystem, separator, frequency);
                     },
                     kReportForm)) {
                 return false;
@@ -114,7 +114,7 @@ SaveOutcome RunSaveCommand(SaveFormat format, LibrarySelection& selection, const
                 messages, kProgramTitle,
                 [&] {
                     evaluate = SubjectEvaluator(library, plan->Subject, temperature, bias, request.CodeSystem,
-                                                result, &messages);
+                                                separator, result, &messages);
                 },
                 kReportForm)) {
             return false;

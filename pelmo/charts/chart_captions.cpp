@@ -6,9 +6,9 @@ namespace pelmo {
 
 namespace {
 
-std::string Conditions(const ChartTrace& trace, const std::string& degreeSign) {
-    return shared::GeneralNumberTextSingle(trace.Slot.Temperature) + "[" + degreeSign + "C]" + "," +
-           shared::GeneralNumberTextSingle(trace.Slot.DcBias) + "[V]";
+std::string Conditions(const ChartTrace& trace, const std::string& degreeSign, char separator) {
+    return shared::GeneralNumberTextSingle(trace.Slot.Temperature, separator) + "[" + degreeSign + "C]" +
+           "," + shared::GeneralNumberTextSingle(trace.Slot.DcBias, separator) + "[V]";
 }
 
 std::string ParameterText(const ChartSlot& slot) {
@@ -25,20 +25,22 @@ std::string RectangularChartCaption(ChartKind kind) {
     return std::string(ChartName(kind)) + " Chart";
 }
 
-std::string SmithChartCaption(const ChartTrace& trace) {
+std::string SmithChartCaption(const ChartTrace& trace, char separator) {
     std::string caption = "Smith Chart-" + trace.PartNumber + "-";
     if (trace.DependsOnConditions)
-        caption += shared::GeneralNumberTextSingle(trace.Slot.Temperature) + "[C]" + "-" +
-                   shared::GeneralNumberTextSingle(trace.Slot.DcBias) + "[V]" + "-";
+        caption += shared::GeneralNumberTextSingle(trace.Slot.Temperature, separator) + "[C]" + "-" +
+                   shared::GeneralNumberTextSingle(trace.Slot.DcBias, separator) + "[V]" + "-";
     return caption + ParameterText(trace.Slot) + "-" + ConnectionText(trace.Slot);
 }
 
-std::array<std::string, 6> SmithLegendLabels(const ChartTrace& trace, const std::string& degreeSign) {
+std::array<std::string, 6> SmithLegendLabels(const ChartTrace& trace, const std::string& degreeSign,
+                                             char separator) {
     std::array<std::string, 6> labels;
     labels[0] = trace.PartNumber;
     if (trace.DependsOnConditions) {
-        labels[1] = shared::GeneralNumberTextSingle(trace.Slot.Temperature) + "[" + degreeSign + "C]";
-        labels[2] = shared::GeneralNumberTextSingle(trace.Slot.DcBias) + "[V]";
+        labels[1] =
+            shared::GeneralNumberTextSingle(trace.Slot.Temperature, separator) + "[" + degreeSign + "C]";
+        labels[2] = shared::GeneralNumberTextSingle(trace.Slot.DcBias, separator) + "[V]";
         labels[3] = ParameterText(trace.Slot);
         labels[4] = ConnectionText(trace.Slot);
     } else {
@@ -49,15 +51,15 @@ std::array<std::string, 6> SmithLegendLabels(const ChartTrace& trace, const std:
 }
 
 std::string LegendCaption(ChartKind kind, const ChartTrace& trace, bool holdsEsr,
-                          const std::string& degreeSign) {
+                          const std::string& degreeSign, char separator) {
     const bool sParameterKind = kind == ChartKind::Magnitude || kind == ChartKind::Phase;
     const std::string& p = trace.PartNumber;
     std::string caption;
     if (kind == ChartKind::ImpedanceAndEsr) {
         caption = p + (holdsEsr ? "-ESR" : "-Impedance");
-        if (trace.DependsOnConditions) caption += " (" + Conditions(trace, degreeSign) + ")";
+        if (trace.DependsOnConditions) caption += " (" + Conditions(trace, degreeSign, separator) + ")";
     } else if (trace.DependsOnConditions) {
-        caption = p + " (" + Conditions(trace, degreeSign);
+        caption = p + " (" + Conditions(trace, degreeSign, separator);
         if (sParameterKind) caption += "," + ParameterText(trace.Slot) + "," + ConnectionText(trace.Slot);
         caption += ")";
     } else if (sParameterKind) {

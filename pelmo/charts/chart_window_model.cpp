@@ -12,7 +12,9 @@
 
 namespace pelmo {
 
-ChartWindowModel::ChartWindowModel(const ChartSlotTable& slots, CircuitMode selectionConnection) {
+ChartWindowModel::ChartWindowModel(const ChartSlotTable& slots, CircuitMode selectionConnection,
+                                   char decimalSeparator)
+    : separator_(decimalSeparator) {
     const ChartSlot& slot = slots.Slot(slots.CurrentSlot());
     if (!slot.InUse() || !slot.Kind) throw shared::RuntimeError(shared::error::kInvalidProcedureCall);
     kind_ = *slot.Kind;
@@ -25,8 +27,8 @@ ChartWindowModel::ChartWindowModel(const ChartSlotTable& slots, CircuitMode sele
 
 std::string ChartWindowModel::Caption(const ChartContext& context) const {
     if (!IsSmith()) return RectangularChartCaption(kind_);
-    return SmithChartCaption(
-        ChartTraceOf(context.Slots.Slot(slotNumber_), context.Parts, context.CodeSystem));
+    return SmithChartCaption(ChartTraceOf(context.Slots.Slot(slotNumber_), context.Parts, context.CodeSystem),
+                             separator_);
 }
 
 void ChartWindowModel::CopyCurrentSlot(ChartContext& context, std::string_view srfReadout) {
@@ -41,7 +43,8 @@ void ChartWindowModel::CopyCurrentSlot(ChartContext& context, std::string_view s
     // The SRF readout belongs to the rectangular charts' hover readout; a Smith chart
     // has no use for it and leaves the slot as the request filled it.
     if (IsSmith()) return;
-    const std::optional<float> srf = srfReadout.empty() ? std::nullopt : shared::ParseSingle(srfReadout);
+    const std::optional<float> srf =
+        srfReadout.empty() ? std::nullopt : shared::ParseSingle(srfReadout, separator_);
     slot.Srf = srf.value_or(0.0F);
 }
 
@@ -54,14 +57,14 @@ std::vector<std::string> ChartWindowModel::Draw(shared::ChartCanvas& canvas, boo
         DrawSmithChart(canvas, store_, slotNumber_, sParameter_);
         const auto labels = SmithLegendLabels(
             ChartTraceOf(context.Slots.Slot(slotNumber_), context.Parts, context.CodeSystem),
-            context.DegreeSign);
+            context.DegreeSign, separator_);
         return {labels.begin(), labels.end()};
     }
     PrepareRectangularTarget(canvas);
     if (ownPicture) CopyCurrentSlot(context, srfReadout);
     const std::vector<ChartTrace> traces =
         CollectTraces(context.Slots, kind_, context.Parts, context.CodeSystem);
-    return DrawRectangularChart(canvas, kind_, traces, store_, axis_, context.DegreeSign, log10);
+    return DrawRectangularChart(canvas, kind_, traces, store_, axis_, context.DegreeSign, separator_, log10);
 }
 
 void ChartWindowModel::Close(ChartSlotTable& slots) const {

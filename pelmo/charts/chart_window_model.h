@@ -44,8 +44,9 @@ public:
     // Loads from the current slot. Charts without an S-parameter record no connection
     // in their slot, and the window records the connection chosen in the selection
     // window (selectionConnection) instead. RuntimeError 5 when the current slot is
-    // not in use or names no chart kind.
-    ChartWindowModel(const ChartSlotTable& slots, CircuitMode selectionConnection);
+    // not in use or names no chart kind. decimalSeparator is the one the window's
+    // numbers (labels, legends, readouts, the SRF text it reads) use.
+    ChartWindowModel(const ChartSlotTable& slots, CircuitMode selectionConnection, char decimalSeparator);
 
     ChartKind Kind() const noexcept { return kind_; }
     bool IsSmith() const noexcept { return kind_ == ChartKind::Smith; }
@@ -55,6 +56,7 @@ public:
     int SlotNumber() const noexcept { return slotNumber_; }
     const TraceStore& Store() const noexcept { return store_; }
     const ChartAxis& Axis() const noexcept { return axis_; }
+    char Separator() const noexcept { return separator_; }
 
     // "Smith Chart-..." for a Smith window, "<name> Chart" otherwise.
     std::string Caption(const ChartContext& context) const;
@@ -79,6 +81,7 @@ private:
     pelmo::SParameter sParameter_ = pelmo::SParameter::None;
     CircuitMode connection_ = CircuitMode::Series;
     int slotNumber_ = 0;
+    char separator_;
     TraceStore store_;
     ChartAxis axis_;
 };

@@ -27,12 +27,12 @@ int SParameterOffset(SParameter sParameter) noexcept {
     return sParameter == SParameter::S21 ? 1 : 0;
 }
 
-std::string Two(double value) {
-    return shared::Format(value, "0.00");
+std::string Two(double value, char separator) {
+    return shared::Format(value, "0.00", separator);
 }
 
-std::string FrequencyText(double frequency) {
-    return "Freq=" + Two(frequency / 1e6) + "[MHz]";
+std::string FrequencyText(double frequency, char separator) {
+    return "Freq=" + Two(frequency / 1e6, separator) + "[MHz]";
 }
 
 std::optional<CursorHit> HitSmith(const ChartWindowModel& window, double x, double y) {
@@ -87,49 +87,51 @@ std::optional<CursorHit> HitTest(const ChartWindowModel& window, const ChartSlot
 std::array<std::string, 3> ReadoutPanelTexts(const ChartWindowModel& window, const ChartSlotTable& slots,
                                              const CursorHit& hit) {
     const TraceStore& store = window.Store();
+    const char separator = window.Separator();
     const auto series = [&](int n) { return store.Value(hit.Slot, n, hit.Point); };
     const ChartSlot& slot = slots.Slot(hit.Slot);
-    std::array<std::string, 3> panels{FrequencyText(series(0)), {}, {}};
+    std::array<std::string, 3> panels{FrequencyText(series(0), separator), {}, {}};
     const int s = SParameterOffset(window.IsSmith() ? window.SParameter() : slot.Parameter);
     switch (window.Kind()) {
         case ChartKind::Smith:
         case ChartKind::Phase:
-            panels[1] = "Mag=" + Two(series(s + 5)) + "[dB]";
-            panels[2] = "Phase=" + Two(series(s + 7)) + "[DEG]";
+            panels[1] = "Mag=" + Two(series(s + 5), separator) + "[dB]";
+            panels[2] = "Phase=" + Two(series(s + 7), separator) + "[DEG]";
             return panels;
         case ChartKind::Magnitude:
-            panels[1] = "Mag=" + Two(series(s + 1)) + "[dB]";
-            panels[2] = "Phase=" + Two(series(s + 3)) + "[DEG]";
+            panels[1] = "Mag=" + Two(series(s + 1), separator) + "[dB]";
+            panels[2] = "Phase=" + Two(series(s + 3), separator) + "[DEG]";
             return panels;
         case ChartKind::Reactance:
-            panels[1] = "X=" + Two(series(1)) + "[ohm]";
+            panels[1] = "X=" + Two(series(1), separator) + "[ohm]";
             break;
         case ChartKind::Impedance:
-            panels[1] = "Z=" + Two(series(1)) + "[ohm]";
+            panels[1] = "Z=" + Two(series(1), separator) + "[ohm]";
             break;
         case ChartKind::Esr:
-            panels[1] = "ESR=" + shared::Format(series(1), "0.000") + "[ohm]";
+            panels[1] = "ESR=" + shared::Format(series(1), "0.000", separator) + "[ohm]";
             break;
         case ChartKind::Q:
-            panels[1] = "Q=" + Two(series(1));
+            panels[1] = "Q=" + Two(series(1), separator);
             break;
         case ChartKind::DF:
-            panels[1] = "DF=" + Two(series(1));
+            panels[1] = "DF=" + Two(series(1), separator);
             break;
         case ChartKind::ApparentCapacitance:
-            panels[1] = "C=" + Two(series(1)) + "[pF]";
+            panels[1] = "C=" + Two(series(1), separator) + "[pF]";
             break;
         case ChartKind::ApparentInductance:
-            panels[1] = "L=" + Two(series(1)) + "[nH]";
+            panels[1] = "L=" + Two(series(1), separator) + "[nH]";
             break;
         case ChartKind::ImpedanceAndEsr:
             // The column says what it holds; its place among the traces may not, once a
             // freed slot has split a pair.
-            panels[1] = store.HoldsEsr(hit.Slot) ? "ESR=" + shared::Format(series(1), "0.000") + "[ohm]"
-                                                 : "Impedance=" + Two(series(1)) + "[ohm]";
+            panels[1] = store.HoldsEsr(hit.Slot)
+                            ? "ESR=" + shared::Format(series(1), "0.000", separator) + "[ohm]"
+                            : "Impedance=" + Two(series(1), separator) + "[ohm]";
             break;
     }
-    if (slot.Srf != 0.0F) panels[2] = "SRF=" + shared::FormatSingle(slot.Srf, "0.00") + "[MHz]";
+    if (slot.Srf != 0.0F) panels[2] = "SRF=" + shared::FormatSingle(slot.Srf, "0.00", separator) + "[MHz]";
     return panels;
 }
 

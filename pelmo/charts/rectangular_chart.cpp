@@ -111,7 +111,7 @@ bool ValueRange(ChartKind kind, const std::vector<ChartTrace>& traces, const Tra
 
 std::vector<std::string> DrawRectangularChart(shared::ChartCanvas& canvas, ChartKind kind,
                                               const std::vector<ChartTrace>& traces, const TraceStore& store,
-                                              ChartAxis& axis, const std::string& degreeSign,
+                                              ChartAxis& axis, const std::string& degreeSign, char separator,
                                               DrawingLog10& log10) {
     PrintTitles(canvas, kind);
 
@@ -136,14 +136,15 @@ std::vector<std::string> DrawRectangularChart(shared::ChartCanvas& canvas, Chart
     }
 
     DrawFrameAndGrid(canvas, axis);
-    PrintLabels(canvas, FrequencyLabels(kind, axis));
-    PrintLabels(canvas, ValueLabels(kind, axis));
+    PrintLabels(canvas, FrequencyLabels(kind, axis, separator));
+    PrintLabels(canvas, ValueLabels(kind, axis, separator));
 
     std::vector<std::string> legends;
     const std::size_t shown = std::min<std::size_t>(traces.size(), kMaxTracesPerChart);
     for (std::size_t t = 0; t < shown; ++t) {
         const ChartTrace& trace = traces[t];
-        legends.push_back(LegendCaption(kind, trace, store.HoldsEsr(trace.Slot.SlotNumber), degreeSign));
+        legends.push_back(
+            LegendCaption(kind, trace, store.HoldsEsr(trace.Slot.SlotNumber), degreeSign, separator));
         PlotTrace(canvas, kind, trace, store, axis, static_cast<int>(t) + 1, log10);
     }
     return legends;

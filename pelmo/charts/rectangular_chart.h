@@ -34,7 +34,7 @@ void PrepareRectangularTarget(shared::ChartCanvas& canvas);
 // frames. At most six traces are drawn (the request checks never let more through).
 std::vector<std::string> DrawRectangularChart(shared::ChartCanvas& canvas, ChartKind kind,
                                               const std::vector<ChartTrace>& traces, const TraceStore& store,
-                                              ChartAxis& axis, const std::string& degreeSign,
+                                              ChartAxis& axis, const std::string& degreeSign, char separator,
                                               DrawingLog10& log10);
 
 // The value axis range over every point of every trace: the plotted series (|X| on

@@ -46,8 +46,9 @@ struct ConditionTexts {
     std::string Bias;
 };
 
-ConditionTexts ConditionTextsFor(const CliOptions& options, const CliPart& part, std::ostream& err) {
-    ConditionTexts texts{DefaultTemperatureText(options.CodeSystem), kDefaultBiasText};
+ConditionTexts ConditionTextsFor(const CliOptions& options, const CliPart& part, char separator,
+                                 std::ostream& err) {
+    ConditionTexts texts{DefaultTemperatureText(options.CodeSystem, separator), kDefaultBiasText};
     const bool typed = options.TemperatureText || options.BiasText;
     if (part.Capacitor != nullptr && HasConditionModel(*part.Capacitor)) {
         texts.Temperature = options.TemperatureText.value_or(texts.Temperature);
@@ -72,6 +73,7 @@ CapacitorConditions CapacitorConditionsOf(const CliOptions& options, const CliPa
     conditions.Connection = options.Connection;
     conditions.PartNumber = part.PartNumber;
     conditions.CodeSystem = options.CodeSystem;
+    conditions.DecimalSeparator = separator;
     return conditions;
 }
 
@@ -126,7 +128,7 @@ int RunEvaluate(const CliOptions& options, const Library& library, char separato
         ReportNoClass(messages);
         return kCliRefused;
     }
-    const ConditionTexts texts = ConditionTextsFor(options, *part, err);
+    const ConditionTexts texts = ConditionTextsFor(options, *part, separator, err);
     double frequency = 0.0;
     const std::string frequencyText = options.FrequencyText.value_or(DefaultFrequencyText(*range));
     if (const auto refusal = FrequencyCheckMessage(frequencyText, *range, separator, &frequency)) {
@@ -186,7 +188,7 @@ int RunSweep(const CliOptions& options, const Library& library, char separator, 
         Refuse(messages, std::string(ChartName(*kind)) + " Chart is not available for this Product Number.");
         return kCliRefused;
     }
-    const ConditionTexts texts = ConditionTextsFor(options, *part, err);
+    const ConditionTexts texts = ConditionTextsFor(options, *part, separator, err);
     if (part->Capacitor != nullptr) {
         if (const auto refusal =
                 OperatingConditionMessage(library, *part->Capacitor, part->PartNumber, options.CodeSystem,
@@ -240,7 +242,7 @@ int RunExport(const CliOptions& options, const Library& library, char separator,
         Refuse(messages, kPartNotSelectedText);
         return kCliRefused;
     }
-    const ConditionTexts texts = ConditionTextsFor(options, *part, err);
+    const ConditionTexts texts = ConditionTextsFor(options, *part, separator, err);
     ExportJob job;
     job.Format = options.Format;
     job.Selection.Product = part->Kind;

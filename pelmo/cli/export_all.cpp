@@ -53,7 +53,7 @@ PartOutcome ExportOne(const Library& library, const ExportAllRequest& request, c
     job.Selection.PartNumber = partNumber;
     job.Selection.CodeSystem = request.CodeSystem;
     job.Selection.Connection = CircuitMode::Series;
-    job.Selection.TemperatureText = DefaultTemperatureText(request.CodeSystem);
+    job.Selection.TemperatureText = DefaultTemperatureText(request.CodeSystem, request.Separator);
     job.Selection.BiasText = kDefaultBiasText;
 
     PartOutcome outcome;
@@ -93,7 +93,7 @@ std::vector<std::string> ExistingExportFiles(const Library& library, const Expor
         ExportSubject subject;
         subject.Product = request.Kind;
         subject.PartNumber = partNumber;
-        subject.TemperatureText = DefaultTemperatureText(request.CodeSystem);
+        subject.TemperatureText = DefaultTemperatureText(request.CodeSystem, request.Separator);
         subject.BiasText = kDefaultBiasText;
         if (request.Kind == ProductKind::Capacitor) {
             const auto index = library.PartIndex[request.CodeSystem].Find(partNumber);

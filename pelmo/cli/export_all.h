@@ -46,8 +46,7 @@ struct ExportAllOutcome {
 // table order: the command refuses to replace them unless told to.
 std::vector<std::string> ExistingExportFiles(const Library& library, const ExportAllRequest& request);
 
-// Runs the export; thread-safe as long as nothing changes library or the process's
-// decimal separator meanwhile.
+// Runs the export; thread-safe as long as nothing changes library meanwhile.
 ExportAllOutcome ExportAllParts(const Library& library, const ExportAllRequest& request,
                                 const shared::FileSinkOpener& openSink);
 

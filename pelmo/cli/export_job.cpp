@@ -48,6 +48,7 @@ CapacitorConditions ConditionsOf(const ExportJob& job, const ExportPlan& plan, c
     conditions.Connection = plan.Subject.Connection;
     conditions.PartNumber = plan.Subject.PartNumber;
     conditions.CodeSystem = job.Selection.CodeSystem;
+    conditions.DecimalSeparator = separator;
     return conditions;
 }
 
@@ -148,7 +149,8 @@ ExportJobResult RunExportJob(const Library& library, const ExportJob& job, const
                 messages, kProgramTitle,
                 [&] {
                     model = SubjectSpiceModel(library, plan->Subject, conditions.Temperature, conditions.Bias,
-                                              job.Selection.CodeSystem, *frequency * 1e6);
+                                              job.Selection.CodeSystem, conditions.DecimalSeparator,
+                                              *frequency * 1e6);
                 },
                 kReportForm)) {
             return ExportJobResult::Failed;
@@ -164,7 +166,8 @@ ExportJobResult RunExportJob(const Library& library, const ExportJob& job, const
             messages, kProgramTitle,
             [&] {
                 evaluate = SubjectEvaluator(library, plan->Subject, conditions.Temperature, conditions.Bias,
-                                            job.Selection.CodeSystem, result, &messages);
+                                            job.Selection.CodeSystem, conditions.DecimalSeparator, result,
+                                            &messages);
             },
             kReportForm)) {
         return ExportJobResult::Failed;

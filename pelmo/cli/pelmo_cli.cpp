@@ -27,7 +27,7 @@ std::optional<Library> LoadSortedLibrary(const std::string& folder, shared::Code
     std::optional<Library> library;
     if (!shared::CliProgram::LoadLibrary(folder, err, [&] {
             library = LoadLibrary(folder, separator);
-            return SortCapacitors(*library, codeSystem);
+            return SortCapacitors(*library, codeSystem, separator);
         })) {
         return std::nullopt;
     }
@@ -86,7 +86,6 @@ int RunPelmoCli(std::span<const std::string> arguments, std::ostream& out, std::
             return program.ShowUsage(out);
         }
 
-        const shared::ScopedDecimalSeparator separatorInForce(environment.DecimalSeparator);
         const char separator = environment.DecimalSeparator;
         const std::optional<Library> library = LoadSortedLibrary(
             options.LibraryFolder.value_or(environment.ProgramFolder), options.CodeSystem, separator, err);

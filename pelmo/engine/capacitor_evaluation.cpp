@@ -16,10 +16,12 @@
 namespace pelmo {
 
 PreparedCapacitor PrepareCapacitor(const CapacitorRecord& record, const CapacitorConditions& conditions) {
-    const CharacterizationFrequencies omega = CharacterizationFrequenciesOf(record);
+    const CharacterizationFrequencies omega =
+        CharacterizationFrequenciesOf(record, conditions.DecimalSeparator);
     PreparedCapacitor prepared;
     prepared.Factors = ResistanceTemperatureFactors(record, conditions.Temperature, conditions.CodeSystem);
-    prepared.EffectiveC1 = EffectiveC1(record, conditions.Temperature, conditions.Bias, prepared.Factors);
+    prepared.EffectiveC1 = EffectiveC1(record, conditions.Temperature, conditions.Bias, prepared.Factors,
+                                       conditions.DecimalSeparator);
     RequireFinite({prepared.Factors.FA, prepared.Factors.FB, prepared.EffectiveC1});
 
     const double c1 = prepared.EffectiveC1;

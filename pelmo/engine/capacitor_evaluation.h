@@ -27,6 +27,9 @@ struct CapacitorConditions {
     // the equivalent series C and L are derived.
     std::string PartNumber;
     shared::CodeSystem CodeSystem = shared::Eia;  // origin of the resistance factors
+    // The separator of the record's number texts: the one the library was loaded with,
+    // which is the one the program shows numbers with.
+    char DecimalSeparator = '.';
 };
 
 // The part of a capacitor evaluation that does not depend on the operating frequency:

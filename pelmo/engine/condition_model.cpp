@@ -32,8 +32,8 @@ double Quadratic(float v2, float v1, float v0, double v) {
 // and bracketed sum are single-precision values, and the side of the peak is decided on
 // single-precision temperatures: that rounding is part of the published curves.
 double PeakedCapacitance(const CapacitorRecord& record, double temperature, double bias,
-                         TemperatureFactors factors) {
-    const CharacterizationFrequencies omega = CharacterizationFrequenciesOf(record);
+                         TemperatureFactors factors, char separator) {
+    const CharacterizationFrequencies omega = CharacterizationFrequenciesOf(record, separator);
     const float ceq0 = static_cast<float>(
         EquivalentSeriesAt(record, record.C1 * kPicoFarad, factors, omega[0], omega[1]).Capacitance);
     const float amplitude =
@@ -81,15 +81,15 @@ double BiasPolynomial(const CapacitorRecord& record, double bias) {
     return PolynomialWithoutConstant(record.BiasCoef, bias);
 }
 
-double EffectiveC1(const CapacitorRecord& record, double temperature, double bias,
-                   TemperatureFactors factors) {
+double EffectiveC1(const CapacitorRecord& record, double temperature, double bias, TemperatureFactors factors,
+                   char separator) {
     const double c1 = record.C1 * kPicoFarad;
     switch (record.ModelType) {
         case kModelPolynomial:
             return c1 * (TemperaturePolynomial(record, temperature - 25.0) / 100.0 + 1.0) *
                    (BiasPolynomial(record, bias) / 100.0 + 1.0);
         case kModelPeaked:
-            return PeakedCapacitance(record, temperature, bias, factors);
+            return PeakedCapacitance(record, temperature, bias, factors, separator);
         case kModelFixed:
         default:
             return c1;

@@ -30,9 +30,10 @@ double BiasPolynomial(const CapacitorRecord& record, double bias);
 // ModelType 4. The value is the same in both notations: the notation decides how
 // a change is displayed, never the physical capacitance (an extra normalisation to the
 // 20 C value would apply every derating twice). The resistance factors enter through
-// the peaked model's reference capacitance.
-double EffectiveC1(const CapacitorRecord& record, double temperature, double bias,
-                   TemperatureFactors factors);
+// the peaked model's reference capacitance. separator is that of the record's number
+// texts (the loader's), for the peaked model's characterisation frequencies.
+double EffectiveC1(const CapacitorRecord& record, double temperature, double bias, TemperatureFactors factors,
+                   char separator);
 
 }  // namespace pelmo
 

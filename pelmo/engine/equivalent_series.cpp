@@ -21,9 +21,8 @@ CharacterizationFrequencies CharacterizationFrequenciesFor(double nominalCapacit
             kTwoPi * 1e9};
 }
 
-CharacterizationFrequencies CharacterizationFrequenciesOf(const CapacitorRecord& record) {
-    // The loader gives the record's number texts the locale's separator, as shown.
-    const std::optional<double> nominal = shared::ParseNumber(record.NominalCapacitance);
+CharacterizationFrequencies CharacterizationFrequenciesOf(const CapacitorRecord& record, char separator) {
+    const std::optional<double> nominal = shared::ParseNumber(record.NominalCapacitance, separator);
     if (!nominal) {
         throw shared::RuntimeError(shared::error::kTypeMismatch);
     }

@@ -18,9 +18,10 @@ using CharacterizationFrequencies = std::array<double, 6>;
 // column.
 CharacterizationFrequencies CharacterizationFrequenciesFor(double nominalCapacitance) noexcept;
 
-// The frequencies of a record, from its number text NominalCapacitance (always written
-// with "."). A text that is no number raises error 13 "Type mismatch".
-CharacterizationFrequencies CharacterizationFrequenciesOf(const CapacitorRecord& record);
+// The frequencies of a record, from its number text NominalCapacitance, written with
+// separator (the loader gives it the separator the program shows). A text that is no
+// number raises error 13 "Type mismatch".
+CharacterizationFrequencies CharacterizationFrequenciesOf(const CapacitorRecord& record, char separator);
 
 // The one series L and C whose reactance omega*L - 1/(omega*C) matches the network's
 // reactance at both omegaA and omegaB.

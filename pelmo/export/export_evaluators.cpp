@@ -42,8 +42,8 @@ const Record& RecordAt(const std::vector<Record>& table, int index) {
 }  // namespace
 
 GridPointEvaluator SubjectEvaluator(const Library& library, const ExportSubject& subject, double temperature,
-                                    double bias, shared::CodeSystem codeSystem, OperatingPointResult& result,
-                                    shared::Messages* messages) {
+                                    double bias, shared::CodeSystem codeSystem, char separator,
+                                    OperatingPointResult& result, shared::Messages* messages) {
     if (subject.Product == ProductKind::Inductor) {
         return InductorGridEvaluator(RecordAt(library.InductorTable, subject.PartIndex), result, messages);
     }
@@ -53,6 +53,7 @@ GridPointEvaluator SubjectEvaluator(const Library& library, const ExportSubject&
     conditions.Connection = subject.Connection;
     conditions.PartNumber = subject.PartNumber;
     conditions.CodeSystem = codeSystem;
+    conditions.DecimalSeparator = separator;
     return CapacitorGridEvaluator(RecordAt(library.CapacitorTable, subject.PartIndex), conditions, result,
                                   messages);
 }

@@ -36,10 +36,11 @@ GridPointEvaluator InductorGridEvaluator(const InductorRecord& record, Operating
 // The evaluator of an export's part, found in library by the subject's kind and index.
 // temperature [C], bias [V] and codeSystem are the capacitor's conditions (the caller
 // reads them from the checked fields); the connection and the part number come from the
-// subject. An index outside its table raises shared::RuntimeError 9.
+// subject; separator is the one library was loaded with. An index outside its table
+// raises shared::RuntimeError 9.
 GridPointEvaluator SubjectEvaluator(const Library& library, const ExportSubject& subject, double temperature,
-                                    double bias, shared::CodeSystem codeSystem, OperatingPointResult& result,
-                                    shared::Messages* messages = nullptr);
+                                    double bias, shared::CodeSystem codeSystem, char separator,
+                                    OperatingPointResult& result, shared::Messages* messages = nullptr);
 
 }  // namespace pelmo
 

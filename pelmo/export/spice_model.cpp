@@ -75,7 +75,8 @@ SpiceModel InductorSpiceModel(const InductorRecord& record, double operatingFreq
 }
 
 SpiceModel SubjectSpiceModel(const Library& library, const ExportSubject& subject, double temperature,
-                             double bias, shared::CodeSystem codeSystem, double operatingFrequency) {
+                             double bias, shared::CodeSystem codeSystem, char separator,
+                             double operatingFrequency) {
     SpiceModel model;
     if (subject.Product == ProductKind::Inductor) {
         model = InductorSpiceModel(RecordAt(library.InductorTable, subject.PartIndex), operatingFrequency);
@@ -86,6 +87,7 @@ SpiceModel SubjectSpiceModel(const Library& library, const ExportSubject& subjec
         conditions.Bias = bias;
         conditions.PartNumber = subject.PartNumber;
         conditions.CodeSystem = codeSystem;
+        conditions.DecimalSeparator = separator;
         model = CapacitorSpiceModel(record, PrepareCapacitor(record, conditions), operatingFrequency);
     }
     model.CodeSystem = codeSystem;

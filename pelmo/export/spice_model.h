@@ -47,8 +47,10 @@ SpiceModel InductorSpiceModel(const InductorRecord& record, double operatingFreq
 // operating frequency [Hz]. Raises shared::RuntimeError: 9 for an index outside its
 // table, what PrepareCapacitor raises for a part that cannot be evaluated, 6 for a value
 // that is not finite (the file would carry "inf" and still be reported saved).
+// separator is the one library was loaded with.
 SpiceModel SubjectSpiceModel(const Library& library, const ExportSubject& subject, double temperature,
-                             double bias, shared::CodeSystem codeSystem, double operatingFrequency);
+                             double bias, shared::CodeSystem codeSystem, char separator,
+                             double operatingFrequency);
 
 }  // namespace pelmo
 

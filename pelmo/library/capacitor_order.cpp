@@ -17,9 +17,10 @@ const std::string& RatedVoltageText(const CapacitorRecord& record) {
 
 }  // namespace
 
-bool SortCapacitors(Library& library, shared::CodeSystem codeSystem, std::string* diagnostic) {
-    return shared::SortByPartNumber(library.CapacitorTable, codeSystem, PartNumberOf, library.PartIndex,
-                                    diagnostic);
+bool SortCapacitors(Library& library, shared::CodeSystem codeSystem, char separator,
+                    std::string* diagnostic) {
+    return shared::SortByPartNumber(library.CapacitorTable, codeSystem, separator, PartNumberOf,
+                                    library.PartIndex, diagnostic);
 }
 
 std::string RatedVoltageOf(const Library& library, std::string_view partNumber,

@@ -12,7 +12,8 @@ namespace pelmo {
 
 // Puts CapacitorTable into catalogue order for a notation and rebuilds PartIndex, at
 // the start of the selection window and on every notation change. Capacitors without a
-// part number in that notation come first.
+// part number in that notation come first. The sort keys write the capacitance with
+// separator, as the part numbers' capacitance codes are read.
 //
 // Returns false when a part number has no sort key; table and lookups are then as they
 // were, and the caller shows shared::kSortErrorMessage ("Sort Error!") and ends. The
@@ -22,7 +23,7 @@ namespace pelmo {
 // shared::RuntimeError 457: the second part could never be chosen, so the caller
 // reports it like a damaged library and ends. The table has then been reordered and
 // both lookups are empty, so no stale index can be looked up.
-[[nodiscard]] bool SortCapacitors(Library& library, shared::CodeSystem codeSystem,
+[[nodiscard]] bool SortCapacitors(Library& library, shared::CodeSystem codeSystem, char separator,
                                   std::string* diagnostic = nullptr);
 
 // The RatedVoltage text of the capacitor that PartIndex maps partNumber to in that

@@ -145,8 +145,4 @@ Library LoadLibrary(const std::string& programFolder, char decimalSeparator) {
     return library;
 }
 
-Library LoadLibrary(const std::string& programFolder) {
-    return LoadLibrary(programFolder, shared::DecimalSeparator());
-}
-
 }  // namespace pelmo

@@ -34,8 +34,6 @@ inline constexpr const char* kGetDataFailureTitle = "pelmo:Public.GetData";
 // ends; no partly filled library is returned. The capacitor order and PartIndex are
 // left to SortCapacitors.
 Library LoadLibrary(const std::string& programFolder, char decimalSeparator);
-// The same with the separator in force (shared::DecimalSeparator()).
-Library LoadLibrary(const std::string& programFolder);
 
 // The lower steps, for callers that need one of them alone; they raise
 // shared::RuntimeError without a title.

@@ -49,14 +49,14 @@ std::string ErrorTitle(const char* routine) {
 
 // The capacitance filter's text as the number the library's NominalCapacitance holds.
 std::optional<double> CapacitanceNumber(const std::string& filterText, char separator) {
-    return shared::ParseNumber(shared::CapacitanceValue(filterText), separator);
+    return shared::ParseNumber(shared::CapacitanceValue(filterText, separator), separator);
 }
 
 }  // namespace
 
 LibrarySelection::LibrarySelection(Library& library, shared::Messages& messages, shared::Cursor& cursor,
-                                   SelectionHost& host)
-    : library_(library), messages_(messages), cursor_(cursor), host_(host) {}
+                                   SelectionHost& host, char decimalSeparator)
+    : library_(library), messages_(messages), cursor_(cursor), host_(host), separator_(decimalSeparator) {}
 
 FocusTarget LibrarySelection::TakeFocus() noexcept {
     const FocusTarget focus = state_.Focus;
@@ -74,7 +74,7 @@ void LibrarySelection::Warn(const std::string& text, FocusTarget focus, bool bee
 
 void LibrarySelection::Form_Load(int helpLanguage, const std::string& degreeSign) {
     ChangeViewCode(helpLanguage != 2 ? shared::Jis : shared::Eia);
-    state_.Temperature = DefaultTemperatureText(state_.CodeSystem);
+    state_.Temperature = DefaultTemperatureText(state_.CodeSystem, separator_);
     state_.Bias = kDefaultBiasText;
     FillSelectionLists(ProductKind::Capacitor);
     state_.TemperatureCaption = "Operation Temp[" + degreeSign + "C]";
@@ -111,7 +111,7 @@ bool LibrarySelection::CapacitorMatches(std::int32_t index, const std::string& s
                                         const std::string* capacitance, const std::string* voltage) const {
     const CapacitorRecord& record = library_.CapacitorTable[static_cast<std::size_t>(index)];
     const shared::CodeSystem code = state_.CodeSystem;
-    const char separator = shared::DecimalSeparator();
+    const char separator = separator_;
     if (record.PartNumber[code].empty() || record.SizeCode[code] != size) {
         return false;
     }
@@ -131,7 +131,7 @@ bool LibrarySelection::CapacitorMatches(std::int32_t index, const std::string& s
 bool LibrarySelection::InductorMatches(std::int32_t index, const std::string& size,
                                        const std::string* inductance, const std::string* current) const {
     const InductorRecord& record = library_.InductorTable[static_cast<std::size_t>(index)];
-    const char separator = shared::DecimalSeparator();
+    const char separator = separator_;
     if (record.SizeCode[state_.CodeSystem] != size) {
         return false;
     }
@@ -157,7 +157,7 @@ void LibrarySelection::FillItemB(const std::string& size) {
             }
         }
     }
-    shared::SortNumericList(state_.ItemB.Items, false);
+    shared::SortNumericList(state_.ItemB.Items, false, separator_);
 }
 
 void LibrarySelection::FillItemC(const std::string& size, const std::string& itemB) {
@@ -165,18 +165,19 @@ void LibrarySelection::FillItemC(const std::string& size, const std::string& ite
     if (Is(ProductKind::Capacitor)) {
         for (std::size_t u = 0; u < library_.CapacitorTable.size(); ++u) {
             if (CapacitorMatches(static_cast<std::int32_t>(u), size, &itemB, nullptr, nullptr)) {
-                AddDistinct(state_.ItemC.Items,
-                            shared::CapacitanceText(library_.CapacitorTable[u].NominalCapacitance));
+                AddDistinct(
+                    state_.ItemC.Items,
+                    shared::CapacitanceText(library_.CapacitorTable[u].NominalCapacitance, separator_));
             }
         }
-        shared::SortNumericList(state_.ItemC.Items, true);
+        shared::SortNumericList(state_.ItemC.Items, true, separator_);
     } else {
         for (std::size_t u = 0; u < library_.InductorTable.size(); ++u) {
             if (InductorMatches(static_cast<std::int32_t>(u), size, &itemB, nullptr)) {
                 AddDistinct(state_.ItemC.Items, library_.InductorTable[u].RatedCurrent);
             }
         }
-        shared::SortNumericList(state_.ItemC.Items, false);
+        shared::SortNumericList(state_.ItemC.Items, false, separator_);
     }
 }
 
@@ -188,7 +189,7 @@ void LibrarySelection::FillItemD(const std::string& size, const std::string& ite
             AddDistinct(state_.ItemD.Items, library_.CapacitorTable[u].RatedVoltage);
         }
     }
-    SortByNumericValue(state_.ItemD.Items, shared::DecimalSeparator());
+    SortByNumericValue(state_.ItemD.Items, separator_);
 }
 
 void LibrarySelection::optProduct_Click(int index) {
@@ -206,7 +207,7 @@ void LibrarySelection::optProduct_Click(int index) {
     state_.ShuntVisible = capacitor;
     // The condition fields are read by chart requests of either kind; text left in
     // them while they are hidden must not refuse an inductor's chart.
-    state_.Temperature = DefaultTemperatureText(state_.CodeSystem);
+    state_.Temperature = DefaultTemperatureText(state_.CodeSystem, separator_);
     state_.Bias = kDefaultBiasText;
     FillSelectionLists(state_.Product);
     ShowFrequencyRange();
@@ -481,7 +482,7 @@ void LibrarySelection::ShowPartInFilters(std::int32_t index) {
         FillItemB(state_.ItemA.Text);
         state_.ItemB.Text = TrimmedTempChar(record, code);
         FillItemC(state_.ItemA.Text, state_.ItemB.Text);
-        state_.ItemC.Text = shared::CapacitanceText(record.NominalCapacitance);
+        state_.ItemC.Text = shared::CapacitanceText(record.NominalCapacitance, separator_);
         FillItemD(state_.ItemA.Text, state_.ItemB.Text, state_.ItemC.Text);
         state_.ItemD.Text = record.RatedVoltage;
         return;
@@ -506,7 +507,7 @@ void LibrarySelection::ChangeViewCode(shared::CodeSystem codeSystem) {
     shared::HourglassGuard hourglass(cursor_);
     state_.CodeSystem = codeSystem;
     try {
-        if (!SortCapacitors(library_, codeSystem)) {
+        if (!SortCapacitors(library_, codeSystem, separator_)) {
             hourglass.Release();
             messages_.Show(shared::kSortErrorMessage, shared::MessageIcon::None, kProgramTitle);
             state_.MustEnd = true;
@@ -527,7 +528,7 @@ void LibrarySelection::ChangeViewCode(shared::CodeSystem codeSystem) {
         UpdateMenuState();
     }
     ApplyPartNumber();
-    state_.Temperature = DefaultTemperatureText(codeSystem);
+    state_.Temperature = DefaultTemperatureText(codeSystem, separator_);
     if (host_.OpenChartWindowCount() > 0) {
         messages_.Show(kCloseChartsText, shared::MessageIcon::Information, kProgramTitle);
         host_.CloseAllChartWindows();

@@ -37,14 +37,17 @@ class SelectionHost;
 // Library, services and host must outlive the model. Not thread-safe: one GUI thread.
 class LibrarySelection {
 public:
+    // decimalSeparator is the one every number the window shows or reads uses.
     LibrarySelection(Library& library, shared::Messages& messages, shared::Cursor& cursor,
-                     SelectionHost& host);
+                     SelectionHost& host, char decimalSeparator);
     LibrarySelection(const LibrarySelection&) = delete;
     LibrarySelection& operator=(const LibrarySelection&) = delete;
 
     const SelectionWindowState& State() const noexcept { return state_; }
     // The last evaluation; fields a later evaluation does not write keep their value.
     const OperatingPointResult& Result() const noexcept { return result_; }
+    // The separator of the window's number texts, for whatever reads them later.
+    char Separator() const noexcept { return separator_; }
     // The focus request of the last handler, cleared by taking it.
     FocusTarget TakeFocus() noexcept;
     // Runs before each message box the model shows, so the window can show the state
@@ -157,6 +160,7 @@ private:
     shared::PreludeMessages messages_;
     shared::Cursor& cursor_;
     SelectionHost& host_;
+    char separator_;
     SelectionWindowState state_;
     OperatingPointResult result_;
     bool selectionBusy_ = false;  // SelectionBusy

@@ -57,12 +57,11 @@ std::optional<PartFrequencyRange> LibrarySelection::RangeOfBox() const {
     const auto u = static_cast<std::size_t>(*index);
     const float upper = Is(ProductKind::Capacitor) ? library_.CapacitorTable[u].UpperFrequency
                                                    : library_.InductorTable[u].UpperFrequency;
-    return FrequencyRangeOf(shared::FrequencyRangeClass(state_.PartNumber.Text), upper,
-                            shared::DecimalSeparator());
+    return FrequencyRangeOf(shared::FrequencyRangeClass(state_.PartNumber.Text), upper, separator_);
 }
 
 double LibrarySelection::TypedFrequency() const {
-    return shared::ParseNumber(state_.Frequency, shared::DecimalSeparator()).value_or(0.0);
+    return shared::ParseNumber(state_.Frequency, separator_).value_or(0.0);
 }
 
 void LibrarySelection::ShowFrequencyRange() {
@@ -95,7 +94,7 @@ bool LibrarySelection::Evaluate(std::int32_t index, double omega, const char* ro
 }
 
 CapacitorConditions LibrarySelection::CurrentCapacitorConditions() const {
-    const char separator = shared::DecimalSeparator();
+    const char separator = separator_;
     CapacitorConditions conditions;
     // A part without a condition model has its fields disabled at the reference
     // values; they still set the resistance factors.
@@ -105,6 +104,7 @@ CapacitorConditions LibrarySelection::CurrentCapacitorConditions() const {
     conditions.Connection = state_.Connection();
     conditions.PartNumber = state_.PartNumber.Text;
     conditions.CodeSystem = state_.CodeSystem;
+    conditions.DecimalSeparator = separator;
     return conditions;
 }
 
@@ -114,11 +114,10 @@ void LibrarySelection::ClearReadouts() {
 
 void LibrarySelection::ShowReadouts() {
     ClearReadouts();
-    const std::optional<double> frequency = shared::ParseNumber(state_.Frequency, shared::DecimalSeparator());
+    const std::optional<double> frequency = shared::ParseNumber(state_.Frequency, separator_);
     const bool withSParameters =
         !(frequency && *frequency < 0.03 && shared::FrequencyRangeClass(state_.PartNumber.Text) == 5);
-    state_.Readouts =
-        ReadoutsOf(result_, Is(ProductKind::Inductor), withSParameters, shared::DecimalSeparator());
+    state_.Readouts = ReadoutsOf(result_, Is(ProductKind::Inductor), withSParameters, separator_);
 }
 
 std::optional<std::int32_t> LibrarySelection::PartForCommand() {
@@ -150,7 +149,7 @@ void LibrarySelection::hsvFreq_Change(int position) {
     if (!range) {
         return;
     }
-    state_.Frequency = ScrollFrequencyText(*range, position, shared::DecimalSeparator());
+    state_.Frequency = ScrollFrequencyText(*range, position, separator_);
     RecalculateReadouts();
 }
 
@@ -166,8 +165,7 @@ bool LibrarySelection::FrequencyCheck() {
     if (!range) {
         return AcceptClass("FrequencyCheck");
     }
-    const std::optional<std::string> message =
-        FrequencyCheckMessage(state_.Frequency, *range, shared::DecimalSeparator());
+    const std::optional<std::string> message = FrequencyCheckMessage(state_.Frequency, *range, separator_);
     if (message) {
         Warn(*message, FocusTarget::Frequency, true);
         return false;
@@ -201,7 +199,7 @@ bool LibrarySelection::OperatingConditionCheck() {
     const CapacitorRecord& record = library_.CapacitorTable[static_cast<std::size_t>(*index)];
     const std::optional<std::string> message =
         OperatingConditionMessage(library_, record, state_.PartNumber.Text, state_.CodeSystem,
-                                  state_.Temperature, state_.Bias, shared::DecimalSeparator());
+                                  state_.Temperature, state_.Bias, separator_);
     if (!message) {
         return true;
     }
@@ -236,7 +234,7 @@ bool LibrarySelection::txtTemp_KeyPress(char key) {
     if (state_.PartNumber.Text.empty() || !Is(ProductKind::Capacitor)) {
         return true;
     }
-    const char separator = shared::DecimalSeparator();
+    const char separator = separator_;
     const std::optional<float> typed = shared::ParseSingle(state_.Temperature, separator);
     if (!shared::ParseNumber(state_.Temperature, separator) || !typed) {
         Warn("Operation Temp is invalid!\nPlease enter a Number", FocusTarget::Temperature, true);
@@ -279,7 +277,7 @@ bool LibrarySelection::txtDC_KeyPress(char key) {
     if (rated.empty()) {
         return true;
     }
-    const char separator = shared::DecimalSeparator();
+    const char separator = separator_;
     const std::string range = "\nPlease enter a Number from 0 to " + rated + " [V]";
     const std::optional<float> bias = shared::ParseSingle(state_.Bias, separator);
     if (!shared::ParseNumber(state_.Bias, separator) || !bias) {
@@ -316,7 +314,7 @@ void LibrarySelection::ResetOperatingConditions() {
     if (state_.PartNumber.Text.empty()) {
         return;
     }
-    state_.Temperature = DefaultTemperatureText(state_.CodeSystem);
+    state_.Temperature = DefaultTemperatureText(state_.CodeSystem, separator_);
     state_.Bias = kDefaultBiasText;
     const std::optional<std::int32_t> index =
         library_.PartIndex[state_.CodeSystem].Find(state_.PartNumber.Text);
@@ -348,7 +346,7 @@ ChartSlot LibrarySelection::ChartRequestKey(ChartKind kind, SParameter sParamete
     if (HasSParameter(kind)) {
         request.Connection = state_.Connection();
     }
-    const char separator = shared::DecimalSeparator();
+    const char separator = separator_;
     request.Temperature = shared::ParseSingle(state_.Temperature, separator).value_or(temperatureFallback);
     request.DcBias = shared::ParseSingle(state_.Bias, separator).value_or(biasFallback);
     return request;

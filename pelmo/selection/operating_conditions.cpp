@@ -59,8 +59,8 @@ std::string DefaultFrequencyText(const PartFrequencyRange& range) {
     return range.LowerText;
 }
 
-std::string DefaultTemperatureText(shared::CodeSystem codeSystem) {
-    return shared::GeneralNumberText(ReferenceTemperature(codeSystem));
+std::string DefaultTemperatureText(shared::CodeSystem codeSystem, char separator) {
+    return shared::GeneralNumberText(ReferenceTemperature(codeSystem), separator);
 }
 
 std::optional<std::string> FrequencyCheckMessage(std::string_view text, const PartFrequencyRange& range,

@@ -56,7 +56,7 @@ std::string FrequencyRangeText(const PartFrequencyRange& range);
 std::string DefaultFrequencyText(const PartFrequencyRange& range);
 
 // The temperature field after a part is chosen: "25" in EIA notation, "20" in JIS.
-std::string DefaultTemperatureText(shared::CodeSystem codeSystem);
+std::string DefaultTemperatureText(shared::CodeSystem codeSystem, char separator);
 inline constexpr const char* kDefaultBiasText = "0";
 
 // FrequencyCheck: an empty field, text that is no number, or a frequency below L or

@@ -7,34 +7,34 @@
 
 namespace shared {
 
-std::string CapacitanceText(std::string_view value) {
+std::string CapacitanceText(std::string_view value, char separator) {
     if (value.empty()) {
         return {};
     }
-    const std::optional<double> number = ParseNumber(value);
+    const std::optional<double> number = ParseNumber(value, separator);
     if (!number) {
         throw RuntimeError(error::kTypeMismatch, std::string(value));
     }
     const double d = *number;
     if (d < 1.0) {
-        return GeneralNumberText(d * 1000.0) + " f";
+        return GeneralNumberText(d * 1000.0, separator) + " f";
     }
     if (d < 1e3) {
-        return GeneralNumberText(d) + " p";
+        return GeneralNumberText(d, separator) + " p";
     }
     if (d < 1e6) {
-        return GeneralNumberText(d / 1e3) + " n";
+        return GeneralNumberText(d / 1e3, separator) + " n";
     }
     if (d < 1e9) {
-        return GeneralNumberText(d / 1e6) + " u";
+        return GeneralNumberText(d / 1e6, separator) + " u";
     }
     if (d < 1e12) {
-        return GeneralNumberText(d / 1e9) + " m";
+        return GeneralNumberText(d / 1e9, separator) + " m";
     }
-    return GeneralNumberText(d / 1e12);
+    return GeneralNumberText(d / 1e12, separator);
 }
 
-std::string CapacitanceValue(std::string_view text) {
+std::string CapacitanceValue(std::string_view text, char separator) {
     if (text.empty()) {
         return {};
     }
@@ -42,7 +42,7 @@ std::string CapacitanceValue(std::string_view text) {
     const int blank = LastIndexOf(text, " ", start);
     const std::string_view numberPart =
         blank > 0 ? text.substr(0, static_cast<std::size_t>(blank - 1)) : text;
-    const std::optional<double> number = ParseNumber(numberPart);
+    const std::optional<double> number = ParseNumber(numberPart, separator);
     if (!number) {
         return std::string(text);
     }
@@ -60,7 +60,7 @@ std::string CapacitanceValue(std::string_view text) {
     } else {
         v *= 1e12;
     }
-    return GeneralNumberText(v);
+    return GeneralNumberText(v, separator);
 }
 
 int LastIndexOf(std::string_view text, std::string_view find, int& start) {

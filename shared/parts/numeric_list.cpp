@@ -11,20 +11,20 @@ namespace shared {
 
 namespace {
 
-std::optional<float> ItemValue(const std::string& item, bool isCapacitance) {
-    return ParseSingle(isCapacitance ? CapacitanceValue(item) : item);
+std::optional<float> ItemValue(const std::string& item, bool isCapacitance, char separator) {
+    return ParseSingle(isCapacitance ? CapacitanceValue(item, separator) : item, separator);
 }
 
 }  // namespace
 
-void SortNumericList(std::vector<std::string>& items, bool isCapacitance) {
-    if (items.size() < 2 || !ItemValue(items.front(), isCapacitance)) {
+void SortNumericList(std::vector<std::string>& items, bool isCapacitance, char separator) {
+    if (items.size() < 2 || !ItemValue(items.front(), isCapacitance, separator)) {
         return;
     }
     std::vector<float> values;
     values.reserve(items.size());
     for (const std::string& item : items) {
-        const std::optional<float> value = ItemValue(item, isCapacitance);
+        const std::optional<float> value = ItemValue(item, isCapacitance, separator);
         if (!value) {
             throw RuntimeError(error::kTypeMismatch, item);
         }
@@ -42,8 +42,8 @@ void SortNumericList(std::vector<std::string>& items, bool isCapacitance) {
     for (const float value : values) {
         // The single goes through its own shortest text, so a value such as 0.47 is
         // written as 470 f, not as the digits of its widened binary value.
-        const std::string text = GeneralNumberTextSingle(value);
-        sorted.push_back(isCapacitance ? CapacitanceText(text) : text);
+        const std::string text = GeneralNumberTextSingle(value, separator);
+        sorted.push_back(isCapacitance ? CapacitanceText(text, separator) : text);
     }
     items = std::move(sorted);
 }

@@ -15,7 +15,7 @@ namespace shared {
 // Fewer than two items, or a first item that is no number, leave the list as it is. A
 // later item that is no number raises RuntimeError 13 "Type mismatch" and also leaves
 // the list as it is.
-void SortNumericList(std::vector<std::string>& items, bool isCapacitance);
+void SortNumericList(std::vector<std::string>& items, bool isCapacitance, char separator);
 
 }  // namespace shared
 

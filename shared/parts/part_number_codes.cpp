@@ -72,7 +72,7 @@ bool IsLowInductanceSize(std::string_view partNumber) {
     return IsOneOf(MidText(partNumber, 1, 5), kSizes);
 }
 
-std::string ParseCapacitanceCode(std::string_view partNumber) {
+std::string ParseCapacitanceCode(std::string_view partNumber, char separator) {
     const std::string code = MidText(partNumber, 11, 3);
     const std::size_t r = code.find('R');
     if (r != std::string::npos) {
@@ -81,21 +81,21 @@ std::string ParseCapacitanceCode(std::string_view partNumber) {
         if (text[0] == '.') {
             text = "0." + MidText(code, 2, 2);
         }
-        if (DecimalSeparator() == ',') {
+        if (separator == ',') {
             text = DotToComma(text);
         }
-        const std::optional<float> value = ParseSingle(text);
+        const std::optional<float> value = ParseSingle(text, separator);
         if (!value) {
             throw RuntimeError(error::kTypeMismatch, std::string(partNumber));
         }
-        return GeneralNumberTextSingle(*value);
+        return GeneralNumberTextSingle(*value, separator);
     }
     if (code.size() < 3 || !IsDigit(code[0]) || !IsDigit(code[1]) || !IsDigit(code[2])) {
         throw RuntimeError(error::kTypeMismatch, std::string(partNumber));
     }
     const double mantissa = (code[0] - '0') * 10 + (code[1] - '0');
     const float value = static_cast<float>(mantissa * std::pow(10.0, code[2] - '0'));
-    return GeneralNumberTextSingle(value);
+    return GeneralNumberTextSingle(value, separator);
 }
 
 std::string RatedVoltageFromCode(std::string_view partNumber) {

@@ -30,10 +30,10 @@ bool IsInductorNumber(std::string_view partNumber);
 bool IsLowInductanceSize(std::string_view partNumber);
 
 // The nominal capacitance in pF encoded in positions 11-13, as the shortest text of a
-// single-precision number with the current decimal separator: "1R5" gives 1.5, "R75"
+// single-precision number with the given decimal separator: "1R5" gives 1.5, "R75"
 // 0.75, "104" 100000, "220" 22. A code that is no number raises RuntimeError 13 "Type
 // mismatch".
-std::string ParseCapacitanceCode(std::string_view partNumber);
+std::string ParseCapacitanceCode(std::string_view partNumber, char separator);
 
 // The rated voltage text of the code in positions 9-10 ("0J" gives "6.3", always with
 // "."); the empty text for a code outside the table, which the start reports as a data

@@ -73,15 +73,15 @@ std::vector<std::size_t> QuickSortOrder(std::vector<std::string> keys) {
     return order;
 }
 
-bool PartSortOrder(const std::vector<std::string>& partNumbers, std::vector<std::size_t>& order,
-                   std::string& diagnostic) {
+bool PartSortOrder(const std::vector<std::string>& partNumbers, char separator,
+                   std::vector<std::size_t>& order, std::string& diagnostic) {
     std::vector<std::string> keys(partNumbers.size());
     for (std::size_t k = 0; k < partNumbers.size(); ++k) {
         if (partNumbers[k].empty()) {
             continue;
         }
         std::string message;
-        if (!BuildSortKey(partNumbers[k], keys[k], message)) {
+        if (!BuildSortKey(partNumbers[k], separator, keys[k], message)) {
             diagnostic = partNumbers[k] + ": " + message;
             return false;
         }

@@ -26,10 +26,11 @@ std::vector<std::size_t> QuickSortOrder(std::vector<std::string> keys);
 
 // The order of records whose part numbers (in the notation being sorted) are given:
 // an empty part number has the empty key and comes first, every other one its
-// BuildSortKey key. Returns false, with the part number and the reason in diagnostic,
-// when a key cannot be built; order is then untouched.
-bool PartSortOrder(const std::vector<std::string>& partNumbers, std::vector<std::size_t>& order,
-                   std::string& diagnostic);
+// BuildSortKey key with the given separator (the order is the same for any). Returns
+// false, with the part number and the reason in diagnostic, when a key cannot be
+// built; order is then untouched.
+bool PartSortOrder(const std::vector<std::string>& partNumbers, char separator,
+                   std::vector<std::size_t>& order, std::string& diagnostic);
 
 // Sorts a capacitor table for a notation and rebuilds both part-number lookups, as the
 // two programs do at start and on every notation change. partNumberOf(record, notation)
@@ -38,7 +39,7 @@ bool PartSortOrder(const std::vector<std::string>& partNumbers, std::vector<std:
 // A duplicate part number raises RuntimeError 457 from the rebuild (after the table has
 // been reordered, with the lookups left empty).
 template <class Record, class PartNumberOf>
-[[nodiscard]] bool SortByPartNumber(std::vector<Record>& table, CodeSystem codeSystem,
+[[nodiscard]] bool SortByPartNumber(std::vector<Record>& table, CodeSystem codeSystem, char separator,
                                     PartNumberOf partNumberOf, PartIndex& index,
                                     std::string* diagnostic = nullptr) {
     std::vector<std::string> partNumbers;
@@ -48,7 +49,7 @@ template <class Record, class PartNumberOf>
     }
     std::vector<std::size_t> order;
     std::string reason;
-    if (!PartSortOrder(partNumbers, order, reason)) {
+    if (!PartSortOrder(partNumbers, separator, order, reason)) {
         if (diagnostic != nullptr) {
             *diagnostic = std::move(reason);
         }

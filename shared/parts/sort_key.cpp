@@ -69,7 +69,7 @@ int WeightDigits(std::span<const std::string_view> table) {
     return static_cast<int>(std::ceil(digits));
 }
 
-bool BuildSortKey(std::string_view partNumber, std::string& key, std::string& message) {
+bool BuildSortKey(std::string_view partNumber, char separator, std::string& key, std::string& message) {
     key.clear();
     message.clear();
     if (!AppendWeight(kSeriesAndSize, MidText(partNumber, 1, 5), "Series and size", key, message) ||
@@ -79,18 +79,18 @@ bool BuildSortKey(std::string_view partNumber, std::string& key, std::string& me
 
     std::string capacitance;
     try {
-        capacitance = ParseCapacitanceCode(partNumber);
+        capacitance = ParseCapacitanceCode(partNumber, separator);
     } catch (const RuntimeError&) {
         message = "Capacitance code \"" + MidText(partNumber, 11, 3) + "\" is not a number";
         return false;
     }
-    const std::optional<double> value = ParseNumber(capacitance);
+    const std::optional<double> value = ParseNumber(capacitance, separator);
     if (!value) {
         message = "Capacitance \"" + capacitance + "\" is not a number";
         return false;
     }
-    const std::string formatted = Format(*value, "000000000000.00");
-    const std::optional<double> readBack = ParseNumber(formatted);
+    const std::string formatted = Format(*value, "000000000000.00", separator);
+    const std::optional<double> readBack = ParseNumber(formatted, separator);
     if (!readBack || *readBack != *value) {
         message = "Capacitance " + capacitance + " does not fit 12 digits and 2 decimals";
         return false;

@@ -22,13 +22,13 @@ int WeightDigits(std::span<const std::string_view> table);
 
 // The key that lists capacitors in catalogue order when keys are compared as texts:
 // series-and-size weight, characteristic weight, the nominal capacitance with 12
-// integer digits and 2 decimals (current decimal separator), rated-voltage weight, then
+// integer digits and 2 decimals (the given decimal separator), rated-voltage weight, then
 // positions 6, 14 and 15-17 as they are.
 //
 // Returns false when a code is not in its table, the capacitance code is no number, or
 // the capacitance needs more than two decimals; key is then incomplete and message
 // holds a diagnostic for developers (users see only "Sort Error!").
-bool BuildSortKey(std::string_view partNumber, std::string& key, std::string& message);
+bool BuildSortKey(std::string_view partNumber, char separator, std::string& key, std::string& message);
 
 }  // namespace shared
 

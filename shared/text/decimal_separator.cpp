@@ -1,27 +1,10 @@
 #include "shared/text/number_text.h"
 
-#include <atomic>
 #include <clocale>
 #include <cstring>
 #include <string>
 
 namespace shared {
-
-namespace {
-
-// Atomic because a print or export may run beside the window thread; the value itself
-// changes only at start and in tests.
-std::atomic<char> g_separator{'.'};
-
-}  // namespace
-
-char DecimalSeparator() noexcept {
-    return g_separator.load(std::memory_order_relaxed);
-}
-
-void SetDecimalSeparator(char separator) noexcept {
-    g_separator.store(separator, std::memory_order_relaxed);
-}
 
 char DecimalSeparatorFromEnvironment() {
     // setlocale returns a pointer into storage the next call may overwrite: copy it.
@@ -42,14 +25,6 @@ char DecimalSeparatorFromEnvironment() {
     // behind the caller's back.
     std::setlocale(LC_NUMERIC, previous.c_str());
     return separator;
-}
-
-ScopedDecimalSeparator::ScopedDecimalSeparator(char separator) noexcept : previous_(DecimalSeparator()) {
-    SetDecimalSeparator(separator);
-}
-
-ScopedDecimalSeparator::~ScopedDecimalSeparator() {
-    SetDecimalSeparator(previous_);
 }
 
 char GroupSeparatorFor(char decimalSeparator) noexcept {

@@ -78,17 +78,9 @@ void RequireFinite(double value) {
 
 }  // namespace
 
-std::string GeneralNumberText(double value) {
-    return GeneralNumberText(value, DecimalSeparator());
-}
-
 std::string GeneralNumberText(double value, char separator) {
     RequireFinite(value);
     return GeneralText(DecimalDigits::FromDouble(value, kDoubleDigits), kDoubleDigits, separator);
-}
-
-std::string GeneralNumberTextSingle(float value) {
-    return GeneralNumberTextSingle(value, DecimalSeparator());
 }
 
 std::string GeneralNumberTextSingle(float value, char separator) {
@@ -96,22 +88,22 @@ std::string GeneralNumberTextSingle(float value, char separator) {
     return GeneralText(DecimalDigits::FromFloat(value, kSingleDigits), kSingleDigits, separator);
 }
 
-std::string MessageNumberText(double value) {
-    const std::string text = GeneralNumberText(value);
+std::string MessageNumberText(double value, char separator) {
+    const std::string text = GeneralNumberText(value, separator);
     return text.front() == '-' ? text : " " + text;
 }
 
-std::string MessageNumberTextSingle(float value) {
-    const std::string text = GeneralNumberTextSingle(value);
+std::string MessageNumberTextSingle(float value, char separator) {
+    const std::string text = GeneralNumberTextSingle(value, separator);
     return text.front() == '-' ? text : " " + text;
 }
 
-std::string PrintedNumberText(double value) {
-    return MessageNumberText(value) + " ";
+std::string PrintedNumberText(double value, char separator) {
+    return MessageNumberText(value, separator) + " ";
 }
 
-std::string PrintedNumberTextSingle(float value) {
-    return MessageNumberTextSingle(value) + " ";
+std::string PrintedNumberTextSingle(float value, char separator) {
+    return MessageNumberTextSingle(value, separator) + " ";
 }
 
 }  // namespace shared

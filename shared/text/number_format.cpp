@@ -23,20 +23,12 @@ void RequireFinite(double value) {
 
 }  // namespace
 
-std::string Format(double value, std::string_view pattern) {
-    return Format(value, pattern, DecimalSeparator());
-}
-
 std::string Format(double value, std::string_view pattern, char separator) {
     RequireFinite(value);
     if (pattern.empty()) {
         return GeneralNumberText(value, separator);
     }
     return FormatPattern(pattern).Apply(DecimalDigits::FromDouble(value, kDoubleDigits), separator);
-}
-
-std::string FormatSingle(float value, std::string_view pattern) {
-    return FormatSingle(value, pattern, DecimalSeparator());
 }
 
 std::string FormatSingle(float value, std::string_view pattern, char separator) {

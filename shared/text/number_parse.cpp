@@ -133,16 +133,8 @@ std::optional<T> ParseAs(std::string_view text, char separator) {
 
 }  // namespace
 
-std::optional<double> ParseNumber(std::string_view text) {
-    return ParseAs<double>(text, DecimalSeparator());
-}
-
 std::optional<double> ParseNumber(std::string_view text, char separator) {
     return ParseAs<double>(text, separator);
-}
-
-std::optional<float> ParseSingle(std::string_view text) {
-    return ParseAs<float>(text, DecimalSeparator());
 }
 
 std::optional<float> ParseSingle(std::string_view text, char separator) {
@@ -151,8 +143,8 @@ std::optional<float> ParseSingle(std::string_view text, char separator) {
     return ParseAs<float>(text, separator);
 }
 
-bool IsNumeric(std::string_view text) {
-    return ParseNumber(text).has_value();
+bool IsNumeric(std::string_view text, char separator) {
+    return ParseNumber(text, separator).has_value();
 }
 
 std::optional<double> ParseFileNumber(std::string_view text) {

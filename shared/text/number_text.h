@@ -9,30 +9,15 @@ namespace shared {
 
 // ---------------------------------------------------------------------------------
 // Decimal separator. Every number a user sees or types uses the separator of the
-// user's locale, read once at start. It is process-wide because the locale is; tests
-// and the Touchstone writer choose one explicitly.
+// user's locale, read once at start by each program and handed to whatever shows or
+// reads a number; files always use ".".
 
-// The separator in force: '.' until a program sets it at start.
-char DecimalSeparator() noexcept;
-void SetDecimalSeparator(char separator) noexcept;
 // Reads the C library's LC_NUMERIC locale of the environment (for the command-line
 // tools; the desktop programs take it from the system locale of the toolkit). It
 // switches the C library locale for a moment and puts the previous one back, so call
 // it at start, before other threads convert numbers with the C library. A separator
 // of more than one byte gives ".".
 char DecimalSeparatorFromEnvironment();
-
-// Sets a separator for the lifetime of the object and restores the previous one.
-class ScopedDecimalSeparator {
-public:
-    explicit ScopedDecimalSeparator(char separator) noexcept;
-    ~ScopedDecimalSeparator();
-    ScopedDecimalSeparator(const ScopedDecimalSeparator&) = delete;
-    ScopedDecimalSeparator& operator=(const ScopedDecimalSeparator&) = delete;
-
-private:
-    char previous_;
-};
 
 // The thousands separator that goes with a decimal separator: "," beside ".", and "."
 // beside ",", so that a grouped number never reads as a fraction.
@@ -50,20 +35,18 @@ std::string DotToComma(std::string_view text);
 // digits, fractions whose leading zeros and digits after the separator fit in 15.
 // -0 gives "0". Infinity and NaN raise RuntimeError(error::kOverflow), so that a
 // failed computation is reported instead of written as "inf" into a readout or file.
-std::string GeneralNumberText(double value);
 std::string GeneralNumberText(double value, char separator);
 // The same with 7 significant digits, for single-precision values.
-std::string GeneralNumberTextSingle(float value);
 std::string GeneralNumberTextSingle(float value, char separator);
 
 // The conversion used in messages and error reports: a blank before a non-negative number.
-std::string MessageNumberText(double value);
-std::string MessageNumberTextSingle(float value);
+std::string MessageNumberText(double value, char separator);
+std::string MessageNumberTextSingle(float value, char separator);
 
 // A number printed on a canvas without a pattern: a blank before a non-negative
 // number, then the general text, then one blank.
-std::string PrintedNumberText(double value);
-std::string PrintedNumberTextSingle(float value);
+std::string PrintedNumberText(double value, char separator);
+std::string PrintedNumberTextSingle(float value, char separator);
 
 // ---------------------------------------------------------------------------------
 // Patterns: "0" digit always shown, "#" digit shown when significant, "." separator
@@ -74,10 +57,8 @@ std::string PrintedNumberTextSingle(float value);
 // The integer part is never cut; a result of zeros only shows no minus sign; other
 // characters are shown as they stand. An empty pattern gives the general text.
 // Infinity and NaN raise RuntimeError(error::kOverflow).
-std::string Format(double value, std::string_view pattern);
 std::string Format(double value, std::string_view pattern, char separator);
 // A single-precision value is formatted from its 7 significant digits, as it displays.
-std::string FormatSingle(float value, std::string_view pattern);
 std::string FormatSingle(float value, std::string_view pattern, char separator);
 
 // ---------------------------------------------------------------------------------
@@ -90,16 +71,14 @@ double RoundHalfAwayFromZero(double value, int decimals) noexcept;
 
 // ---------------------------------------------------------------------------------
 // Reading numbers a user typed or a list holds. Accepts surrounding blanks, a sign,
-// digits with the given (or current) decimal separator and an optional exponent;
+// digits with the given decimal separator and an optional exponent;
 // refuses empty text, group separators, "inf"/"nan", values beyond the type's range
 // and anything else. Never a silent 0 (a value below the smallest number of the type
 // is a true zero and is given as one). Independent of the process locale.
-std::optional<double> ParseNumber(std::string_view text);
 std::optional<double> ParseNumber(std::string_view text, char separator);
 // The same, rounded to single precision as a single-precision conversion would.
-std::optional<float> ParseSingle(std::string_view text);
 std::optional<float> ParseSingle(std::string_view text, char separator);
-bool IsNumeric(std::string_view text);
+bool IsNumeric(std::string_view text, char separator);
 
 // Library files always write "." whatever the locale.
 std::optional<double> ParseFileNumber(std::string_view text);

@@ -127,8 +127,6 @@ void CapacitorFactory::AddRow(const CatalogRow& row, std::vector<CapacitorRecord
     }
     const double volts = *shared::ParseFileNumber(voltageText);
     const float upperFrequency = UpperFrequencyOf(row.series, row.sizeCode);
-    // Nominal capacitance texts are written with "." whatever the user's locale.
-    const shared::ScopedDecimalSeparator dot('.');
 
     for (const double picofarads : CapacitanceSteps(row.grid, row.minPf, row.maxPf)) {
         int thickness = row.thickness;
@@ -163,7 +161,8 @@ void CapacitorFactory::AddRow(const CatalogRow& row, std::vector<CapacitorRecord
             record.SizeCode = {std::string(outline->eiaSize), std::string(outline->jisSize)};
             record.TempChar = {std::string(tc->eiaName), std::string(tc->jisName)};
             record.RatedVoltage = std::string(voltageText);
-            record.NominalCapacitance = shared::ParseCapacitanceCode(anyNumber);
+            // Library files write "." whatever the user's locale.
+            record.NominalCapacitance = shared::ParseCapacitanceCode(anyNumber, '.');
 
             record.ChipShape = static_cast<float>(outline->shape);
             auto& sheet = record.SizeSheet;

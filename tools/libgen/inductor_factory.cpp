@@ -142,17 +142,17 @@ std::string InductorFactory::InductanceCode(double nanohenries) {
 }
 
 std::vector<InductorRecord> InductorFactory::BuildCatalogue() {
-    const shared::ScopedDecimalSeparator dot('.');
     std::vector<InductorRecord> records;
     for (const InductorFamily& family : kFamilies) {
         for (std::size_t v = 0; v < family.valueCount; ++v) {
             const double nh = family.values[v];
             InductorRecord model;
             model.SizeCode = {std::string(family.eiaSize), std::string(family.jisSize)};
-            model.Inductance = shared::GeneralNumberText(nh);
+            // Library files write "." whatever the user's locale.
+            model.Inductance = shared::GeneralNumberText(nh, '.');
             const double current =
                 std::max(10.0, 10.0 * std::round(Interpolate(family, nh, &Anchor::currentMa) / 10.0));
-            model.RatedCurrent = shared::GeneralNumberText(current);
+            model.RatedCurrent = shared::GeneralNumberText(current, '.');
 
             const double r0 = Interpolate(family, nh, &Anchor::r0) * random_.Scatter(0.05);
             model.L0 = static_cast<float>(nh);

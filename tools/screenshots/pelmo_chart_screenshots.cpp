@@ -74,7 +74,7 @@ public:
                 slotTable.SetImpedanceEsrSecondPass(pass == 1);
                 std::string srf;
                 if (!Sweep(kind, request, slotTable, points, srf)) break;
-                if (!window) window.emplace(slotTable, pelmo::CircuitMode::Series);
+                if (!window) window.emplace(slotTable, pelmo::CircuitMode::Series, '.');
                 legends = window->Draw(canvas, true, context, srf);
             }
             slotTable.SetImpedanceEsrSecondPass(false);
@@ -119,7 +119,7 @@ private:
         else
             pelmo::SweepInductorChart(library_.InductorTable[index], plan, result, points);
         reservation.Commit();
-        srf = result.ResonantFrequency > 0 ? shared::Format(result.ResonantFrequency / 1e6, "0.00") : "";
+        srf = result.ResonantFrequency > 0 ? shared::Format(result.ResonantFrequency / 1e6, "0.00", '.') : "";
         return true;
     }
 
@@ -199,7 +199,7 @@ int main(int argc, char** argv) {
     const std::string libraryFolder = argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER;
     try {
         pelmo::Library library = pelmo::LoadLibrary(libraryFolder, '.');
-        if (!pelmo::SortCapacitors(library, shared::Eia)) {
+        if (!pelmo::SortCapacitors(library, shared::Eia, '.')) {
             std::fprintf(stderr, "the sample library does not sort\n");
             return 1;
         }

@@ -88,7 +88,7 @@ void FrmMain::BuildWindows() {
     frmLibrary_ = new FrmLibrary(state_.Selection(), services_);
     AddHomeWindow(*frmLibrary_, QStringLiteral("frmLibraryWindow"));
     charts_ = std::make_unique<ChartWindows>(Area(), state_.Charts(), state_.Products(), services_,
-                                             state_.DegreeSign(), *this);
+                                             state_.DegreeSign(), state_.DecimalSeparator(), *this);
     connect(charts_.get(), &ChartWindows::windowsChanged, this, [this]() {
         ApplyMenuState();
         ShowMenuBarOfCurrentWindow();
@@ -220,6 +220,7 @@ void FrmMain::mnuPrintData_Click() {
     request.Header = ChartRequestHeader(output.Identity, *part, output.Conditions, state_.DecimalSeparator());
     request.PartNumberText = output.PartNumberText;
     request.DegreeSign = state_.DegreeSign();
+    request.DecimalSeparator = state_.DecimalSeparator();
     request.DateTimeText = dateTimeText_;
     PrintChartData(this, state_.Charts(), state_.Products(), request, services_);
 }
@@ -248,7 +249,7 @@ void FrmMain::SwitchCodeSystem(shared::CodeSystem codeSystem) {
     menus_->SetCodeSystem(codeSystem);
     CodeSwitchOutcome outcome = CodeSwitchOutcome::SortFailed;
     try {
-        outcome = darvo::SwitchCodeSystem(state_.Products(), codeSystem);
+        outcome = darvo::SwitchCodeSystem(state_.Products(), codeSystem, state_.DecimalSeparator());
     } catch (const shared::RuntimeError& failure) {
         // Two parts with one number: the lookups are gone, and no part could be chosen.
         hourglass.Release();

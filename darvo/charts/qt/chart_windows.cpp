@@ -17,12 +17,14 @@
 namespace darvo {
 
 ChartWindows::ChartWindows(QMdiArea& area, ChartTable& table, const ProductLibrary& library,
-                           const shared::Services& services, std::string degreeSign, ChartWindowHost& host)
+                           const shared::Services& services, std::string degreeSign, char separator,
+                           ChartWindowHost& host)
     : area_(area),
       table_(table),
       library_(library),
       services_(services),
       degreeSign_(std::move(degreeSign)),
+      separator_(separator),
       host_(host) {
     connect(&area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* frame) {
         if (frame == nullptr) return;
@@ -49,7 +51,8 @@ FrmGraph* ChartWindows::ShowPrepared() {
             return window;
         }
 
-        auto created = std::make_unique<FrmGraph>(table_, library_, services_, degreeSign_, host_);
+        auto created =
+            std::make_unique<FrmGraph>(table_, library_, services_, degreeSign_, separator_, host_);
         // Registered before it loads, so the cascade count includes it; a window that
         // fails to load leaves the registry again with its QPointer.
         const Registry::WindowId id = registry_.Add(identity, QPointer<FrmGraph>(created.get()));

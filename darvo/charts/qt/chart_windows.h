@@ -40,7 +40,8 @@ class ChartWindows : public QObject {
 
 public:
     ChartWindows(QMdiArea& area, ChartTable& table, const ProductLibrary& library,
-                 const shared::Services& services, std::string degreeSign, ChartWindowHost& host);
+                 const shared::Services& services, std::string degreeSign, char separator,
+                 ChartWindowHost& host);
     ~ChartWindows() override;
     ChartWindows(const ChartWindows&) = delete;
     ChartWindows& operator=(const ChartWindows&) = delete;
@@ -80,6 +81,7 @@ private:
     const ProductLibrary& library_;
     const shared::Services& services_;
     std::string degreeSign_;
+    char separator_;
     ChartWindowHost& host_;
     Registry registry_;
 };

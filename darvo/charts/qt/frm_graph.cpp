@@ -60,12 +60,13 @@ auto FrmGraph::Guarded(Handler handler) {
 }
 
 FrmGraph::FrmGraph(ChartTable& table, const ProductLibrary& library, const shared::Services& services,
-                   std::string degreeSign, ChartWindowHost& host, QWidget* parent)
+                   std::string degreeSign, char separator, ChartWindowHost& host, QWidget* parent)
     : QWidget(parent),
       table_(table),
       library_(library),
       services_(services),
       degreeSign_(std::move(degreeSign)),
+      separator_(separator),
       host_(host),
       model_(ChartWindowModel::ForPrepared(table)) {
     setObjectName(QStringLiteral("frmGraph"));
@@ -147,6 +148,7 @@ ChartDrawOptions FrmGraph::DrawOptions() const {
     ChartDrawOptions options;
     options.OwnPicture = true;
     options.DegreeSign = degreeSign_;
+    options.DecimalSeparator = separator_;
     options.ButtonTextColor = ToRgb(palette().color(QPalette::ButtonText));
     return options;
 }
@@ -198,7 +200,7 @@ void FrmGraph::WriteMagnification(const AxisRange& range, int checkResult) {
 }
 
 void FrmGraph::ShowLegends() {
-    legends_ = WriteLegends(table_, library_, model_.Identity(), degreeSign_);
+    legends_ = WriteLegends(table_, library_, model_.Identity(), degreeSign_, separator_);
     for (std::size_t i = 0; i < legends_.size() && i < lblStatus_.size(); ++i) {
         lblStatus_[i]->setText(QString::fromStdString(legends_[i].PartNumber));
         // A curve without conditions (AC voltage) keeps the label as it stands.
@@ -214,7 +216,7 @@ void FrmGraph::ShowPanels() {
 
 void FrmGraph::picGraph_MouseMove(Qt::MouseButtons /*buttons*/, Qt::KeyboardModifiers /*shift*/, double x,
                                   double y) {
-    readout_.MouseMove(table_, model_.Identity(), picGraph_->Canvas(), degreeSign_, x, y);
+    readout_.MouseMove(table_, model_.Identity(), picGraph_->Canvas(), degreeSign_, separator_, x, y);
     ShowPanels();
 }
 
@@ -259,7 +261,7 @@ bool FrmGraph::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmGraph::mnuChartExpand_Click() {
-    FrmSetAxis dialog(table_, model_.Identity(), model_.Range(), degreeSign_, services_.Messages,
+    FrmSetAxis dialog(table_, model_.Identity(), model_.Range(), degreeSign_, separator_, services_.Messages,
                       host_.MainWindow(), this);
     if (dialog.exec() != QDialog::Accepted) return;
     const AxisDialogOutcome& outcome = dialog.Outcome();

@@ -47,7 +47,7 @@ public:
     // Takes its identity from the record prepared in the table. RuntimeError 9 when
     // none is prepared.
     FrmGraph(ChartTable& table, const ProductLibrary& library, const shared::Services& services,
-             std::string degreeSign, ChartWindowHost& host, QWidget* parent = nullptr);
+             std::string degreeSign, char separator, ChartWindowHost& host, QWidget* parent = nullptr);
     ~FrmGraph() override;
     FrmGraph(const FrmGraph&) = delete;
     FrmGraph& operator=(const FrmGraph&) = delete;
@@ -81,6 +81,7 @@ public:
     // The legend of each curve in curve order, as the labels show it.
     const std::vector<LegendEntry>& Legends() const noexcept { return legends_; }
     const std::string& DegreeSign() const noexcept { return degreeSign_; }
+    char Separator() const noexcept { return separator_; }
 
     // The chart picture (its canvas holds the persistent chart image and the marker
     // overlay), for the clipboard copy.
@@ -132,6 +133,7 @@ private:
     const ProductLibrary& library_;
     const shared::Services& services_;
     std::string degreeSign_;
+    char separator_;
     ChartWindowHost& host_;
     ChartWindowModel model_;
     CursorReadout readout_;

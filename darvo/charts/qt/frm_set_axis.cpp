@@ -17,12 +17,17 @@
 namespace darvo {
 
 FrmSetAxis::FrmSetAxis(const ChartTable& table, const ChartIdentity& identity, const AxisRange& range,
-                       const std::string& degreeSign, shared::Messages& messages, QWidget* mainWindow,
-                       QWidget* parent)
-    : QDialog(parent), table_(table), identity_(identity), messages_(messages), mainWindow_(mainWindow) {
+                       const std::string& degreeSign, char separator, shared::Messages& messages,
+                       QWidget* mainWindow, QWidget* parent)
+    : QDialog(parent),
+      table_(table),
+      identity_(identity),
+      separator_(separator),
+      messages_(messages),
+      mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("frmSetAxis"));
     setModal(true);
-    const AxisDialogTexts texts = AxisDialogFor(identity, range, degreeSign);
+    const AxisDialogTexts texts = AxisDialogFor(identity, range, degreeSign, separator);
     setWindowTitle(QString::fromStdString(texts.Caption));
 
     auto* fraXaxis = new QGroupBox(QString::fromStdString(texts.XFrame), this);
@@ -133,7 +138,7 @@ void FrmSetAxis::cmdOk_Click() {
     const std::array<std::string, 2> x{txtX_[0]->text().toStdString(), txtX_[1]->text().toStdString()};
     const std::array<std::string, 2> y{txtY_[0]->text().toStdString(), txtY_[1]->text().toStdString()};
     const AxisDialogOutcome outcome =
-        ConfirmAxisDialog(table_, identity_, x, y, messages_, kChartProgramTitle);
+        ConfirmAxisDialog(table_, identity_, x, y, separator_, messages_, kChartProgramTitle);
     if (!outcome.Accepted) return;
     outcome_ = outcome;
     accept();

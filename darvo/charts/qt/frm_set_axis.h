@@ -34,7 +34,7 @@ public:
     // range is the window's current range; mainWindow (may be null) is what the dialog
     // centres on.
     FrmSetAxis(const ChartTable& table, const ChartIdentity& identity, const AxisRange& range,
-               const std::string& degreeSign, shared::Messages& messages, QWidget* mainWindow,
+               const std::string& degreeSign, char separator, shared::Messages& messages, QWidget* mainWindow,
                QWidget* parent = nullptr);
 
     // What OK accepted: the range (Hz on a frequency axis) and CheckAxisRange's result.
@@ -54,6 +54,7 @@ private:
 
     const ChartTable& table_;
     ChartIdentity identity_;
+    char separator_;
     shared::Messages& messages_;
     QWidget* mainWindow_;
     AxisDialogOutcome outcome_;

@@ -64,10 +64,10 @@ bool PrintChartWindow(QWidget* mainWindow, const ChartPrintRequest& request, con
 
 bool PrintChartWindow(QWidget* mainWindow, const ChartIdentity& identity, const AxisRange& range,
                       ChartTable& table, const ProductLibrary& library, const std::string& degreeSign,
-                      const shared::Services& services) {
+                      char separator, const shared::Services& services) {
     const ChartPrintRequest request{ChartCaption(identity), identity,
-                                    PrintedChartDrawing(table, identity, range, degreeSign)};
-    return PrintChartWindow(mainWindow, request, {table, library, degreeSign}, services);
+                                    PrintedChartDrawing(table, identity, range, degreeSign, separator)};
+    return PrintChartWindow(mainWindow, request, {table, library, degreeSign, separator}, services);
 }
 
 void CopyChartToClipboard(const shared::PixelImage& chartPicture, const std::vector<LegendEntry>& legend,

@@ -60,7 +60,7 @@ bool PrintChartWindow(QWidget* mainWindow, const ChartPrintRequest& request, con
 // positions of the window's curves for range, the range the window shows.
 bool PrintChartWindow(QWidget* mainWindow, const ChartIdentity& identity, const AxisRange& range,
                       ChartTable& table, const ProductLibrary& library, const std::string& degreeSign,
-                      const shared::Services& services);
+                      char separator, const shared::Services& services);
 
 // The clipboard command: the chart picture's persistent image (never the cursor marker)
 // beside the window's legend (WriteLegends, as its labels show it) as one bitmap of

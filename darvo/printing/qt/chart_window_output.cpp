@@ -11,7 +11,7 @@ namespace darvo {
 bool PrintChartWindow(QWidget* mainWindow, const FrmGraph& window, ChartTable& table,
                       const ProductLibrary& library, const shared::Services& services) {
     return PrintChartWindow(mainWindow, window.Identity(), window.Range(), table, library,
-                            window.DegreeSign(), services);
+                            window.DegreeSign(), window.Separator(), services);
 }
 
 void CopyChartToClipboard(const FrmGraph& window, const shared::Services& services) {

@@ -45,7 +45,8 @@ DataPrintOutcome PrintChartData(QWidget* mainWindow, ChartTable& table, const Pr
     // The temporary record is gone again once this returns, whatever the engine did.
     std::optional<ChartDataRecord> record;
     try {
-        record = ComputeOutputRecord(table, library, request.Header, services.Messages);
+        record =
+            ComputeOutputRecord(table, library, request.Header, request.DecimalSeparator, services.Messages);
     } catch (const shared::RuntimeError& failure) {
         shared::ErrorReport(services.Messages, shared::ReportTitleOf(failure, kChartOutputReportTitle),
                             failure, shared::ErrorNumberForm::TrailingBlank);
@@ -64,6 +65,7 @@ DataPrintOutcome PrintChartData(QWidget* mainWindow, ChartTable& table, const Pr
     facts.PartNumber = library.ProductTable[static_cast<std::size_t>(record->ProductIndex)]
                            .PartNumber[static_cast<std::size_t>(library.CodeSystem)];
     facts.DegreeSign = request.DegreeSign;
+    facts.DecimalSeparator = request.DecimalSeparator;
 
     shared::HourglassGuard hourglass(services.Cursor);
     shared::frmPrinting notice(mainWindow);

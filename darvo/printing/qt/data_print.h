@@ -21,9 +21,10 @@ struct ProductLibrary;
 // its CheckConditions passed (the checks have told the user about any problem, and the
 // command is not called then).
 struct DataPrintRequest {
-    ChartDataRecord Header;      // WriteChartData's header: type, axes, ProductIndex, conditions
-    std::string PartNumberText;  // the part-number box's text, for the question
-    std::string DegreeSign;      // of the column units of temperatures
+    ChartDataRecord Header;       // WriteChartData's header: type, axes, ProductIndex, conditions
+    std::string PartNumberText;   // the part-number box's text, for the question
+    std::string DegreeSign;       // of the column units of temperatures
+    char DecimalSeparator = '.';  // the program's, for every number of the page
     // The page's date and time, asked when the page is printed; empty takes the system
     // locale's short date and long time of that moment.
     std::function<std::string()> DateTimeText;

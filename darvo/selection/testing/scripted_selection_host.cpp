@@ -11,8 +11,8 @@
 
 namespace darvo::testing {
 
-ScriptedSelectionHost::ScriptedSelectionHost(ProductLibrary& library, ChartTable& table)
-    : library_(library), table_(table) {}
+ScriptedSelectionHost::ScriptedSelectionHost(ProductLibrary& library, ChartTable& table, char separator)
+    : library_(library), table_(table), separator_(separator) {}
 
 void ScriptedSelectionHost::ChangeEnable(bool enable) {
     enableCalls.push_back(enable);
@@ -25,7 +25,7 @@ void ScriptedSelectionHost::SwitchCodeSystem(shared::CodeSystem codeSystem) {
     if (old == codeSystem) {
         return;
     }
-    if (!SortProducts(library_, codeSystem)) {
+    if (!SortProducts(library_, codeSystem, separator_)) {
         throw std::runtime_error("Sort Error!");
     }
     if (selection_ != nullptr) {

@@ -19,10 +19,10 @@ namespace testing {
 // The main window, the Select dialog and the chart windows as tests script them. The
 // notation switch sorts the library and refills the attached selection as the main
 // window does; a chart window "opens" by adopting the prepared record and is
-// remembered by its identity until CloseChart.
+// remembered by its identity until CloseChart. separator is the program's, for the sort.
 class ScriptedSelectionHost : public SelectionHost {
 public:
-    ScriptedSelectionHost(ProductLibrary& library, ChartTable& table);
+    ScriptedSelectionHost(ProductLibrary& library, ChartTable& table, char separator);
 
     // The selection the notation switch refills; without one only the library is sorted.
     void Attach(LibrarySelection* selection) noexcept { selection_ = selection; }
@@ -54,6 +54,7 @@ public:
 private:
     ProductLibrary& library_;
     ChartTable& table_;
+    char separator_;
     LibrarySelection* selection_ = nullptr;
 };
 

@@ -8,7 +8,6 @@
 #include "shared/desktop/desktop_services.h"
 #include "shared/desktop/desktop_start.h"
 #include "shared/platform/qt/qt_single_instance.h"
-#include "shared/text/number_text.h"
 
 #include <QApplication>
 
@@ -22,16 +21,16 @@ int Main(int argc, char** argv) {
 
     shared::DesktopServices desktop(kProgramTitle);
     shared::QtSingleInstance instance("pelmo");
-    shared::SetDecimalSeparator(shared::SystemDecimalSeparator());
-    std::optional<StartedProgram> started =
-        StartProgram(instance, desktop.MessageBoxes(), QCoreApplication::applicationDirPath().toStdString(),
-                     shared::DecimalSeparator());
+    // Read once: every window and model receives it from here.
+    const char separator = shared::SystemDecimalSeparator();
+    std::optional<StartedProgram> started = StartProgram(
+        instance, desktop.MessageBoxes(), QCoreApplication::applicationDirPath().toStdString(), separator);
     if (!started) {
         return 1;
     }
 
     const shared::Services& services = desktop.Bundle();
-    Public state(std::move(started->Parts), services.Messages, services.Cursor);
+    Public state(std::move(started->Parts), services.Messages, services.Cursor, separator);
     FrmMain frmMain(state, services, started->Facts);
     desktop.SetOwner(&frmMain);
     frmMain.show();

@@ -56,7 +56,7 @@ FrmGraph::FrmGraph(ChartSlotTable& slotTable, const ChartPointTable& points, con
       services_(services),
       facts_(facts),
       mainWindow_(mainWindow),
-      model_(slotTable, selection.State().Connection()),
+      model_(slotTable, selection.State().Connection(), selection.Separator()),
       geometry_(NewChartWindowGeometry(model_.Kind(), model_.SlotNumber())) {
     setObjectName(QStringLiteral("frmGraph"));
     BuildControls();

@@ -16,9 +16,8 @@ namespace darvo::testing {
 
 // The generated sample products, read with separator and sorted for code.
 inline ProductLibrary SampleProducts(shared::CodeSystem code = shared::Eia, char separator = '.') {
-    const shared::ScopedDecimalSeparator inForce(separator);
-    ProductLibrary products = LoadProducts(DARVO_SAMPLE_LIBRARY_DIR);
-    if (!SortProducts(products, code)) {
+    ProductLibrary products = LoadProducts(DARVO_SAMPLE_LIBRARY_DIR, separator);
+    if (!SortProducts(products, code, separator)) {
         products.ProductTable.clear();
     }
     return products;

@@ -109,7 +109,7 @@ TEST(CodeSwitchTest, TheSamePartStaysChosenInTheNewNotation) {
     ProductLibrary products = SampleProducts();
     ChartTable table;
     FakeProgram fake;
-    ScriptedSelectionHost host(products, table);
+    ScriptedSelectionHost host(products, table, '.');
     LibrarySelection selection(products, table, fake.messages, fake.cursor, host, '.');
     host.Attach(&selection);
     selection.Form_Load(2);
@@ -120,7 +120,7 @@ TEST(CodeSwitchTest, TheSamePartStaysChosenInTheNewNotation) {
     ASSERT_TRUE(selection.State().PartChosen);
     EXPECT_EQ(selection.State().AmbientTemp.Text, "25");
 
-    ASSERT_EQ(SwitchCodeSystem(products, shared::Jis), CodeSwitchOutcome::Switched);
+    ASSERT_EQ(SwitchCodeSystem(products, shared::Jis, '.'), CodeSwitchOutcome::Switched);
     selection.RefillAfterCodeChange(shared::Eia);
     EXPECT_EQ(products.CodeSystem, shared::Jis);
     EXPECT_EQ(selection.State().PartNum.Text, part.PartNumber[shared::Jis]);
@@ -138,12 +138,12 @@ TEST(CodeSwitchTest, TheSamePartStaysChosenInTheNewNotation) {
     };
     EXPECT_EQ(jisNumbers(products), jisNumbers(SampleProducts(shared::Jis)));
 
-    ASSERT_EQ(SwitchCodeSystem(products, shared::Eia), CodeSwitchOutcome::Switched);
+    ASSERT_EQ(SwitchCodeSystem(products, shared::Eia, '.'), CodeSwitchOutcome::Switched);
     selection.RefillAfterCodeChange(shared::Jis);
     EXPECT_EQ(selection.State().PartNum.Text, part.PartNumber[shared::Eia]);
     EXPECT_EQ(selection.State().AmbientTemp.Text, "25");
     // The notation in force again: nothing to do.
-    EXPECT_EQ(SwitchCodeSystem(products, shared::Eia), CodeSwitchOutcome::Unchanged);
+    EXPECT_EQ(SwitchCodeSystem(products, shared::Eia, '.'), CodeSwitchOutcome::Unchanged);
 }
 
 // A part that has no number in the new notation is not chosen afterwards, and plotting
@@ -152,7 +152,7 @@ TEST(CodeSwitchTest, APartWithoutTheNewNumberIsNotCarriedOver) {
     ProductLibrary products = SampleProducts();
     ChartTable table;
     FakeProgram fake;
-    ScriptedSelectionHost host(products, table);
+    ScriptedSelectionHost host(products, table, '.');
     LibrarySelection selection(products, table, fake.messages, fake.cursor, host, '.');
     host.Attach(&selection);
     selection.Form_Load(2);
@@ -163,7 +163,7 @@ TEST(CodeSwitchTest, APartWithoutTheNewNumberIsNotCarriedOver) {
     selection.cmbPartNum_Click(products.ProductTable[static_cast<std::size_t>(eiaOnly)].PartNumber[0]);
     ASSERT_TRUE(selection.State().PartChosen);
     host.enableCalls.clear();
-    ASSERT_EQ(SwitchCodeSystem(products, shared::Jis), CodeSwitchOutcome::Switched);
+    ASSERT_EQ(SwitchCodeSystem(products, shared::Jis, '.'), CodeSwitchOutcome::Switched);
     selection.RefillAfterCodeChange(shared::Eia);
     EXPECT_TRUE(selection.State().PartNum.Text.empty());
     EXPECT_FALSE(selection.State().PartChosen);

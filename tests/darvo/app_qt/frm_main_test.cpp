@@ -35,8 +35,8 @@ namespace darvo::testing {
 namespace {
 
 ProductLibrary SampleProducts() {
-    ProductLibrary products = LoadProducts(DARVO_SAMPLE_LIBRARY_DIR);
-    EXPECT_TRUE(SortProducts(products, shared::Eia));
+    ProductLibrary products = LoadProducts(DARVO_SAMPLE_LIBRARY_DIR, '.');
+    EXPECT_TRUE(SortProducts(products, shared::Eia, '.'));
     return products;
 }
 

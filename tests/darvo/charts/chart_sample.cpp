@@ -12,10 +12,10 @@ namespace darvo::testing {
 ChartSample::ChartSample() {
     Library.ProductTable = libgen::GenerateProducts();
     for (ProductRecord& record : Library.ProductTable) {
-        DeriveProductValues(record, shared::Eia);
+        DeriveProductValues(record, shared::Eia, '.');
         SetChartAvailability(record);
     }
-    if (!SortProducts(Library, shared::Eia)) throw std::runtime_error("sample products do not sort");
+    if (!SortProducts(Library, shared::Eia, '.')) throw std::runtime_error("sample products do not sort");
 }
 
 std::int32_t ChartSample::PartFor(ChartType chartType, int n) const {
@@ -40,7 +40,7 @@ bool ChartSample::Prepare(const ChartIdentity& identity, int nthPart,
     ChartDataRecord& record = Table.Prepare();
     record = ChartRequestHeader(identity, index, texts, '.');
     if (identity.ChartType == TemperatureRise || identity.ChartType == AllowablePower)
-        return CalculateDataT(Table, part, Messages);
+        return CalculateDataT(Table, part, Messages, '.');
     return CalculateDataS(Table, part, shared::Eia, Messages);
 }
 

@@ -117,10 +117,10 @@ TEST_F(AxisRangeChecks, FullRangeNarrowerAndRefusedRangesWithTheirWarnings) {
     ChartWindowModel window = Open(kRiseOverCurrent, 0);
     const AxisRange full = window.Range();
     const std::string title = "darvo";
-    EXPECT_EQ(CheckAxisRange(sample.Table, kRiseOverCurrent, full, sample.Messages, title), kRangeFull);
+    EXPECT_EQ(CheckAxisRange(sample.Table, kRiseOverCurrent, full, '.', sample.Messages, title), kRangeFull);
     AxisRange narrower = full;
     narrower.Ymax = full.Ymax / 2;
-    EXPECT_EQ(CheckAxisRange(sample.Table, kRiseOverCurrent, narrower, sample.Messages, title),
+    EXPECT_EQ(CheckAxisRange(sample.Table, kRiseOverCurrent, narrower, '.', sample.Messages, title),
               kRangeNarrower);
     EXPECT_TRUE(IsMagnifiedRange(sample.Table, kRiseOverCurrent, narrower));
     EXPECT_FALSE(IsMagnifiedRange(sample.Table, kRiseOverCurrent, full));
@@ -129,33 +129,36 @@ TEST_F(AxisRangeChecks, FullRangeNarrowerAndRefusedRangesWithTheirWarnings) {
     // An X range beyond the full one names the X axis, the chart and the full range.
     AxisRange wide = full;
     wide.Xmax = full.Xmax * 2;
-    EXPECT_EQ(CheckAxisRange(sample.Table, kRiseOverCurrent, wide, sample.Messages, title), kRangeRejected);
+    EXPECT_EQ(CheckAxisRange(sample.Table, kRiseOverCurrent, wide, '.', sample.Messages, title),
+              kRangeRejected);
     ASSERT_EQ(sample.Messages.Shown().size(), 1U);
     EXPECT_EQ(sample.Messages.Shown()[0].text, "Set Current Range of Temperature Rise Characteristics from " +
-                                                   shared::GeneralNumberTextSingle(full.Xmin) + " to " +
-                                                   shared::GeneralNumberTextSingle(full.Xmax) + " [Arms]");
+                                                   shared::GeneralNumberTextSingle(full.Xmin, '.') + " to " +
+                                                   shared::GeneralNumberTextSingle(full.Xmax, '.') +
+                                                   " [Arms]");
     EXPECT_EQ(sample.Messages.Shown()[0].icon, shared::MessageIcon::Exclamation);
     EXPECT_EQ(sample.Messages.Shown()[0].title, title);
 
     // Equal bounds are refused; a temperature unit is written without the degree sign.
     AxisRange flat = full;
     flat.Ymin = flat.Ymax;
-    EXPECT_EQ(CheckAxisRange(sample.Table, kRiseOverCurrent, flat, sample.Messages, title), kRangeRejected);
+    EXPECT_EQ(CheckAxisRange(sample.Table, kRiseOverCurrent, flat, '.', sample.Messages, title),
+              kRangeRejected);
     EXPECT_EQ(sample.Messages.Shown().back().text,
               "Set Temperature Rise Range of Temperature Rise Characteristics from " +
-                  shared::GeneralNumberTextSingle(full.Ymin) + " to " +
-                  shared::GeneralNumberTextSingle(full.Ymax) + " [C]");
+                  shared::GeneralNumberTextSingle(full.Ymin, '.') + " to " +
+                  shared::GeneralNumberTextSingle(full.Ymax, '.') + " [C]");
     // A valid upper value does not save a lower one below the full minimum.
     AxisRange low = full;
     low.Ymin = full.Ymin - 1;
     low.Ymax = full.Ymax / 2;
-    EXPECT_EQ(ClassifyAxisRange(sample.Table, kRiseOverCurrent, low).Result, kRangeRejected);
+    EXPECT_EQ(ClassifyAxisRange(sample.Table, kRiseOverCurrent, low, '.').Result, kRangeRejected);
 }
 
 TEST_F(AxisRangeChecks, TheExampleCurrentRangeOfZeroToNine) {
     ChartTable table;
     testing::Adopt(table, testing::LineRecord(kRiseOverCurrent, 0, 0, 5, 60, AxisRange{5, 80, 0, 0}));
-    const AxisRangeVerdict verdict = ClassifyAxisRange(table, kRiseOverCurrent, AxisRange{9, 80, 0, 0});
+    const AxisRangeVerdict verdict = ClassifyAxisRange(table, kRiseOverCurrent, AxisRange{9, 80, 0, 0}, '.');
     EXPECT_EQ(verdict.Result, kRangeRejected);
     EXPECT_EQ(verdict.Warning, "Set Current Range of Temperature Rise Characteristics from 0 to 5 [Arms]");
 }
@@ -163,18 +166,18 @@ TEST_F(AxisRangeChecks, TheExampleCurrentRangeOfZeroToNine) {
 TEST_F(AxisRangeChecks, DialogShowsKilohertzFixedAndChecksOnlyYOverFrequency) {
     ChartWindowModel window = Open(kRiseOverFrequency, 0);
     const AxisRange full = window.Range();
-    const AxisDialogTexts texts = AxisDialogFor(kRiseOverFrequency, full, "\u00B0");
+    const AxisDialogTexts texts = AxisDialogFor(kRiseOverFrequency, full, "\u00B0", '.');
     EXPECT_EQ(texts.Caption, "Temperature Rise Characteristics");
     EXPECT_EQ(texts.XFrame, "Frequency");
     EXPECT_EQ(texts.YFrame, "Temperature Rise");
     EXPECT_EQ(texts.XUnit, "[kHz]");
     EXPECT_EQ(texts.YUnit, "[\u00B0C]");
     EXPECT_FALSE(texts.XEditable);
-    EXPECT_EQ(texts.X[0], shared::GeneralNumberText(static_cast<double>(full.Xmin) / 1000.0));
+    EXPECT_EQ(texts.X[0], shared::GeneralNumberText(static_cast<double>(full.Xmin) / 1000.0, '.'));
 
     // The X texts are not validated against the range, only for being numbers.
     const AxisDialogOutcome outcome = ConfirmAxisDialog(sample.Table, kRiseOverFrequency, {"1", "99999999"},
-                                                        {texts.Y[0], "40"}, sample.Messages, "darvo");
+                                                        {texts.Y[0], "40"}, '.', sample.Messages, "darvo");
     ASSERT_TRUE(outcome.Accepted);
     EXPECT_EQ(outcome.Result, kRangeNarrower);
     EXPECT_EQ(outcome.Range.Xmin, 1000.0F);
@@ -182,13 +185,13 @@ TEST_F(AxisRangeChecks, DialogShowsKilohertzFixedAndChecksOnlyYOverFrequency) {
 
     // The values first shown give the full range.
     const AxisDialogOutcome same =
-        ConfirmAxisDialog(sample.Table, kRiseOverFrequency, texts.X, texts.Y, sample.Messages, "darvo");
+        ConfirmAxisDialog(sample.Table, kRiseOverFrequency, texts.X, texts.Y, '.', sample.Messages, "darvo");
     ASSERT_TRUE(same.Accepted);
     EXPECT_EQ(same.Result, kRangeFull);
     EXPECT_TRUE(sample.Messages.Shown().empty());
 
     const AxisDialogOutcome letters = ConfirmAxisDialog(sample.Table, kRiseOverFrequency, texts.X,
-                                                        {"abc", texts.Y[1]}, sample.Messages, "darvo");
+                                                        {"abc", texts.Y[1]}, '.', sample.Messages, "darvo");
     EXPECT_FALSE(letters.Accepted);
     ASSERT_EQ(sample.Messages.Shown().size(), 1U);
     EXPECT_EQ(sample.Messages.Shown()[0].text,
@@ -199,7 +202,8 @@ TEST_F(AxisRangeChecks, DialogShowsKilohertzFixedAndChecksOnlyYOverFrequency) {
 TEST_F(ChartWindowLife, LegendsPerChartType) {
     ChartWindowModel capTemp = Open(kCapTemp, 0);
     AddTo(capTemp, 1, [](ConditionTexts& t) { t.DCBiasVoltage = "6.3"; });
-    const std::vector<LegendEntry> legends = WriteLegends(sample.Table, sample.Library, kCapTemp, "\u00B0");
+    const std::vector<LegendEntry> legends =
+        WriteLegends(sample.Table, sample.Library, kCapTemp, "\u00B0", '.');
     ASSERT_EQ(legends.size(), 2U);
     EXPECT_EQ(legends[0].Conditions, "( 0[V] )");
     EXPECT_EQ(legends[1].Conditions, "( 6.3[V] )");
@@ -211,7 +215,7 @@ TEST_F(ChartWindowLife, LegendsPerChartType) {
     EXPECT_EQ(LegendFrameCaption(5), "No.6");
 
     Open(kCapAc, 0);
-    EXPECT_EQ(WriteLegends(sample.Table, sample.Library, kCapAc, "\u00B0")[0].Conditions, "");
+    EXPECT_EQ(WriteLegends(sample.Table, sample.Library, kCapAc, "\u00B0", '.')[0].Conditions, "");
 
     ChartDataRecord r;
     r.DCBiasVoltage = 2;
@@ -221,15 +225,17 @@ TEST_F(ChartWindowLife, LegendsPerChartType) {
     r.ParameterName = Quantity::EffectivePower;
     r.ParameterValue = 0.1F;
     r.MaxValue = 1.23456F;
-    EXPECT_EQ(LegendConditions(r, kRiseOverFrequency, "\u00B0"), "2[V],45.5[\u00B0C/W],25[\u00B0C],0.1[W]");
-    EXPECT_EQ(LegendConditions(r, kRiseOverCurrent, "\u00B0"), "2[V],45.5[\u00B0C/W],100[kHz],25[\u00B0C]");
-    EXPECT_EQ(
-        LegendConditions(r, ChartIdentity{AllowablePower, Quantity::Frequency, Quantity::Voltage}, "\u00B0"),
-        "2[V],45.5[\u00B0C/W],25[\u00B0C],1.235[Vrms]");
-    EXPECT_EQ(
-        LegendConditions(
-            r, ChartIdentity{CapacitanceDcVoltage, Quantity::DcBiasVoltage, Quantity::Capacitance}, "\u00B0"),
-        " 25[ \u00B0C] ");
+    EXPECT_EQ(LegendConditions(r, kRiseOverFrequency, "\u00B0", '.'),
+              "2[V],45.5[\u00B0C/W],25[\u00B0C],0.1[W]");
+    EXPECT_EQ(LegendConditions(r, kRiseOverCurrent, "\u00B0", '.'),
+              "2[V],45.5[\u00B0C/W],100[kHz],25[\u00B0C]");
+    EXPECT_EQ(LegendConditions(r, ChartIdentity{AllowablePower, Quantity::Frequency, Quantity::Voltage},
+                               "\u00B0", '.'),
+              "2[V],45.5[\u00B0C/W],25[\u00B0C],1.235[Vrms]");
+    EXPECT_EQ(LegendConditions(
+                  r, ChartIdentity{CapacitanceDcVoltage, Quantity::DcBiasVoltage, Quantity::Capacitance},
+                  "\u00B0", '.'),
+              " 25[ \u00B0C] ");
 }
 
 }  // namespace

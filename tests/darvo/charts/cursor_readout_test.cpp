@@ -47,7 +47,7 @@ TEST_F(Readout, TheFirstCurveInTableOrderWinsWithinTheHitWindow) {
     ASSERT_TRUE(edge);
     EXPECT_EQ(edge->Point, 0);
 
-    readout.MouseMove(table, kCapAc, canvas, "\u00B0", px, px);
+    readout.MouseMove(table, kCapAc, canvas, "\u00B0", '.', px, px);
     EXPECT_TRUE(readout.CursorActive());
     EXPECT_EQ(readout.Panels()[0], "5.025[V]");
     EXPECT_EQ(readout.Panels()[1], "50.251[pF]");
@@ -64,7 +64,7 @@ TEST_F(Readout, FrequencyReadsInKilohertzWithAtMostThreeDecimals) {
     DrawCurves(drawing, table, kRiseOverFrequency, AxisRange{2000, 100, 1000, 0}, {});
     // Point 0 is 1000 Hz; a point of 1500 Hz needs X data of exactly 1500.
     table.At(1).XData[0] = 1500.0F;
-    readout.MouseMove(table, kRiseOverFrequency, canvas, "\u00B0", 0.2, 0.0);
+    readout.MouseMove(table, kRiseOverFrequency, canvas, "\u00B0", '.', 0.2, 0.0);
     ASSERT_TRUE(readout.CursorActive());
     EXPECT_EQ(readout.Panels()[0], "1.5[kHz]");
     // "0.###" keeps its separator when no decimal follows.
@@ -72,22 +72,22 @@ TEST_F(Readout, FrequencyReadsInKilohertzWithAtMostThreeDecimals) {
 }
 
 TEST_F(Readout, LeavingTheAreaOrThePointsClearsAndHeldIgnoresEveryMove) {
-    readout.MouseMove(table, kCapAc, canvas, "\u00B0", 50.25, 50.25);
+    readout.MouseMove(table, kCapAc, canvas, "\u00B0", '.', 50.25, 50.25);
     ASSERT_TRUE(readout.CursorActive());
-    readout.MouseMove(table, kCapAc, canvas, "\u00B0", 100.5, 50.0);
+    readout.MouseMove(table, kCapAc, canvas, "\u00B0", '.', 100.5, 50.0);
     EXPECT_FALSE(readout.CursorActive());
     EXPECT_EQ(readout.Panels()[0], "");
-    readout.MouseMove(table, kCapAc, canvas, "\u00B0", 50.25, 50.25);
-    readout.MouseMove(table, kCapAc, canvas, "\u00B0", 20.0, 80.0);
+    readout.MouseMove(table, kCapAc, canvas, "\u00B0", '.', 50.25, 50.25);
+    readout.MouseMove(table, kCapAc, canvas, "\u00B0", '.', 20.0, 80.0);
     EXPECT_FALSE(readout.CursorActive());
     EXPECT_EQ(readout.Panels()[1], "");
 
-    readout.MouseMove(table, kCapAc, canvas, "\u00B0", 50.25, 50.25);
+    readout.MouseMove(table, kCapAc, canvas, "\u00B0", '.', 50.25, 50.25);
     const auto panels = readout.Panels();
     EXPECT_EQ(readout.MouseDown(true, false), CursorButtonAction::Held);
     canvas.ClearCalls();
-    readout.MouseMove(table, kCapAc, canvas, "\u00B0", -10.0, 200.0);
-    readout.MouseMove(table, kCapAc, canvas, "\u00B0", 80.0, 80.0);
+    readout.MouseMove(table, kCapAc, canvas, "\u00B0", '.', -10.0, 200.0);
+    readout.MouseMove(table, kCapAc, canvas, "\u00B0", '.', 80.0, 80.0);
     EXPECT_TRUE(readout.CursorHeld());
     EXPECT_EQ(readout.Panels(), panels);
     EXPECT_TRUE(canvas.Calls().empty());
@@ -99,7 +99,7 @@ TEST_F(Readout, ButtonsByState) {
     EXPECT_EQ(readout.MouseDown(true, false), CursorButtonAction::Nothing);
     EXPECT_FALSE(readout.CursorHeld());
     // Tracking: the right button neither opens the popup nor changes the state.
-    readout.MouseMove(table, kCapAc, canvas, "\u00B0", 50.25, 50.25);
+    readout.MouseMove(table, kCapAc, canvas, "\u00B0", '.', 50.25, 50.25);
     EXPECT_EQ(readout.MouseDown(false, true), CursorButtonAction::Nothing);
     EXPECT_TRUE(readout.CursorActive());
     EXPECT_FALSE(readout.CursorHeld());
@@ -110,7 +110,7 @@ TEST_F(Readout, ButtonsByState) {
     EXPECT_FALSE(readout.CursorActive());
     EXPECT_FALSE(readout.CursorHeld());
     // A reset (new drawing, minimised) goes back to idle with empty panels.
-    readout.MouseMove(table, kCapAc, canvas, "\u00B0", 50.25, 50.25);
+    readout.MouseMove(table, kCapAc, canvas, "\u00B0", '.', 50.25, 50.25);
     readout.MouseDown(true, false);
     readout.Reset(canvas);
     EXPECT_FALSE(readout.CursorActive());

@@ -10,8 +10,8 @@ ChartWindowSession::ChartWindowSession() {
     mainWindow.resize(1100, 700);
     mainWindow.show();
     host.mainWindow = &mainWindow;
-    windows =
-        std::make_unique<ChartWindows>(*area, sample.Table, sample.Library, fake.services, "\u00B0", host);
+    windows = std::make_unique<ChartWindows>(*area, sample.Table, sample.Library, fake.services, "\u00B0",
+                                             '.', host);
     host.windows = windows.get();
 }
 

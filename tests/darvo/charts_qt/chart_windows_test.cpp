@@ -126,8 +126,9 @@ TEST_F(ChartWindowsTest, ReadoutFollowsTheMouseFreezesOnLeftClickAndReleasesOnRi
     QTest::mouseMove(&picture, point);
     ASSERT_TRUE(window->Readout().CursorActive());
     const ChartDataRecord& r = sample.Table.At(0);
-    EXPECT_EQ(window->StatusText(1).toStdString(), shared::FormatSingle(r.XData[100], "0.###") + "[\u00B0C]");
-    EXPECT_EQ(window->StatusText(2).toStdString(), shared::FormatSingle(r.YData[100], "0.###") + "[%]");
+    EXPECT_EQ(window->StatusText(1).toStdString(),
+              shared::FormatSingle(r.XData[100], "0.###", '.') + "[\u00B0C]");
+    EXPECT_EQ(window->StatusText(2).toStdString(), shared::FormatSingle(r.YData[100], "0.###", '.') + "[%]");
 
     QTest::mouseClick(&picture, Qt::LeftButton, Qt::NoModifier, point);
     EXPECT_TRUE(window->Readout().CursorHeld());
@@ -185,7 +186,7 @@ TEST_F(ChartWindowsTest, AxisDialogRefusesLettersAndOutOfRangeThenMagnifiesAndAd
         EXPECT_EQ(dialog.windowTitle(), "Capacitance-Temperature Characteristics");
         EXPECT_EQ(dialog.findChild<QGroupBox*>("fraXaxis")->title(), "Temperature");
         EXPECT_EQ(dialog.findChild<QLabel*>("lblYunit(0)")->text(), "[%]");
-        EXPECT_EQ(to->text().toStdString(), shared::GeneralNumberTextSingle(full.Ymax));
+        EXPECT_EQ(to->text().toStdString(), shared::GeneralNumberTextSingle(full.Ymax, '.'));
         // Letters: warned, the dialog stays.
         to->setFocus();
         QTest::keyClicks(to, "abc");
@@ -209,8 +210,8 @@ TEST_F(ChartWindowsTest, AxisDialogRefusesLettersAndOutOfRangeThenMagnifiesAndAd
     ASSERT_EQ(seen.size(), 2U);
     EXPECT_EQ(seen[0], "A Non-numerical value exits where numerical value should be in.");
     EXPECT_EQ(seen[1], "Set Capacitance Change Range of Capacitance-Temperature Characteristics from " +
-                           shared::GeneralNumberTextSingle(full.Ymin) + " to " +
-                           shared::GeneralNumberTextSingle(full.Ymax) + " [%]");
+                           shared::GeneralNumberTextSingle(full.Ymin, '.') + " to " +
+                           shared::GeneralNumberTextSingle(full.Ymax, '.') + " [%]");
     EXPECT_EQ(window->Range(), (AxisRange{full.Xmax, 5, full.Xmin, 0}));
     EXPECT_EQ(Frame(window)->pos(), QPoint(Px(50), Px(3000)));
 
@@ -232,7 +233,7 @@ TEST_F(ChartWindowsTest, OverFrequencyTheDialogShowsKilohertzAsLabelsOnly) {
         auto* from = dialog.findChild<QLabel*>("lblX(0)");
         ASSERT_TRUE(from->isVisible());
         EXPECT_EQ(from->text().toStdString(),
-                  shared::GeneralNumberText(static_cast<double>(window->Range().Xmin) / 1000.0));
+                  shared::GeneralNumberText(static_cast<double>(window->Range().Xmin) / 1000.0, '.'));
         // The first box the keyboard reaches is Y From, with its text selected.
         EXPECT_EQ(dialog.focusWidget(), dialog.findChild<QLineEdit*>("txtY(0)"));
         checked = true;

@@ -56,9 +56,8 @@ CliRun RunCli(const std::vector<std::string>& arguments,
 }
 
 ProductLibrary SampleLibrary(shared::CodeSystem code, char separator = '.') {
-    const shared::ScopedDecimalSeparator inForce(separator);
-    ProductLibrary library = LoadProducts(DARVO_SAMPLE_LIBRARY_DIR);
-    EXPECT_TRUE(SortProducts(library, code));
+    ProductLibrary library = LoadProducts(DARVO_SAMPLE_LIBRARY_DIR, separator);
+    EXPECT_TRUE(SortProducts(library, code, separator));
     return library;
 }
 
@@ -146,7 +145,8 @@ TEST(DarvoCliCurve, GivesTheCurveTheEngineComputesWithTheWindowsDefaults) {
     header.ParameterValue = 0.1F;
     ChartTable table;
     shared::FakeMessages messages;
-    const std::optional<ChartDataRecord> expected = ComputeOutputRecord(table, library, header, messages);
+    const std::optional<ChartDataRecord> expected =
+        ComputeOutputRecord(table, library, header, '.', messages);
     ASSERT_TRUE(expected);
 
     const CliRun run =
@@ -155,7 +155,7 @@ TEST(DarvoCliCurve, GivesTheCurveTheEngineComputesWithTheWindowsDefaults) {
     EXPECT_EQ(run.out, CurveJson(*expected));
 
     // Twice the heat resistance is another curve.
-    const std::string doubled = shared::GeneralNumberTextSingle(2.0F * record.HeatModel[3]);
+    const std::string doubled = shared::GeneralNumberTextSingle(2.0F * record.HeatModel[3], '.');
     const CliRun hotter = RunCli({"curve", "--part", part, "--chart-type", "0", "--x", "Voltage", "--y",
                                   "Temperature Rise", "--heat", doubled});
     ASSERT_EQ(hotter.status, kCliDone) << hotter.err;
@@ -333,11 +333,10 @@ TEST_F(DarvoCliSaveTest, WritesExactlyTheBytesOfTheWriterInBothSeparators) {
             header.AmbientTemperature = 20.0F;
             header.ParameterName = Quantity::Current;
             header.ParameterValue = 0.1F;
-            const shared::ScopedDecimalSeparator inForce(separator);
             ChartTable table;
             shared::FakeMessages messages;
             const std::optional<ChartDataRecord> computed =
-                ComputeOutputRecord(table, library, header, messages);
+                ComputeOutputRecord(table, library, header, separator, messages);
             ASSERT_TRUE(computed);
             const std::string expected = DvxFileText(
                 *computed, {GeneralDateText(kFixedTime, std::locale::classic()), part}, separator);

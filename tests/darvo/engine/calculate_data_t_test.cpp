@@ -31,7 +31,7 @@ protected:
     bool Run(const ProductRecord& part, const ChartDataRecord& request) {
         PreparedChartRecord prepared(table_);
         prepared.Record() = request;
-        const bool ok = CalculateDataT(table_, part, messages_);
+        const bool ok = CalculateDataT(table_, part, messages_, '.');
         if (ok) {
             curve_ = prepared.Record();
         }

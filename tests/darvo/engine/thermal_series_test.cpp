@@ -255,8 +255,7 @@ TEST(ParameterLimitMessage, CutsTheBoundToTwoDecimalsInTheLocaleSeparator) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        const shared::ScopedDecimalSeparator separator(c.separator);
-        EXPECT_EQ(ParameterLimitMessage(c.name, c.pmax), c.text);
+        EXPECT_EQ(ParameterLimitMessage(c.name, c.pmax, c.separator), c.text);
     }
 }
 

@@ -107,7 +107,8 @@ TEST_F(SaveChartDataTest, WritesTheComputedCurveAndLeavesTheTableAsItWas) {
         ChartTable table = TableWithOneCurve();
         const ChartDataRecord curveBefore = table.At(0);
 
-        std::optional<ChartDataRecord> computed = ComputeOutputRecord(table, library, row.header, messages);
+        std::optional<ChartDataRecord> computed =
+            ComputeOutputRecord(table, library, row.header, '.', messages);
         ASSERT_TRUE(computed);
         EXPECT_EQ(table.Size(), 1U);
 
@@ -241,7 +242,7 @@ TEST(ComputeOutputRecord, RefusesAnIndexOutsideTheTableWithoutTouchingIt) {
     ChartTable table;
     ChartDataRecord header = CapacitanceOverTemperature();
     header.ProductIndex = 2;
-    EXPECT_THROW((void)ComputeOutputRecord(table, library, header, messages), shared::RuntimeError);
+    EXPECT_THROW((void)ComputeOutputRecord(table, library, header, '.', messages), shared::RuntimeError);
     EXPECT_EQ(table.Size(), 1U);
     EXPECT_FALSE(table.IsPreparing());
 }

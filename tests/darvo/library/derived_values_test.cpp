@@ -28,7 +28,7 @@ struct CodeCase {
 class DerivedFromCodes : public ::testing::TestWithParam<char> {};
 
 TEST_P(DerivedFromCodes, CapacitanceAndVoltageUnderEitherSeparator) {
-    const shared::ScopedDecimalSeparator separator(GetParam());
+    const char separator = GetParam();
     const std::vector<CodeCase> cases = {
         {"KTA15XR71H1R0KA88", 1.0F, 50.0F},    {"KTA15XR72HR75KA88", 0.75F, 500.0F},
         {"KTA15XR7YD475KA88", 4.7e6F, 300.0F}, {"KTA15XR72E104KA88", 1e5F, 250.0F},
@@ -39,7 +39,7 @@ TEST_P(DerivedFromCodes, CapacitanceAndVoltageUnderEitherSeparator) {
     };
     for (const CodeCase& c : cases) {
         ProductRecord record = SampleProduct(2, c.partNumber, "");
-        DeriveProductValues(record, shared::Eia);
+        DeriveProductValues(record, shared::Eia, separator);
         EXPECT_EQ(record.NominalCapacitance, c.capacitance) << c.partNumber;
         EXPECT_EQ(record.RatedVoltage, c.voltage) << c.partNumber;
     }
@@ -50,12 +50,12 @@ INSTANTIATE_TEST_SUITE_P(Separators, DerivedFromCodes, ::testing::Values('.', ',
 
 TEST(DerivedValues, EmptyPartNumberFallsBackToTheOtherNotation) {
     ProductRecord record = SampleProduct(2, "", "KTA18XB11A475KJ01", "", "B");
-    DeriveProductValues(record, shared::Eia);
+    DeriveProductValues(record, shared::Eia, '.');
     EXPECT_EQ(record.NominalCapacitance, 4.7e6F);
     EXPECT_EQ(record.RatedVoltage, 10.0F);
 
     ProductRecord other = SampleProduct(2, "KTA15XC70J225KA88", "", "X7S", "");
-    DeriveProductValues(other, shared::Jis);
+    DeriveProductValues(other, shared::Jis, '.');
     EXPECT_EQ(other.NominalCapacitance, 2.2e6F);
     EXPECT_EQ(other.RatedVoltage, 6.3F);
 }
@@ -79,7 +79,7 @@ TEST(DerivedValues, CapacitanceBasisFollowsTheCharacteristicInTheStartNotation) 
         ProductRecord record =
             SampleProduct(2, "KTA15XF11C475ZA88", "KTA15XF11C475ZA88", c.eiaChar, c.jisChar);
         record.PolynomialModel = c.polynomialModel;
-        DeriveProductValues(record, shared::Eia);
+        DeriveProductValues(record, shared::Eia, '.');
         EXPECT_EQ(record.CapacitanceBasis, static_cast<float>(static_cast<double>(4.7e6F) * c.factor))
             << c.eiaChar << " " << c.polynomialModel;
     }
@@ -87,7 +87,7 @@ TEST(DerivedValues, CapacitanceBasisFollowsTheCharacteristicInTheStartNotation) 
 
 TEST(DerivedValues, JisNotationLooksAtTheJisCharacteristic) {
     ProductRecord record = SampleProduct(2, "", "KTA15XF11C475ZA88", "", "F");
-    DeriveProductValues(record, shared::Jis);
+    DeriveProductValues(record, shared::Jis, '.');
     EXPECT_EQ(record.CapacitanceBasis, static_cast<float>(static_cast<double>(4.7e6F) * 1.2));
 }
 
@@ -105,7 +105,7 @@ TEST(DerivedValues, UnknownCodesNameThePart) {
     for (const Bad& c : cases) {
         ProductRecord record = SampleProduct(2, c.partNumber, "");
         try {
-            DeriveProductValues(record, shared::Eia);
+            DeriveProductValues(record, shared::Eia, '.');
             ADD_FAILURE() << c.partNumber;
         } catch (const shared::RuntimeError& error) {
             EXPECT_EQ(error.Number(), 13);

@@ -56,7 +56,7 @@ TEST(ProductLoader, ReadsBackWhatTheWriterWrote) {
     written[1].SizeCode = {"06,03", "1608"};  // a quoted comma stays in its field
     WriteProductFiles(folder.Path(), written);
 
-    const ProductLibrary library = LoadProducts(folder.Path());
+    const ProductLibrary library = LoadProducts(folder.Path(), '.');
     ASSERT_EQ(library.ProductTable.size(), 3U);
     EXPECT_EQ(ProductUpper(library), 2);
     for (std::size_t i = 0; i < written.size(); ++i) {
@@ -85,7 +85,7 @@ TEST(ProductLoader, ReadsTheIndexAsSequentialInputDoes) {
     folder.Write(kProductIndexFile,
                  "  KTA15XR71H101KA88 ,,0402, 1005,X7R,B\n"
                  "\"KTA15XR71H151KA88\",\"\",\"0402\"\n\"1005\",\"X7R\",\"B\"\r\n\r\n\n");
-    const ProductLibrary library = LoadProducts(folder.Path());
+    const ProductLibrary library = LoadProducts(folder.Path(), '.');
     ASSERT_EQ(library.ProductTable.size(), 2U);
     EXPECT_EQ(library.ProductTable[0].PartNumber[0], "KTA15XR71H101KA88");
     EXPECT_EQ(library.ProductTable[0].SizeCode[1], "1005");
@@ -97,7 +97,7 @@ TEST(ProductLoader, EmptyFilesGiveAnEmptyTable) {
     TemporaryFolder folder;
     folder.Write(kProductIndexFile, "");
     folder.Write(kProductModelFile, "");
-    const ProductLibrary library = LoadProducts(folder.Path());
+    const ProductLibrary library = LoadProducts(folder.Path(), '.');
     EXPECT_TRUE(library.ProductTable.empty());
     EXPECT_EQ(ProductUpper(library), -1);
 }
@@ -107,7 +107,7 @@ TEST(ProductLoader, ExtraModelBytesAreIgnored) {
     const std::vector<ProductRecord> records = {SampleProduct(1, "KTA15XR71H101KA88", "")};
     folder.Write(kProductIndexFile, ProductIndexText(records));
     folder.Write(kProductModelFile, ProductModelFile(records) + std::string(300, '\x7f'));
-    EXPECT_EQ(LoadProducts(folder.Path()).ProductTable.size(), 1U);
+    EXPECT_EQ(LoadProducts(folder.Path(), '.').ProductTable.size(), 1U);
 }
 
 struct FailureCase {
@@ -136,7 +136,7 @@ TEST_P(ProductLoaderFailure, ReportsUnderTheStartTitleAndNamesTheCulprit) {
         folder.Write(kProductModelFile, bytes);
     }
     try {
-        (void)LoadProducts(folder.Path());
+        (void)LoadProducts(folder.Path(), '.');
         FAIL() << "no failure";
     } catch (const shared::StartFailure& failure) {
         EXPECT_EQ(failure.Title(), "darvo:mdlPublic.Main");
@@ -179,7 +179,7 @@ TEST(ProductLoader, RefusesMoreProductsThanTheWindowsCanCount) {
     }
     folder.Write(kProductIndexFile, index);
     try {
-        (void)LoadProducts(folder.Path());
+        (void)LoadProducts(folder.Path(), '.');
         FAIL() << "no failure";
     } catch (const shared::StartFailure& failure) {
         EXPECT_EQ(failure.Number(), 6);

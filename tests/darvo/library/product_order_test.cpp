@@ -27,7 +27,7 @@ ProductLibrary SampleLibrary() {
         SampleProduct(5, "KTA15XR71H101KA88", "KTA15XB31H101KA88"),              // A
     };
     for (ProductRecord& record : library.ProductTable) {
-        DeriveProductValues(record, shared::Eia);
+        DeriveProductValues(record, shared::Eia, '.');
     }
     return library;
 }
@@ -46,13 +46,13 @@ TEST(ProductOrder, BothNotationsWithEmptyPartNumbersFirst) {
     ProductLibrary library = SampleLibrary();
     EXPECT_EQ(GetCodeSystem(library), shared::Eia);
 
-    ASSERT_TRUE(SortProducts(library, shared::Eia));
+    ASSERT_TRUE(SortProducts(library, shared::Eia, '.'));
     EXPECT_EQ(Order(library, shared::Eia),
               (std::vector<std::string>{"(KTA18XB11A102KJ01)", "KTA15XR71H101KA88", "KTA15XR71C103KA88",
                                         "KTA15XC70J225KA88", "KTA18XR61A105KA88"}));
     EXPECT_EQ(GetCodeSystem(library), shared::Eia);
 
-    ASSERT_TRUE(SortProducts(library, shared::Jis));
+    ASSERT_TRUE(SortProducts(library, shared::Jis, '.'));
     EXPECT_EQ(Order(library, shared::Jis),
               (std::vector<std::string>{"(KTA15XC70J225KA88)", "KTA15XB31H101KA88", "KTA15XB31C103KA88",
                                         "KTA18XB11A102KJ01", "KTA18XB11A105KA88"}));
@@ -62,7 +62,7 @@ TEST(ProductOrder, BothNotationsWithEmptyPartNumbersFirst) {
 TEST(ProductOrder, LookupsPointAtTheMovedRecords) {
     ProductLibrary library = SampleLibrary();
     for (const shared::CodeSystem codeSystem : {shared::Jis, shared::Eia, shared::Jis}) {
-        ASSERT_TRUE(SortProducts(library, codeSystem));
+        ASSERT_TRUE(SortProducts(library, codeSystem, '.'));
         for (const shared::CodeSystem notation : {shared::Eia, shared::Jis}) {
             EXPECT_EQ(library.PartIndex[notation].Count(), 4U);
             for (std::size_t i = 0; i < library.ProductTable.size(); ++i) {
@@ -86,20 +86,20 @@ TEST(ProductOrder, DerivedValuesStayAsTheStartComputedThem) {
     // A polynomial-model Y5V part is plain in EIA but would be peaked as "F" in JIS.
     ProductRecord record = SampleProduct(1, "KTA18XF51E105ZA88", "KTA18XF51E105ZA88", "Y5V", "F");
     record.PolynomialModel = true;
-    DeriveProductValues(record, shared::Eia);
+    DeriveProductValues(record, shared::Eia, '.');
     library.ProductTable = {record};
-    ASSERT_TRUE(SortProducts(library, shared::Jis));
+    ASSERT_TRUE(SortProducts(library, shared::Jis, '.'));
     EXPECT_EQ(library.ProductTable[0].CapacitanceBasis, static_cast<float>(static_cast<double>(1e6F) * 1.05));
 }
 
 TEST(ProductOrder, UnsortablePartNumberLeavesEverythingAsItWas) {
     ProductLibrary library = SampleLibrary();
-    ASSERT_TRUE(SortProducts(library, shared::Eia));
+    ASSERT_TRUE(SortProducts(library, shared::Eia, '.'));
     library.ProductTable[2].PartNumber[shared::Jis] = "ZZZ15XB31H101KA88";
     const std::vector<std::string> before = Order(library, shared::Eia);
 
     std::string diagnostic;
-    EXPECT_FALSE(SortProducts(library, shared::Jis, &diagnostic));
+    EXPECT_FALSE(SortProducts(library, shared::Jis, '.', &diagnostic));
     EXPECT_FALSE(diagnostic.empty());
     EXPECT_EQ(Order(library, shared::Eia), before);
     EXPECT_EQ(GetCodeSystem(library), shared::Eia);
@@ -110,7 +110,7 @@ TEST(ProductOrder, DuplicatePartNumberStopsWithEmptyLookups) {
     ProductLibrary library = SampleLibrary();
     library.ProductTable[4].PartNumber[shared::Eia] = "KTA15XC70J225KA88";
     try {
-        (void)SortProducts(library, shared::Eia);
+        (void)SortProducts(library, shared::Eia, '.');
         FAIL() << "no failure";
     } catch (const shared::RuntimeError& error) {
         EXPECT_EQ(error.Number(), 457);
@@ -132,7 +132,7 @@ TEST(ProductOrder, EqualEmptyKeysKeepTheClassicQuicksortOrder) {
     for (const std::size_t former : expected) {
         expectedOrder.push_back(library.ProductTable[former].PartNumber[shared::Jis]);
     }
-    ASSERT_TRUE(SortProducts(library, shared::Eia));
+    ASSERT_TRUE(SortProducts(library, shared::Eia, '.'));
     std::vector<std::string> order;
     for (const ProductRecord& record : library.ProductTable) {
         order.push_back(record.PartNumber[shared::Jis]);

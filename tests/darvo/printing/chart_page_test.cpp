@@ -122,7 +122,7 @@ TEST_P(PrintedTable, HasTheChartTypesConditionColumns) {
     ChartTable table;
     Adopt(table, Curve(c.chartType, c.x, c.y, 1));
     auto page = NewPage();
-    PrintChartLegend(*page, Identity(c.chartType, c.x, c.y), {table, library, kDegree});
+    PrintChartLegend(*page, Identity(c.chartType, c.x, c.y), {table, library, kDegree, '.'});
 
     // Outer box, then rules spanning exactly the columns in use.
     const auto boxes = page->CallsOf<BoxCall>();
@@ -174,7 +174,7 @@ TEST(PrintedChartTable, ListsOnlyTheWindowsAdoptedCurvesInTableOrderUnderTheNota
 
     auto page = NewPage();
     PrintChartLegend(*page, Identity(CapacitanceTemperature, "Temperature", "Capacitance"),
-                     {table, library, kDegree});
+                     {table, library, kDegree, '.'});
     EXPECT_EQ(TextsOnRow(*page, 8850), (std::vector<std::string>{"1", "JIS-TWO", " 6.3 "}));
     EXPECT_EQ(TextsOnRow(*page, 9150), (std::vector<std::string>{"2", "JIS-ONE", " 2 "}));
     // Rows without a curve keep their number and nothing else.
@@ -188,7 +188,7 @@ TEST(PrintedChartTable, LineSamplesUseLegendColoursOrBlackOnlyWidths) {
     for (const auto mode : {shared::PrinterColorMode::Color, shared::PrinterColorMode::Monochrome}) {
         auto page = NewPage(mode);
         PrintChartLegend(*page, Identity(CapacitanceAcVoltage, "AC Voltage", "Capacitance"),
-                         {table, library, kDegree});
+                         {table, library, kDegree, '.'});
         std::vector<LineCall> samples;
         for (const LineCall& line : page->CallsOf<LineCall>())
             if (line.x1 == 1100 && line.x2 == 1400) samples.push_back(line);
@@ -214,7 +214,7 @@ TEST(PrintedChartTable, APartOutsideTheLibraryIsAFailureNotACrash) {
     Adopt(table, Curve(4, "AC Voltage", "Capacitance", 7));
     auto page = NewPage();
     EXPECT_THROW(PrintChartLegend(*page, Identity(CapacitanceAcVoltage, "AC Voltage", "Capacitance"),
-                                  {table, library, kDegree}),
+                                  {table, library, kDegree, '.'}),
                  shared::RuntimeError);
 }
 
@@ -238,7 +238,7 @@ TEST(PrintedChartPage, HeaderBodyAndTableInOrderWithTheChartInItsOwnScale) {
         canvas.Line(0, 0, 100, 100, shared::colors::kBlue);
     };
     PrintChart(*page, caption, Identity(TemperatureRise, "Current", "Temperature Rise"), draw,
-               {table, library, kDegree});
+               {table, library, kDegree, '.'});
 
     ASSERT_TRUE(scaleWhileDrawing);
     EXPECT_EQ(*scaleWhileDrawing, (shared::ScaleCall{-30, 130, 190, -200}));
@@ -286,7 +286,7 @@ TEST(PrintedChartPage, TheBodyIsTheWindowsChartWithMagnifiedDivisionsWhenMagnifi
     };
     for (const Case& c : {Case{{2.0F, 20.0F, 0.0F, 0.0F}, 11}, Case{{1.0F, 10.0F, 0.0F, 0.0F}, 6}}) {
         auto page = NewPage();
-        PrintChartBody(*page, PrintedChartDrawing(table, identity, c.range, kDegree));
+        PrintChartBody(*page, PrintedChartDrawing(table, identity, c.range, kDegree, '.'));
         int grid = 0;
         int curveSegments = 0;
         for (const LineCall& line : page->CallsOf<LineCall>()) {

@@ -36,12 +36,12 @@ ChartDataRecord Record(int chartType, const std::string& x, const std::string& y
     return record;
 }
 
-RecordingCanvas PrintedPage(const ChartDataRecord& record) {
+RecordingCanvas PrintedPage(const ChartDataRecord& record, char separator = '.') {
     RecordingCanvas page(4800, 6300, 600.0, true);
     page.SetOrientation(shared::PageOrientation::Landscape);
     page.SetFontName("Courier New");
     page.ClearCalls();
-    PrintDataPage(page, record, {"12/9/26 7:04:11 PM", "GRM188R71", kDegree});
+    PrintDataPage(page, record, {"12/9/26 7:04:11 PM", "GRM188R71", kDegree, separator});
     return page;
 }
 
@@ -166,8 +166,7 @@ TEST(DataPage, ThreeRulesUnderTheTitlesAndBetweenTheGroups) {
 }
 
 TEST(DataPage, CommaLocaleWritesCommasInConditionsAndRows) {
-    const shared::ScopedDecimalSeparator comma(',');
-    const auto texts = TextsByPosition(PrintedPage(Record(2, "Temperature", "Capacitance Change")));
+    const auto texts = TextsByPosition(PrintedPage(Record(2, "Temperature", "Capacitance Change"), ','));
     EXPECT_EQ(texts.at({0, 99}), "DC Bias Voltage -> 6,3 [V]");
     EXPECT_EQ(texts.at({0, 92}), "1,00E+05");
 }

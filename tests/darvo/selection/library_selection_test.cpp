@@ -53,7 +53,7 @@ protected:
     ChartTable table_;
     shared::FakeMessages messages_;
     shared::FakeCursor cursor_;
-    ScriptedSelectionHost host_{library_, table_};
+    ScriptedSelectionHost host_{library_, table_, '.'};
     LibrarySelection model_{library_, table_, messages_, cursor_, host_, '.'};
 };
 
@@ -146,7 +146,7 @@ TEST_F(LibrarySelectionTest, SeveralMatchesAskTheSelectDialogWithTheCascadeSuppr
         const LibrarySelection* model = nullptr;
         bool suppressedWhileShown = false;
     };
-    WatchingHost host(library_, table_);
+    WatchingHost host(library_, table_, '.');
     LibrarySelection model(library_, table_, messages_, cursor_, host, '.');
     host.Attach(&model);
     host.model = &model;

@@ -57,7 +57,7 @@ protected:
     ChartTable table_;
     shared::FakeMessages messages_;
     shared::FakeCursor cursor_;
-    ScriptedSelectionHost host_{library_, table_};
+    ScriptedSelectionHost host_{library_, table_, '.'};
     LibrarySelection model_{library_, table_, messages_, cursor_, host_, '.'};
 };
 

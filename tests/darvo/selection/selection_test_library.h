@@ -66,7 +66,7 @@ inline ProductLibrary SelectionTestLibrary() {
         part.CapModel[28] = 5.0F;
         part.CapModel[29] = 1.0F;
         part.CapModel[30] = 2.0F;
-        DeriveProductValues(part, shared::Eia);
+        DeriveProductValues(part, shared::Eia, '.');
         part.ChartAvailable = {};
         for (const int chart : spec.charts) {
             part.ChartAvailable[static_cast<std::size_t>(chart)] = true;
@@ -74,7 +74,7 @@ inline ProductLibrary SelectionTestLibrary() {
         library.ProductTable.push_back(part);
     }
     // As the program starts: sorted in EIA order, with both lookups.
-    if (!SortProducts(library, shared::Eia)) {
+    if (!SortProducts(library, shared::Eia, '.')) {
         library.ProductTable.clear();
     }
     return library;

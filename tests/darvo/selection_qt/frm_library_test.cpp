@@ -89,7 +89,7 @@ protected:
     ProductLibrary library_ = SelectionTestLibrary();
     ChartTable table_;
     shared::FakeServices fake_;
-    ScriptedSelectionHost host_{library_, table_};
+    ScriptedSelectionHost host_{library_, table_, '.'};
     LibrarySelection model_{library_, table_, fake_.messages, fake_.cursor, host_, '.'};
     std::unique_ptr<FrmLibrary> window_;
 };

@@ -85,7 +85,7 @@ protected:
     }
 
     FakeProgram fake_{std::string(PELMO_SAMPLE_LIBRARY_DIR) + "/", "pelmoehlp.pdf"};
-    Public state_{LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.'), fake_.messages, fake_.cursor};
+    Public state_{LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.'), fake_.messages, fake_.cursor, '.'};
     Library& library_ = state_.Parts();
     std::unique_ptr<FrmMain> window_;
     int exits_ = 0;
@@ -342,7 +342,7 @@ TEST_F(FrmMainTest, SeveralMatchingPartsAreOfferedInTheSelectDialog) {
     FrmLibrary& selection = window_->SelectionWindow();
     selection.cboItemA_Click(QString::fromStdString(record.SizeCode[shared::Eia]));
     selection.cboItemB_Click(QString::fromStdString(trimmed(record.TempChar[shared::Eia])));
-    selection.cboItemC_Click(QString::fromStdString(shared::CapacitanceText(record.NominalCapacitance)));
+    selection.cboItemC_Click(QString::fromStdString(shared::CapacitanceText(record.NominalCapacitance, '.')));
     QStringList offered;
     QString picked;
     QTimer::singleShot(0, [&]() {

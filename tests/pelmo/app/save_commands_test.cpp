@@ -61,7 +61,7 @@ protected:
     Library library_;
     FakeProgram fake_{std::string(PELMO_SAMPLE_LIBRARY_DIR) + "/", "pelmoehlp.pdf"};
     NoWindowsHost host_;
-    LibrarySelection selection_{library_, fake_.messages, fake_.cursor, host_};
+    LibrarySelection selection_{library_, fake_.messages, fake_.cursor, host_, '.'};
     shared::testing::TemporaryFolder folder_;
 };
 

@@ -87,7 +87,7 @@ protected:
     }
 
     FakeProgram fake_{std::string(PELMO_SAMPLE_LIBRARY_DIR) + "/", "pelmoehlp.pdf"};
-    Public state_{LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.'), fake_.messages, fake_.cursor};
+    Public state_{LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.'), fake_.messages, fake_.cursor, '.'};
     Library& library_ = state_.Parts();
     std::unique_ptr<FrmMain> window_;
     shared::testing::TemporaryFolder folder_;

@@ -35,7 +35,7 @@ TEST_P(FrequencyAxisTest, WidestClassDecidesTheDecades) {
     EXPECT_EQ(axis.DecadeWidth, row.decadeWidth);
     EXPECT_EQ(axis.Decades, row.decades);
     EXPECT_EQ(axis.StartExponent, row.startExponent);
-    EXPECT_EQ(Texts(FrequencyLabels(ChartKind::Impedance, axis)), row.labels);
+    EXPECT_EQ(Texts(FrequencyLabels(ChartKind::Impedance, axis, '.')), row.labels);
     // The plot area stays about 2400 wide.
     EXPECT_NEAR(PlotRight(axis) - axis.Left, 2400, 6);
 }
@@ -58,10 +58,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, FrequencyAxisTest, ::testing::Values(
 TEST(FrequencyAxis, MagnitudeAndPhaseEndTheirFourHundredWideAxisIn1E5) {
     ChartAxis axis = InitialChartAxis(ChartKind::Magnitude);
     LayoutFrequencyAxis(axis, {{3, 20e9F}});
-    EXPECT_EQ(Texts(FrequencyLabels(ChartKind::Magnitude, axis)).back(), "1E+5");
-    EXPECT_EQ(Texts(FrequencyLabels(ChartKind::Phase, axis)).back(), "1E+5");
-    EXPECT_EQ(Texts(FrequencyLabels(ChartKind::Q, axis)).back(), "100,000");
-    const std::vector<AxisLabel> labels = FrequencyLabels(ChartKind::Magnitude, axis);
+    EXPECT_EQ(Texts(FrequencyLabels(ChartKind::Magnitude, axis, '.')).back(), "1E+5");
+    EXPECT_EQ(Texts(FrequencyLabels(ChartKind::Phase, axis, '.')).back(), "1E+5");
+    EXPECT_EQ(Texts(FrequencyLabels(ChartKind::Q, axis, '.')).back(), "100,000");
+    const std::vector<AxisLabel> labels = FrequencyLabels(ChartKind::Magnitude, axis, '.');
     EXPECT_EQ(labels[2].AnchorX, 450 + 2 * 400);
     EXPECT_EQ(labels[2].Top, 350);
     EXPECT_EQ(labels[2].Alignment, AxisLabel::Align::Centre);
@@ -96,7 +96,7 @@ TEST_P(MagnitudeAxisTest, TenDecibelStepsBelowTheMinimum) {
     EXPECT_EQ(axis.Divisions, row.divisions);
     EXPECT_EQ(axis.DivisionHeight, row.divisionHeight);
     EXPECT_EQ(axis.ValueExponent, row.divisions);
-    EXPECT_EQ(Texts(ValueLabels(ChartKind::Magnitude, axis)), row.labels);
+    EXPECT_EQ(Texts(ValueLabels(ChartKind::Magnitude, axis, '.')), row.labels);
     // 0 dB on the top line, the lowest label on the bottom line.
     EXPECT_DOUBLE_EQ(ValueY(ChartKind::Magnitude, axis, 0.0, kLog), 400 + row.divisions * row.divisionHeight);
     EXPECT_DOUBLE_EQ(ValueY(ChartKind::Magnitude, axis, -10.0 * row.divisions, kLog), 400);
@@ -128,8 +128,8 @@ TEST_P(LogAxisTest, WholeDecadesAroundTheValues) {
     LayoutLogAxis(axis, row.vmin, row.vmax, kLog);
     EXPECT_EQ(axis.Divisions, row.divisions);
     EXPECT_EQ(axis.ValueExponent, row.valueExponent);
-    EXPECT_EQ(Texts(ValueLabels(ChartKind::Impedance, axis)), row.labels);
-    const std::vector<AxisLabel> labels = ValueLabels(ChartKind::Impedance, axis);
+    EXPECT_EQ(Texts(ValueLabels(ChartKind::Impedance, axis, '.')), row.labels);
+    const std::vector<AxisLabel> labels = ValueLabels(ChartKind::Impedance, axis, '.');
     EXPECT_EQ(labels[1].AnchorX, 440);
     EXPECT_EQ(labels[1].Top, 400 + 100 + axis.DivisionHeight);
     EXPECT_EQ(labels[1].Alignment, AxisLabel::Align::Right);
@@ -159,7 +159,7 @@ TEST(ValueAxis, PhaseIsFixedFromMinusToPlus180) {
     const ChartAxis axis = InitialChartAxis(ChartKind::Phase);
     EXPECT_EQ(axis.Left, 450);
     EXPECT_EQ(axis.Divisions, 4);
-    EXPECT_EQ(Texts(ValueLabels(ChartKind::Phase, axis)),
+    EXPECT_EQ(Texts(ValueLabels(ChartKind::Phase, axis, '.')),
               (std::vector<std::string>{"-180", "-90", "0", "90", "180"}));
     EXPECT_DOUBLE_EQ(ValueY(ChartKind::Phase, axis, 0, kLog), 400 + 1200);
     EXPECT_DOUBLE_EQ(ValueY(ChartKind::Phase, axis, -180, kLog), 400);

@@ -42,9 +42,10 @@ protected:
         const ChartKind kind = *request.Kind;
         auto found = windows.find(kind);
         if (found == windows.end() || kind == ChartKind::Smith)
-            found =
-                windows.insert_or_assign(kind, std::make_unique<ChartWindowModel>(slots, CircuitMode::Series))
-                    .first;
+            found = windows
+                        .insert_or_assign(kind,
+                                          std::make_unique<ChartWindowModel>(slots, CircuitMode::Series, '.'))
+                        .first;
         screen[kind].ClearCalls();
         legends[kind] = found->second->Draw(screen[kind], true, context, srf);
         return number;
@@ -303,7 +304,7 @@ TEST_P(LegendTest, CaptionNamesPartConditionsAndQuantity) {
     const Library library = testing::ChartTestLibrary();
     ChartSlot slot = row.slot;
     slot.SlotNumber = 1;
-    EXPECT_EQ(LegendCaption(row.kind, ChartTraceOf(slot, library, shared::Eia), row.holdsEsr, kDegree),
+    EXPECT_EQ(LegendCaption(row.kind, ChartTraceOf(slot, library, shared::Eia), row.holdsEsr, kDegree, '.'),
               row.expected);
 }
 

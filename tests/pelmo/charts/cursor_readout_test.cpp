@@ -64,7 +64,7 @@ protected:
             points_[static_cast<std::size_t>(i)] = point;
         }
         if (!window_ || window_->Kind() == ChartKind::Smith || window_->Kind() != kind)
-            window_ = std::make_unique<ChartWindowModel>(slots_, CircuitMode::Series);
+            window_ = std::make_unique<ChartWindowModel>(slots_, CircuitMode::Series, '.');
         slots_.SetImpedanceEsrSecondPass(esrPass);
         ChartContext context{slots_, points_, library_, shared::Eia, "\u00B0", &messages_, kProgramTitle};
         window_->Draw(canvas_, true, context, srf);

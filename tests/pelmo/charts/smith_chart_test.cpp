@@ -48,7 +48,7 @@ protected:
     ChartWindowModel& Open(const std::string& sParameter, int part) {
         slots.Reserve(Request("Smith", ProductKind::Capacitor, part, sParameter, "Series"));
         points = OuterCircleSweep();
-        models.push_back(std::make_unique<ChartWindowModel>(slots, CircuitMode::Series));
+        models.push_back(std::make_unique<ChartWindowModel>(slots, CircuitMode::Series, '.'));
         models.back()->Draw(screen, true, context, "");
         return *models.back();
     }
@@ -160,14 +160,14 @@ TEST_F(SmithChartTest, ASmithWindowCopiesOnlyItsOwnSlot) {
 TEST_F(SmithChartTest, LegendLabelsFollowTheConditions) {
     slots.Reserve(Request("Smith", ProductKind::Capacitor, 0, "S21", "Shunt", 85.0F, 2.5F));
     points = OuterCircleSweep();
-    ChartWindowModel model(slots, CircuitMode::Series);
+    ChartWindowModel model(slots, CircuitMode::Series, '.');
     EXPECT_EQ(model.Draw(screen, true, context, ""),
               (std::vector<std::string>{"KTE105R104",
                                         "85[\xC2\xB0"
                                         "C]",
                                         "2.5[V]", "S21", "Shunt", ""}));
     slots.Reserve(Request("Smith", ProductKind::Inductor, 1, "S11", "Series"));
-    ChartWindowModel plain(slots, CircuitMode::Series);
+    ChartWindowModel plain(slots, CircuitMode::Series, '.');
     EXPECT_EQ(plain.Draw(screen, true, context, ""),
               (std::vector<std::string>{"PWA10N22", "S11", "Series", "", "", ""}));
 }

@@ -5,7 +5,7 @@
 namespace pelmo::testing {
 
 ChartWindowsSession::ChartWindowsSession(Library parts, QSize size)
-    : library(std::move(parts)), selection(library, fake.messages, fake.cursor, host) {
+    : library(std::move(parts)), selection(library, fake.messages, fake.cursor, host, '.') {
     area = new QMdiArea;
     mainWindow.setCentralWidget(area);
     mainWindow.resize(size);

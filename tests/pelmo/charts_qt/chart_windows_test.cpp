@@ -173,9 +173,9 @@ TEST_F(ChartWindowsTest, CursorReadoutFollowsTheMouse) {
     const QPoint at = PixelOf(window, 1, 0);
     const TraceStore& store = window->Model().Store();
     const std::vector<QString> expected{
-        QString::fromStdString("Freq=" + shared::Format(store.Value(1, 0, 0) / 1e6, "0.00") + "[MHz]"),
-        QString::fromStdString("Z=" + shared::Format(store.Value(1, 1, 0), "0.00") + "[ohm]"),
-        QString::fromStdString("SRF=" + shared::FormatSingle(slotTable.Slot(1).Srf, "0.00") + "[MHz]")};
+        QString::fromStdString("Freq=" + shared::Format(store.Value(1, 0, 0) / 1e6, "0.00", '.') + "[MHz]"),
+        QString::fromStdString("Z=" + shared::Format(store.Value(1, 1, 0), "0.00", '.') + "[ohm]"),
+        QString::fromStdString("SRF=" + shared::FormatSingle(slotTable.Slot(1).Srf, "0.00", '.') + "[MHz]")};
     ASSERT_NE(slotTable.Slot(1).Srf, 0.0F);
 
     Mouse(window, QEvent::MouseMove, at);

@@ -42,7 +42,7 @@ const SampleParts& Parts() {
     static const SampleParts parts = [] {
         SampleParts found;
         Library library = LoadLibrary(SampleLibraryFolder(), '.');
-        EXPECT_TRUE(SortCapacitors(library, shared::Eia));
+        EXPECT_TRUE(SortCapacitors(library, shared::Eia, '.'));
         for (const CapacitorRecord& record : library.CapacitorTable) {
             const std::string& number = record.PartNumber[shared::Eia];
             if (number.empty()) {
@@ -83,7 +83,7 @@ std::string Lowered(std::string text) {
 TEST(CliListTest, CapacitorsInCatalogueOrderOfTheNotation) {
     for (const shared::CodeSystem code : {shared::Eia, shared::Jis}) {
         Library library = LoadLibrary(SampleLibraryFolder(), '.');
-        ASSERT_TRUE(SortCapacitors(library, code));
+        ASSERT_TRUE(SortCapacitors(library, code, '.'));
         std::vector<std::string> expected;
         for (const CapacitorRecord& record : library.CapacitorTable) {
             if (!record.PartNumber[code].empty()) {
@@ -150,7 +150,7 @@ TEST(CliEvaluateTest, TheResultFieldsAsJsonWithEveryBit) {
     EXPECT_EQ(run.Out.substr(run.Out.size() - 2), "}\n");
 
     Library library = LoadLibrary(SampleLibraryFolder(), '.');
-    ASSERT_TRUE(SortCapacitors(library, shared::Eia));
+    ASSERT_TRUE(SortCapacitors(library, shared::Eia, '.'));
     const auto index = library.PartIndex[shared::Eia].Find(Parts().modelCapacitor);
     ASSERT_TRUE(index);
     CapacitorConditions conditions;
@@ -248,7 +248,7 @@ TEST(CliEvaluateTest, APartWithoutModelKeepsTheReferenceConditions) {
 TEST(CliEvaluateTest, TheLocaleSeparatorIsTypedButNeverWrittenIntoJson) {
     // A part whose capacitance text has a fraction, so the library's texts change too.
     Library library = LoadLibrary(SampleLibraryFolder(), '.');
-    ASSERT_TRUE(SortCapacitors(library, shared::Eia));
+    ASSERT_TRUE(SortCapacitors(library, shared::Eia, '.'));
     const auto fractional =
         std::find_if(library.CapacitorTable.begin(), library.CapacitorTable.end(), [](const auto& r) {
             return r.NominalCapacitance.find('.') != std::string::npos &&

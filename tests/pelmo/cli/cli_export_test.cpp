@@ -40,9 +40,8 @@ struct ExportCase {
 // The bytes the export writers give for the case, computed through the export area's own
 // pieces, independently of the command line.
 std::string WriterBytes(bool touchstone, const ExportCase& exportCase, char separator) {
-    const shared::ScopedDecimalSeparator inForce(separator);
     Library library = LoadLibrary(SmallLibraryFolder(), separator);
-    EXPECT_TRUE(SortCapacitors(library, shared::Eia));
+    EXPECT_TRUE(SortCapacitors(library, shared::Eia, separator));
     ExportSelection selection;
     selection.Product =
         shared::IsInductorNumber(exportCase.partNumber) ? ProductKind::Inductor : ProductKind::Capacitor;
@@ -59,7 +58,7 @@ std::string WriterBytes(bool touchstone, const ExportCase& exportCase, char sepa
 
     OperatingPointResult result;
     const GridPointEvaluator evaluate =
-        SubjectEvaluator(library, plan->Subject, temperature, bias, shared::Eia, result);
+        SubjectEvaluator(library, plan->Subject, temperature, bias, shared::Eia, separator, result);
     shared::MemoryFileSink sink;
     if (touchstone) {
         WriteTouchstone(plan->Subject, plan->Grid, evaluate, sink);
@@ -73,6 +72,7 @@ std::string WriterBytes(bool touchstone, const ExportCase& exportCase, char sepa
             conditions.Temperature = temperature;
             conditions.Bias = bias;
             conditions.PartNumber = plan->Subject.PartNumber;
+            conditions.DecimalSeparator = separator;
             EvaluateCapacitor(library.CapacitorTable.at(plan->Subject.PartIndex), omega, conditions, readout);
         }
         WriteImpedanceTable(plan->Subject, plan->Grid, ImpedanceReadoutsOf(readout, separator), evaluate,
@@ -91,7 +91,7 @@ const SmallParts& Parts() {
     static const SmallParts parts = [] {
         SmallParts found;
         Library library = LoadLibrary(SmallLibraryFolder(), '.');
-        EXPECT_TRUE(SortCapacitors(library, shared::Eia));
+        EXPECT_TRUE(SortCapacitors(library, shared::Eia, '.'));
         for (const CapacitorRecord& record : library.CapacitorTable) {
             const std::string& number = record.PartNumber[shared::Eia];
             if (number.empty() || shared::FrequencyRangeClass(number) == 0) {

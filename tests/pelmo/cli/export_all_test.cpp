@@ -24,7 +24,7 @@ std::vector<std::string> ProposedNames(ProductKind kind, shared::CodeSystem code
     const bool touchstone = format == "s2p";
     const bool spice = format == "spice";
     Library library = LoadLibrary(SmallLibraryFolder(), '.');
-    EXPECT_TRUE(SortCapacitors(library, code));
+    EXPECT_TRUE(SortCapacitors(library, code, '.'));
     const std::string conditions = code == shared::Eia ? "(25,0)" : "(20,0)";
     std::vector<std::string> names;
     if (kind == ProductKind::Inductor) {
@@ -135,7 +135,7 @@ TEST(ExportAllTest, OneWorkerAndManyWriteTheSameFiles) {
 
 TEST(ExportAllTest, FailedWritesAreReportedPerPartAndLeaveNoFiles) {
     Library library = LoadLibrary(SmallLibraryFolder(), '.');
-    ASSERT_TRUE(SortCapacitors(library, shared::Eia));
+    ASSERT_TRUE(SortCapacitors(library, shared::Eia, '.'));
     TemporaryFolder folder;
     ExportAllRequest request;
     request.Kind = ProductKind::Inductor;

@@ -40,9 +40,10 @@ bool SameBits(const OperatingPointResult& a, const OperatingPointResult& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-CapacitorConditions ConditionsFor(const CapacitorRecord& record) {
+CapacitorConditions ConditionsFor(const CapacitorRecord& record, char separator = '.') {
     CapacitorConditions conditions;
     conditions.PartNumber = record.PartNumber[0];
+    conditions.DecimalSeparator = separator;
     return conditions;
 }
 
@@ -172,18 +173,12 @@ TEST(EvaluateCapacitor, ReadsTheNominalCapacitanceWithTheLocaleSeparator) {
     // not depend on which separator the user's locale has.
     CapacitorRecord dotted = SeriesRlcCapacitor(0.05F, 0.4F, 1.5F);
     OperatingPointResult withDot;
-    {
-        const shared::ScopedDecimalSeparator dot('.');
-        dotted.NominalCapacitance = "1.5";
-        EvaluateCapacitor(dotted, Omega(1e8), ConditionsFor(dotted), withDot);
-    }
+    dotted.NominalCapacitance = "1.5";
+    EvaluateCapacitor(dotted, Omega(1e8), ConditionsFor(dotted, '.'), withDot);
     CapacitorRecord commaed = dotted;
     commaed.NominalCapacitance = "1,5";
     OperatingPointResult withComma;
-    {
-        const shared::ScopedDecimalSeparator comma(',');
-        EvaluateCapacitor(commaed, Omega(1e8), ConditionsFor(commaed), withComma);
-    }
+    EvaluateCapacitor(commaed, Omega(1e8), ConditionsFor(commaed, ','), withComma);
     EXPECT_TRUE(SameBits(withDot, withComma));
 }
 

@@ -88,7 +88,7 @@ CapacitorRecord PolynomialPart() {
 
 TEST(ConditionModel, PolynomialModelAtTheReferencePointIsTheStoredCapacitance) {
     const CapacitorRecord record = PolynomialPart();
-    EXPECT_EQ(EffectiveC1(record, 25.0, 0.0, {}), record.C1 * 1e-12);
+    EXPECT_EQ(EffectiveC1(record, 25.0, 0.0, {}, '.'), record.C1 * 1e-12);
 }
 
 TEST(ConditionModel, PolynomialModelAppliesTemperatureAndBiasOnce) {
@@ -96,8 +96,8 @@ TEST(ConditionModel, PolynomialModelAppliesTemperatureAndBiasOnce) {
     const double c1 = 1000e-12;
     const double c20 = c1 * (1.0 + (0.2 * -5.0 - 0.01 * 25.0) / 100.0);  // P(-5) = -1.25 %
     const double biasChange = (-1.5 * 4.0 - 0.25 * 16.0) / 100.0;        // Q(4 V) = -10 %
-    EXPECT_NEAR(EffectiveC1(record, 20.0, 0.0, {}), c20, c20 * 1e-6);
-    EXPECT_NEAR(EffectiveC1(record, 20.0, 4.0, {}), c20 * (1.0 + biasChange), c20 * 1e-6);
+    EXPECT_NEAR(EffectiveC1(record, 20.0, 0.0, {}, '.'), c20, c20 * 1e-6);
+    EXPECT_NEAR(EffectiveC1(record, 20.0, 4.0, {}, '.'), c20 * (1.0 + biasChange), c20 * 1e-6);
 }
 
 // The notation only changes how a part is named and where the resistance polynomials
@@ -150,7 +150,7 @@ TEST(ConditionModel, PeakedModelAtThePeakIsAmplitudePlusOffsetOnEitherSide) {
         const double peak = 40.0 - bias;
         const double amplitude = (100.0 - 2.0 * bias) * 12.0 / 100.0;
         const double expected = ((amplitude - 8.0) / 100.0 + 1.0) * ceq0;
-        EXPECT_NEAR(EffectiveC1(record, peak, bias, {}), expected, expected * 1e-6) << bias;
+        EXPECT_NEAR(EffectiveC1(record, peak, bias, {}, '.'), expected, expected * 1e-6) << bias;
     }
 }
 
@@ -172,7 +172,7 @@ TEST(ConditionModel, PeakedModelUsesTheSharpnessOfItsSideOfThePeak) {
         const double amplitude = (100.0 - 2.0 * row.v) * 12.0 / 100.0;
         const double shape = std::exp(-row.k * std::pow(std::fabs(row.t - peak), row.n));
         const double expected = ((amplitude * shape - 8.0) / 100.0 + 1.0) * ceq0;
-        EXPECT_NEAR(EffectiveC1(record, row.t, row.v, {}), expected, expected * 1e-6)
+        EXPECT_NEAR(EffectiveC1(record, row.t, row.v, {}, '.'), expected, expected * 1e-6)
             << row.t << " C, " << row.v << " V";
     }
 }
@@ -181,7 +181,7 @@ TEST(ConditionModel, UnknownModelTypesUseTheStoredCapacitance) {
     CapacitorRecord record = PolynomialPart();
     for (int type : {0, 1, 3, 7}) {
         record.ModelType = type;
-        EXPECT_EQ(EffectiveC1(record, 85.0, 6.0, {}), 1000e-12) << type;
+        EXPECT_EQ(EffectiveC1(record, 85.0, 6.0, {}, '.'), 1000e-12) << type;
     }
 }
 

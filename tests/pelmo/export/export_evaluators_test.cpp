@@ -131,7 +131,7 @@ TEST(ExportEvaluatorsTest, SubjectEvaluatorUsesThePartOfTheSubject) {
     subject.PartIndex = 1;
     subject.PartNumber = "KTA155R71H104KA88";
     OperatingPointResult result;
-    SubjectEvaluator(library, subject, 25.0, 0.0, shared::Eia, result)(1e9 * kTwoPi);
+    SubjectEvaluator(library, subject, 25.0, 0.0, shared::Eia, '.', result)(1e9 * kTwoPi);
     OperatingPointResult direct;
     CapacitorConditions conditions;
     conditions.PartNumber = subject.PartNumber;
@@ -140,7 +140,7 @@ TEST(ExportEvaluatorsTest, SubjectEvaluatorUsesThePartOfTheSubject) {
 
     subject.PartIndex = 2;
     try {
-        SubjectEvaluator(library, subject, 25.0, 0.0, shared::Eia, result);
+        SubjectEvaluator(library, subject, 25.0, 0.0, shared::Eia, '.', result);
         ADD_FAILURE() << "no error for an index past the table";
     } catch (const shared::RuntimeError& failure) {
         EXPECT_EQ(failure.Number(), shared::error::kSubscriptOutOfRange);
@@ -155,7 +155,7 @@ TEST(ExportEvaluatorsTest, EngineExportIsTheSameUnderBothSeparators) {
     std::string files[2];
     const char separators[2] = {'.', ','};
     for (int run = 0; run < 2; ++run) {
-        shared::ScopedDecimalSeparator separator(separators[run]);
+        const char separator = separators[run];
         shared::FakeMessages messages;
         ExportSelection selection;
         selection.PartNumber = "KTH1552C1H100JA01";
@@ -168,7 +168,8 @@ TEST(ExportEvaluatorsTest, EngineExportIsTheSameUnderBothSeparators) {
         OperatingPointResult result;
         shared::MemoryFileSink sink;
         ASSERT_TRUE(SaveTouchstoneExport(
-            *plan, SubjectEvaluator(library, plan->Subject, 85.0, 0.0, shared::Eia, result), "x.s2p",
+            *plan, SubjectEvaluator(library, plan->Subject, 85.0, 0.0, shared::Eia, separator, result),
+            "x.s2p",
             [&sink](const std::string&) {
                 struct Forward : shared::FileSink {
                     explicit Forward(shared::MemoryFileSink& t) : target(t) {}
@@ -185,6 +186,7 @@ TEST(ExportEvaluatorsTest, EngineExportIsTheSameUnderBothSeparators) {
         conditions.Temperature = 85.0;
         conditions.Connection = CircuitMode::Shunt;
         conditions.PartNumber = "KTH1552C1H100JA01";
+        conditions.DecimalSeparator = separator;
         for (double f : plan->Grid.Frequencies) {
             EvaluateCapacitor(library.CapacitorTable[0], f * kTwoPi, conditions, last);
         }

@@ -163,7 +163,7 @@ TEST(SpiceModelWriterTest, ValuesThatCannotBeSimulatedRaise) {
     const auto numberOf = [&](int index, double frequency) {
         subject.PartIndex = index;
         try {
-            SubjectSpiceModel(library, subject, 25.0, 0.0, shared::Eia, frequency);
+            SubjectSpiceModel(library, subject, 25.0, 0.0, shared::Eia, '.', frequency);
         } catch (const shared::RuntimeError& error) {
             return error.Number();
         }

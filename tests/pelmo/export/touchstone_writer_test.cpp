@@ -146,12 +146,10 @@ TEST(TouchstoneWriterTest, FilesMatchGoldenBytesUnderBothSeparators) {
         std::string dotBytes;
         std::string commaBytes;
         {
-            shared::ScopedDecimalSeparator dot('.');
             IdealChip chip = golden.chip;
             dotBytes = Export(golden.subject, chip);
         }
         {
-            shared::ScopedDecimalSeparator comma(',');
             IdealChip chip = golden.chip;
             commaBytes = Export(golden.subject, chip);
         }
@@ -162,7 +160,6 @@ TEST(TouchstoneWriterTest, FilesMatchGoldenBytesUnderBothSeparators) {
 }
 
 TEST(TouchstoneWriterTest, EveryRowIsNineCLocaleNumbersOnTheGrid) {
-    shared::ScopedDecimalSeparator comma(',');
     for (auto& golden : GoldenCases()) {
         const ExportGrid grid = MakeExportGrid(golden.subject);
         const auto lines = testing::SplitCrLf(Export(golden.subject, golden.chip));

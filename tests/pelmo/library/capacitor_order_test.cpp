@@ -49,11 +49,10 @@ TEST(SortCapacitors, OrdersEachNotationWithPartsMissingInItFirst) {
     };
     // clang-format on
     for (const char separator : {'.', ','}) {
-        shared::ScopedDecimalSeparator scoped(separator);
         for (const Row& row : rows) {
             SCOPED_TRACE(row.notation);
             Library library = SmallLibrary();
-            ASSERT_TRUE(SortCapacitors(library, row.notation));
+            ASSERT_TRUE(SortCapacitors(library, row.notation, separator));
             EXPECT_EQ(Order(library), row.order);
             // Both lookups point at the new positions, whichever notation was sorted.
             for (const shared::CodeSystem notation : {shared::Eia, shared::Jis}) {
@@ -71,18 +70,18 @@ TEST(SortCapacitors, OrdersEachNotationWithPartsMissingInItFirst) {
 
 TEST(SortCapacitors, SwitchingNotationAgainReordersTheSameRecords) {
     Library library = SmallLibrary();
-    ASSERT_TRUE(SortCapacitors(library, shared::Jis));
-    ASSERT_TRUE(SortCapacitors(library, shared::Eia));
+    ASSERT_TRUE(SortCapacitors(library, shared::Jis, '.'));
+    ASSERT_TRUE(SortCapacitors(library, shared::Eia, '.'));
     EXPECT_EQ(Order(library), (std::vector<std::string>{"1", "2", "3", "0"}));
 }
 
 TEST(SortCapacitors, APartWithoutKeyLeavesTableAndLookupsAlone) {
     Library library = SmallLibrary();
-    ASSERT_TRUE(SortCapacitors(library, shared::Eia));
+    ASSERT_TRUE(SortCapacitors(library, shared::Eia, '.'));
     library.CapacitorTable[1].PartNumber[shared::Jis] = "QQQ15";
     const std::vector<std::string> before = Order(library);
     std::string diagnostic;
-    EXPECT_FALSE(SortCapacitors(library, shared::Jis, &diagnostic));
+    EXPECT_FALSE(SortCapacitors(library, shared::Jis, '.', &diagnostic));
     EXPECT_EQ(Order(library), before);
     EXPECT_EQ(library.PartIndex[shared::Eia].Find("KTA185R71H104KA88"), 3);
     EXPECT_NE(diagnostic.find("QQQ15"), std::string::npos);
@@ -110,7 +109,7 @@ TEST(SortCapacitors, DuplicatePartNumbersInOneNotationRaise457) {
         Library library = SmallLibrary();
         library.CapacitorTable[0].PartNumber[row.duplicated] = row.partNumber;
         try {
-            (void)SortCapacitors(library, row.sorted);
+            (void)SortCapacitors(library, row.sorted, '.');
             ADD_FAILURE() << "no error";
         } catch (const shared::RuntimeError& error) {
             EXPECT_EQ(error.Number(), 457);
@@ -122,7 +121,7 @@ TEST(SortCapacitors, DuplicatePartNumbersInOneNotationRaise457) {
 
 TEST(RatedVoltageOf, FindsTheSortedRecordInAnyLetterCase) {
     Library library = SmallLibrary();
-    ASSERT_TRUE(SortCapacitors(library, shared::Jis));
+    ASSERT_TRUE(SortCapacitors(library, shared::Jis, '.'));
     // clang-format off
     struct Row { const char* partNumber; shared::CodeSystem notation; const char* expected; };
     const Row rows[] = {

@@ -302,7 +302,8 @@ TEST_F(SamplePages, BlackOnlyPrintersTellTracesApartByWidth) {
 
 // Under a "," locale the temperature holds a comma itself; the bias still reads "3".
 TEST_F(SamplePages, ADecimalCommaInTheTemperatureLeavesTheBiasIntact) {
-    shared::ScopedDecimalSeparator comma(',');
+    charts = std::make_unique<testing::SampleCharts>(PELMO_SAMPLE_LIBRARY_DIR, shared::Eia, ',');
+    ASSERT_EQ(charts->Capacitor(true), modelled);
     ASSERT_TRUE(charts->Request(ChartKind::Magnitude, ProductKind::Capacitor, modelled, "S11", "Series",
                                 22.5F, 3.0F));
     const auto page = Print(ChartKind::Magnitude);

@@ -16,12 +16,13 @@
 
 namespace pelmo::testing {
 
-SampleCharts::SampleCharts(const std::string& folder, shared::CodeSystem codeSystem)
-    : library_(LoadLibrary(folder, '.')), codeSystem_(codeSystem), context_{slots_,       points_,
-                                                                            library_,     codeSystem,
-                                                                            "\xC2\xB0",   nullptr,
-                                                                            kProgramTitle} {
-    if (!SortCapacitors(library_, codeSystem)) throw std::runtime_error("the sample library does not sort");
+SampleCharts::SampleCharts(const std::string& folder, shared::CodeSystem codeSystem, char separator)
+    : library_(LoadLibrary(folder, separator)),
+      codeSystem_(codeSystem),
+      separator_(separator),
+      context_{slots_, points_, library_, codeSystem, "\xC2\xB0", nullptr, kProgramTitle} {
+    if (!SortCapacitors(library_, codeSystem, separator))
+        throw std::runtime_error("the sample library does not sort");
 }
 
 int SampleCharts::Capacitor(bool withConditionModel, int rangeClass) const {
@@ -95,6 +96,7 @@ bool SampleCharts::RequestOnePass(ChartKind kind, ProductKind productKind, int i
         conditions.Temperature = temperature;
         conditions.Bias = bias;
         conditions.Connection = mode;
+        conditions.DecimalSeparator = separator_;
         plan = PlanCapacitorChart(record, conditions, kind, result);
         if (plan.RangeClass == 4) slot.UpperFrequency = record.UpperFrequency;
     } else {
@@ -112,13 +114,14 @@ bool SampleCharts::RequestOnePass(ChartKind kind, ProductKind productKind, int i
     auto found = windows_.find(kind);
     if (found == windows_.end() || kind == ChartKind::Smith) {
         auto window = std::make_unique<OpenWindow>();
-        window->Model = std::make_unique<ChartWindowModel>(slots_, mode);
+        window->Model = std::make_unique<ChartWindowModel>(slots_, mode, separator_);
         found = windows_.insert_or_assign(kind, std::move(window)).first;
     }
     OpenWindow& window = *found->second;
     window.Picture.ClearCalls();
-    const std::string srf =
-        result.ResonantFrequency > 0 ? shared::Format(result.ResonantFrequency / 1e6, "0.00") : "";
+    const std::string srf = result.ResonantFrequency > 0
+                                ? shared::Format(result.ResonantFrequency / 1e6, "0.00", separator_)
+                                : "";
     window.Legend = window.Model->Draw(window.Picture, true, context_, srf);
     reservation.Commit();
     return true;

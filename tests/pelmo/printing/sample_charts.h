@@ -22,10 +22,12 @@ namespace pelmo::testing {
 // on the window's own picture, which copies the trace and yields the legend texts.
 class SampleCharts {
 public:
-    // Loads the library of folder and sorts it in codeSystem, which builds the lookups
-    // the printed tables read. Captions are written with the decimal separator in force
-    // when a window draws. Throws when the library cannot be loaded or sorted.
-    explicit SampleCharts(const std::string& folder, shared::CodeSystem codeSystem = shared::Eia);
+    // Loads the library of folder with the program's decimal separator and sorts it in
+    // codeSystem, which builds the lookups the printed tables read. The windows write
+    // their captions with the same separator. Throws when the library cannot be loaded
+    // or sorted.
+    explicit SampleCharts(const std::string& folder, shared::CodeSystem codeSystem = shared::Eia,
+                          char separator = '.');
     SampleCharts(const SampleCharts&) = delete;
     SampleCharts& operator=(const SampleCharts&) = delete;
 
@@ -66,6 +68,7 @@ private:
 
     Library library_;
     shared::CodeSystem codeSystem_;
+    char separator_;
     ChartSlotTable slots_;
     ChartPointTable points_{};
     ChartContext context_;

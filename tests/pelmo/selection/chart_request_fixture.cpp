@@ -50,7 +50,7 @@ void ModelWindows::ShowChart(ChartKind kind) {
         window.Legends = window.Model->Draw(canvas, true, context, srf);
         return;
     }
-    Window window{std::make_unique<ChartWindowModel>(slots_, CircuitMode::Series), {}};
+    Window window{std::make_unique<ChartWindowModel>(slots_, CircuitMode::Series, '.'), {}};
     window.Legends = window.Model->Draw(canvas, true, context, srf);
     windows.push_back(std::move(window));
     ids_.push_back(list_.Add(kind, slots_.CurrentSlot(), windows.size()));
@@ -83,7 +83,7 @@ int ModelWindows::OpenChartWindowCount() const {
 ChartRequestFixture::ChartRequestFixture()
     : library_(SampleLibrary()),
       windows_(slots_, points_, library_, messages_),
-      selection_(library_, messages_, cursor_, windows_),
+      selection_(library_, messages_, cursor_, windows_, '.'),
       requests_(selection_, library_, slots_, points_, windows_, messages_, &cursor_) {
     selection_.Form_Load(2);
     windows_.srfReadout = [this] { return selection_.State().Readouts.Freq; };

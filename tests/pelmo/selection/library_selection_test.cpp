@@ -31,7 +31,8 @@ bool Has(const std::vector<std::string>& list, const std::string& value) {
 // One selection window over the test library, loaded in EIA notation (help language 2).
 class SelectionTest : public ::testing::Test {
 protected:
-    SelectionTest() : library_(testing::SelectionTestLibrary()), model_(library_, messages_, cursor_, host_) {
+    SelectionTest()
+        : library_(testing::SelectionTestLibrary()), model_(library_, messages_, cursor_, host_, '.') {
         model_.Form_Load(2);
     }
 
@@ -82,7 +83,7 @@ TEST_F(SelectionTest, LoadsInTheNotationOfTheHelpLanguage) {
     EXPECT_EQ(State().Menus, SelectionMenuState{});
     EXPECT_EQ(State().TemperatureCaption, "Operation Temp[\u00B0C]");
 
-    LibrarySelection japanese(library_, messages_, cursor_, host_);
+    LibrarySelection japanese(library_, messages_, cursor_, host_, '.');
     japanese.Form_Load(1);
     EXPECT_EQ(japanese.State().CodeSystem, shared::Jis);
     EXPECT_EQ(japanese.State().Temperature, "20");
@@ -148,7 +149,7 @@ TEST_F(SelectionTest, TheFilterPathEndsLikeTheTypedPath) {
     Filters("0402", "X7R", "100 n", "6.3");
     EXPECT_TRUE(Shown().empty());
 
-    LibrarySelection typed(library_, messages_, cursor_, host_);
+    LibrarySelection typed(library_, messages_, cursor_, host_, '.');
     typed.Form_Load(2);
     typed.SetPartNumberText(testing::kClass5A);
     typed.ApplyPartNumber();
@@ -203,7 +204,7 @@ TEST_F(SelectionTest, TheExportHeaderReadoutsFollowFieldsTypedWithoutEnter) {
     model_.SetBiasText("3");
     ASSERT_TRUE(model_.RefreshReadoutsForExport());
 
-    LibrarySelection entered(library_, messages_, cursor_, host_);
+    LibrarySelection entered(library_, messages_, cursor_, host_, '.');
     entered.Form_Load(2);
     entered.SetPartNumberText(testing::kClass5A);
     entered.ApplyPartNumber();

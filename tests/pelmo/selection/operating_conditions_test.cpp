@@ -163,8 +163,8 @@ TEST_F(ConditionCheckTest, APartWithoutModelPassesWhateverTheFieldsHold) {
 }
 
 TEST(DefaultConditionsTest, ReferenceTemperatureOfTheNotation) {
-    EXPECT_EQ(DefaultTemperatureText(shared::Eia), "25");
-    EXPECT_EQ(DefaultTemperatureText(shared::Jis), "20");
+    EXPECT_EQ(DefaultTemperatureText(shared::Eia, '.'), "25");
+    EXPECT_EQ(DefaultTemperatureText(shared::Jis, '.'), "20");
 }
 
 }  // namespace

@@ -32,10 +32,10 @@ protected:
 // typing its number, and neither path shows a message for a part with a class.
 TEST_P(SampleLibrarySelectionTest, FilterPathAndTypedPathAgree) {
     const int helpLanguage = GetParam();
-    LibrarySelection filtered(library_, messages_, cursor_, host_);
+    LibrarySelection filtered(library_, messages_, cursor_, host_, '.');
     filtered.Form_Load(helpLanguage);
     const shared::CodeSystem code = filtered.State().CodeSystem;
-    LibrarySelection typed(library_, messages_, cursor_, host_);
+    LibrarySelection typed(library_, messages_, cursor_, host_, '.');
     typed.Form_Load(helpLanguage);
     int compared = 0;
     for (std::size_t u = 0; u < library_.CapacitorTable.size(); u += 11) {
@@ -50,7 +50,7 @@ TEST_P(SampleLibrarySelectionTest, FilterPathAndTypedPathAgree) {
         host_.preferred = static_cast<std::int32_t>(u);
         filtered.cboItemA_Click(record.SizeCode[code]);
         filtered.cboItemB_Click(tcc);
-        filtered.cboItemC_Click(shared::CapacitanceText(record.NominalCapacitance));
+        filtered.cboItemC_Click(shared::CapacitanceText(record.NominalCapacitance, filtered.Separator()));
         filtered.cboItemD_Click(record.RatedVoltage);
         typed.SetPartNumberText(partNumber);
         typed.ApplyPartNumber();
@@ -71,7 +71,7 @@ TEST_P(SampleLibrarySelectionTest, FilterPathAndTypedPathAgree) {
 // Both ends of the scroll bar are frequencies the part accepts: the end of the bar must
 // not round past a limit such as a single-precision 8.5 GHz.
 TEST_P(SampleLibrarySelectionTest, BothEndsOfTheScrollBarAreAccepted) {
-    LibrarySelection model(library_, messages_, cursor_, host_);
+    LibrarySelection model(library_, messages_, cursor_, host_, '.');
     model.Form_Load(GetParam());
     const shared::CodeSystem code = model.State().CodeSystem;
     int moved = 0;
@@ -96,7 +96,7 @@ TEST_P(SampleLibrarySelectionTest, BothEndsOfTheScrollBarAreAccepted) {
 // Every inductor chosen by its three filters is the part the dialog was asked for,
 // and its readouts are written.
 TEST_P(SampleLibrarySelectionTest, EveryInductorCanBeChosenByItsFilters) {
-    LibrarySelection model(library_, messages_, cursor_, host_);
+    LibrarySelection model(library_, messages_, cursor_, host_, '.');
     model.Form_Load(GetParam());
     model.optProduct_Click(1);
     const shared::CodeSystem code = model.State().CodeSystem;

@@ -19,7 +19,7 @@ void ScriptedHost::ChooseCandidate(std::vector<std::int32_t>& candidates) {
 FrmLibraryTest::FrmLibraryTest(int helpLanguage, char separator)
     : separator_(separator),
       library_(LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, separator)),
-      model_(library_, fake_.messages, fake_.cursor, host_) {
+      model_(library_, fake_.messages, fake_.cursor, host_, separator) {
     fake_.facts.Help.language = helpLanguage;
     window_ = std::make_unique<FrmLibrary>(model_, fake_.services, fake_.facts);
     window_->SetBeep([this] { ++beeps_; });

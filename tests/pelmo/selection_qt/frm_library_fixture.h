@@ -64,7 +64,7 @@ protected:
     const std::string& PartNumberOf(std::int32_t index) const;
     std::vector<std::string> ReadoutTexts() const;
 
-    shared::ScopedDecimalSeparator separator_;
+    char separator_;
     Library library_;
     FakeProgram fake_;
     ScriptedHost host_;

@@ -96,7 +96,7 @@ TEST_F(FrmLibraryTest, FourFiltersAndTypedPartNumberShowTheSameCapacitor) {
     EXPECT_TRUE(Child<QComboBox>("cboItemB")->count() > 0);
     EXPECT_EQ(Child<QComboBox>("cboItemC")->count(), 0);
     Choose("cboItemB", Trimmed(record.TempChar[shared::Eia]));
-    Choose("cboItemC", shared::CapacitanceText(record.NominalCapacitance));
+    Choose("cboItemC", shared::CapacitanceText(record.NominalCapacitance, separator_));
     EXPECT_FALSE(Child<QPushButton>("cmdCatalogLink")->isEnabled());
     Choose("cboItemD", record.RatedVoltage);
     EXPECT_EQ(selectionChanges_, 4);
@@ -536,7 +536,7 @@ TEST(FrmLibraryEndTest, DamagedLibraryAsksTheProgramToEndOnce) {
     library.CapacitorTable.push_back(library.CapacitorTable.back());
     FakeProgram fake;
     ScriptedHost host;
-    LibrarySelection model(library, fake.messages, fake.cursor, host);
+    LibrarySelection model(library, fake.messages, fake.cursor, host, '.');
     FrmLibrary window(model, fake.services, fake.facts);
     int ends = 0;
     QObject::connect(&window, &FrmLibrary::mustEnd, [&ends] { ++ends; });
@@ -557,7 +557,7 @@ TEST(FrmLibraryEndTest, WindowDeletedOnTheEndRequestIsNotTouchedAgain) {
     Library library = LoadLibrary(PELMO_SAMPLE_LIBRARY_DIR, '.');
     FakeProgram fake;
     ScriptedHost host;
-    LibrarySelection model(library, fake.messages, fake.cursor, host);
+    LibrarySelection model(library, fake.messages, fake.cursor, host, '.');
     auto* window = new FrmLibrary(model, fake.services, fake.facts);
     window->Form_Load();
     // The notation switch of a library that cannot be sorted in JIS asks to end.

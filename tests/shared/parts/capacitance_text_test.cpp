@@ -26,8 +26,7 @@ struct NotationCase {
 class CapacitanceNotation : public ::testing::TestWithParam<NotationCase> {};
 
 TEST_P(CapacitanceNotation, TextOfAValue) {
-    ScopedDecimalSeparator scoped(GetParam().separator);
-    EXPECT_EQ(CapacitanceText(GetParam().picofarads), GetParam().notation);
+    EXPECT_EQ(CapacitanceText(GetParam().picofarads, GetParam().separator), GetParam().notation);
 }
 
 // clang-format off
@@ -51,9 +50,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, CapacitanceNotation, ::testing::Values(
 // clang-format on
 
 TEST(CapacitanceNotation, TextThatIsNoNumberIsATypeMismatch) {
-    ScopedDecimalSeparator scoped('.');
     try {
-        CapacitanceText("1 n");
+        CapacitanceText("1 n", '.');
         FAIL() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.Number(), 13);
@@ -69,8 +67,7 @@ struct ValueCase {
 class CapacitanceValues : public ::testing::TestWithParam<ValueCase> {};
 
 TEST_P(CapacitanceValues, ValueOfAText) {
-    ScopedDecimalSeparator scoped(GetParam().separator);
-    EXPECT_EQ(CapacitanceValue(GetParam().notation), GetParam().picofarads);
+    EXPECT_EQ(CapacitanceValue(GetParam().notation, GetParam().separator), GetParam().picofarads);
 }
 
 // clang-format off
@@ -124,44 +121,41 @@ TEST(LastIndexOf, SearchesBackwardsAndReportsTheStartItUsed) {
 }
 
 TEST(SortNumericList, OrdersByValue) {
-    ScopedDecimalSeparator dot('.');
     std::vector<std::string> capacitances = {"10 n", "1 u", "470 p"};
-    SortNumericList(capacitances, true);
+    SortNumericList(capacitances, true, '.');
     EXPECT_EQ(capacitances, (std::vector<std::string>{"470 p", "10 n", "1 u"}));
 
     // Written back through the notation: 0.47 pF stays "470 f", and 1000 p becomes 1 n.
     std::vector<std::string> rewritten = {"1 p", "1000 p", "470 f", "1 n"};
-    SortNumericList(rewritten, true);
+    SortNumericList(rewritten, true, '.');
     EXPECT_EQ(rewritten, (std::vector<std::string>{"470 f", "1 p", "1 n", "1 n"}));
 
     std::vector<std::string> voltages = {"10", "6.3", "100", "16", "4.0"};
-    SortNumericList(voltages, false);
+    SortNumericList(voltages, false, '.');
     EXPECT_EQ(voltages, (std::vector<std::string>{"4", "6.3", "10", "16", "100"}));
 }
 
-TEST(SortNumericList, UsesTheCurrentSeparator) {
-    ScopedDecimalSeparator comma(',');
+TEST(SortNumericList, UsesTheGivenSeparator) {
     std::vector<std::string> plain = {"10", "6,3"};
-    SortNumericList(plain, false);
+    SortNumericList(plain, false, ',');
     EXPECT_EQ(plain, (std::vector<std::string>{"6,3", "10"}));
     std::vector<std::string> capacitances = {"2,2 u", "4,7 n"};
-    SortNumericList(capacitances, true);
+    SortNumericList(capacitances, true, ',');
     EXPECT_EQ(capacitances, (std::vector<std::string>{"4,7 n", "2,2 u"}));
 }
 
 TEST(SortNumericList, LeavesListsItCannotReadAlone) {
-    ScopedDecimalSeparator dot('.');
     std::vector<std::string> one = {"10 n"};
-    SortNumericList(one, true);
+    SortNumericList(one, true, '.');
     EXPECT_EQ(one, (std::vector<std::string>{"10 n"}));
 
     std::vector<std::string> firstNotNumeric = {"All", "20", "10"};
-    SortNumericList(firstNotNumeric, false);
+    SortNumericList(firstNotNumeric, false, '.');
     EXPECT_EQ(firstNotNumeric, (std::vector<std::string>{"All", "20", "10"}));
 
     std::vector<std::string> laterNotNumeric = {"20", "x", "10"};
     try {
-        SortNumericList(laterNotNumeric, false);
+        SortNumericList(laterNotNumeric, false, '.');
         ADD_FAILURE() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.Number(), 13);

@@ -88,14 +88,8 @@ class CapacitanceCodes : public ::testing::TestWithParam<CapacitanceCodeCase> {}
 
 TEST_P(CapacitanceCodes, GiveTheNominalCapacitanceInPicofarads) {
     const std::string partNumber = std::string("KTA155R71H") + GetParam().code + "KA88";
-    {
-        ScopedDecimalSeparator dot('.');
-        EXPECT_EQ(ParseCapacitanceCode(partNumber), GetParam().withDot);
-    }
-    {
-        ScopedDecimalSeparator comma(',');
-        EXPECT_EQ(ParseCapacitanceCode(partNumber), GetParam().withComma);
-    }
+    EXPECT_EQ(ParseCapacitanceCode(partNumber, '.'), GetParam().withDot);
+    EXPECT_EQ(ParseCapacitanceCode(partNumber, ','), GetParam().withComma);
 }
 
 // clang-format off
@@ -117,7 +111,7 @@ TEST(PartNumberCodes, CapacitanceCodeThatIsNoNumberIsATypeMismatch) {
     for (const char* partNumber :
          {"KTA155R71H1X4KA88", "KTA155R71HRR5KA88", "KTA155R71H", "KTA155R71H-15KA88", "KTA155R71H10"}) {
         try {
-            ParseCapacitanceCode(partNumber);
+            ParseCapacitanceCode(partNumber, '.');
             ADD_FAILURE() << partNumber;
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.Number(), 13) << partNumber;
@@ -134,7 +128,6 @@ TEST(PartNumberCodes, RatedVoltageTable) {
     for (const auto& [code, volts] : table) {
         EXPECT_EQ(RatedVoltageFromCode(std::string("KTA155R7") + code + "104KA88"), volts) << code;
     }
-    ScopedDecimalSeparator comma(',');
     EXPECT_EQ(RatedVoltageFromCode("KTA155R70J104KA88"), "6.3");  // the caller converts it
     EXPECT_EQ(RatedVoltageFromCode("KTA155R71X104KA88"), "");
     EXPECT_EQ(RatedVoltageFromCode("KTA155R71"), "");

@@ -66,10 +66,9 @@ std::vector<Capacitor> Library() {
 
 TEST(SortByPartNumber, OrdersTheTableAndRebuildsBothLookups) {
     for (const char separator : {'.', ','}) {
-        ScopedDecimalSeparator scoped(separator);
         std::vector<Capacitor> table = Library();
         PartIndex index;
-        ASSERT_TRUE(SortByPartNumber(table, Eia, PartNumberOf, index));
+        ASSERT_TRUE(SortByPartNumber(table, Eia, separator, PartNumberOf, index));
         EXPECT_EQ(Ids(table), (std::vector<int>{1, 3, 2, 4, 0}));
 
         EXPECT_EQ(index[Eia].Count(), 4u);
@@ -97,7 +96,7 @@ TEST(SortByPartNumber, AKeyThatCannotBeBuiltLeavesEverythingAsItWas) {
     PartIndex index;
     index[Eia].Add("KEEP", 7);
     std::string diagnostic;
-    EXPECT_FALSE(SortByPartNumber(table, Eia, PartNumberOf, index, &diagnostic));
+    EXPECT_FALSE(SortByPartNumber(table, Eia, ',', PartNumberOf, index, &diagnostic));
     EXPECT_EQ(Ids(table), (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(index[Eia].Find("KEEP"), 7);
     EXPECT_NE(diagnostic.find("KTA155Q71H010KA88"), std::string::npos);
@@ -110,7 +109,7 @@ TEST(SortByPartNumber, DuplicatePartNumbersInEitherNotationRaise457) {
         table[4].partNumber[notation] = notation == Eia ? "KTA185R71H104Ka88" : "ja185r71h104";
         PartIndex index;
         try {
-            (void)SortByPartNumber(table, Eia, PartNumberOf, index);
+            (void)SortByPartNumber(table, Eia, '.', PartNumberOf, index);
             ADD_FAILURE() << "no error for notation " << notation;
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.Number(), 457);

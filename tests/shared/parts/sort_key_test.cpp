@@ -12,8 +12,7 @@ TEST(SortKey, KeyOfTheDocumentedPartInBothSeparators) {
     std::string key;
     std::string message;
     {
-        ScopedDecimalSeparator dot('.');
-        ASSERT_TRUE(BuildSortKey("KTA155R71H104KA88", key, message)) << message;
+        ASSERT_TRUE(BuildSortKey("KTA155R71H104KA88", '.', key, message)) << message;
         EXPECT_EQ(key,
                   "02"
                   "11"
@@ -24,8 +23,7 @@ TEST(SortKey, KeyOfTheDocumentedPartInBothSeparators) {
                   "A88");
     }
     {
-        ScopedDecimalSeparator comma(',');
-        ASSERT_TRUE(BuildSortKey("KTA155R71H104KA88", key, message)) << message;
+        ASSERT_TRUE(BuildSortKey("KTA155R71H104KA88", ',', key, message)) << message;
         EXPECT_EQ(key,
                   "02"
                   "11"
@@ -38,7 +36,6 @@ TEST(SortKey, KeyOfTheDocumentedPartInBothSeparators) {
 }
 
 TEST(SortKey, KeysOfOtherParts) {
-    ScopedDecimalSeparator dot('.');
     // clang-format off
     const std::pair<const char*, const char*> rows[] = {
         {"KTA025R91H1R5JA01", "00" "07" "000000000001.50" "05" "5" "J" "A01"},
@@ -51,7 +48,7 @@ TEST(SortKey, KeysOfOtherParts) {
     for (const auto& [partNumber, expected] : rows) {
         std::string key;
         std::string message;
-        EXPECT_TRUE(BuildSortKey(partNumber, key, message)) << partNumber << ": " << message;
+        EXPECT_TRUE(BuildSortKey(partNumber, '.', key, message)) << partNumber << ": " << message;
         EXPECT_EQ(key, expected) << partNumber;
     }
 }
@@ -61,7 +58,7 @@ TEST(SortKey, FailsWhenACodeIsNotInItsTable) {
                                    "KTA155R71H1X4KA88", "kta155R71H104KA88", "KTA15", ""}) {
         std::string key;
         std::string message;
-        EXPECT_FALSE(BuildSortKey(partNumber, key, message)) << partNumber;
+        EXPECT_FALSE(BuildSortKey(partNumber, '.', key, message)) << partNumber;
         EXPECT_FALSE(message.empty()) << partNumber;
     }
 }

@@ -8,28 +8,15 @@
 namespace shared {
 namespace {
 
-TEST(DecimalSeparator, ScopedSeparatorRestoresThePreviousOne) {
-    EXPECT_EQ(DecimalSeparator(), '.');
-    {
-        ScopedDecimalSeparator comma(',');
-        EXPECT_EQ(DecimalSeparator(), ',');
-        {
-            ScopedDecimalSeparator dot('.');
-            EXPECT_EQ(DecimalSeparator(), '.');
-        }
-        EXPECT_EQ(DecimalSeparator(), ',');
-    }
-    EXPECT_EQ(DecimalSeparator(), '.');
-}
-
-TEST(DecimalSeparator, SetChangesEveryDefaultConversion) {
-    SetDecimalSeparator(',');
-    EXPECT_EQ(Format(1234.5, "#,##0.00"), "1.234,50");
-    EXPECT_EQ(GeneralNumberText(0.5), "0,5");
-    EXPECT_EQ(ParseNumber("0,5"), 0.5);
-    EXPECT_FALSE(IsNumeric("0.5"));
-    SetDecimalSeparator('.');
-    EXPECT_EQ(Format(1234.5, "#,##0.00"), "1,234.50");
+TEST(DecimalSeparator, TheGivenSeparatorReachesEveryConversion) {
+    EXPECT_EQ(Format(1234.5, "#,##0.00", ','), "1.234,50");
+    EXPECT_EQ(GeneralNumberText(0.5, ','), "0,5");
+    EXPECT_EQ(ParseNumber("0,5", ','), 0.5);
+    EXPECT_FALSE(IsNumeric("0.5", ','));
+    EXPECT_TRUE(IsNumeric("0,5", ','));
+    EXPECT_EQ(Format(1234.5, "#,##0.00", '.'), "1,234.50");
+    EXPECT_TRUE(IsNumeric("0.5", '.'));
+    EXPECT_FALSE(IsNumeric("0,5", '.'));
 }
 
 TEST(GroupSeparatorFor, NeverEqualsTheDecimalSeparator) {

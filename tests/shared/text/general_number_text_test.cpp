@@ -89,10 +89,9 @@ TEST(GeneralNumberTextSingle, SevenSignificantDigits) {
     }
 }
 
-TEST(GeneralNumberText, FollowsTheCurrentSeparator) {
-    ScopedDecimalSeparator comma(',');
-    EXPECT_EQ(GeneralNumberText(-1.25), "-1,25");
-    EXPECT_EQ(GeneralNumberTextSingle(1.5e-7f), "1,5E-07");
+TEST(GeneralNumberText, FollowsTheGivenSeparator) {
+    EXPECT_EQ(GeneralNumberText(-1.25, ','), "-1,25");
+    EXPECT_EQ(GeneralNumberTextSingle(1.5e-7f, ','), "1,5E-07");
 }
 
 TEST(MessageAndPrintedText, BlankBeforeNonNegativeNumbers) {
@@ -113,14 +112,13 @@ TEST(MessageAndPrintedText, BlankBeforeNonNegativeNumbers) {
     };
     // clang-format on
     for (const Row& row : rows) {
-        EXPECT_EQ(MessageNumberText(row.value), row.message);
-        EXPECT_EQ(PrintedNumberText(row.value), row.printed);
-        EXPECT_EQ(MessageNumberTextSingle(static_cast<float>(row.value)), row.message);
-        EXPECT_EQ(PrintedNumberTextSingle(static_cast<float>(row.value)), row.printed);
+        EXPECT_EQ(MessageNumberText(row.value, '.'), row.message);
+        EXPECT_EQ(PrintedNumberText(row.value, '.'), row.printed);
+        EXPECT_EQ(MessageNumberTextSingle(static_cast<float>(row.value), '.'), row.message);
+        EXPECT_EQ(PrintedNumberTextSingle(static_cast<float>(row.value), '.'), row.printed);
     }
-    ScopedDecimalSeparator comma(',');
-    EXPECT_EQ(MessageNumberText(0.5), " 0,5");
-    EXPECT_EQ(PrintedNumberTextSingle(-0.5f), "-0,5 ");
+    EXPECT_EQ(MessageNumberText(0.5, ','), " 0,5");
+    EXPECT_EQ(PrintedNumberTextSingle(-0.5f, ','), "-0,5 ");
 }
 
 TEST(GeneralNumberText, NonFiniteValuesRaiseOverflow) {
@@ -128,18 +126,18 @@ TEST(GeneralNumberText, NonFiniteValuesRaiseOverflow) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (const double value : {inf, -inf, nan}) {
         try {
-            GeneralNumberText(value);
+            GeneralNumberText(value, '.');
             ADD_FAILURE() << "no error for " << value;
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.Number(), error::kOverflow);
         }
-        EXPECT_THROW(GeneralNumberTextSingle(static_cast<float>(value)), RuntimeError);
-        EXPECT_THROW(MessageNumberText(value), RuntimeError);
-        EXPECT_THROW(PrintedNumberTextSingle(static_cast<float>(value)), RuntimeError);
+        EXPECT_THROW(GeneralNumberTextSingle(static_cast<float>(value), '.'), RuntimeError);
+        EXPECT_THROW(MessageNumberText(value, '.'), RuntimeError);
+        EXPECT_THROW(PrintedNumberTextSingle(static_cast<float>(value), ','), RuntimeError);
     }
     // A double too large for a float becomes an infinite float: also refused.
     volatile double tooLarge = 1e39;
-    EXPECT_THROW(GeneralNumberTextSingle(static_cast<float>(tooLarge)), RuntimeError);
+    EXPECT_THROW(GeneralNumberTextSingle(static_cast<float>(tooLarge), '.'), RuntimeError);
 }
 
 }  // namespace

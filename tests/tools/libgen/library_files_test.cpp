@@ -95,8 +95,8 @@ TEST_F(LibraryFilesTest, TheProgramLoadsTheSampleLibrary) {
         ASSERT_EQ(library.InductorTable[i].SelfResonance, generated.inductors[i].SelfResonance);
     }
     EXPECT_EQ(library.InductorPartIndex.Count(), generated.inductors.size());
-    EXPECT_TRUE(SortCapacitors(library, shared::Jis));
-    EXPECT_TRUE(SortCapacitors(library, shared::Eia));
+    EXPECT_TRUE(SortCapacitors(library, shared::Jis, '.'));
+    EXPECT_TRUE(SortCapacitors(library, shared::Eia, '.'));
 }
 
 struct ScaleCase {
@@ -113,8 +113,8 @@ TEST_P(ScaleLibraryTest, RecordsGivesExactlyThatManyCapacitors) {
     EXPECT_EQ(library.CapacitorTable.size(), count);
     EXPECT_EQ(library.InductorTable.size(), GeneratedLibrary().inductors.size());
     // Unique in both notations, with a sort key each: the program starts with it.
-    EXPECT_TRUE(SortCapacitors(library, shared::Eia));
-    EXPECT_TRUE(SortCapacitors(library, shared::Jis));
+    EXPECT_TRUE(SortCapacitors(library, shared::Eia, '.'));
+    EXPECT_TRUE(SortCapacitors(library, shared::Jis, '.'));
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, ScaleLibraryTest,

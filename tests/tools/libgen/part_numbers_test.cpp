@@ -31,7 +31,7 @@ std::string UpperCase(std::string text) {
 class SortKeyUnderSeparator : public ::testing::TestWithParam<char> {};
 
 TEST_P(SortKeyUnderSeparator, EveryCapacitorHasAClassAndASortKey) {
-    const shared::ScopedDecimalSeparator separator(GetParam());
+    const char separator = GetParam();
     for (const CapacitorRecord& record : GeneratedLibrary().capacitors) {
         for (const std::string& number : record.PartNumber) {
             if (number.empty()) {
@@ -41,7 +41,7 @@ TEST_P(SortKeyUnderSeparator, EveryCapacitorHasAClassAndASortKey) {
             EXPECT_GE(shared::FrequencyRangeClass(number), 2) << number;
             std::string key;
             std::string message;
-            EXPECT_TRUE(shared::BuildSortKey(number, key, message)) << number << ": " << message;
+            EXPECT_TRUE(shared::BuildSortKey(number, separator, key, message)) << number << ": " << message;
         }
     }
 }
@@ -50,13 +50,12 @@ INSTANTIATE_TEST_SUITE_P(BothSeparators, SortKeyUnderSeparator, ::testing::Value
                          [](const auto& info) { return ::shared::testing::NameOfSeparator(info.param); });
 
 TEST(PartNumbers, IndexTextsAgreeWithTheCodes) {
-    const shared::ScopedDecimalSeparator dot('.');
     for (const CapacitorRecord& record : GeneratedLibrary().capacitors) {
         for (const std::string& number : record.PartNumber) {
             if (number.empty()) {
                 continue;
             }
-            EXPECT_EQ(shared::ParseCapacitanceCode(number), record.NominalCapacitance) << number;
+            EXPECT_EQ(shared::ParseCapacitanceCode(number, '.'), record.NominalCapacitance) << number;
             EXPECT_EQ(RatedVoltageText(shared::MidText(number, 9, 2)), record.RatedVoltage) << number;
             EXPECT_TRUE(shared::ParseFileNumber(record.NominalCapacitance).has_value());
         }
@@ -101,7 +100,7 @@ TEST(PartNumbers, TheProgramSortsAndIndexesBothNotations) {
         Library library;
         library.CapacitorTable = GeneratedLibrary().capacitors;
         std::string diagnostic;
-        ASSERT_TRUE(SortCapacitors(library, notation, &diagnostic)) << diagnostic;
+        ASSERT_TRUE(SortCapacitors(library, notation, '.', &diagnostic)) << diagnostic;
         std::size_t named = 0;
         for (const CapacitorRecord& record : GeneratedLibrary().capacitors) {
             named += record.PartNumber[notation].empty() ? 0U : 1U;

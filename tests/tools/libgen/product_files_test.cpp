@@ -68,7 +68,7 @@ TEST_F(ProductFilesTest, WithoutAFolderTheGeneratorRefuses) {
 
 TEST_F(ProductFilesTest, TheProgramLoadsAndSortsThem) {
     ASSERT_EQ(RunGenerator(folder_), 0);
-    ProductLibrary library = LoadProducts(folder_.string());
+    ProductLibrary library = LoadProducts(folder_.string(), '.');
     const auto products = GenerateProducts();
     ASSERT_EQ(library.ProductTable.size(), products.size());
     for (std::size_t i = 0; i < products.size(); ++i) {
@@ -87,7 +87,7 @@ TEST_F(ProductFilesTest, TheProgramLoadsAndSortsThem) {
     }
     for (const shared::CodeSystem codeSystem : {shared::Jis, shared::Eia}) {
         std::string diagnostic;
-        ASSERT_TRUE(SortProducts(library, codeSystem, &diagnostic)) << diagnostic;
+        ASSERT_TRUE(SortProducts(library, codeSystem, '.', &diagnostic)) << diagnostic;
         std::size_t withNumber = 0;
         bool seenNumber = false;
         for (const ProductRecord& record : library.ProductTable) {

@@ -115,7 +115,7 @@ TEST(ProductCoverage, PartsInOneNotationOnlyAndCollidingGroups) {
         jisEmpty += record.PartNumber[shared::Jis].empty() ? 1 : 0;
         const std::string number = AnyPartNumber(record);
         ++groups[{record.SizeCode[shared::Eia], record.TempChar[shared::Eia] + record.TempChar[shared::Jis],
-                  shared::ParseCapacitanceCode(number), shared::MidText(number, 9, 2)}];
+                  shared::ParseCapacitanceCode(number, '.'), shared::MidText(number, 9, 2)}];
     }
     EXPECT_GT(eiaEmpty, 0);
     EXPECT_GT(jisEmpty, 0);
@@ -214,7 +214,7 @@ TEST(ProductPlausibility, CapacitanceChangesStayPhysical) {
     for (const ProductRecord& record : Products()) {
         const std::string number = AnyPartNumber(record);
         ProductRecord derived = record;
-        DeriveProductValues(derived, shared::Eia);
+        DeriveProductValues(derived, shared::Eia, '.');
         const double vr = derived.RatedVoltage;
         if (record.ChartAvailable[CapacitanceDcVoltage]) {
             // The DC-bias change falls from 0 and never reaches -100 %.

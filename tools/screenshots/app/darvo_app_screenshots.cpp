@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     try {
         const std::string libraryFolder = argc > 2 ? argv[2] : DARVO_SAMPLE_LIBRARY_FOLDER;
         darvo::testing::FakeProgram fake(libraryFolder + "/", "darvoehlp.pdf");
-        darvo::ProductLibrary products = darvo::LoadProducts(libraryFolder);
+        darvo::ProductLibrary products = darvo::LoadProducts(libraryFolder, '.');
         darvo::Public program(std::move(products), fake.facts, fake.messages, fake.cursor, '.');
         darvo::FrmMain window(program, fake.services);
         window.SetExitHandler([]() {});

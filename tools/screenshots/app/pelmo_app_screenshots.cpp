@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     try {
         const std::string libraryFolder = argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER;
         pelmo::testing::FakeProgram fake(libraryFolder + "/", "pelmoehlp.pdf");
-        pelmo::Public program(pelmo::LoadLibrary(libraryFolder, '.'), fake.messages, fake.cursor);
+        pelmo::Public program(pelmo::LoadLibrary(libraryFolder, '.'), fake.messages, fake.cursor, '.');
         pelmo::FrmMain window(program, fake.services, fake.facts);
         window.SetExitHandler([]() {});
         // The size the frame opens with on an ordinary desktop; the offscreen screen is

@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         pelmo::Library library = pelmo::LoadLibrary(argc > 2 ? argv[2] : PELMO_SAMPLE_LIBRARY_FOLDER, '.');
         pelmo::testing::FakeProgram fake;
         ScreenshotHost host;
-        pelmo::LibrarySelection model(library, fake.messages, fake.cursor, host);
+        pelmo::LibrarySelection model(library, fake.messages, fake.cursor, host, '.');
         pelmo::FrmLibrary window(model, fake.services, fake.facts);
         window.Form_Load();
         window.show();

@@ -57,7 +57,7 @@ class ChartWindowOutput : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(testing::PrepareComputedRise(table, library, 100.0F, fake.messages));
-        window = std::make_unique<FrmGraph>(table, library, fake.services, kDegree, host);
+        window = std::make_unique<FrmGraph>(table, library, fake.services, kDegree, '.', host);
         window->Form_Load();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

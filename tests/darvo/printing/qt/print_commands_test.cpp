@@ -69,12 +69,12 @@ protected:
                                       ++drawings;
                                       page.Line(0, 0, 100, 100, shared::colors::kBlue);
                                   }};
-        return PrintChartWindow(&mainWindow, request, {table, library, kDegree}, services);
+        return PrintChartWindow(&mainWindow, request, {table, library, kDegree, '.'}, services);
     }
 
     DataPrintOutcome PrintData(const ChartDataRecord& header) {
         return PrintChartData(&mainWindow, table, library,
-                              {header, "heat1", kDegree, [] { return std::string("9/12/26 19:04:11"); }},
+                              {header, "heat1", kDegree, '.', [] { return std::string("9/12/26 19:04:11"); }},
                               services);
     }
 
@@ -264,10 +264,11 @@ TEST_F(PrintCommands, PrintsChartAndDataPagesIntoPdfFiles) {
             }
             const std::optional<AxisRange> range = FullRange(curves, kIdentity);
             ASSERT_TRUE(range);
-            EXPECT_TRUE(PrintChartWindow(&mainWindow, kIdentity, *range, curves, library, kDegree, bundle));
+            EXPECT_TRUE(
+                PrintChartWindow(&mainWindow, kIdentity, *range, curves, library, kDegree, '.', bundle));
         } else {
-            EXPECT_EQ(PrintChartData(&mainWindow, table, library, {RiseOverCurrent(), "HEAT1", kDegree, {}},
-                                     bundle),
+            EXPECT_EQ(PrintChartData(&mainWindow, table, library,
+                                     {RiseOverCurrent(), "HEAT1", kDegree, '.', {}}, bundle),
                       DataPrintOutcome::Printed);
         }
         EXPECT_EQ(fake.messages.Shown().size(), 1U) << page.file;

@@ -47,7 +47,7 @@ inline ChartDataRecord RiseOverCurrent(float rth = 100.0F) {
 inline bool PrepareComputedRise(ChartTable& table, const ProductLibrary& library, float rth,
                                 shared::Messages& messages) {
     table.Prepare() = RiseOverCurrent(rth);
-    return CalculateDataT(table, library.ProductTable[0], messages);
+    return CalculateDataT(table, library.ProductTable[0], messages, '.');
 }
 
 // The "Now Printing..." notice, if one is on screen.
