@@ -38,7 +38,12 @@ DesktopFrame::DesktopFrame(Messages& messages, std::string programTitle, QWidget
     connect(area_, &QMdiArea::subWindowActivated, this, &DesktopFrame::SubWindowActivated);
 }
 
-DesktopFrame::~DesktopFrame() = default;
+DesktopFrame::~DesktopFrame() {
+    // QWidget's destructor closes the sub-windows after this frame's own parts (and the
+    // program's main window around it) are gone, and the area then reports another
+    // window activated: no slot of this frame may run on what is left of it.
+    disconnect(area_, nullptr, this, nullptr);
+}
 
 void DesktopFrame::SetMenuBars(MenuBars& bars) {
     bars_ = &bars;

@@ -23,7 +23,7 @@ namespace pelmo {
 namespace captions = selection_captions;
 
 void FrmLibrary::BuildControls() {
-    const auto group = [this](const char* name, const QString& title, QWidget* parent) {
+    const auto group = [](const char* name, const QString& title, QWidget* parent) {
         auto* box = new QGroupBox(title, parent);
         box->setObjectName(QString::fromLatin1(name));
         return box;
