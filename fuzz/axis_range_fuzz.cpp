@@ -1,12 +1,11 @@
 // The axis-range dialog's four typed texts against a window's curves: refused with a
 // message, or a range inside the full one that the window then draws magnified, never a
 // crash, a range holding NaN or infinity, or a drawing that does not end.
-#include "fuzz/fuzz_support.h"
-
 #include "darvo/charts/axis_range_check.h"
 #include "darvo/charts/chart_drawing.h"
 #include "darvo/charts/chart_window_model.h"
 #include "darvo/selection/plot_conditions.h"
+#include "fuzz/fuzz_support.h"
 
 #include "shared/canvas/recording_canvas.h"
 #include "shared/errors/runtime_error.h"
@@ -15,8 +14,8 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 

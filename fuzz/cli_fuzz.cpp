@@ -4,10 +4,9 @@
 // slice of the sample library in a scratch folder; every file they write goes to an
 // in-memory sink, and a word that could name a place outside the scratch folder (an
 // absolute path or "..") skips the input, so a run never touches anything else.
-#include "fuzz/fuzz_support.h"
-
 #include "darvo/cli/darvo_cli.h"
 #include "darvo/library/product_writer.h"
+#include "fuzz/fuzz_support.h"
 #include "pelmo/cli/pelmo_cli.h"
 #include "pelmo/library/library_writer.h"
 #include "tools/libgen/product_factory.h"
@@ -26,8 +25,8 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -35,9 +34,8 @@ constexpr std::size_t kMaxWords = 24;
 
 // The parts of the recorded command lines, so the seeds reach the commands' work.
 const std::set<std::string> kNamedParts = {
-    "KTA216R71H152KA88", "KTA1557C1H681JA88", "KTA188B31H683KA88", "PWW15HN1N0S",
-    "PWT15DZ1N5S",       "PWL03LS33NK",       "KTA15XR71H101KA88", "KTA153F11C223ZA88",
-    "KTA155B10J105KA88",
+    "KTA216R71H152KA88", "KTA1557C1H681JA88", "KTA188B31H683KA88", "PWW15HN1N0S",       "PWT15DZ1N5S",
+    "PWL03LS33NK",       "KTA15XR71H101KA88", "KTA153F11C223ZA88", "KTA155B10J105KA88",
 };
 
 template <class Record, class Name>
@@ -57,8 +55,9 @@ const std::string& ProgramFolder() {
         const auto both = [](const auto& record) {
             return kNamedParts.count(record.PartNumber[0]) != 0 ? record.PartNumber[0] : record.PartNumber[1];
         };
-        pelmo::WriteLibraryFiles(path.string(), Slice(sample.capacitors, 200, both),
-                                 Slice(sample.inductors, 30, [](const auto& record) { return record.PartNumber; }));
+        pelmo::WriteLibraryFiles(
+            path.string(), Slice(sample.capacitors, 200, both),
+            Slice(sample.inductors, 30, [](const auto& record) { return record.PartNumber; }));
         darvo::WriteProductFiles(path.string(), Slice(darvo::libgen::GenerateProducts(), 30, both));
         return path.string();
     }();

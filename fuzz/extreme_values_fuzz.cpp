@@ -7,13 +7,12 @@
 // it and writes its .dvx text. A failure must be a reported error (RuntimeError or a
 // refusal with its message), never a crash, undefined behaviour, a non-finite chart
 // point or a NaN or infinity text in an output.
-#include "fuzz/fuzz_support.h"
-
 #include "darvo/charts/chart_window_model.h"
 #include "darvo/export/dvx_writer.h"
 #include "darvo/library/product_loader.h"
 #include "darvo/library/product_writer.h"
 #include "darvo/selection/condition_checks.h"
+#include "fuzz/fuzz_support.h"
 #include "pelmo/cli/export_job.h"
 #include "pelmo/engine/capacitor_evaluation.h"
 #include "pelmo/engine/chart_sweep.h"
@@ -93,8 +92,8 @@ public:
 
     std::string Text(const std::string& own) {
         if (input_.Empty()) return own;
-        static const char* const kTexts[] = {"0", "-1", "1E+308", "1E+39", "3.402823E+38", "4.9E-324",
-                                             "1E-45", "nan", "inf", ""};
+        static const char* const kTexts[] = {"0",        "-1",    "1E+308", "1E+39", "3.402823E+38",
+                                             "4.9E-324", "1E-45", "nan",    "inf",   ""};
         const std::uint8_t pick = input_.Byte() % 16;
         return pick < std::size(kTexts) ? kTexts[pick] : own;
     }
@@ -109,12 +108,14 @@ private:
 };
 
 void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void CheckFiles(const std::vector<std::shared_ptr<shared::MemoryFileSink>>& sinks) {
     for (const auto& sink : sinks) {
-        if (sink->Committed() && fuzz::HasNonFiniteText(sink->Bytes())) Fault("an export holds a NaN or infinity text");
+        if (sink->Committed() && fuzz::HasNonFiniteText(sink->Bytes()))
+            Fault("an export holds a NaN or infinity text");
     }
 }
 
@@ -129,10 +130,10 @@ private:
 };
 
 bool FinitePoint(const pelmo::ChartPoint& p) {
-    for (const double value : {p.Frequency, p.S11Real, p.S11Imag, p.S21Real, p.S21Imag, p.S11MagnitudeDb,
-                               p.S21MagnitudeDb, p.S11PhaseDeg, p.S21PhaseDeg, p.ImpedanceMagnitude, p.Esr,
-                               p.Reactance, p.Capacitance, p.Q, p.DF, p.ApparentCapacitance,
-                               p.ApparentInductance}) {
+    for (const double value :
+         {p.Frequency, p.S11Real, p.S11Imag, p.S21Real, p.S21Imag, p.S11MagnitudeDb, p.S21MagnitudeDb,
+          p.S11PhaseDeg, p.S21PhaseDeg, p.ImpedanceMagnitude, p.Esr, p.Reactance, p.Capacitance, p.Q, p.DF,
+          p.ApparentCapacitance, p.ApparentInductance}) {
         if (!std::isfinite(value)) return false;
     }
     return true;
@@ -145,26 +146,27 @@ void FuzzPelmo(fuzz::InputReader& input, std::uint8_t choice) {
     pelmo::InductorRecord inductor = sample.InductorTable[input.Byte() % sample.InductorTable.size()];
     const std::uint8_t work = input.Byte();
     Extremes pick(input);
-    for (float* value : {&capacitor.C1, &capacitor.L1, &capacitor.Ra, &capacitor.Rb, &capacitor.Rc, &capacitor.C2,
-                         &capacitor.L2, &capacitor.R2, &capacitor.C3, &capacitor.L3, &capacitor.R3,
-                         &capacitor.UpperFrequency, &capacitor.RcExponent}) {
+    for (float* value : {&capacitor.C1, &capacitor.L1, &capacitor.Ra, &capacitor.Rb, &capacitor.Rc,
+                         &capacitor.C2, &capacitor.L2, &capacitor.R2, &capacitor.C3, &capacitor.L3,
+                         &capacitor.R3, &capacitor.UpperFrequency, &capacitor.RcExponent}) {
         *value = pick.Single(*value);
     }
     pick.Singles(capacitor.BiasCoef);
     pick.Singles(capacitor.TempCoef);
     pick.Singles(capacitor.ResTempB);
     pick.Singles(capacitor.ResTempA);
-    for (float* value : {&capacitor.PeakAmplitude, &capacitor.PeakOffset, &capacitor.PeakTempV2, &capacitor.PeakTempV1,
-                         &capacitor.PeakTemp0, &capacitor.SharpBelowV2, &capacitor.SharpBelowV1,
-                         &capacitor.SharpBelow0, &capacitor.SharpAboveV2, &capacitor.SharpAboveV1,
-                         &capacitor.SharpAbove0, &capacitor.ExpBelow, &capacitor.ExpAbove}) {
+    for (float* value :
+         {&capacitor.PeakAmplitude, &capacitor.PeakOffset, &capacitor.PeakTempV2, &capacitor.PeakTempV1,
+          &capacitor.PeakTemp0, &capacitor.SharpBelowV2, &capacitor.SharpBelowV1, &capacitor.SharpBelow0,
+          &capacitor.SharpAboveV2, &capacitor.SharpAboveV1, &capacitor.SharpAbove0, &capacitor.ExpBelow,
+          &capacitor.ExpAbove}) {
         *value = pick.Single(*value);
     }
     capacitor.NominalCapacitance = pick.Text(capacitor.NominalCapacitance);
     capacitor.RatedVoltage = pick.Text(capacitor.RatedVoltage);
-    for (float* value : {&inductor.L0, &inductor.L0Exponent, &inductor.RsCoef, &inductor.RsExponent, &inductor.Cp,
-                         &inductor.L1, &inductor.R1, &inductor.R0, &inductor.SelfResonance,
-                         &inductor.UpperFrequency}) {
+    for (float* value :
+         {&inductor.L0, &inductor.L0Exponent, &inductor.RsCoef, &inductor.RsExponent, &inductor.Cp,
+          &inductor.L1, &inductor.R1, &inductor.R0, &inductor.SelfResonance, &inductor.UpperFrequency}) {
         *value = pick.Single(*value);
     }
     pelmo::CapacitorConditions conditions;
@@ -301,7 +303,8 @@ void FuzzDarvo(fuzz::InputReader& input, std::uint8_t choice) {
         shared::RecordingCanvas picture(8, 8);  // the drawing steps, not its pixels
         darvo::ChartWindowModel window(identity);
         window.Load(table, picture, {});
-        const std::string dvx = darvo::DvxFileText(record, {"1/2/2026 3:04:05", part.PartNumber[0]}, separator);
+        const std::string dvx =
+            darvo::DvxFileText(record, {"1/2/2026 3:04:05", part.PartNumber[0]}, separator);
         if (fuzz::HasNonFiniteText(dvx)) Fault("a .dvx text holds a NaN or infinity text");
     } catch (const shared::RuntimeError&) {
     }

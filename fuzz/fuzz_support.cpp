@@ -21,9 +21,9 @@ namespace {
 // The whole sample makes every window step walk thousands of parts; a slice of it keeps
 // every kind of part (the generator cycles through series, sizes and characteristics)
 // and lets a target run its million inputs in minutes.
-constexpr std::size_t kCapacitorStride = 23;
-constexpr std::size_t kInductorStride = 7;
-constexpr std::size_t kProductStride = 5;
+constexpr std::size_t kCapacitorStride = 61;
+constexpr std::size_t kInductorStride = 11;
+constexpr std::size_t kProductStride = 11;
 
 template <class Record>
 std::vector<Record> EveryNth(const std::vector<Record>& records, std::size_t stride) {
@@ -35,8 +35,7 @@ std::vector<Record> EveryNth(const std::vector<Record>& records, std::size_t str
 }  // namespace
 
 std::filesystem::path ScratchFolder(std::string_view name) {
-    auto path = std::filesystem::temp_directory_path() /
-                (std::string(name) + "-" + std::to_string(getpid()));
+    auto path = std::filesystem::temp_directory_path() / (std::string(name) + "-" + std::to_string(getpid()));
     std::filesystem::create_directories(path);
     return path;
 }
@@ -74,8 +73,8 @@ const darvo::ProductLibrary& SampleProducts() {
 }
 
 bool PrepareDarvoCurve(darvo::ChartTable& table, const darvo::ProductRecord& part, std::int32_t productIndex,
-                       const darvo::ChartIdentity& identity, const darvo::ConditionTexts& texts, char separator,
-                       shared::Messages& messages) {
+                       const darvo::ChartIdentity& identity, const darvo::ConditionTexts& texts,
+                       char separator, shared::Messages& messages) {
     darvo::ChartDataRecord& record = table.Prepare();
     record = darvo::ChartRequestHeader(identity, productIndex, texts, separator);
     if (identity.ChartType == darvo::TemperatureRise || identity.ChartType == darvo::AllowablePower) {

@@ -32,8 +32,8 @@ const darvo::ProductLibrary& SampleProducts();
 // lets the engine compute it, as a plot request does: false when the engine refused
 // (its message shown, the record removed again).
 bool PrepareDarvoCurve(darvo::ChartTable& table, const darvo::ProductRecord& part, std::int32_t productIndex,
-                       const darvo::ChartIdentity& identity, const darvo::ConditionTexts& texts, char separator,
-                       shared::Messages& messages);
+                       const darvo::ChartIdentity& identity, const darvo::ConditionTexts& texts,
+                       char separator, shared::Messages& messages);
 
 // Whether text holds a word a number written from NaN or an infinity gives ("nan",
 // "inf", "infinity", any letter case): such a text in an output

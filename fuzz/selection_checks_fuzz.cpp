@@ -2,12 +2,11 @@
 // separator: each check passes or shows its message, and a plot request made with texts
 // that passed computes or refuses, never crashes or reads a number the text does not
 // hold. Driven through the window models without widgets.
-#include "fuzz/fuzz_support.h"
-
 #include "darvo/engine/chart_table.h"
 #include "darvo/selection/condition_checks.h"
 #include "darvo/selection/library_selection.h"
 #include "darvo/selection/testing/scripted_selection_host.h"
+#include "fuzz/fuzz_support.h"
 #include "pelmo/selection/library_selection.h"
 #include "pelmo/selection/operating_conditions.h"
 #include "pelmo/selection/selection_host.h"
@@ -38,14 +37,13 @@ void FuzzPelmo(fuzz::InputReader& input, char separator) {
     const std::string temperature = input.Line();
     const std::string bias = input.Line();
     const pelmo::Library& library = fuzz::SamplePelmoLibrary(separator);
-    const std::size_t index =
-        (choice * 131u + input.Byte() * 7u) % library.CapacitorTable.size();
+    const std::size_t index = (choice * 131u + input.Byte() * 7u) % library.CapacitorTable.size();
     const pelmo::CapacitorRecord& part = library.CapacitorTable[index];
     const std::string& partNumber = part.PartNumber[shared::Eia];
 
     // The checks the window runs, with the separator given.
-    if (const auto range =
-            pelmo::FrequencyRangeOf(shared::FrequencyRangeClass(partNumber), part.UpperFrequency, separator)) {
+    if (const auto range = pelmo::FrequencyRangeOf(shared::FrequencyRangeClass(partNumber),
+                                                   part.UpperFrequency, separator)) {
         (void)pelmo::FrequencyCheckMessage(frequency, *range, separator);
     }
     if (!partNumber.empty()) {
@@ -74,10 +72,18 @@ void FuzzPelmo(fuzz::InputReader& input, char separator) {
     selection.SetTemperatureText(temperature);
     selection.SetBiasText(bias);
     switch ((choice >> 2) & 3) {
-        case 0: selection.txtFreq_KeyPress('\r'); break;
-        case 1: selection.txtTemp_KeyPress('\r'); break;
-        case 2: selection.txtDC_KeyPress('\r'); break;
-        default: (void)selection.RefreshReadoutsForExport(); break;
+        case 0:
+            selection.txtFreq_KeyPress('\r');
+            break;
+        case 1:
+            selection.txtTemp_KeyPress('\r');
+            break;
+        case 2:
+            selection.txtDC_KeyPress('\r');
+            break;
+        default:
+            (void)selection.RefreshReadoutsForExport();
+            break;
     }
 }
 
