@@ -64,11 +64,12 @@ const std::string& ProgramFolder() {
     return folder;
 }
 
-// The working folder the tools run in, emptied after every input.
+// The working folder the tools run in, emptied after every input. The process moves
+// there only while a tool runs: libFuzzer reads its corpus and writes its reproducers
+// by the paths it was given.
 const std::filesystem::path& WorkFolder() {
     static const std::filesystem::path folder = [] {
         const std::filesystem::path path = fuzz::ScratchFolder("cli-fuzz-work");
-        if (chdir(path.c_str()) != 0) std::abort();
         return path;
     }();
     return folder;
@@ -115,6 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     std::ostringstream err;
     int status = 0;
+    const std::filesystem::path home = std::filesystem::current_path();
+    if (chdir(work.c_str()) != 0) std::abort();
     if ((choice & 1) == 0) {
         pelmo::CliEnvironment environment;
         environment.ProgramFolder = programFolder;
@@ -129,6 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         environment.Clock = [] { return std::chrono::system_clock::time_point(std::chrono::hours(500000)); };
         status = darvo::RunDarvoCli(words, out, err, environment);
     }
+    if (chdir(home.c_str()) != 0) std::abort();
     if (status != shared::kCliDone && status != shared::kCliFailed && status != shared::kCliRefused) {
         std::fprintf(stderr, "undocumented exit status %d\n", status);
         std::abort();

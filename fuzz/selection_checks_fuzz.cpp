@@ -15,9 +15,14 @@
 #include "shared/parts/part_number_codes.h"
 #include "shared/platform/testing/fake_cursor.h"
 #include "shared/platform/testing/fake_messages.h"
+#include "shared/text/number_text.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -44,7 +49,12 @@ void FuzzPelmo(fuzz::InputReader& input, char separator) {
     // The checks the window runs, with the separator given.
     if (const auto range = pelmo::FrequencyRangeOf(shared::FrequencyRangeClass(partNumber),
                                                    part.UpperFrequency, separator)) {
-        (void)pelmo::FrequencyCheckMessage(frequency, *range, separator);
+        double typed = 0.0;
+        if (!pelmo::FrequencyCheckMessage(frequency, *range, separator, &typed) &&
+            (!std::isfinite(typed) || typed < range->Lower)) {
+            std::fprintf(stderr, "a frequency outside the range passed the check\n");
+            std::abort();
+        }
     }
     if (!partNumber.empty()) {
         (void)pelmo::OperatingConditionMessage(library, part, partNumber, shared::Eia, temperature, bias,
@@ -107,12 +117,20 @@ void FuzzDarvo(fuzz::InputReader& input, char separator) {
 
     shared::FakeMessages messages;
     darvo::ConditionChecks checks(part, chartType, shared::Eia, messages, separator);
-    checks.CheckDCBiasVol(texts.DCBiasVoltage);
-    checks.CheckFrequency(texts.Frequency);
-    checks.CheckHeatResistance(texts.HeatResistance);
-    checks.CheckParameter1(texts.ParameterValue);
-    checks.CheckAmbientTemp1(texts.AmbientTemperature);
-    checks.CheckAmbientTemp2(texts.AmbientTemperature);
+    // A text a check lets through is a finite number the chart can use.
+    const auto passes = [separator](bool passed, const std::string& text) {
+        const std::optional<double> value = shared::ParseNumber(text, separator);
+        if (passed && (!value || !std::isfinite(*value))) {
+            std::fprintf(stderr, "a condition check let \"%s\" through\n", text.c_str());
+            std::abort();
+        }
+    };
+    passes(checks.CheckDCBiasVol(texts.DCBiasVoltage), texts.DCBiasVoltage);
+    passes(checks.CheckFrequency(texts.Frequency), texts.Frequency);
+    passes(checks.CheckHeatResistance(texts.HeatResistance), texts.HeatResistance);
+    passes(checks.CheckParameter1(texts.ParameterValue), texts.ParameterValue);
+    passes(checks.CheckAmbientTemp1(texts.AmbientTemperature), texts.AmbientTemperature);
+    passes(checks.CheckAmbientTemp2(texts.AmbientTemperature), texts.AmbientTemperature);
 
     // The window: the part typed, the boxes filled, then the plot request.
     darvo::ProductLibrary library = sample;
