@@ -5,6 +5,7 @@
 #include "shared/text/number_text.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace darvo {
 
@@ -37,6 +38,11 @@ bool IsLogY(const ChartIdentity& identity) noexcept {
 namespace {
 
 int AtLeastOne(double divisions) {
+    // A part whose model gives values far beyond any characteristic's (up to the
+    // largest float) would otherwise ask for millions of grid lines, or a count no int
+    // holds; the plot has room for far fewer.
+    if (std::isnan(divisions) || divisions < 1.0) return 1;
+    if (divisions >= kMaxDivisions) return kMaxDivisions;
     const auto n = static_cast<int>(shared::RoundHalfEven(divisions));
     return std::max(n, 1);
 }

@@ -33,7 +33,10 @@ bool IsLogY(const ChartIdentity& identity) noexcept;
 
 // Division counts of the linear axes. customRange (a magnified or printed magnified
 // chart) gives 5 whatever the chart. A count that rounds to 0 (a range the engine never
-// produces) is drawn as 1 division, so the tick spacing stays finite.
+// produces) is drawn as 1 division, so the tick spacing stays finite; a range that
+// would need more than kMaxDivisions (values far beyond any characteristic, up to the
+// largest float) gets kMaxDivisions.
+inline constexpr int kMaxDivisions = 100;
 int XDivisions(const ChartIdentity& identity, float xmax, float xmin, bool customRange);
 int YDivisions(const ChartIdentity& identity, float ymax, float ymin, bool customRange);
 

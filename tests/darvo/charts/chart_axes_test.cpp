@@ -6,6 +6,8 @@
 #include "darvo/charts/chart_identity.h"
 #include "darvo/charts/chart_window_model.h"
 
+#include <cfloat>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace darvo {
@@ -92,7 +94,15 @@ INSTANTIATE_TEST_SUITE_P(ChartAxes, Divisions, ::testing::Values(
     DivisionRow{"RiseOverCurrent", kRiseOverCurrent, 80.0F, 0.0F, false, 5, 10},
     DivisionRow{"MagnifiedIsFive", kCapTempChange, 125.0F, -55.0F, true, 5, 5},
     // A range the engine never makes still draws one division, not a division by zero.
-    DivisionRow{"TooNarrowGivesOne", kCapTempChange, 1.0F, 0.0F, false, 1, 1}),
+    DivisionRow{"TooNarrowGivesOne", kCapTempChange, 1.0F, 0.0F, false, 1, 1},
+    // A part whose first capacitance coefficient is -1 falls to -244139136 % at 25 V:
+    // 24 million grid lines once hung the window. Such spans, and spans past the
+    // largest float, get kMaxDivisions; a span that is no number one.
+    DivisionRow{"HugeChangeIsCapped", kCapDcChange, 0.0F, -244139136.0F, false, 5, kMaxDivisions},
+    DivisionRow{"FloatOverflowIsCapped", kCapTempChange, FLT_MAX, -FLT_MAX, false, kMaxDivisions, kMaxDivisions},
+    DivisionRow{"InfiniteSpanIsCapped", kCapTempChange, INFINITY, 0.0F, false, kMaxDivisions, kMaxDivisions},
+    DivisionRow{"NaNSpanGivesOne", kCapTempChange, NAN, 0.0F, false, 1, 1},
+    DivisionRow{"ReversedSpanGivesOne", kCapTempChange, -100.0F, 100.0F, false, 1, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

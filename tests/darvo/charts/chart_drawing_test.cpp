@@ -4,6 +4,7 @@
 #include "darvo/charts/chart_drawing.h"
 
 #include "chart_sample.h"
+#include "darvo/charts/chart_axes.h"
 
 #include "shared/canvas/recording_canvas.h"
 #include "shared/text/number_text.h"
@@ -88,6 +89,21 @@ TEST(LinearAxes, YLabelsEndOneUnitLeftOfTheAxisAndLargeOnesUseExponents) {
     auto general = PictureCanvas();
     DrawAxes(general, kCapAc, AxisRange{5, 9999999 * 5.0F, 0, 0}, options);
     EXPECT_NE(FindText(TextsOf(general), "9999999"), nullptr);
+}
+
+// The capacitance change of a part whose model gives -244139136 % at 25 V: the Y axis
+// is drawn with the capped division count, one grid line each, instead of the 24
+// million lines that once hung the window.
+TEST(LinearAxes, AChangeFarBeyondAnyCharacteristicGetsTheCappedGrid) {
+    auto canvas = PictureCanvas();
+    const ChartIdentity capDcChange{CapacitanceDcVoltage, Quantity::DcBiasVoltage,
+                                    Quantity::CapacitanceChange};
+    DrawAxes(canvas, capDcChange, AxisRange{25.0F, 0.0F, 0.0F, -244139136.0F}, {});
+    std::size_t horizontal = 0;
+    for (const LineCall& line : LinesOf(canvas, kLinearGridColor))
+        if (line.y1 == line.y2) ++horizontal;
+    EXPECT_EQ(horizontal, static_cast<std::size_t>(kMaxDivisions) + 1);
+    EXPECT_NE(FindText(TextsOf(canvas), "-2.44E+8"), nullptr);
 }
 
 TEST(LogXAxis, TwoDecadesOfFrequencyInKilohertz) {

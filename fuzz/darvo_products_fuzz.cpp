@@ -1,0 +1,50 @@
+// darvo's two product files made of any bytes: a loaded, sorted table or a start
+// failure, never a crash, a hang or a table the notation switch then trips over.
+#include "darvo/library/product_loader.h"
+
+#include "shared/errors/runtime_error.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+const std::filesystem::path& Folder() {
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() / ("darvo-fuzz-" + std::to_string(getpid()));
+        std::filesystem::create_directories(path);
+        return path;
+    }();
+    return folder;
+}
+
+void WriteFile(const char* name, const std::uint8_t* data, std::size_t length) {
+    std::ofstream(Folder() / name, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(length));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) return 0;
+    // The first two bytes give product.idx's length; product.dat takes what is left, so
+    // a mutation of either file keeps the other in place.
+    const std::size_t indexLength = std::min<std::size_t>(size - 2, data[0] * 256u + data[1]);
+    WriteFile("product.idx", data + 2, indexLength);
+    WriteFile("product.dat", data + 2 + indexLength, size - 2 - indexLength);
+    try {
+        darvo::ProductLibrary library = darvo::LoadProducts(Folder().string());
+        if (darvo::SortProducts(library, shared::Jis)) {
+            (void)darvo::SortProducts(library, shared::Eia);
+        }
+        for (const darvo::ProductRecord& record : library.ProductTable) {
+            (void)darvo::FindProduct(library, record.PartNumber[0]);
+        }
+    } catch (const shared::RuntimeError&) {
+    }
+    return 0;
+}
