@@ -70,7 +70,9 @@ bool Finite(const darvo::AxisRange& range) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::InputReader input(data, size);
     const std::vector<Window>& windows = Windows();
-    const Window& chosen = windows[input.Byte() % windows.size()];
+    const std::uint8_t choice = input.Byte();
+    const Window& chosen = windows[(choice >> 1) % windows.size()];
+    const char separator = (choice & 1) != 0 ? ',' : '.';
     darvo::ChartTable table = chosen.Table;
     shared::RecordingCanvas picture(8, 8);  // the drawing steps, not its pixels
     darvo::ChartWindowModel window(chosen.Identity);
@@ -78,14 +80,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The dialog shows the window's range; a frequency axis cannot be edited, so its
     // texts stay as shown.
-    const darvo::AxisDialogTexts shown = darvo::AxisDialogFor(chosen.Identity, window.Range(), "\u00B0");
+    const darvo::AxisDialogTexts shown =
+        darvo::AxisDialogFor(chosen.Identity, window.Range(), "\u00B0", separator);
     std::array<std::string, 2> x = shown.X;
     if (shown.XEditable) x = {input.Line(), input.Line()};
     const std::array<std::string, 2> y = {input.Line(), input.Line()};
 
     shared::FakeMessages messages;
     const darvo::AxisDialogOutcome outcome =
-        darvo::ConfirmAxisDialog(table, chosen.Identity, x, y, messages, "darvo");
+        darvo::ConfirmAxisDialog(table, chosen.Identity, x, y, separator, messages, "darvo");
     if (!outcome.Accepted) {
         if (messages.Shown().empty()) std::abort();  // a refusal always says why
         return 0;

@@ -37,9 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WriteFile("product.idx", data + 2, indexLength);
     WriteFile("product.dat", data + 2 + indexLength, size - 2 - indexLength);
     try {
-        darvo::ProductLibrary library = darvo::LoadProducts(Folder().string());
-        if (darvo::SortProducts(library, shared::Jis)) {
-            (void)darvo::SortProducts(library, shared::Eia);
+        const char separator = (data[0] & 1) != 0 ? ',' : '.';
+        darvo::ProductLibrary library = darvo::LoadProducts(Folder().string(), separator);
+        if (darvo::SortProducts(library, shared::Jis, separator)) {
+            (void)darvo::SortProducts(library, shared::Eia, separator);
         }
         for (const darvo::ProductRecord& record : library.ProductTable) {
             (void)darvo::FindProduct(library, record.PartNumber[0]);

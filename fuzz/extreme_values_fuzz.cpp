@@ -193,7 +193,7 @@ void FuzzPelmo(fuzz::InputReader& input, std::uint8_t choice) {
         WriteFile(folder / "ind.idx", pelmo::InductorIndexText({inductor}));
         WriteFile(folder / "ind.dat", pelmo::InductorModelFile({inductor}));
         library = pelmo::LoadLibrary(folder.string(), separator);
-        if (!pelmo::SortCapacitors(library, shared::Eia)) return;
+        if (!pelmo::SortCapacitors(library, shared::Eia, separator)) return;
     } catch (const shared::RuntimeError&) {
         return;  // refused by the writer or the loader: reported at start
     }
@@ -276,8 +276,8 @@ void FuzzDarvo(fuzz::InputReader& input, std::uint8_t choice) {
     try {
         WriteFile(folder / "product.idx", darvo::ProductIndexText({product}));
         WriteFile(folder / "product.dat", darvo::ProductModelFile({product}));
-        library = darvo::LoadProducts(folder.string());
-        if (!darvo::SortProducts(library, shared::Eia)) return;
+        library = darvo::LoadProducts(folder.string(), separator);
+        if (!darvo::SortProducts(library, shared::Eia, separator)) return;
     } catch (const shared::RuntimeError&) {
         return;
     }

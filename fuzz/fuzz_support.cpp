@@ -52,7 +52,8 @@ const pelmo::Library& SamplePelmoLibrary(char decimalSeparator) {
             return path;
         }();
         pelmo::Library library = pelmo::LoadLibrary(folder.string(), decimalSeparator);
-        if (!pelmo::SortCapacitors(library, shared::Eia)) throw std::runtime_error("sample does not sort");
+        if (!pelmo::SortCapacitors(library, shared::Eia, decimalSeparator))
+            throw std::runtime_error("sample does not sort");
         found = libraries.emplace(decimalSeparator, std::move(library)).first;
     }
     return found->second;
@@ -63,10 +64,11 @@ const darvo::ProductLibrary& SampleProducts() {
         darvo::ProductLibrary products;
         products.ProductTable = EveryNth(darvo::libgen::GenerateProducts(), kProductStride);
         for (darvo::ProductRecord& record : products.ProductTable) {
-            darvo::DeriveProductValues(record, shared::Eia);
+            darvo::DeriveProductValues(record, shared::Eia, '.');
             darvo::SetChartAvailability(record);
         }
-        if (!darvo::SortProducts(products, shared::Eia)) throw std::runtime_error("products do not sort");
+        if (!darvo::SortProducts(products, shared::Eia, '.'))
+            throw std::runtime_error("products do not sort");
         return products;
     }();
     return library;
@@ -78,7 +80,7 @@ bool PrepareDarvoCurve(darvo::ChartTable& table, const darvo::ProductRecord& par
     darvo::ChartDataRecord& record = table.Prepare();
     record = darvo::ChartRequestHeader(identity, productIndex, texts, separator);
     if (identity.ChartType == darvo::TemperatureRise || identity.ChartType == darvo::AllowablePower) {
-        return darvo::CalculateDataT(table, part, messages);
+        return darvo::CalculateDataT(table, part, messages, separator);
     }
     return darvo::CalculateDataS(table, part, shared::Eia, messages);
 }

@@ -61,14 +61,11 @@ void FuzzPelmo(fuzz::InputReader& input, char separator) {
                                                separator);
     }
 
-    // The window model reads the separator in force, so it runs on the library loaded
-    // with that one (the process's "." unless the program set another).
-    if (separator != '.') return;
     pelmo::Library model = library;
     shared::FakeMessages messages;
     shared::FakeCursor cursor;
     PelmoHost host;
-    pelmo::LibrarySelection selection(model, messages, cursor, host);
+    pelmo::LibrarySelection selection(model, messages, cursor, host, separator);
     selection.Form_Load(2);
     if ((choice & 1) != 0 && !model.InductorTable.empty()) {
         selection.optProduct_Click(1);
@@ -136,7 +133,7 @@ void FuzzDarvo(fuzz::InputReader& input, char separator) {
     darvo::ProductLibrary library = sample;
     darvo::ChartTable charts;
     shared::FakeCursor cursor;
-    darvo::testing::ScriptedSelectionHost host(library, charts);
+    darvo::testing::ScriptedSelectionHost host(library, charts, separator);
     darvo::LibrarySelection selection(library, charts, messages, cursor, host, separator);
     host.Attach(&selection);
     selection.Form_Load(2);
