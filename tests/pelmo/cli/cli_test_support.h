@@ -17,6 +17,10 @@ struct CliRun {
 // one) and the given decimal separator.
 CliRun RunCli(const std::vector<std::string>& arguments, const std::string& folder, char separator = '.');
 
+// Runs the built pelmo-cli as its own process (its library beside it unless the
+// arguments name one), so exit status and streams are the ones a script sees.
+CliRun RunCliProcess(const std::vector<std::string>& arguments);
+
 // The sample library the build writes beside the programs.
 std::string SampleLibraryFolder();
 
