@@ -156,8 +156,8 @@ TEST_F(SaveDataTest, AnUnwritableFolderLeavesTheTableAsItWas) {
     EXPECT_EQ(Save(selection, shared::FailingFileSink::Opener(100, 61)), SaveOutcome::Failed);
     EXPECT_EQ(ReadBytes(chosen_.File("kept.dvx")), "old bytes");
     ASSERT_EQ(fake_.messages.Shown().size(), 1U);
-    EXPECT_EQ(fake_.messages.Shown()[0].text,
-              "Unexpected Error 61\r\nDisk full\r\n" + chosen_.File("kept.dvx") + ": No space left on device");
+    EXPECT_EQ(fake_.messages.Shown()[0].text, "Unexpected Error 61\r\nDisk full\r\n" +
+                                                  chosen_.File("kept.dvx") + ": No space left on device");
     ExpectTableAtRest("after a failed write");
 }
 
