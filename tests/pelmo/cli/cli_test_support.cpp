@@ -41,18 +41,18 @@ std::string ShellQuoted(const std::string& word) {
 
 }  // namespace
 
-CliRun RunCliProcess(const std::vector<std::string>& arguments) {
+CliRun RunCliProcess(const std::vector<std::string>& arguments, const std::string& stdoutPath) {
     const TemporaryFolder streams;
     std::string command = ShellQuoted(PELMO_CLI_PROGRAM);
     for (const std::string& argument : arguments) {
         command += " " + ShellQuoted(argument);
     }
-    command +=
-        " >" + ShellQuoted(streams.File("out")) + " 2>" + ShellQuoted(streams.File("err")) + " </dev/null";
+    const std::string out = stdoutPath.empty() ? streams.File("out") : stdoutPath;
+    command += " >" + ShellQuoted(out) + " 2>" + ShellQuoted(streams.File("err")) + " </dev/null";
     const int status = std::system(command.c_str());
     CliRun run;
     run.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.Out = ReadBytes(streams.File("out"));
+    run.Out = stdoutPath.empty() ? ReadBytes(streams.File("out")) : std::string();
     run.Err = ReadBytes(streams.File("err"));
     return run;
 }

@@ -255,5 +255,12 @@ TEST(ExportAllProcessTest, ASingleExportThatCannotBeWrittenExitsOne) {
     EXPECT_EQ(run.Err, "Unexpected Error 75\nPath/File access error\n" + target + ": Not a directory\n");
 }
 
+// Output that cannot be written (a full disk) is a failure too, never status 0.
+TEST(ExportAllProcessTest, OutputThatCannotBeWrittenExitsOne) {
+    const CliRun run = RunCliProcess({"list", "--library", SmallLibraryFolder()}, "/dev/full");
+    EXPECT_EQ(run.Exit, kCliFailed);
+    EXPECT_EQ(run.Err, "Unexpected Error 61\nDisk full\nstandard output: No space left on device\n");
+}
+
 }  // namespace
 }  // namespace pelmo::testing
