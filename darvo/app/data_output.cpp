@@ -118,7 +118,9 @@ SaveOutcome RunSaveDataCommand(const OutputSelection& selection, const ProductLi
             const std::string text = DvxFileText(output->Record, header, environment.Separator);
             const std::unique_ptr<shared::FileSink> sink = environment.OpenSink(fileName);
             if (!sink) {
-                throw shared::RuntimeError(shared::error::kPathFileAccessError, kProgramTitle);
+                throw shared::WithDetailLine(
+                    shared::RuntimeError(shared::error::kPathFileAccessError, kProgramTitle),
+                    fileName + ": the file could not be opened");
             }
             WriteDvxFile(*sink, text);
         } catch (const std::exception& failure) {

@@ -2,6 +2,7 @@
 #include "darvo/export/date_time_text.h"
 
 #include "shared/cli/cli_environment.h"
+#include "shared/cli/cli_program.h"
 
 #include <iostream>
 #include <string>
@@ -13,5 +14,6 @@ int main(int argc, char* argv[]) {
     static_cast<shared::CliEnvironment&>(environment) =
         shared::CliEnvironmentOfProcess(argc > 0 ? argv[0] : nullptr);
     environment.TimeLocale = darvo::EnvironmentLocale();
-    return darvo::RunDarvoCli(arguments, std::cout, std::cerr, environment);
+    return shared::CliProgram::FinishOutput(std::cout, std::cerr,
+                                            darvo::RunDarvoCli(arguments, std::cout, std::cerr, environment));
 }

@@ -8,17 +8,21 @@
 #include "pelmo/selection/operating_conditions.h"
 
 #include "shared/errors/runtime_error.h"
+#include "shared/platform/atomic_file_writer.h"
 #include "shared/platform/console_messages.h"
 #include "shared/platform/error_report.h"
 #include "shared/platform/program_folder.h"
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <exception>
+#include <fcntl.h>
 #include <filesystem>
 #include <optional>
 #include <sstream>
 #include <thread>
+#include <unistd.h>
 
 namespace pelmo {
 
@@ -85,6 +89,27 @@ PartOutcome ExportOne(const Library& library, const ExportAllRequest& request, c
 }
 
 }  // namespace
+
+std::optional<shared::RuntimeError> FolderRefusesFiles(const std::string& folder) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string trial = shared::JoinFolderAndName(
+            folder, ".pelmo-cli-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+        const int fd = ::open(trial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(trial.c_str());
+            return std::nullopt;
+        }
+        const int failure = errno;
+        if (failure != EEXIST) {
+            return shared::WithDetailLine(shared::RuntimeError(shared::FileErrorNumber(failure), folder),
+                                          folder + ": no file can be made in this folder (" +
+                                              shared::SystemErrorText(failure) + "); nothing written");
+        }
+    }
+    return std::nullopt;  // only taken names: the files themselves will tell
+}
 
 std::vector<std::string> ExistingExportFiles(const Library& library, const ExportAllRequest& request) {
     std::vector<std::string> existing;

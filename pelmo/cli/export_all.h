@@ -4,10 +4,12 @@
 #include "pelmo/cli/cli_options.h"
 #include "pelmo/export/export_subject.h"
 
+#include "shared/errors/runtime_error.h"
 #include "shared/parts/code_system.h"
 #include "shared/platform/file_sink.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,12 @@ struct ExportAllOutcome {
     std::vector<std::string> FileNames;      // written, in table order
     std::vector<ExportAllFailure> Failures;  // in table order
 };
+
+// Why no file can be made in folder (an existing folder the user may not write, a
+// read-only file system, /proc): the failure, naming the folder and the system's reason,
+// or nothing when a file can be made there. Every part would fail the same way, so the
+// command reports this once instead of once per part. The trial file is removed.
+std::optional<shared::RuntimeError> FolderRefusesFiles(const std::string& folder);
 
 // The names of the files the export would write that already exist in the folder, in
 // table order: the command refuses to replace them unless told to.

@@ -1,6 +1,7 @@
 #include "pelmo/cli/pelmo_cli.h"
 
 #include "shared/cli/cli_environment.h"
+#include "shared/cli/cli_program.h"
 
 #include <iostream>
 #include <string>
@@ -8,6 +9,7 @@
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return pelmo::RunPelmoCli(arguments, std::cout, std::cerr,
-                              shared::CliEnvironmentOfProcess(argc > 0 ? argv[0] : nullptr));
+    const int status = pelmo::RunPelmoCli(arguments, std::cout, std::cerr,
+                                          shared::CliEnvironmentOfProcess(argc > 0 ? argv[0] : nullptr));
+    return shared::CliProgram::FinishOutput(std::cout, std::cerr, status);
 }

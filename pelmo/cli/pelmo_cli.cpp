@@ -9,6 +9,8 @@
 #include "shared/cli/cli_program.h"
 #include "shared/errors/runtime_error.h"
 #include "shared/parts/part_sort.h"
+#include "shared/platform/atomic_file_writer.h"
+#include "shared/platform/error_report.h"
 #include "shared/text/number_text.h"
 
 #include <filesystem>
@@ -45,7 +47,14 @@ int RunExportAll(const CliOptions& options, const Library& library, char separat
     std::filesystem::create_directories(folder, error);
     if (error) {
         shared::CliProgram::ReportFailure(
-            err, shared::RuntimeError(shared::error::kPathFileAccessError, options.OutputFolder));
+            err, shared::WithDetailLine(shared::RuntimeError(shared::FileErrorNumber(error.value())),
+                                        options.OutputFolder + ": the folder cannot be made (" +
+                                            error.message() + "); nothing written"));
+        return kCliFailed;
+    }
+    // A folder that takes no file fails every part alike: one report, not one per part.
+    if (const std::optional<shared::RuntimeError> refusal = FolderRefusesFiles(options.OutputFolder)) {
+        shared::CliProgram::ReportFailure(err, *refusal);
         return kCliFailed;
     }
 

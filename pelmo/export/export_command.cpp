@@ -42,7 +42,8 @@ bool WriteAndCommit(const std::string& path, const shared::FileSinkOpener& openS
         [&] {
             std::unique_ptr<shared::FileSink> sink = openSink(path);
             if (!sink) {
-                throw shared::RuntimeError(shared::error::kPathFileAccessError, path);
+                throw shared::WithDetailLine(shared::RuntimeError(shared::error::kPathFileAccessError, path),
+                                             path + ": the file could not be opened");
             }
             write(*sink);
             sink->Commit();

@@ -21,8 +21,10 @@ namespace pelmo {
 //
 // A part number that occurs twice in one notation (letter case ignored) raises
 // shared::RuntimeError 457: the second part could never be chosen, so the caller
-// reports it like a damaged library and ends. The table has then been reordered and
-// both lookups are empty, so no stale index can be looked up.
+// reports it like a damaged library and ends. Its description adds a line naming the
+// part number and its field ("cap.idx: the part number "X" (field 1) is in two
+// records"). The table has then been reordered and both lookups are empty, so no stale
+// index can be looked up.
 [[nodiscard]] bool SortCapacitors(Library& library, shared::CodeSystem codeSystem, char separator,
                                   std::string* diagnostic = nullptr);
 

@@ -23,6 +23,14 @@ inline constexpr const char* kGetDataFailureTitle = "pelmo:Public.GetData";
 //
 // Every file is addressed as programFolder + separator + name (the separator is not
 // doubled when the folder already ends in one).
+//
+// Every failure keeps its classic number and standard description, and its description
+// gains a line under them that says what to mend: the file and the path it was looked
+// for at with the system's reason ("cap.idx: No such file or directory (lib/cap.idx)"),
+// or the file and record and what is wrong with it ("ind.idx record 3: the file ends
+// after 3 of its 10 fields", "cap.dat: it holds 2 complete records of 178 bytes, but
+// cap.idx lists 3 capacitors (lib/cap.dat)", the part number of a duplicate and the
+// record it repeats, a chip shape that is no number).
 
 // Loads the whole library and converts its displayed number texts to decimalSeparator.
 // A failure raises shared::StartFailure: titled "pelmo:Public.Main" while the index files are

@@ -47,12 +47,28 @@ float ChipShapeOf(const std::string& field) {
     }
     const auto value = shared::ParseFileSingle(field);
     if (!value) {
-        throw shared::RuntimeError(shared::error::kTypeMismatch, kCapacitorIndexFile);
+        throw shared::RuntimeError(shared::error::kTypeMismatch, kCapacitorIndexFile,
+                                   shared::StandardErrorDescription(shared::error::kTypeMismatch) +
+                                       ": the chip shape (field 10) " + ShownField(field) + " is no number");
     }
     return *value;
 }
 
 }  // namespace
+
+std::string ShownField(const std::string& text) {
+    constexpr std::size_t kLongest = 32;
+    std::string shown = "\"";
+    for (const char c : text.substr(0, kLongest)) {
+        const auto byte = static_cast<unsigned char>(c);
+        shown += byte < 0x20 || byte >= 0x7F ? '?' : c;
+    }
+    if (text.size() > kLongest) {
+        shown += "...";
+    }
+    shown += '"';
+    return shown;
+}
 
 void ReadCapacitorIndexFields(const std::vector<std::string>& fields, CapacitorRecord& record) {
     RequireFieldCount(fields, kCapacitorIndexFields, kCapacitorIndexFile);

@@ -17,10 +17,16 @@ namespace pelmo {
 // Every number is read with "." whatever the locale, because the files are written
 // that way on every system.
 
+// A field or part number as a failure report may show it: in double quotes, with
+// control bytes and bytes outside ASCII (a garbage file holds any) as "?", and cut
+// after 32 characters.
+std::string ShownField(const std::string& text);
+
 // Fills the index fields of a capacitor from the 30 fields of a cap.idx record. Field 10
 // (the chip shape) is the only one read as a number: an empty field is 0, as the
 // classic input of a number gives it, and any other text that is not a number raises 13
-// "Type mismatch" rather than becoming a silent 0. A wrong field count raises 5.
+// "Type mismatch" (its description adds the field) rather than becoming a silent 0. A wrong field count
+// raises 5.
 void ReadCapacitorIndexFields(const std::vector<std::string>& fields, CapacitorRecord& record);
 
 // Fills the model fields of a capacitor from one 178-byte cap.dat record; ModelType is

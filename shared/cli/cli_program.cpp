@@ -3,8 +3,11 @@
 #include "shared/cli/cli_usage_error.h"
 #include "shared/errors/runtime_error.h"
 #include "shared/parts/part_sort.h"
+#include "shared/platform/atomic_file_writer.h"
 #include "shared/platform/console_messages.h"
+#include "shared/platform/error_report.h"
 
+#include <cerrno>
 #include <ostream>
 
 namespace shared {
@@ -46,6 +49,22 @@ bool CliProgram::LoadLibrary(const std::string& folder, std::ostream& err,
         err << "(library folder " << folder << ")\n";
         return false;
     }
+}
+
+int CliProgram::FinishOutput(std::ostream& out, std::ostream& err, int status) {
+    // A write that failed earlier leaves the stream refusing to flush; cleared, the
+    // flush tries the rest again and the system says why it fails.
+    const bool failedEarlier = !out;
+    out.clear();
+    errno = 0;
+    out.flush();
+    if (out && !failedEarlier) {
+        return status;
+    }
+    const int reason = errno != 0 ? errno : EIO;
+    const int number = FileErrorNumber(reason);
+    ReportFailure(err, WithDetailLine(RuntimeError(number), "standard output: " + SystemErrorText(reason)));
+    return kCliFailed;
 }
 
 void CliProgram::ReportFailure(std::ostream& err, const RuntimeError& failure) {

@@ -45,6 +45,12 @@ public:
     // number and one for the description.
     static void ReportFailure(std::ostream& err, const RuntimeError& failure);
 
+    // The exit status once out has been handed on: output that could not be written (a
+    // full disk, /dev/full) is reported on err, naming the standard output and the
+    // system's reason, and turns any status into kCliFailed, so that no script takes
+    // lost output for a result.
+    static int FinishOutput(std::ostream& out, std::ostream& err, int status);
+
 private:
     std::string_view name_;
     std::string_view usage_;

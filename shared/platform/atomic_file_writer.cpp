@@ -30,11 +30,18 @@ std::string ResolveTarget(const std::string& targetPath) {
     return targetPath;
 }
 
-[[noreturn]] void Raise(int errorNumber) {
-    throw RuntimeError(FileErrorNumber(errorNumber), kSource);
+}  // namespace
+
+std::string SystemErrorText(int errorNumber) {
+    // The category's message is strerror's text without its thread-safety problem.
+    return std::generic_category().message(errorNumber);
 }
 
-}  // namespace
+RuntimeError FileSystemFailure(int errorNumber, const std::string& path) {
+    const int number = FileErrorNumber(errorNumber);
+    return RuntimeError(
+        number, path, StandardErrorDescription(number) + "\r\n" + path + ": " + SystemErrorText(errorNumber));
+}
 
 int FileErrorNumber(int errorNumber) noexcept {
     switch (errorNumber) {
@@ -51,7 +58,8 @@ int FileErrorNumber(int errorNumber) noexcept {
     }
 }
 
-AtomicFileWriter::AtomicFileWriter(std::string targetPath) : targetPath_(ResolveTarget(targetPath)) {
+AtomicFileWriter::AtomicFileWriter(std::string targetPath)
+    : givenPath_(targetPath), targetPath_(ResolveTarget(targetPath)) {
     // A device or a pipe (/dev/stdout, a FIFO) cannot be replaced by renaming a file
     // over it without destroying it: such a target is written straight through, once
     // the whole text is known. The path is opened as given, since a link such as
@@ -193,6 +201,10 @@ void AtomicFileWriter::WriteAll(std::string_view bytes) {
 void AtomicFileWriter::Fail(int errorNumber) {
     Discard();
     Raise(errorNumber);
+}
+
+void AtomicFileWriter::Raise(int errorNumber) const {
+    throw FileSystemFailure(errorNumber, givenPath_);
 }
 
 void AtomicFileWriter::Discard() noexcept {

@@ -1,6 +1,7 @@
 #ifndef SHARED_PLATFORM_ATOMIC_FILE_WRITER_H
 #define SHARED_PLATFORM_ATOMIC_FILE_WRITER_H
 
+#include "shared/errors/runtime_error.h"
 #include "shared/platform/file_sink.h"
 
 #include <memory>
@@ -37,8 +38,11 @@ private:
     void WriteAll(std::string_view bytes);
     // Closes and removes the temporary file, then raises the error for errno value.
     [[noreturn]] void Fail(int errorNumber);
+    // Raises the error for errno value, naming the target as the caller gave it.
+    [[noreturn]] void Raise(int errorNumber) const;
     void Discard() noexcept;
 
+    std::string givenPath_;  // as the caller named it, for failure reports
     std::string targetPath_;
     std::string tempPath_;
     std::string buffer_;
@@ -54,6 +58,15 @@ std::unique_ptr<FileSink> OpenAtomicFileWriter(const std::string& targetPath);
 // disk or quota (or a file-size limit), 70 for refused access or a read-only file
 // system, 75 for everything else.
 int FileErrorNumber(int errorNumber) noexcept;
+
+// The operating system's own words for an errno value ("No such file or directory",
+// "Permission denied", "Is a directory", "Read-only file system").
+std::string SystemErrorText(int errorNumber);
+
+// The failure of a file-system call on path: FileErrorNumber's classic number and
+// standard description, and under them the line "path: " + the system's reason, so the
+// report says which file and why, not only that something failed.
+RuntimeError FileSystemFailure(int errorNumber, const std::string& path);
 
 }  // namespace shared
 

@@ -4,6 +4,7 @@
 
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 namespace shared {
 
@@ -21,6 +22,36 @@ void ErrorReport(Messages& messages, const std::string& title, const RuntimeErro
 
 const std::string& ReportTitleOf(const RuntimeError& failure, const std::string& handlerTitle) noexcept {
     return failure.ReportTitle().empty() ? handlerTitle : failure.ReportTitle();
+}
+
+RuntimeError WithDetailLine(const RuntimeError& failure, const std::string& detail) {
+    std::string description = StandardErrorDescription(failure.Number());
+    description += "\r\n";
+    description += detail;
+    RuntimeError result(failure.Number(), failure.Source(), std::move(description));
+    if (!failure.ReportTitle().empty()) {
+        return std::move(result).WithReportTitle(failure.ReportTitle());
+    }
+    return result;
+}
+
+std::string DescriptionBeyondStandard(const RuntimeError& failure) {
+    const std::string standard = StandardErrorDescription(failure.Number());
+    const std::string& description = failure.Description();
+    if (description.compare(0, standard.size(), standard) != 0) {
+        return description;
+    }
+    std::string rest = description.substr(standard.size());
+    // The readers append their remark as ": remark" or " (remark)".
+    const std::size_t start = rest.find_first_not_of(" :(\r\n");
+    if (start == std::string::npos) {
+        return {};
+    }
+    rest.erase(0, start);
+    if (description.find(" (", standard.size()) == standard.size() && !rest.empty() && rest.back() == ')') {
+        rest.pop_back();
+    }
+    return rest;
 }
 
 RuntimeError AsRuntimeError(const std::exception& failure) {

@@ -27,6 +27,16 @@ void ErrorReport(Messages& messages, const std::string& title, const std::except
 // one, otherwise the handler's own.
 const std::string& ReportTitleOf(const RuntimeError& failure, const std::string& handlerTitle) noexcept;
 
+// The failure with its number and standard description kept and one line added under
+// them: description CR LF detail. The report then reads "Unexpected Error" + number,
+// the text the help desk knows, and what the user can act on (the file, the record and
+// the reason). The source is kept.
+RuntimeError WithDetailLine(const RuntimeError& failure, const std::string& detail);
+
+// What a failure's description says beyond the standard description of its number
+// ("Path/File access error: not a regular file" gives "not a regular file"), or "".
+std::string DescriptionBeyondStandard(const RuntimeError& failure);
+
 // The number and description an arbitrary failure is reported with.
 RuntimeError AsRuntimeError(const std::exception& failure);
 

@@ -12,7 +12,9 @@ namespace shared {
 // under the target name until Commit succeeds: a writer that fails half-way (or an
 // object destroyed without Commit) leaves the old file exactly as it was and no partial
 // file behind. Failures raise RuntimeError with 75 (path/file access), 70 (permission
-// denied) or 61 (disk full).
+// denied) or 61 (disk full); the description is the standard one with a line under it
+// naming the path and the system's reason ("Permission denied", "Is a directory"), so a
+// report says which file failed and why.
 class FileSink {
 public:
     virtual ~FileSink() = default;

@@ -30,7 +30,8 @@ int ErrorNumberFor(const QSaveFile& file) {
 
 }  // namespace
 
-QtSaveFileSink::QtSaveFileSink(const std::string& targetPath) : file_(QString::fromStdString(targetPath)) {
+QtSaveFileSink::QtSaveFileSink(const std::string& targetPath)
+    : file_(QString::fromStdString(targetPath)), path_(targetPath) {
     if (!file_.open(QIODevice::WriteOnly)) {
         Fail();
     }
@@ -58,8 +59,14 @@ void QtSaveFileSink::Commit() {
 
 void QtSaveFileSink::Fail() {
     const int number = ErrorNumberFor(file_);
+    // The toolkit words the system's reason ("Permission denied", "No such file or
+    // directory"); the report adds it and the path under the standard text.
+    std::string reason = file_.errorString().toStdString();
+    if (reason.empty() || file_.errorString() == QStringLiteral("Unknown error")) {
+        reason = "the file could not be written";
+    }
     file_.cancelWriting();
-    throw RuntimeError(number, kSource);
+    throw RuntimeError(number, kSource, StandardErrorDescription(number) + "\r\n" + path_ + ": " + reason);
 }
 
 std::unique_ptr<FileSink> OpenQtSaveFile(const std::string& targetPath) {

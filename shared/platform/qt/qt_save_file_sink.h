@@ -16,7 +16,8 @@ namespace shared {
 // the old file), with the toolkit's handling of permissions and links.
 class QtSaveFileSink : public FileSink {
 public:
-    // Raises 70 or 75 when the file cannot be started in its folder.
+    // Raises 70 or 75 when the file cannot be started in its folder. Every failure's
+    // description adds a line naming the path and the reason.
     explicit QtSaveFileSink(const std::string& targetPath);
 
     void Write(std::string_view bytes) override;
@@ -26,6 +27,7 @@ private:
     [[noreturn]] void Fail();
 
     QSaveFile file_;
+    std::string path_;  // as the caller named it, for failure reports
     bool committed_ = false;
 };
 

@@ -136,8 +136,12 @@ TEST_F(SaveDataTest, AnUnwritableFolderLeavesTheTableAsItWas) {
         EXPECT_EQ(Save(selection), SaveOutcome::Failed) << c.name;
         fs::permissions(chosen_.Path(), fs::perms::owner_all);
         ASSERT_EQ(fake_.messages.Shown().size(), 1U) << c.name;
-        EXPECT_EQ(fake_.messages.Shown()[0].text.rfind("Unexpected Error ", 0), 0U)
-            << fake_.messages.Shown()[0].text;
+        // The report names the path and the system's reason under the standard text.
+        const std::string reason = c.readOnly ? ": Permission denied" : ": No such file or directory";
+        EXPECT_EQ(fake_.messages.Shown()[0].text,
+                  (c.readOnly ? "Unexpected Error 70\r\nPermission denied\r\n"
+                              : "Unexpected Error 75\r\nPath/File access error\r\n") +
+                      c.path + reason);
         EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Critical) << c.name;
         EXPECT_EQ(fake_.messages.Shown()[0].title, "darvo") << c.name;
         EXPECT_TRUE(fs::is_empty(chosen_.Path())) << c.name;
@@ -152,7 +156,8 @@ TEST_F(SaveDataTest, AnUnwritableFolderLeavesTheTableAsItWas) {
     EXPECT_EQ(Save(selection, shared::FailingFileSink::Opener(100, 61)), SaveOutcome::Failed);
     EXPECT_EQ(ReadBytes(chosen_.File("kept.dvx")), "old bytes");
     ASSERT_EQ(fake_.messages.Shown().size(), 1U);
-    EXPECT_EQ(fake_.messages.Shown()[0].text.rfind("Unexpected Error 61\r\n", 0), 0U);
+    EXPECT_EQ(fake_.messages.Shown()[0].text, "Unexpected Error 61\r\nDisk full\r\n" +
+                                                  chosen_.File("kept.dvx") + ": No space left on device");
     ExpectTableAtRest("after a failed write");
 }
 

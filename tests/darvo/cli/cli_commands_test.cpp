@@ -363,7 +363,8 @@ TEST_F(DarvoCliSaveTest, AFailedWriteExitsOneAndKeepsTheOldFile) {
                               environment);
     EXPECT_EQ(run.status, kCliFailed);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "Unexpected Error 70\n" + shared::StandardErrorDescription(70) + "\n");
+    EXPECT_EQ(run.err, "Unexpected Error 70\n" + shared::StandardErrorDescription(70) + "\n" +
+                           target.string() + ": Permission denied\n");
     EXPECT_EQ(Read(target), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }

@@ -166,8 +166,9 @@ TEST_F(SaveChartDataTest, AFailedWriteKeepsTheOldFileAndShrinksTheTable) {
     EXPECT_EQ(table.Size(), 1U);
     EXPECT_EQ(table.At(0), curveBefore);
     ASSERT_EQ(messages.Shown().size(), 1U);
-    EXPECT_EQ(messages.Shown()[0].text,
-              "Unexpected Error 61\r\n" + shared::StandardErrorDescription(shared::error::kDiskFull));
+    EXPECT_EQ(messages.Shown()[0].text, "Unexpected Error 61\r\n" +
+                                            shared::StandardErrorDescription(shared::error::kDiskFull) +
+                                            "\r\n" + target.string() + ": No space left on device");
     EXPECT_EQ(messages.Shown()[0].icon, shared::MessageIcon::Critical);
     EXPECT_EQ(messages.Shown()[0].title, "darvo");
 }

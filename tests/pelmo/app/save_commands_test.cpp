@@ -240,13 +240,38 @@ TEST_F(SaveCommandTest, AFailedWriteKeepsTheOldFile) {
     fake_.dialogs.QueueFile(path);
     EXPECT_EQ(Save(SaveFormat::Touchstone, shared::FailingFileSink::Opener(500, 61)), SaveOutcome::Failed);
     ASSERT_EQ(fake_.messages.Shown().size(), 1U);
-    EXPECT_EQ(fake_.messages.Shown()[0].text.rfind("Unexpected Error 61\r\n", 0), 0U)
-        << fake_.messages.Shown()[0].text;
+    EXPECT_EQ(fake_.messages.Shown()[0].text,
+              "Unexpected Error 61\r\nDisk full\r\n" + path + ": No space left on device");
     EXPECT_EQ(fake_.messages.Shown()[0].icon, shared::MessageIcon::Critical);
     EXPECT_EQ(fake_.messages.Shown()[0].title, "Pelmo");
     EXPECT_EQ(ReadBytes(path), "previous contents\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
     EXPECT_EQ(fake_.cursor.Depth(), 0);
+}
+
+// A file the system refuses to make is reported with its path and the system's reason
+// under the standard text, for each of the three exports; nothing is made.
+TEST_F(SaveCommandTest, AFileThatCannotBeMadeNamesThePathAndTheReason) {
+    Choose(library_.InductorTable.front().PartNumber, 1);
+    folder_.Write("plain", "x");
+    // clang-format off
+    struct Row { SaveFormat format; std::string path; std::string text; };
+    const Row rows[] = {
+        {SaveFormat::Touchstone, folder_.File("plain/part.s2p"), "Path/File access error\r\n%: Not a directory"},
+        {SaveFormat::Impedance, folder_.File("none/part.txt"), "Path/File access error\r\n%: No such file or directory"},
+        {SaveFormat::Spice, folder_.File("plain/x/part.cir"), "Path/File access error\r\n%: Not a directory"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        fake_.messages.Clear();
+        fake_.dialogs.QueueFile(row.path);
+        EXPECT_EQ(Save(row.format), SaveOutcome::Failed) << row.path;
+        ASSERT_EQ(fake_.messages.Shown().size(), 1U);
+        std::string text = row.text;
+        text.replace(text.find('%'), 1, row.path);
+        EXPECT_EQ(fake_.messages.Shown()[0].text, "Unexpected Error 75\r\n" + text);
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
 }
 
 // The SPICE model takes the frequency field for the elements' values where a simulator

@@ -18,7 +18,9 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <map>
@@ -312,11 +314,105 @@ TEST(CliRefusalTest, BadInputGivesTheWindowsMessageAndStatusTwo) {
     }
 }
 
+std::string FirstField(const std::string& indexFile) {
+    const std::string line = Lines(ReadBytes(indexFile)).front();
+    const std::size_t end = line.find('"', 1);
+    return line.substr(1, end - 1);
+}
+
 TEST(CliFailureTest, AMissingLibraryIsReportedAsAFailure) {
     const CliRun run = RunCli({"list", "--library", "/nonexistent/library"}, SampleLibraryFolder());
     EXPECT_EQ(run.Exit, kCliFailed);
-    EXPECT_EQ(run.Err.substr(0, 37), "Unexpected Error 53\nFile not found\n(l");
+    EXPECT_EQ(run.Err,
+              "Unexpected Error 53\nFile not found\ncap.idx: No such file or directory "
+              "(/nonexistent/library/cap.idx)\n"
+              "(library folder /nonexistent/library)\n");
     EXPECT_EQ(run.Out, "");
+}
+
+// A damaged library file: the report names the file, the record and what is wrong, on
+// the error stream, and the command exits 1 with nothing on its output.
+TEST(CliFailureTest, ADamagedLibraryNamesTheFileTheRecordAndTheReason) {
+    const std::string small = SmallLibraryFolder();
+    const auto copy = [&](const TemporaryFolder& to) {
+        for (const char* name : {"cap.idx", "ind.idx", "cap.dat", "ind.dat"}) {
+            WriteBytes(to.File(name), ReadBytes(small + "/" + name));
+        }
+    };
+    const std::vector<std::string> inductorLines = Lines(ReadBytes(small + "/ind.idx"));
+    const std::size_t inductors = inductorLines.size() - (inductorLines.back().empty() ? 1 : 0);
+    const std::string firstInductor = FirstField(small + "/ind.idx");
+    struct Row {
+        const char* name;
+        std::function<void(const TemporaryFolder&)> damage;
+        std::function<std::string(const TemporaryFolder&)> report;
+    };
+    const std::vector<Row> rows = {
+        {"missing ind.dat", [](const TemporaryFolder& f) { std::filesystem::remove(f.File("ind.dat")); },
+         [](const TemporaryFolder& f) {
+             return "Unexpected Error 53\nFile not found\nind.dat: No such file or directory (" +
+                    f.File("ind.dat") + ")";
+         }},
+        {"cap.idx cut in its second record",
+         [&](const TemporaryFolder& f) {
+             const std::string index = ReadBytes(f.File("cap.idx"));
+             WriteBytes(f.File("cap.idx"), index.substr(0, index.find('\n') + 1) + "\"KTA\",\"\",x");
+         },
+         [](const TemporaryFolder&) {
+             return std::string(
+                 "Unexpected Error 62\nInput past end of file\ncap.idx record 2: the file ends after 3 "
+                 "of its 30 fields");
+         }},
+        {"ind.dat shorter than ind.idx promises",
+         [](const TemporaryFolder& f) {
+             WriteBytes(f.File("ind.dat"), ReadBytes(f.File("ind.dat")).substr(0, 100));
+         },
+         [&](const TemporaryFolder& f) {
+             return "Unexpected Error 62\nInput past end of file\nind.dat: it holds 2 complete records of 44 "
+                    "bytes and "
+                    "12 bytes more, but ind.idx lists " +
+                    std::to_string(inductors) + " inductors (" + f.File("ind.dat") + ")";
+         }},
+        {"an inductor twice",
+         [&](const TemporaryFolder& f) {
+             WriteBytes(f.File("ind.idx"), ReadBytes(f.File("ind.idx")) + inductorLines.front() + "\n");
+             const std::string model = ReadBytes(f.File("ind.dat"));
+             WriteBytes(f.File("ind.dat"), model + model.substr(0, 44));
+         },
+         [&](const TemporaryFolder&) {
+             return "Unexpected Error 457\nThis key is already associated with an element of this "
+                    "collection\n"
+                    "ind.idx record " +
+                    std::to_string(inductors + 1) + ": the part number \"" + firstInductor +
+                    "\" is there already in record 1";
+         }},
+        {"garbage bytes in cap.idx",
+         [](const TemporaryFolder& f) {
+             std::string garbage;
+             for (int i = 0; i < 400; ++i) {
+                 garbage += static_cast<char>((i * 73 + 11) % 256 == ',' ? 'x' : (i * 73 + 11) % 256);
+             }
+             WriteBytes(f.File("cap.idx"), garbage);
+         },
+         [](const TemporaryFolder&) -> std::string {
+             return "Unexpected Error 62\nInput past end of file\ncap.idx record 1: the file ends after ";
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TemporaryFolder folder;
+        copy(folder);
+        row.damage(folder);
+        const CliRun run = RunCli({"list", "--library", folder.Path()}, SampleLibraryFolder());
+        EXPECT_EQ(run.Exit, kCliFailed);
+        EXPECT_EQ(run.Out, "");
+        const std::string expected = row.report(folder);
+        EXPECT_EQ(run.Err.rfind(expected, 0), 0U) << run.Err;
+        EXPECT_EQ(run.Err.substr(run.Err.find("\n(library folder ")),
+                  "\n(library folder " + folder.Path() + ")\n")
+            << run.Err;
+        EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 4) << run.Err;
+    }
 }
 
 // The small library with the upper frequency of its first capacitor and its first
@@ -326,12 +422,6 @@ struct DamagedLibrary {
     std::string capacitor;
     std::string inductor;
 };
-
-std::string FirstField(const std::string& indexFile) {
-    const std::string line = Lines(ReadBytes(indexFile)).front();
-    const std::size_t end = line.find('"', 1);
-    return line.substr(1, end - 1);
-}
 
 void PutSingle(std::string& bytes, std::size_t offset, float value) {
     std::memcpy(bytes.data() + offset, &value, sizeof value);  // little-endian machine

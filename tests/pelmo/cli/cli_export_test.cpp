@@ -191,7 +191,8 @@ TEST(CliExportTest, AFileThatCannotBeMadeIsAFailure) {
         RunCli({"export", "s2p", "--part", Parts().inductor, "-o", folder.File("no/such/folder.s2p")},
                SmallLibraryFolder());
     EXPECT_EQ(run.Exit, kCliFailed);
-    EXPECT_EQ(run.Err.rfind("Unexpected Error 7", 0), 0U) << run.Err;
+    EXPECT_EQ(run.Err, "Unexpected Error 75\nPath/File access error\n" + folder.File("no/such/folder.s2p") +
+                           ": No such file or directory\n");
     EXPECT_EQ(run.Out, "");
     EXPECT_TRUE(folder.Names().empty());
 }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <sstream>
+#include <sys/wait.h>
 
 namespace pelmo::testing {
 
@@ -25,6 +26,34 @@ CliRun RunCli(const std::vector<std::string>& arguments, const std::string& fold
     run.Exit = RunPelmoCli(arguments, out, err, environment);
     run.Out = out.str();
     run.Err = err.str();
+    return run;
+}
+
+namespace {
+
+std::string ShellQuoted(const std::string& word) {
+    std::string quoted = "'";
+    for (const char c : word) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+}  // namespace
+
+CliRun RunCliProcess(const std::vector<std::string>& arguments, const std::string& stdoutPath) {
+    const TemporaryFolder streams;
+    std::string command = ShellQuoted(PELMO_CLI_PROGRAM);
+    for (const std::string& argument : arguments) {
+        command += " " + ShellQuoted(argument);
+    }
+    const std::string out = stdoutPath.empty() ? streams.File("out") : stdoutPath;
+    command += " >" + ShellQuoted(out) + " 2>" + ShellQuoted(streams.File("err")) + " </dev/null";
+    const int status = std::system(command.c_str());
+    CliRun run;
+    run.Exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.Out = stdoutPath.empty() ? ReadBytes(streams.File("out")) : std::string();
+    run.Err = ReadBytes(streams.File("err"));
     return run;
 }
 

@@ -17,6 +17,11 @@ struct CliRun {
 // one) and the given decimal separator.
 CliRun RunCli(const std::vector<std::string>& arguments, const std::string& folder, char separator = '.');
 
+// Runs the built pelmo-cli as its own process (its library beside it unless the
+// arguments name one), so exit status and streams are the ones a script sees. The
+// standard output goes to stdoutPath when given (and is then not read back).
+CliRun RunCliProcess(const std::vector<std::string>& arguments, const std::string& stdoutPath = {});
+
 // The sample library the build writes beside the programs.
 std::string SampleLibraryFolder();
 

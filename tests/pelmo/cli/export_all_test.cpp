@@ -7,11 +7,14 @@
 #include "pelmo/library/library_loader.h"
 #include "pelmo/library/records.h"
 
+#include "shared/errors/runtime_error.h"
 #include "shared/platform/testing/failing_file_sink.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace pelmo::testing {
@@ -191,6 +194,72 @@ TEST(ExportAllTest, AnOutputThatIsAFileIsRefused) {
     EXPECT_EQ(run.Exit, kCliRefused);
     EXPECT_EQ(run.Err, folder.File("plain") + " is not a folder\n");
     EXPECT_EQ(ReadBytes(folder.File("plain")), "x");
+}
+
+// A folder that takes no file would fail every part alike. The built tool, run as a
+// script runs it, reports that once, naming the folder and the system's reason, writes
+// no summary and exits 1. The tests run as root, who writes in any folder a mode forbids,
+// so the folders here are ones the kernel refuses to anybody.
+TEST(ExportAllProcessTest, AFolderThatCannotBeWrittenIsReportedOnceWithStatusOne) {
+    TemporaryFolder folder;
+    WriteBytes(folder.File("plain"), "x");
+    struct Row {
+        std::string out;
+        std::string detail;  // the report's third line without its reason
+    };
+    std::vector<Row> rows = {{"/proc", "/proc: no file can be made in this folder ("}};
+    TemporaryFolder locked;
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(locked.Path(),
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        rows.push_back({locked.Path(), locked.Path() + ": no file can be made in this folder ("});
+    }
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.out);
+        const CliRun run =
+            RunCliProcess({"export-all", "s2p", "--out", row.out, "--library", SmallLibraryFolder()});
+        EXPECT_EQ(run.Exit, kCliFailed);
+        EXPECT_EQ(run.Out, "");
+        const std::vector<std::string> lines = Lines(run.Err);
+        ASSERT_EQ(lines.size(), 3U) << run.Err;
+        EXPECT_EQ(lines[0].rfind("Unexpected Error ", 0), 0U) << run.Err;
+        EXPECT_EQ(lines[1], shared::StandardErrorDescription(std::stoi(lines[0].substr(17))));
+        EXPECT_EQ(lines[2].rfind(row.detail, 0), 0U) << run.Err;
+        const std::string end = "); nothing written";
+        EXPECT_GT(lines[2].size(), row.detail.size() + end.size()) << run.Err;
+        EXPECT_EQ(lines[2].substr(lines[2].size() - end.size()), end) << run.Err;
+    }
+    EXPECT_EQ(ReadBytes(folder.File("plain")), "x");
+    std::filesystem::permissions(locked.Path(), std::filesystem::perms::owner_all);
+
+    // A folder that cannot be made: the reason is the system's own words.
+    const CliRun notADirectory = RunCliProcess(
+        {"export-all", "s2p", "--out", folder.File("plain/x"), "--library", SmallLibraryFolder()});
+    EXPECT_EQ(notADirectory.Exit, kCliFailed);
+    EXPECT_EQ(notADirectory.Err, "Unexpected Error 75\nPath/File access error\n" + folder.File("plain/x") +
+                                     ": the folder cannot be made (Not a directory); nothing written\n");
+}
+
+// The single export run as a process: a failed write is status 1 with the path and
+// the reason, never 0.
+TEST(ExportAllProcessTest, ASingleExportThatCannotBeWrittenExitsOne) {
+    TemporaryFolder folder;
+    WriteBytes(folder.File("plain"), "x");
+    Library library = LoadLibrary(SmallLibraryFolder(), '.');
+    const std::string part = library.InductorTable.front().PartNumber;
+    const std::string target = folder.File("plain/part.s2p");
+    const CliRun run =
+        RunCliProcess({"export", "s2p", "--part", part, "-o", target, "--library", SmallLibraryFolder()});
+    EXPECT_EQ(run.Exit, kCliFailed);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "Unexpected Error 75\nPath/File access error\n" + target + ": Not a directory\n");
+}
+
+// Output that cannot be written (a full disk) is a failure too, never status 0.
+TEST(ExportAllProcessTest, OutputThatCannotBeWrittenExitsOne) {
+    const CliRun run = RunCliProcess({"list", "--library", SmallLibraryFolder()}, "/dev/full");
+    EXPECT_EQ(run.Exit, kCliFailed);
+    EXPECT_EQ(run.Err, "Unexpected Error 61\nDisk full\nstandard output: No space left on device\n");
 }
 
 }  // namespace

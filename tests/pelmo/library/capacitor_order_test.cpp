@@ -6,6 +6,8 @@
 #include "shared/parts/part_sort.h"
 #include "shared/text/number_text.h"
 
+#include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
 
 namespace pelmo {
@@ -113,6 +115,24 @@ TEST(SortCapacitors, DuplicatePartNumbersInOneNotationRaise457) {
             ADD_FAILURE() << "no error";
         } catch (const shared::RuntimeError& error) {
             EXPECT_EQ(error.Number(), 457);
+            // The report names the part number and its field under the standard text; the
+            // first of the two in the sorted table is the one named.
+            const std::string description = error.Description();
+            const std::string head =
+                shared::StandardErrorDescription(457) + "\r\ncap.idx: the part number \"";
+            ASSERT_EQ(description.rfind(head, 0), 0U) << description;
+            const std::string tail = std::string("\" (field ") + (row.duplicated == shared::Eia ? "1" : "2") +
+                                     ") is in two records";
+            ASSERT_GT(description.size(), head.size() + tail.size());
+            EXPECT_EQ(description.substr(description.size() - tail.size()), tail) << description;
+            std::string named =
+                description.substr(head.size(), description.size() - head.size() - tail.size());
+            std::transform(named.begin(), named.end(), named.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+            std::string expected = row.partNumber;
+            std::transform(expected.begin(), expected.end(), expected.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+            EXPECT_EQ(named, expected);
         }
         EXPECT_EQ(library.PartIndex[shared::Eia].Count(), 0U);
         EXPECT_EQ(library.PartIndex[shared::Jis].Count(), 0U);

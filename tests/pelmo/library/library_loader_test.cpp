@@ -157,7 +157,17 @@ struct FailureRow {
     std::function<void(const TemporaryFolder&)> damage;
     const char* title;
     int number;
+    // The report's line under the standard text; "{dir}" stands for the library folder.
+    std::string detail;
 };
+
+std::string WithFolder(std::string text, const std::string& folder) {
+    for (std::size_t at = text.find("{dir}"); at != std::string::npos; at = text.find("{dir}", at)) {
+        text.replace(at, 5, folder);
+        at += folder.size();
+    }
+    return text;
+}
 
 TEST(LoadLibrary, FailuresCarryTheirProcedureAndNumber) {
     const auto remove = [](const char* file) {
@@ -172,31 +182,58 @@ TEST(LoadLibrary, FailuresCarryTheirProcedureAndNumber) {
     };
     // clang-format off
     const FailureRow rows[] = {
-        {"missing cap.idx", remove(kCapacitorIndexFile), kMainFailureTitle, 53},
-        {"missing ind.idx", remove(kInductorIndexFile), kMainFailureTitle, 53},
+        {"missing cap.idx", remove(kCapacitorIndexFile), kMainFailureTitle, 53,
+         "cap.idx: No such file or directory ({dir}/cap.idx)"},
+        {"missing ind.idx", remove(kInductorIndexFile), kMainFailureTitle, 53,
+         "ind.idx: No such file or directory ({dir}/ind.idx)"},
         {"index is a folder", [](const TemporaryFolder& f) {
              f.Remove(kInductorIndexFile);
              std::filesystem::create_directory(f.File(kInductorIndexFile)); },
-         kMainFailureTitle, 75},
+         kMainFailureTitle, 75, "ind.idx: Is a directory ({dir}/ind.idx)"},
         {"incomplete last index record", [](const TemporaryFolder& f) {
              f.Write(kInductorIndexFile, InductorIndexText(Inductors()) + "\"PWX\",a,b\r\n"); },
-         kMainFailureTitle, 62},
-        {"missing cap.dat", remove(kCapacitorModelFile), kGetDataFailureTitle, 53},
-        {"missing ind.dat", remove(kInductorModelFile), kGetDataFailureTitle, 53},
-        {"cap.dat one byte short", cut(kCapacitorModelFile, 1), kGetDataFailureTitle, 62},
-        {"cap.dat one record short", cut(kCapacitorModelFile, 178), kGetDataFailureTitle, 62},
-        {"ind.dat one byte short", cut(kInductorModelFile, 1), kGetDataFailureTitle, 62},
+         kMainFailureTitle, 62, "ind.idx record 3: the file ends after 3 of its 10 fields"},
+        {"index shifted by text after a closing quote", [](const TemporaryFolder& f) {
+             f.Write(kInductorIndexFile, "\"PW\"X,a,b,1,2,3,4,5,6,7\r\n"); },
+         kMainFailureTitle, 62,
+         "ind.idx record 2: the file ends after 1 of its 10 fields (a field ends in text after its "
+         "closing quote at ind.idx line 1)"},
+        {"missing cap.dat", remove(kCapacitorModelFile), kGetDataFailureTitle, 53,
+         "cap.dat: No such file or directory ({dir}/cap.dat)"},
+        {"missing ind.dat", remove(kInductorModelFile), kGetDataFailureTitle, 53,
+         "ind.dat: No such file or directory ({dir}/ind.dat)"},
+        {"cap.dat one byte short", cut(kCapacitorModelFile, 1), kGetDataFailureTitle, 62,
+         "cap.dat: it holds 2 complete records of 178 bytes and 177 bytes more, but cap.idx lists "
+         "3 capacitors ({dir}/cap.dat)"},
+        {"cap.dat one record short", cut(kCapacitorModelFile, 178), kGetDataFailureTitle, 62,
+         "cap.dat: it holds 2 complete records of 178 bytes, but cap.idx lists 3 capacitors ({dir}/cap.dat)"},
+        {"ind.dat one byte short", cut(kInductorModelFile, 1), kGetDataFailureTitle, 62,
+         "ind.dat: it holds 1 complete record of 44 bytes and 43 bytes more, but ind.idx lists 2 "
+         "inductors ({dir}/ind.dat)"},
         {"chip shape not a number", [](const TemporaryFolder& f) {
              std::vector<CapacitorRecord> c = Capacitors();
              std::string text = CapacitorIndexText(c);
              const std::size_t shape = text.find(",2,");  // record 1 has shape 2
              text.replace(shape, 3, ",x2,");
              f.Write(kCapacitorIndexFile, text); },
-         kMainFailureTitle, 13},
+         kMainFailureTitle, 13, "cap.idx record 1: the chip shape (field 10) \"x2\" is no number"},
+        {"garbage bytes as a chip shape", [](const TemporaryFolder& f) {
+             std::string text = CapacitorIndexText(Capacitors());
+             text += "a,b,c,d,e,f,g,h,i,\x01\xFF\x7Fj" + std::string(20, ',') + "z\r\n";
+             f.Write(kCapacitorIndexFile, text); },
+         kMainFailureTitle, 13, "cap.idx record 4: the chip shape (field 10) \"???j\" is no number"},
+        {"garbage bytes without separators", [](const TemporaryFolder& f) {
+             f.Write(kCapacitorIndexFile, std::string("\x89PNG\x1A\n\x00\x02\x90\xEE, x", 14)); },
+         kMainFailureTitle, 62, "cap.idx record 1: the file ends after 3 of its 30 fields"},
         {"inductors differing only in case", [](const TemporaryFolder& f) {
              WriteLibraryFiles(f.Path(), Capacitors(),
                                {SampleInductor(1, "PWL1005C2N7"), SampleInductor(2, "pwl1005c2n7")}); },
-         kGetDataFailureTitle, 457},
+         kGetDataFailureTitle, 457,
+         "ind.idx record 2: the part number \"pwl1005c2n7\" is there already in record 1 as \"PWL1005C2N7\""},
+        {"the same inductor twice", [](const TemporaryFolder& f) {
+             WriteLibraryFiles(f.Path(), Capacitors(),
+                               {SampleInductor(1, "PWA"), SampleInductor(2, "PWB"), SampleInductor(3, "PWA")}); },
+         kGetDataFailureTitle, 457, "ind.idx record 3: the part number \"PWA\" is there already in record 1"},
     };
     // clang-format on
     for (const FailureRow& row : rows) {
@@ -208,9 +245,11 @@ TEST(LoadLibrary, FailuresCarryTheirProcedureAndNumber) {
         ASSERT_TRUE(failure.has_value());
         EXPECT_EQ(failure->Title(), row.title);
         EXPECT_EQ(failure->Number(), row.number);
+        // The report the help desk knows, with the file, the record and the reason under it.
         EXPECT_EQ(shared::ErrorReportText(failure->Number(), failure->Description()),
                   "Unexpected Error " + std::to_string(row.number) + "\r\n" +
-                      shared::StandardErrorDescription(row.number));
+                      shared::StandardErrorDescription(row.number) + "\r\n" +
+                      WithFolder(row.detail, folder.Path()));
     }
 }
 
@@ -238,6 +277,7 @@ TEST(LoadLibrary, HoldsAtMost32767RecordsOfAKind) {
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->Title(), "pelmo:Public.Main");
     EXPECT_EQ(failure->Number(), shared::error::kOverflow);
+    EXPECT_EQ(failure->Description(), "Overflow\r\nind.idx: more than 32767 records");
 
     // The capacitor index has the same limit.
     WriteLibrary(folder);

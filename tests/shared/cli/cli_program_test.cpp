@@ -3,6 +3,7 @@
 #include "shared/cli/cli_option_reader.h"
 #include "shared/errors/runtime_error.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -96,4 +97,20 @@ TEST(CliProgramTest, ALibraryThatCannotBeReadIsReportedWithItsFolder) {
 }
 
 }  // namespace
+// Output that could not be written is a failure, whatever the command thought of its
+// work: a script must never take lost output for a result.
+TEST(CliProgramTest, OutputThatCannotBeWrittenTurnsTheStatusIntoAFailure) {
+    std::ostringstream fine;
+    std::ostringstream err;
+    fine << "written";
+    EXPECT_EQ(CliProgram::FinishOutput(fine, err, kCliRefused), kCliRefused);
+    EXPECT_EQ(err.str(), "");
+
+    std::ofstream full("/dev/full");
+    ASSERT_TRUE(full.is_open());
+    full << std::string(100, 'x');
+    EXPECT_EQ(CliProgram::FinishOutput(full, err, kCliDone), kCliFailed);
+    EXPECT_EQ(err.str(), "Unexpected Error 61\nDisk full\nstandard output: No space left on device\n");
+}
+
 }  // namespace shared

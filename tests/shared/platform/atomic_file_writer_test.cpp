@@ -118,6 +118,7 @@ TEST_F(AtomicFileWriterTest, AFullDiskRaises61AndKeepsTheOldFile) {
     limited.rlim_cur = 100000;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
     int number = 0;
+    std::string description;
     try {
         AtomicFileWriter writer(target_.string());
         for (int line = 0; line < 10000; ++line) {
@@ -126,22 +127,25 @@ TEST_F(AtomicFileWriterTest, AFullDiskRaises61AndKeepsTheOldFile) {
         writer.Commit();
     } catch (const RuntimeError& error) {
         number = error.Number();
+        description = error.Description();
     }
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(number, 61);
+    EXPECT_EQ(description, "Disk full\r\n" + target_.string() + ": File too large");
     EXPECT_EQ(ReadAll(target_), kOld);
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(AtomicFileWriterTest, UnreachableOrUnwritableFoldersRaiseTheClassicNumbers) {
     WriteOldFile();
+    // The report keeps the standard text and names the path with the system's reason.
     // clang-format off
-    struct Row { fs::path target; int number; };
+    struct Row { fs::path target; int number; const char* reason; };
     const Row rows[] = {
-        {folder_ / "missing" / "out.txt", 75},
-        {target_ / "out.txt", 75},  // a file where a folder should be
-        {folder_, 75},              // the target is a folder
+        {folder_ / "missing" / "out.txt", 75, "No such file or directory"},
+        {target_ / "out.txt", 75, "Not a directory"},  // a file where a folder should be
+        {folder_, 75, "Is a directory"},               // the target is a folder
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -152,6 +156,8 @@ TEST_F(AtomicFileWriterTest, UnreachableOrUnwritableFoldersRaiseTheClassicNumber
             ADD_FAILURE() << row.target;
         } catch (const RuntimeError& error) {
             EXPECT_EQ(error.Number(), row.number) << row.target;
+            EXPECT_EQ(error.Description(),
+                      "Path/File access error\r\n" + row.target.string() + ": " + row.reason);
         }
     }
     EXPECT_EQ(FilesInFolder(), 1u);
@@ -170,6 +176,11 @@ TEST_F(AtomicFileWriterTest, UnreachableOrUnwritableFoldersRaiseTheClassicNumber
         GTEST_SKIP() << locked << " is writable here";
     } catch (const RuntimeError& error) {
         EXPECT_TRUE(error.Number() == 70 || error.Number() == 75) << error.Number();
+        const std::string head =
+            StandardErrorDescription(error.Number()) + "\r\n" + (locked / "out.txt").string() + ": ";
+        ASSERT_EQ(error.Description().rfind(head, 0), 0U) << error.Description();
+        const std::string reason = error.Description().substr(head.size());
+        EXPECT_TRUE(reason == "Permission denied" || reason == "Read-only file system") << reason;
     }
 }
 

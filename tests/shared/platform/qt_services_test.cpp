@@ -186,6 +186,13 @@ TEST_F(QtSaveFileSinkTest, UnreachableFoldersRaiseTheClassicNumbers) {
             ADD_FAILURE() << target;
         } catch (const RuntimeError& error) {
             EXPECT_TRUE(error.Number() == 70 || error.Number() == 75) << target << " " << error.Number();
+            // Under the standard text: the path and the system's reason.
+            const std::string head = StandardErrorDescription(error.Number()) + "\r\n" + target + ": ";
+            ASSERT_EQ(error.Description().rfind(head, 0), 0U) << error.Description();
+            const std::string reason = error.Description().substr(head.size());
+            EXPECT_TRUE(reason == "No such file or directory" || reason == "Not a directory" ||
+                        reason == "Permission denied" || reason == "Read-only file system")
+                << reason;
         }
     }
     EXPECT_EQ(ReadAll(target_), kOld);
