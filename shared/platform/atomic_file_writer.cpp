@@ -3,8 +3,12 @@
 #include "shared/errors/runtime_error.h"
 
 #include <cerrno>
+#include <clocale>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <locale.h>
+#include <string.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -33,7 +37,13 @@ std::string ResolveTarget(const std::string& targetPath) {
 }  // namespace
 
 std::string SystemErrorText(int errorNumber) {
-    // The category's message is strerror's text without its thread-safety problem.
+    // In English like every other text of the programs: strerror and the error
+    // category follow the user's LC_MESSAGES, which would put a German reason under an
+    // English report. The "C" locale's texts are the system's own wording.
+    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    if (cLocale != locale_t{}) {
+        return ::strerror_l(errorNumber, cLocale);
+    }
     return std::generic_category().message(errorNumber);
 }
 
