@@ -84,17 +84,6 @@ struct MemoryFiles {
     std::vector<std::shared_ptr<const shared::MemoryFileSink>> Sinks;
 };
 
-// A sink that lives on in the list after the tool lets go of it.
-class KeptSink : public shared::FileSink {
-public:
-    explicit KeptSink(std::shared_ptr<shared::MemoryFileSink> sink) : sink_(std::move(sink)) {}
-    void Write(std::string_view bytes) override { sink_->Write(bytes); }
-    void Commit() override { sink_->Commit(); }
-
-private:
-    std::shared_ptr<shared::MemoryFileSink> sink_;
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -110,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const shared::FileSinkOpener open = [&files](const std::string&) -> std::unique_ptr<shared::FileSink> {
         auto sink = std::make_shared<shared::MemoryFileSink>();
         files.Sinks.push_back(sink);
-        return std::make_unique<KeptSink>(sink);
+        return std::make_unique<fuzz::KeptSink>(sink);
     };
     const char separator = (choice & 2) != 0 ? ',' : '.';
     std::ostringstream out;

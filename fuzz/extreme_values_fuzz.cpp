@@ -124,16 +124,6 @@ void CheckFiles(const std::vector<std::shared_ptr<shared::MemoryFileSink>>& sink
     }
 }
 
-class KeptSink : public shared::FileSink {
-public:
-    explicit KeptSink(std::shared_ptr<shared::MemoryFileSink> sink) : sink_(std::move(sink)) {}
-    void Write(std::string_view bytes) override { sink_->Write(bytes); }
-    void Commit() override { sink_->Commit(); }
-
-private:
-    std::shared_ptr<shared::MemoryFileSink> sink_;
-};
-
 bool FinitePoint(const pelmo::ChartPoint& p) {
     for (const double value :
          {p.Frequency, p.S11Real, p.S11Imag, p.S21Real, p.S21Imag, p.S11MagnitudeDb, p.S21MagnitudeDb,
@@ -254,7 +244,7 @@ void FuzzPelmo(fuzz::InputReader& input, std::uint8_t choice) {
             library, job, [](const pelmo::ExportSubject&) { return std::string("memory"); }, separator,
             [&sinks](const std::string&) -> std::unique_ptr<shared::FileSink> {
                 sinks.push_back(std::make_shared<shared::MemoryFileSink>());
-                return std::make_unique<KeptSink>(sinks.back());
+                return std::make_unique<fuzz::KeptSink>(sinks.back());
             },
             messages);
     } catch (const shared::RuntimeError&) {

@@ -6,9 +6,12 @@
 #include "darvo/selection/plot_conditions.h"
 #include "pelmo/library/records.h"
 
+#include "shared/platform/testing/memory_file_sink.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -55,6 +58,18 @@ public:
 
 private:
     std::string_view text_;
+};
+
+// A file sink that lives on in the caller's list after the writer lets go of it, so
+// the written bytes can be checked.
+class KeptSink : public shared::FileSink {
+public:
+    explicit KeptSink(std::shared_ptr<shared::MemoryFileSink> sink) : sink_(std::move(sink)) {}
+    void Write(std::string_view bytes) override { sink_->Write(bytes); }
+    void Commit() override { sink_->Commit(); }
+
+private:
+    std::shared_ptr<shared::MemoryFileSink> sink_;
 };
 
 }  // namespace fuzz
