@@ -10,14 +10,8 @@ namespace shared {
 // A clipboard for tests: keeps the last picture so a test can check its size and pixels.
 class FakeClipboard : public Clipboard {
 public:
-    void Clear() override {
-        picture_.reset();
-        ++clears_;
-    }
-    void SetPicture(const PixelImage& picture) override {
-        picture_ = picture;
-        ++pictures_;
-    }
+    void Clear() override;
+    void SetPicture(const PixelImage& picture) override;
 
     // The picture on the clipboard, empty after Clear.
     const std::optional<PixelImage>& Picture() const noexcept { return picture_; }
