@@ -34,6 +34,8 @@ bool GetTempRange(std::string_view characteristic, int& tmin, int& tmax) noexcep
 class CapacitanceModel {
 public:
     CapacitanceModel(const ProductRecord& part, int modelClass, shared::CodeSystem codeSystem);
+    // The model keeps a reference to the part: a temporary would be gone before use.
+    CapacitanceModel(ProductRecord&& part, int modelClass, shared::CodeSystem codeSystem) = delete;
 
     int ModelClass() const noexcept { return class_; }
     bool IsJis() const noexcept { return codeSystem_ == shared::Jis; }

@@ -64,7 +64,8 @@ TEST(LinearAxes, LongXLabelsTakeTheExponentFormAndMoveLeft) {
     // 1000 has four characters and stays a plain number.
     auto small = PictureCanvas();
     DrawAxes(small, kRiseOverCurrent, AxisRange{5000, 80, 0, 0}, {});
-    const TextCall* thousand = FindText(TextsOf(small), " 1000 ");
+    const std::vector<TextCall> smallTexts = TextsOf(small);
+    const TextCall* thousand = FindText(smallTexts, " 1000 ");
     ASSERT_NE(thousand, nullptr);
     EXPECT_DOUBLE_EQ(thousand->x, 20.0 - 4.0);
     // Six vertical and eleven horizontal grid lines of the linear grey.
@@ -179,7 +180,8 @@ TEST(AxisTitles, RotatedOnTheWindowUnitOnPaperAndTheNoteOnTemperatureRiseOnly) {
     auto paper = PictureCanvas();
     DrawAxes(paper, kCapAc, AxisRange{5, 1000, 0, 0}, {});
     EXPECT_TRUE(paper.CallsOf<shared::RotatedTextCall>().empty());
-    const TextCall* unit = FindText(TextsOf(paper), "[pF]");
+    const std::vector<TextCall> paperTexts = TextsOf(paper);
+    const TextCall* unit = FindText(paperTexts, "[pF]");
     ASSERT_NE(unit, nullptr);
     EXPECT_DOUBLE_EQ(unit->y, 107.5);
     for (const TextCall& text : TextsOf(paper))

@@ -197,7 +197,8 @@ TEST_F(CalculateDataSTest, StablePartAgainstTemperatureInEia) {
     ASSERT_TRUE(Run(StablePart(), 2, Quantity::Capacitance, shared::Eia, 0.0F));
     EXPECT_NEAR(curve_.YData[0], 105000.0 * (1.0 - 0.08), 0.1);
 
-    const CapacitanceModel model(StablePart(), kPolynomialClass, shared::Eia);
+    const ProductRecord part = StablePart();
+    const CapacitanceModel model(part, kPolynomialClass, shared::Eia);
     EXPECT_DOUBLE_EQ(model.ShownChange(model.Change(25.0, 0.0, model.Pdc(0.0), model.PT(0.0))), 0.0);
     ExpectTableAsBefore();
 }
@@ -212,7 +213,8 @@ TEST_F(CalculateDataSTest, JisShowsTheChangeFromTwentyDegreesButTheSameCapacitan
         const double ratio = (1.0 + 0.001 * (curve_.XData[i] - 25.0)) / (1.0 - 0.005);
         EXPECT_NEAR(curve_.YData[i], (ratio - 1.0) * 100.0, 1e-4) << i;
     }
-    const CapacitanceModel jis(StablePart(), kPolynomialClass, shared::Jis);
+    const ProductRecord stable = StablePart();
+    const CapacitanceModel jis(stable, kPolynomialClass, shared::Jis);
     EXPECT_NEAR(jis.ShownChange(jis.Change(20.0, 0.0, 0.0, jis.PT(-5.0))), 0.0, 1e-12);
 
     ASSERT_TRUE(Run(StablePart(), 2, Quantity::Capacitance, shared::Jis));
@@ -220,7 +222,8 @@ TEST_F(CalculateDataSTest, JisShowsTheChangeFromTwentyDegreesButTheSameCapacitan
 }
 
 TEST_F(CalculateDataSTest, PeakedPartFollowsTheFittedCurve) {
-    const CapacitanceModel model(PeakedPart(), kPeakedClass, shared::Eia);
+    const ProductRecord part = PeakedPart();
+    const CapacitanceModel model(part, kPeakedClass, shared::Eia);
     // C / Cnom at 0 V of the fitted Y5V/F model.
     // clang-format off
     struct { double t; double ratio; } points[] = {
@@ -240,7 +243,8 @@ TEST_F(CalculateDataSTest, PeakedPartFollowsTheFittedCurve) {
     EXPECT_FLOAT_EQ(curve_.XData[0], -25.0F);
     EXPECT_FLOAT_EQ(curve_.Xmin, -25.0F);
     EXPECT_FLOAT_EQ(curve_.Xmax, 100.0F);
-    const CapacitanceModel jis(PeakedPart(), kPeakedClass, shared::Jis);
+    const ProductRecord peaked = PeakedPart();
+    const CapacitanceModel jis(peaked, kPeakedClass, shared::Jis);
     EXPECT_NEAR(jis.ShownChange(jis.Change(20.0, 0.0, 0.0, 0.0)), 0.0, 1e-9);
 }
 
