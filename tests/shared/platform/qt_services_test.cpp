@@ -18,8 +18,12 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -98,6 +102,47 @@ TEST(QtSingleInstanceTest, ALockLeftByACrashedCopyIsTakenOver) {
     QtSingleInstance instance("darvo", folder.path());
     EXPECT_TRUE(instance.Acquire());
     EXPECT_TRUE(ReadAll(path).startsWith(QByteArray::number(QCoreApplication::applicationPid())));
+}
+
+// Lock files that name no owner: a copy killed between making the file and writing it,
+// or text that never reached the disk. Once old and held by no process they are taken
+// over; a fresh one, or one a live copy still holds, is not.
+TEST(QtSingleInstanceTest, AnOwnerlessLockIsTakenOverOnlyWhenOldAndUnheld) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = QDir(folder.path()).filePath("pelmo.lock");
+    const auto leave = [&](const QByteArray& contents, std::chrono::seconds age) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(contents);
+        file.close();
+        std::filesystem::last_write_time(path.toStdString(),
+                                         std::filesystem::file_time_type::clock::now() - age);
+    };
+    const QByteArray owner = QByteArray::number(QCoreApplication::applicationPid());
+
+    for (const QByteArray& contents : {QByteArray(), QByteArray("\x01garbage\n"), QByteArray("\n\n\n")}) {
+        SCOPED_TRACE(contents.toStdString());
+        leave(contents, std::chrono::hours(1));
+        QtSingleInstance instance("pelmo", folder.path());
+        EXPECT_TRUE(instance.Acquire());
+        EXPECT_TRUE(ReadAll(path).startsWith(owner));
+    }
+
+    // Seconds old: the copy that made it may be writing it now.
+    leave({}, std::chrono::seconds(0));
+    EXPECT_FALSE(QtSingleInstance("pelmo", folder.path()).Acquire());
+    EXPECT_EQ(ReadAll(path), QByteArray());
+
+    // Old, but a live copy holds the file lock it takes before writing.
+    leave({}, std::chrono::hours(1));
+    const int held = ::open(path.toLocal8Bit().constData(), O_RDWR);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(QtSingleInstance("pelmo", folder.path()).Acquire());
+    EXPECT_TRUE(QFile::exists(path));
+    ::close(held);
+    EXPECT_TRUE(QtSingleInstance("pelmo", folder.path()).Acquire());
 }
 
 TEST(QtCursorTest, TheHourglassIsRestoredOnEveryPath) {
