@@ -1,6 +1,7 @@
 // darvo's two product files made of any bytes: a loaded, sorted table or a start
 // failure, never a crash, a hang or a table the notation switch then trips over.
 #include "darvo/library/product_loader.h"
+#include "fuzz/fuzz_support.h"
 
 #include "shared/errors/runtime_error.h"
 
@@ -8,17 +9,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <unistd.h>
 
 namespace {
 
 const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / ("darvo-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
+    static const std::filesystem::path folder = fuzz::ScratchFolder("darvo-fuzz");
     return folder;
 }
 

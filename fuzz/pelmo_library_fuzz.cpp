@@ -1,5 +1,6 @@
 // The four library files made of any bytes: a loaded library or a load failure, never a
 // crash, a hang or a half-built table that the sort then trips over.
+#include "fuzz/fuzz_support.h"
 #include "pelmo/library/capacitor_order.h"
 #include "pelmo/library/library_loader.h"
 
@@ -9,17 +10,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <string>
-#include <unistd.h>
 
 namespace {
 
 const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / ("pelmo-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
+    static const std::filesystem::path folder = fuzz::ScratchFolder("pelmo-fuzz");
     return folder;
 }
 
